@@ -1,0 +1,3 @@
+#include "app/main_loop.h"
+
+int main(int argc, char** argv) { return tavisk::RunEditor(argc, argv); }

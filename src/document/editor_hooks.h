@@ -1,0 +1,27 @@
+// What the document and rendering code asks of the shell: panel refreshes,
+// the canvas redraw and the window title. The shell implements it; tests pass
+// a recording fake. Every call does nothing by default.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tavisk {
+
+class EditorHooks {
+ public:
+  virtual ~EditorHooks() = default;
+
+  virtual void ShowShapeProperties() {}
+  virtual void RefreshObjectPanel(int /*full*/) {}
+  virtual void FillShapeList() {}
+  virtual void FillFxList() {}
+  virtual void SetPropertyGadgetsDisabled(int /*flag*/) {}
+  virtual void RedrawCanvas(int64_t /*x*/, int64_t /*y*/, int /*pick*/) {}
+  virtual void SetWindowTitle(const std::string& /*title*/) {}
+  // The point coordinate fields shown while a point is dragged.
+  virtual void ShowPointPosition(int64_t /*x*/, int64_t /*y*/) {}
+};
+
+}  // namespace tavisk

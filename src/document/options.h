@@ -1,0 +1,99 @@
+// The editor options, kept in "Preferences.ini" (a JSON object) in the
+// current directory.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tavisk {
+
+struct sPzOptions {
+  uint8_t ShowTip = 0;
+  uint8_t ConfirmExit = 0;
+  int16_t WinW = 0;
+  int16_t WinH = 0;
+  int64_t WinState = 0;
+  uint8_t Zoom = 0;
+  uint8_t HideAncre = 0;
+  uint8_t ShowOnlySel = 0;
+  uint8_t ShowSelection = 0;
+  uint8_t ShowCameraBorder = 0;
+  int16_t PanelW = 0;
+  int16_t ToolBarH = 0;
+  int16_t CameraX = 0;
+  int16_t CameraY = 0;
+  int16_t CameraW = 0;
+  int16_t CameraH = 0;
+  int64_t BgColor = 0;
+  int64_t BgImg = 0;
+  int64_t GridColor = 0;
+  uint8_t Autosave = 0;
+  int64_t AutosaveTime = 0;
+  uint8_t Snap = 0;
+  int16_t SnapX = 0;
+  int16_t SnapY = 0;
+  uint8_t Offset = 0;
+  int16_t GridW = 0;
+  int16_t GridH = 0;
+  uint8_t ShowGrid = 0;
+};
+
+// Window states as stored in WinState.
+inline constexpr int64_t kWindowNormal = 0;
+inline constexpr int64_t kWindowMaximized = 16777216;
+inline constexpr int64_t kWindowMinimized = 536870912;
+
+inline constexpr const char* kOptionsFileName = "Preferences.ini";
+
+// Calls visit(name, field) for every field in record order; the file's member
+// names are these names.
+template <typename Options, typename Visit>
+void ForEachOption(Options& o, Visit&& visit) {
+  visit("ShowTip", o.ShowTip);
+  visit("ConfirmExit", o.ConfirmExit);
+  visit("WinW", o.WinW);
+  visit("WinH", o.WinH);
+  visit("WinState", o.WinState);
+  visit("Zoom", o.Zoom);
+  visit("HideAncre", o.HideAncre);
+  visit("ShowOnlySel", o.ShowOnlySel);
+  visit("ShowSelection", o.ShowSelection);
+  visit("ShowCameraBorder", o.ShowCameraBorder);
+  visit("PanelW", o.PanelW);
+  visit("ToolBarH", o.ToolBarH);
+  visit("CameraX", o.CameraX);
+  visit("CameraY", o.CameraY);
+  visit("CameraW", o.CameraW);
+  visit("CameraH", o.CameraH);
+  visit("BgColor", o.BgColor);
+  visit("BgImg", o.BgImg);
+  visit("GridColor", o.GridColor);
+  visit("Autosave", o.Autosave);
+  visit("AutosaveTime", o.AutosaveTime);
+  visit("Snap", o.Snap);
+  visit("SnapX", o.SnapX);
+  visit("SnapY", o.SnapY);
+  visit("Offset", o.Offset);
+  visit("GridW", o.GridW);
+  visit("GridH", o.GridH);
+  visit("ShowGrid", o.ShowGrid);
+}
+
+void SetDefaultOptions(sPzOptions& options);
+
+// The JSON text of the options file, one member per line, CR LF endings.
+std::string OptionsToJson(const sPzOptions& options);
+
+// Reads the members of a JSON object into options, names matched without
+// regard to case; a field whose member is missing becomes 0. Text that is not
+// a JSON object leaves options unchanged and answers false.
+bool OptionsFromJson(const std::string& text, sPzOptions& options);
+
+// Defaults, then the file in directory (written with the defaults when it is
+// missing), then its members.
+void LoadOptions(sPzOptions& options, const std::string& directory = ".");
+
+// Replaces the file atomically; a failure is not reported.
+void SaveOptions(const sPzOptions& options, const std::string& directory = ".");
+
+}  // namespace tavisk
