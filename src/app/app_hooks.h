@@ -14,6 +14,7 @@ class AppHooks : public EditorHooks {
 
   void RedrawCanvas(int64_t x, int64_t y, int pick) override;
   void SetWindowTitle(const std::string& title) override;
+  void ShowTool(uint8_t tool) override;
 
  private:
   MainWindow& window_;

@@ -2,13 +2,43 @@
 
 #include <QApplication>
 
+#include "app/canvas_input.h"
+#include "app/canvas_widget.h"
 #include "app/event_clock.h"
+#include "app/point_menu.h"
+#include "app/toolbar.h"
 #include "app/menu_dispatch.h"
 #include "app/tips.h"
+#include "document/autosave.h"
 #include "document/numeric.h"
+#include "document/object_creation.h"
 #include "platform/clock.h"
 
 namespace tavisk {
+
+namespace {
+
+void ConnectCanvasAndTools(EditorSession& session) {
+  EditorContext& ctx = session.ctx;
+  MainWindow& window = *session.window;
+  session.tools = std::make_unique<CanvasTools>(ctx);
+  CanvasTools* tools = session.tools.get();
+  CanvasWidget* canvas = window.Canvas();
+  canvas->SetInputHandler([tools, canvas](QEvent* event) {
+    if (const std::optional<CanvasInput> input = ToCanvasInput(event, canvas)) {
+      tools->HandleEvent(*input);
+    }
+  });
+  window.SetToolbarFiller([&ctx, &window](QWidget* strip) {
+    FillToolbar(strip, ctx, [&ctx, &window](uint8_t tool) {
+      ChooseTool(ctx, tool);
+      ShowToolPressed(window.Toolbar(), tool);
+    });
+  });
+  AddPointMenuButton(window, ctx);
+}
+
+}  // namespace
 
 std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   auto session = std::make_unique<EditorSession>();
@@ -26,6 +56,7 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   window.show();
   window.BuildMenus();
   InstallMenuOperations(window, ctx);
+  ConnectCanvasAndTools(*session);
 
   ctx.ShapeFile = "1-defaut.txt";
   ctx.Tool = kToolMove;
@@ -37,8 +68,8 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   window.ApplyWindowState(ctx.Options.WinState);
   window.LayoutWindow();
 
-  ctx.AutosaveNumber = RandomInRange(0, 1000000);
-  ctx.AutosaveClock = ElapsedMilliseconds() + ctx.Options.AutosaveTime * 1000;
+  AddObject(ctx, 0);
+  StartAutosaveClock(ctx, ElapsedMilliseconds());
   window.BindResize();
   session->eventFilter = std::make_unique<EventClock>(ctx);
   QApplication::instance()->installEventFilter(session->eventFilter.get());

@@ -9,6 +9,7 @@
 #include "app/app_hooks.h"
 #include "app/main_window.h"
 #include "document/editor_context.h"
+#include "edit/canvas_tools.h"
 
 class QObject;
 
@@ -19,6 +20,7 @@ struct EditorSession {
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<AppHooks> hooks;
   std::unique_ptr<QObject> eventFilter;
+  std::unique_ptr<CanvasTools> tools;
   std::vector<std::string> tips;
 };
 

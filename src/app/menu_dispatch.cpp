@@ -4,6 +4,9 @@
 
 #include "app/main_window.h"
 #include "app/menu_table.h"
+#include "document/document_file.h"
+#include "document/object_creation.h"
+#include "edit/point_editing.h"
 #include "edit/view_commands.h"
 
 namespace tavisk {
@@ -21,7 +24,17 @@ void BindToggle(MainWindow& window, EditorContext& ctx, int id, uint8_t sPzOptio
 }  // namespace
 
 void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
+  window.SetMenuOperation(kMenuNewDocument, [&ctx] { NewDocument(ctx); });
+  window.SetMenuOperation(kMenuLoadDocument, [&ctx] { LoadDocument(ctx, 0, "", 1); });
+  window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, "", 1); });
+  window.SetMenuOperation(kMenuSave, [&ctx] { SaveDocument(ctx, ctx.DocFile, 0); });
+  window.SetMenuOperation(kMenuSaveCopy, [&ctx] { SaveDocument(ctx, "", 0); });
   window.SetMenuOperation(kMenuQuit, [&window] { window.RequestQuit(); });
+
+  window.SetMenuOperation(kMenuPointDelete, [&ctx] {
+    DeletePoint(ctx, ctx.CurrentPoint);
+    ctx.Hooks->RedrawCanvas(0, 0, 1);
+  });
 
   window.SetMenuOperation(kMenuLockSelection, [&window, &ctx] {
     ctx.SelectionLocked = static_cast<uint8_t>(1 - ctx.SelectionLocked);
