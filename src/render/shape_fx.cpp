@@ -83,6 +83,8 @@ void DrawShapeFx(const EditorContext& ctx, Surface& surface, const sObject& obje
 
 void DrawShapeFxLayer(const EditorContext& ctx, Surface& surface, const sObject& object,
                       int64_t index, int depth) {
+  // "All back" and "All front" (2 and 3) are kept but never drawn.
+  if (depth != 0 && depth != 1) return;
   for (const sShapeFx& fx : object.Shape[static_cast<size_t>(index)].Fx) {
     if (fx.Depth == depth && fx.Actif == 1) DrawShapeFx(ctx, surface, object, index, fx);
   }
