@@ -13,6 +13,7 @@
 #include "document/numeric.h"
 #include "document/object_creation.h"
 #include "platform/clock.h"
+#include "render/renderer.h"
 
 namespace tavisk {
 
@@ -24,6 +25,9 @@ void ConnectCanvasAndTools(EditorSession& session) {
   session.tools = std::make_unique<CanvasTools>(ctx);
   CanvasTools* tools = session.tools.get();
   CanvasWidget* canvas = window.Canvas();
+  canvas->SetPainter([&ctx](QImage& image, int64_t x, int64_t y, int pick) {
+    RedrawCanvas(ctx, image, x, y, pick);
+  });
   canvas->SetInputHandler([tools, canvas](QEvent* event) {
     if (const std::optional<CanvasInput> input = ToCanvasInput(event, canvas)) {
       tools->HandleEvent(*input);

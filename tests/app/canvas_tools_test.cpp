@@ -163,14 +163,14 @@ TEST_F(CanvasToolsTest, RotationCountsFromThePressNotPerEvent) {
   sShape& curve = shape(0);
   curve.Pt = {{100, 100, 0, 0}, {300, 100, 0, 0}, {300, 300, 0, 0}, {100, 300, 0, 0}};
   ClickTool(kGadgetToolRotate);
-  QTest::mousePress(canvas(), Qt::LeftButton, {}, At(250, 200));
+  QTest::mousePress(canvas(), Qt::LeftButton, {}, At(200, 200));
   ASSERT_EQ(ctx().DragMode, 2) << "the press inside the curve picks it";
-  for (int x : {350, 450, 550}) {
+  for (int x : {300, 400, 500}) {
     QMouseEvent move(QEvent::MouseMove, QPointF(At(x, 200)), QPointF(At(x, 200)),
                      Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(canvas(), &move);
   }
-  QTest::mouseRelease(canvas(), Qt::LeftButton, {}, At(550, 200));
+  QTest::mouseRelease(canvas(), Qt::LeftButton, {}, At(500, 200));
   EXPECT_EQ(curve.Angle, 30);
   // 30 degrees about the pivot (0, 0), from the points at the press, once.
   const double c = std::cos(M_PI / 6);
@@ -185,7 +185,7 @@ TEST_F(CanvasToolsTest, ScalingKeepsPointZeroInPlace) {
   sShape& curve = shape(0);
   curve.Pt = {{100, 100, 0, 0}, {300, 100, 0, 0}, {300, 300, 0, 0}, {100, 300, 0, 0}};
   ClickTool(kGadgetToolScale);
-  Drag(At(250, 200), At(300, 200));
+  Drag(At(200, 200), At(250, 200));
   EXPECT_EQ(curve.Pt[0].X, 100);
   EXPECT_EQ(curve.Pt[0].Y, 100);
   EXPECT_GT(curve.Pt[2].X, 300);

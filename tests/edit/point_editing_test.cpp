@@ -36,7 +36,7 @@ TEST(DeletePoint, RemovesThePointWithItsNeighbours) {
       {7, 6, {1, 2, 3, 4}},  // the last point's next neighbour is the first
       {3, 1, {2}},           // the third removal finds one point and keeps it
       {1, 0, {0}},           // a single point stays
-      {2, 0, {1}},           // a neighbour on both sides is removed once
+      {2, 0, {0}},           // the neighbour on both sides goes once; k stays alone
   };
   for (const Case& c : cases) {
     EditorContext ctx = WithPoints(c.count);
