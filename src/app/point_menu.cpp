@@ -16,6 +16,7 @@ void AddPointMenuButton(MainWindow& window, EditorContext& ctx) {
   button->setToolTip(QStringLiteral("Open the properties menu for the points"));
   button->setText(QStringLiteral("..."));
   button->setGeometry(10, 10, 20, 20);
+  button->show();
   QObject::connect(button, &QToolButton::clicked, button,
                    [&window, &ctx, button] { ShowPointMenu(window, ctx, button); });
 }
