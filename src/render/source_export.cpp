@@ -56,7 +56,9 @@ Reference FindReference(const sObject& object) {
   return ref;
 }
 
-std::string Num(int64_t value) { return std::to_string(value); }
+std::string Num(int64_t value) {
+  return std::to_string(value);
+}
 
 // A string expression the target compiler reads back as text: characters
 // that cannot stand inside a literal are concatenated as Chr() calls.
@@ -75,7 +77,10 @@ std::string StringExpression(const std::string& text) {
 class ShapeWriter {
  public:
   ShapeWriter(std::string& out, const sShape& shape, const Reference& ref)
-      : out_(out), shape_(shape), dx_(int64_t{shape.X} - ref.MinX), dy_(int64_t{shape.Y} - ref.MinY) {}
+      : out_(out),
+        shape_(shape),
+        dx_(int64_t{shape.X} - ref.MinX),
+        dy_(int64_t{shape.Y} - ref.MinY) {}
 
   void Write() {
     Line("    MovePathCursor(" + Num(PX(0)) + "*Z, " + Num(PY(0)) + "*Z)");
@@ -105,9 +110,7 @@ class ShapeWriter {
  private:
   int64_t PX(int64_t k) const { return shape_.Pt[static_cast<size_t>(k)].X + dx_; }
   int64_t PY(int64_t k) const { return shape_.Pt[static_cast<size_t>(k)].Y + dy_; }
-  std::string At(int64_t k) const {
-    return "(" + Num(PX(k)) + "+x)*Z, (" + Num(PY(k)) + "+y)*Z";
-  }
+  std::string At(int64_t k) const { return "(" + Num(PX(k)) + "+x)*Z, (" + Num(PY(k)) + "+y)*Z"; }
   std::string Sizes() const {
     return "(" + Num(shape_.W) + "*ScaleX)*Z, (" + Num(shape_.H) + "*ScaleY)*Z";
   }
@@ -206,8 +209,9 @@ bool SaveObjectSource(const EditorContext& ctx, const std::string& answer) {
 }
 
 void ExportObjectSource(EditorContext& ctx) {
-  const std::string answer = ctx.Req->SaveFile("Save Purebasic Command...", CurrentDirectory() + "/",
-                                                "Pb files (.pb)|*.pb|All Files|*.*", 0);
+  const std::string answer =
+      ctx.Req->SaveFile("Save Purebasic Command...", CurrentDirectory() + "/",
+                        "Pb files (.pb)|*.pb|All Files|*.*", 0);
   SaveObjectSource(ctx, answer);
 }
 

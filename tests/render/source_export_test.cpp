@@ -79,16 +79,18 @@ TEST(SourceExport, LoneBoxGivesTheWholeFileByteForByte) {
 }
 
 TEST(SourceExport, ComplexShapeSegmentsWrapToTheFirstPoint) {
-  EXPECT_EQ(Blocks(MakeObject({MakeComplex(100, 50, {{0, 0}, {10, 0}, {10, 10}})})),
-            std::string("    MovePathCursor(0*Z, 0*Z)\r\n"
-                        "    AddPathCurve((10+x)*Z, (0+y)*Z, (10+x)*Z, (10+y)*Z, (0+x)*Z, (0+y)*Z)\r\n") +
-                kPaintRed);
+  EXPECT_EQ(
+      Blocks(MakeObject({MakeComplex(100, 50, {{0, 0}, {10, 0}, {10, 10}})})),
+      std::string("    MovePathCursor(0*Z, 0*Z)\r\n"
+                  "    AddPathCurve((10+x)*Z, (0+y)*Z, (10+x)*Z, (10+y)*Z, (0+x)*Z, (0+y)*Z)\r\n") +
+          kPaintRed);
   // Four points: the second segment starts over from the first point.
-  EXPECT_EQ(Blocks(MakeObject({MakeComplex(0, 0, {{1, 1}, {2, 2}, {3, 3}, {4, 4}})})),
-            std::string("    MovePathCursor(0*Z, 0*Z)\r\n"
-                        "    AddPathCurve((1+x)*Z, (1+y)*Z, (2+x)*Z, (2+y)*Z, (3+x)*Z, (3+y)*Z)\r\n"
-                        "    AddPathCurve((0+x)*Z, (0+y)*Z, (1+x)*Z, (1+y)*Z, (2+x)*Z, (2+y)*Z)\r\n") +
-                kPaintRed);
+  EXPECT_EQ(
+      Blocks(MakeObject({MakeComplex(0, 0, {{1, 1}, {2, 2}, {3, 3}, {4, 4}})})),
+      std::string("    MovePathCursor(0*Z, 0*Z)\r\n"
+                  "    AddPathCurve((1+x)*Z, (1+y)*Z, (2+x)*Z, (2+y)*Z, (3+x)*Z, (3+y)*Z)\r\n"
+                  "    AddPathCurve((0+x)*Z, (0+y)*Z, (1+x)*Z, (1+y)*Z, (2+x)*Z, (2+y)*Z)\r\n") +
+          kPaintRed);
 }
 
 TEST(SourceExport, ReferencePointRules) {
@@ -98,15 +100,17 @@ TEST(SourceExport, ReferencePointRules) {
                         "    AddPathBox((-995+x)*Z, (-1000+y)*Z, (8*ScaleX)*Z, (9*ScaleY)*Z)\r\n") +
                 kPaintRed);
   // A circle counts from X - W, and only when that is at least W.
-  EXPECT_EQ(Blocks(MakeObject({MakeShape(kCircle, 100, 100, 20, 10)})),
-            std::string("    MovePathCursor(20*Z, 10*Z)\r\n"
-                        "    AddPathEllipse((20+x)*Z, (10+y)*Z, (20*ScaleX)*Z, (10*ScaleY)*Z)\r\n") +
-                kPaintRed);
+  EXPECT_EQ(
+      Blocks(MakeObject({MakeShape(kCircle, 100, 100, 20, 10)})),
+      std::string("    MovePathCursor(20*Z, 10*Z)\r\n"
+                  "    AddPathEllipse((20+x)*Z, (10+y)*Z, (20*ScaleX)*Z, (10*ScaleY)*Z)\r\n") +
+          kPaintRed);
   EXPECT_EQ(Blocks(MakeObject({MakeShape(kCircle, 30, 100, 20, 10)})).substr(0, 36),
             "    MovePathCursor(-970*Z, -900*Z)\r\n");
   // Lower on one axis only does not move the reference.
-  const std::string blocks = Blocks(MakeObject(
-      {MakeShape(kBox, 10, 100, 1, 1), MakeComplex(0, 0, {{5, 200}}), MakeComplex(0, 0, {{12, 50}})}));
+  const std::string blocks =
+      Blocks(MakeObject({MakeShape(kBox, 10, 100, 1, 1), MakeComplex(0, 0, {{5, 200}}),
+                         MakeComplex(0, 0, {{12, 50}})}));
   EXPECT_NE(blocks.find("    MovePathCursor(0*Z, 0*Z)\r\n"), std::string::npos) << blocks;
   EXPECT_NE(blocks.find("    MovePathCursor(-5*Z, 100*Z)\r\n"), std::string::npos) << blocks;
   EXPECT_NE(blocks.find("    MovePathCursor(2*Z, -50*Z)\r\n"), std::string::npos) << blocks;
@@ -190,14 +194,15 @@ TEST(SourceExport, TextBlockAndQuotesThatStillCompile) {
   sShape quoted = text;
   quoted.Text = "say \"hi\"";
   const std::string blocks = Blocks(MakeObject({MakeShape(kBox, 10, 10, 1, 1), text, quoted}));
-  EXPECT_NE(blocks.find("    MovePathCursor(20*Z, 30*Z)\r\n"
-                        "    MovePathCursor((20+x)*Z, (30+y)*Z)\r\n"
-                        "    VectorFont(FontID(Font), (24*ScaleX)*Z)\r\n"
-                        "    txt$ = \"Hello\" ; you can comment this line if needed and use the txt "
-                        "parameter in the procedure\r\n"
-                        "    AddPathText(txt$)\r\n"
-                        "\r\n    VectorSourceColor(-16776961)\r\n    FillPath()\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      blocks.find("    MovePathCursor(20*Z, 30*Z)\r\n"
+                  "    MovePathCursor((20+x)*Z, (30+y)*Z)\r\n"
+                  "    VectorFont(FontID(Font), (24*ScaleX)*Z)\r\n"
+                  "    txt$ = \"Hello\" ; you can comment this line if needed and use the txt "
+                  "parameter in the procedure\r\n"
+                  "    AddPathText(txt$)\r\n"
+                  "\r\n    VectorSourceColor(-16776961)\r\n    FillPath()\r\n"),
+      std::string::npos)
       << blocks;
   EXPECT_NE(blocks.find("    txt$ = \"say \" + Chr(34) + \"hi\" + Chr(34) + \"\" ; you can"),
             std::string::npos)
@@ -225,7 +230,8 @@ TEST(SourceExport, MenuCommandAsksThenWritesTheCurrentObject) {
   EditorContext ctx;
   ScriptedRequesters req;
   ctx.Req = &req;
-  ctx.Obj = {MakeObject({MakeShape(kBox, 1, 1, 1, 1)}), MakeObject({MakeShape(kBox, 10, 20, 40, 30)})};
+  ctx.Obj = {MakeObject({MakeShape(kBox, 1, 1, 1, 1)}),
+             MakeObject({MakeShape(kBox, 10, 20, 40, 30)})};
   ctx.Obj[1].Name = "Second";
   ctx.CurrentObject = 1;
   req.FileAnswers = {dir.File("my.pb.scene")};
