@@ -59,9 +59,11 @@ bool Encode(png_structp png, png_infop info, const QImage& image, PngCompression
                static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_set_compression_buffer_size(png, 1 << 17);
+  // Measured on a 3840 x 2160 drawing: about a third of the default's time
+  // for files about a third larger; the Up filter suits flat areas.
   if (compression == PngCompression::Fast) {
-    png_set_compression_level(png, 1);
-    png_set_compression_strategy(png, Z_RLE);
+    png_set_compression_level(png, 2);
+    png_set_compression_strategy(png, Z_FILTERED);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
   }
   png_write_info(png, info);
