@@ -1,0 +1,49 @@
+#include "app/canvas_widget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tavisk {
+
+CanvasWidget::CanvasWidget(QWidget* parent) : QFrame(parent) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CanvasWidget::Redraw(int64_t x, int64_t y, int pick) {
+  const QSize size = contentsRect().size();
+  if (image_.size() != size) {
+    image_ = size.isEmpty() ? QImage() : QImage(size, QImage::Format_ARGB32_Premultiplied);
+  }
+  if (painter_) painter_(image_, x, y, pick);
+  update();
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  if (image_.isNull()) return;
+  QPainter painter(this);
+  painter.drawImage(contentsRect().topLeft(), image_);
+}
+
+void CanvasWidget::Forward(QEvent* event) {
+  if (input_) input_(event);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) { Forward(event); }
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) { Forward(event); }
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) { Forward(event); }
+
+void CanvasWidget::keyPressEvent(QKeyEvent* event) {
+  Forward(event);
+  QFrame::keyPressEvent(event);
+}
+
+void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {
+  Forward(event);
+  QFrame::keyReleaseEvent(event);
+}
+
+}  // namespace tavisk

@@ -1,0 +1,46 @@
+// The drawing canvas: a backing image that the renderer paints into
+// synchronously, shown on the next repaint.
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <cstdint>
+#include <functional>
+
+namespace tavisk {
+
+class CanvasWidget : public QFrame {
+  Q_OBJECT
+ public:
+  using Painter = std::function<void(QImage& image, int64_t x, int64_t y, int pick)>;
+  using InputHandler = std::function<void(QEvent* event)>;
+
+  explicit CanvasWidget(QWidget* parent);
+
+  void SetPainter(Painter painter) { painter_ = std::move(painter); }
+  // Receives the canvas's mouse and key events.
+  void SetInputHandler(InputHandler handler) { input_ = std::move(handler); }
+
+  // Paints the backing image now (so a pick resolves inside the call) and
+  // schedules the repaint that shows it.
+  void Redraw(int64_t x, int64_t y, int pick);
+
+  const QImage& Image() const { return image_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  void Forward(QEvent* event);
+
+  QImage image_;
+  Painter painter_;
+  InputHandler input_;
+};
+
+}  // namespace tavisk

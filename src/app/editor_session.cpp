@@ -1,0 +1,94 @@
+#include "app/editor_session.h"
+
+#include <QApplication>
+
+#include "app/canvas_input.h"
+#include "app/canvas_widget.h"
+#include "app/event_clock.h"
+#include "app/point_menu.h"
+#include "app/toolbar.h"
+#include "app/menu_dispatch.h"
+#include "app/tips.h"
+#include "document/autosave.h"
+#include "document/numeric.h"
+#include "document/object_creation.h"
+#include "platform/clock.h"
+
+namespace tavisk {
+
+namespace {
+
+void ConnectCanvasAndTools(EditorSession& session) {
+  EditorContext& ctx = session.ctx;
+  MainWindow& window = *session.window;
+  session.tools = std::make_unique<CanvasTools>(ctx);
+  CanvasTools* tools = session.tools.get();
+  CanvasWidget* canvas = window.Canvas();
+  canvas->SetInputHandler([tools, canvas](QEvent* event) {
+    if (const std::optional<CanvasInput> input = ToCanvasInput(event, canvas)) {
+      tools->HandleEvent(*input);
+    }
+  });
+  window.SetToolbarFiller([&ctx, &window](QWidget* strip) {
+    FillToolbar(strip, ctx, [&ctx, &window](uint8_t tool) {
+      ChooseTool(ctx, tool);
+      ShowToolPressed(window.Toolbar(), tool);
+    });
+  });
+  AddPointMenuButton(window, ctx);
+}
+
+}  // namespace
+
+std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
+  auto session = std::make_unique<EditorSession>();
+  EditorContext& ctx = session->ctx;
+  ctx.Req = &requesters;
+
+  ctx.Obj.assign(1, sObject{});
+  ctx.Obj[0].Shape[0].Color = RGBA(189, 21, 64, 255);
+  LoadOptions(ctx.Options);
+
+  session->window = std::make_unique<MainWindow>(ctx);
+  MainWindow& window = *session->window;
+  session->hooks = std::make_unique<AppHooks>(window);
+  ctx.Hooks = session->hooks.get();
+  window.show();
+  window.BuildMenus();
+  InstallMenuOperations(window, ctx);
+  ConnectCanvasAndTools(*session);
+
+  ctx.ShapeFile = "1-defaut.txt";
+  ctx.Tool = kToolMove;
+  ctx.Options.PanelW = 150;
+  ctx.Options.ToolBarH = 30;
+  window.BuildToolbar();
+  ctx.Hooks->RedrawCanvas(0, 0, 1);
+  ctx.Hooks->SetPropertyGadgetsDisabled(1);
+  window.ApplyWindowState(ctx.Options.WinState);
+  window.LayoutWindow();
+
+  AddObject(ctx, 0);
+  StartAutosaveClock(ctx, ElapsedMilliseconds());
+  window.BindResize();
+  session->eventFilter = std::make_unique<EventClock>(ctx);
+  QApplication::instance()->installEventFilter(session->eventFilter.get());
+
+  session->tips = BuildTips();
+  if (ctx.Options.ShowTip == 1 && !session->tips.empty()) {
+    const int64_t pick = RandomInRange(0, static_cast<int64_t>(session->tips.size()) - 1);
+    requesters.Message("Tips ! ", session->tips[static_cast<size_t>(pick)],
+                       MessageIcon::Question);
+  }
+  window.BuildToolbar();
+  return session;
+}
+
+void FinishEditor(EditorSession& session) {
+  if (session.eventFilter) {
+    QApplication::instance()->removeEventFilter(session.eventFilter.get());
+  }
+  if (!session.window->QuitRequested()) SaveOptions(session.ctx.Options);
+}
+
+}  // namespace tavisk

@@ -1,0 +1,35 @@
+// One running editor: its context, its window and the hooks between them,
+// from start-up to the end of the loop.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_hooks.h"
+#include "app/main_window.h"
+#include "document/editor_context.h"
+#include "edit/canvas_tools.h"
+
+class QObject;
+
+namespace tavisk {
+
+struct EditorSession {
+  EditorContext ctx;
+  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<AppHooks> hooks;
+  std::unique_ptr<QObject> eventFilter;
+  std::unique_ptr<CanvasTools> tools;
+  std::vector<std::string> tips;
+};
+
+// Everything from the creation of the scene to the moment the loop starts:
+// options, window, menus, panels, first drawing and object, autosave clock,
+// the tip. The requesters answer every box shown on the way.
+std::unique_ptr<EditorSession> StartEditor(Requesters& requesters);
+
+// After the loop: the close box writes the options, "Quit" does not.
+void FinishEditor(EditorSession& session);
+
+}  // namespace tavisk

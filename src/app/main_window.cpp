@@ -1,0 +1,139 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QTabWidget>
+
+#include "app/canvas_widget.h"
+#include "app/gadget_ids.h"
+#include "app/menus.h"
+
+namespace tavisk {
+
+namespace {
+
+void Place(QWidget* widget, const Box& box) {
+  widget->setGeometry(box.x, box.y, std::max(box.w, 0), std::max(box.h, 0));
+}
+
+QTabWidget* MakePanel(QWidget* parent, int gadget, std::initializer_list<const char*> tabs) {
+  auto* panel = new QTabWidget(parent);
+  panel->setProperty("gadget", gadget);
+  for (const char* tab : tabs) panel->addTab(new QWidget(panel), QString::fromUtf8(tab));
+  return panel;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(EditorContext& ctx) : ctx_(ctx) {
+  setWindowTitle(QString::fromUtf8(kWindowTitle));
+  const sPzOptions& o = ctx_.Options;
+  // A stored size of zero (a member missing from the options file) would
+  // open a window nobody can use; such a size falls back to the default.
+  const int width = o.WinW > 0 ? o.WinW : 1024;
+  const int height = o.WinH > 0 ? o.WinH : 768;
+  resize(width, height);
+
+  area_ = new QWidget(this);
+  setCentralWidget(area_);
+  geometry_ = InitialGeometry(width, height, o.PanelW, o.ToolBarH);
+  leftPanel_ = MakePanel(area_, kGadgetLeftPanel, {"Shapes", "Color", "FX"});
+  canvas_ = new CanvasWidget(area_);
+  canvas_->setProperty("gadget", static_cast<int>(kGadgetCanvas));
+  rightPanel_ = MakePanel(area_, kGadgetRightPanel, {"Object", "Options"});
+  PlaceWidgets();
+}
+
+void MainWindow::BuildMenus() {
+  const MenuCallback onItem = [this](int id) { OnMenu(id); };
+  actions_ = BuildMenu(menuBar(), MainMenuEntries(), onItem);
+  pointMenu_ = new QMenu(this);
+  for (const auto& [id, action] : BuildPopupMenu(pointMenu_, PointMenuEntries(), onItem)) {
+    actions_[id] = action;
+  }
+  InstallShortcuts(this, onItem);
+  const sPzOptions& o = ctx_.Options;
+  actions_[kMenuShowGrid]->setChecked(o.ShowGrid == 1);
+  actions_[kMenuShowCameraBorder]->setChecked(o.ShowCameraBorder == 1);
+  actions_[kMenuHideAnchor]->setChecked(o.HideAncre == 1);
+  actions_[kMenuShowSelection]->setChecked(o.ShowSelection == 1);
+  actions_[kMenuShowOnlySelected]->setChecked(o.ShowOnlySel == 1);
+  actions_[kMenuLockSelection]->setChecked(false);
+}
+
+void MainWindow::PlaceWidgets() {
+  if (toolbar_ != nullptr) Place(toolbar_, geometry_.toolbar);
+  Place(leftPanel_, geometry_.leftPanel);
+  Place(canvas_, geometry_.canvas);
+  Place(rightPanel_, geometry_.rightPanel);
+}
+
+void MainWindow::LayoutWindow() {
+  sPzOptions& o = ctx_.Options;
+  const int menuBarH = menuBar()->isVisible() ? menuBar()->height() : 0;
+  geometry_ = ResizedGeometry(geometry_, width(), height(), menuBarH, o.PanelW, o.ToolBarH);
+  PlaceWidgets();
+  ctx_.Hooks->RedrawCanvas(0, 0, 1);
+  o.WinW = static_cast<int16_t>(width());
+  o.WinH = static_cast<int16_t>(height());
+  o.WinState = WindowStateValue();
+  SaveOptions(o);
+  BuildToolbar();
+}
+
+void MainWindow::BuildToolbar() {
+  delete toolbar_;
+  toolbar_ = new QWidget(area_);
+  toolbar_->setProperty("gadget", static_cast<int>(kGadgetToolbar));
+  geometry_.toolbar = {0, 0, ctx_.Options.WinW, std::max<int>(ctx_.Options.ToolBarH, 20)};
+  Place(toolbar_, geometry_.toolbar);
+  if (toolbarFiller_) toolbarFiller_(toolbar_);
+  toolbar_->show();
+}
+
+void MainWindow::ApplyWindowState(int64_t state) {
+  if (state == kWindowNormal) {
+    setWindowState(Qt::WindowNoState);
+  } else if (state == kWindowMaximized) {
+    setWindowState(Qt::WindowMaximized);
+  } else if (state == kWindowMinimized) {
+    setWindowState(Qt::WindowMinimized);
+  }
+}
+
+int64_t MainWindow::WindowStateValue() const {
+  if (isMinimized()) return kWindowMinimized;
+  if (isMaximized()) return kWindowMaximized;
+  return kWindowNormal;
+}
+
+void MainWindow::SetMenuOperation(int id, std::function<void()> operation) {
+  operations_[id] = std::move(operation);
+}
+
+void MainWindow::OnMenu(int id) {
+  const auto found = operations_.find(id);
+  if (found != operations_.end() && found->second) found->second();
+}
+
+QAction* MainWindow::MenuAction(int id) const {
+  const auto found = actions_.find(id);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::RequestQuit() {
+  quitRequested_ = true;
+  QApplication::exit(0);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // Minimising sends no layout: the sizes stored are those of the window
+  // the user sees.
+  if (resizeBound_ && !isMinimized()) LayoutWindow();
+}
+
+}  // namespace tavisk

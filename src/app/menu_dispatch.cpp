@@ -1,0 +1,60 @@
+#include "app/menu_dispatch.h"
+
+#include <QAction>
+
+#include "app/main_window.h"
+#include "app/menu_table.h"
+#include "document/document_file.h"
+#include "document/object_creation.h"
+#include "edit/point_editing.h"
+#include "edit/view_commands.h"
+
+namespace tavisk {
+
+namespace {
+
+// A check item flips its option and shows the new value.
+void BindToggle(MainWindow& window, EditorContext& ctx, int id, uint8_t sPzOptions::*option) {
+  window.SetMenuOperation(id, [&window, &ctx, id, option] {
+    const uint8_t value = ToggleViewOption(ctx, ctx.Options.*option);
+    if (QAction* action = window.MenuAction(id)) action->setChecked(value == 1);
+  });
+}
+
+}  // namespace
+
+void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
+  window.SetMenuOperation(kMenuNewDocument, [&ctx] { NewDocument(ctx); });
+  window.SetMenuOperation(kMenuLoadDocument, [&ctx] { LoadDocument(ctx, 0, "", 1); });
+  window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, "", 1); });
+  window.SetMenuOperation(kMenuSave, [&ctx] { SaveDocument(ctx, ctx.DocFile, 0); });
+  window.SetMenuOperation(kMenuSaveCopy, [&ctx] { SaveDocument(ctx, "", 0); });
+  window.SetMenuOperation(kMenuQuit, [&window] { window.RequestQuit(); });
+
+  window.SetMenuOperation(kMenuPointDelete, [&ctx] {
+    DeletePoint(ctx, ctx.CurrentPoint);
+    ctx.Hooks->RedrawCanvas(0, 0, 1);
+  });
+
+  window.SetMenuOperation(kMenuLockSelection, [&window, &ctx] {
+    ctx.SelectionLocked = static_cast<uint8_t>(1 - ctx.SelectionLocked);
+    if (QAction* action = window.MenuAction(kMenuLockSelection)) {
+      action->setChecked(ctx.SelectionLocked == 1);
+    }
+  });
+
+  window.SetMenuOperation(kMenuZoomIn, [&ctx] { ZoomIn(ctx); });
+  window.SetMenuOperation(kMenuZoomOut, [&ctx] { ZoomOut(ctx); });
+  window.SetMenuOperation(kMenuZoom50, [&ctx] { SetZoom(ctx, 50); });
+  window.SetMenuOperation(kMenuZoom100, [&ctx] { SetZoom(ctx, 100); });
+  window.SetMenuOperation(kMenuZoom200, [&ctx] { SetZoom(ctx, 200); });
+  window.SetMenuOperation(kMenuViewReset, [&ctx] { ViewReset(ctx); });
+
+  BindToggle(window, ctx, kMenuShowGrid, &sPzOptions::ShowGrid);
+  BindToggle(window, ctx, kMenuShowCameraBorder, &sPzOptions::ShowCameraBorder);
+  BindToggle(window, ctx, kMenuHideAnchor, &sPzOptions::HideAncre);
+  BindToggle(window, ctx, kMenuShowSelection, &sPzOptions::ShowSelection);
+  BindToggle(window, ctx, kMenuShowOnlySelected, &sPzOptions::ShowOnlySel);
+}
+
+}  // namespace tavisk

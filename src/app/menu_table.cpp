@@ -1,0 +1,94 @@
+#include "app/menu_table.h"
+
+namespace tavisk {
+
+namespace {
+
+using K = MenuEntry::Kind;
+
+MenuEntry Title(const char* text) { return {K::kTitle, -1, text}; }
+MenuEntry Sub(const char* text) { return {K::kSubMenu, -1, text}; }
+MenuEntry EndSub() { return {K::kEndSubMenu, -1, ""}; }
+MenuEntry Item(int id, const char* text) { return {K::kItem, id, text}; }
+MenuEntry Check(int id, const char* text) { return {K::kCheckItem, id, text}; }
+MenuEntry Bar() { return {K::kSeparator, -1, ""}; }
+
+}  // namespace
+
+const std::vector<MenuEntry>& MainMenuEntries() {
+  static const std::vector<MenuEntry> entries = {
+      Title("Files"),
+      Item(kMenuNewDocument, "New document\tCtrl+N"),
+      Item(kMenuLoadDocument, "Load document\tCtrl+O"),
+      Item(kMenuMerge, "Merge"),
+      Bar(),
+      Item(kMenuSave, "Save\tCtrl+S"),
+      Item(kMenuSaveCopy, "Save a copy"),
+      Bar(),
+      Item(kMenuExportDrawnArea, "Export shape as image\tCtrl+E"),
+      Item(kMenuExportCamera, "Export Scene (image)"),
+      Bar(),
+      Item(kMenuExportSource, "Export in purebasic"),
+      Bar(),
+      Item(kMenuQuit, "Quit"),
+      Title("Edit"),
+      Sub("Object"),
+      Item(kMenuAddObject, "Add a new object"),
+      Item(kMenuDeleteObject, "Delete the current object"),
+      EndSub(),
+      Sub("Shape"),
+      Item(kMenuSelectAll, "Select All\tCtrl+A"),
+      Item(kMenuDeselectAll, "Deselect All\tCtrl+D"),
+      Check(kMenuLockSelection, "Lock selection"),
+      Bar(),
+      Item(kMenuCopyShape, "Copy current shape\tCtrl+C"),
+      Item(kMenuPaste, "Paste\tCtrl+V"),
+      Item(kMenuPasteToShape, "Paste to shape "),
+      Bar(),
+      Item(kMenuDeleteShape, "Delete the current shape\tSuppr"),
+      EndSub(),
+      Title("View"),
+      Sub("Zoom"),
+      Item(kMenuZoomIn, "Zoom +\tCtrl + "),
+      Item(kMenuZoomOut, "Zoom -\tCtrl - "),
+      Item(kMenuZoom50, "Zoom 50%\tCtrl+Pad5"),
+      Item(kMenuZoom100, "Zoom 100%\tCtrl+Pad1"),
+      Item(kMenuZoom200, "Zoom 200%\tCtrl+Pad2"),
+      EndSub(),
+      Bar(),
+      Item(kMenuViewReset, "View Reset\tCtrl+Pad0"),
+      Bar(),
+      Check(kMenuShowGrid, "Show grid\tCtrl+G"),
+      Check(kMenuShowCameraBorder, "Show camera border"),
+      Bar(),
+      Check(kMenuHideAnchor, "Hide anchor"),
+      Check(kMenuShowSelection, "Show selection (dash stroke)"),
+      Check(kMenuShowOnlySelected, "Show only selected"),
+      Title("Help"),
+      Item(kMenuAbout, "About"),
+      Item(kMenuHelpRtf, "Help (rtf)"),
+  };
+  return entries;
+}
+
+const std::vector<MenuEntry>& PointMenuEntries() {
+  static const std::vector<MenuEntry> entries = {
+      Item(kMenuPointOpenPath, "Open path"),
+      Item(kMenuPointClosePath, "Close path"),
+      Bar(),
+      Item(kMenuPointAddBefore, "Add point before this point"),
+      Item(kMenuPointAddAfter, "Add point after this point"),
+      Bar(),
+      Item(kMenuPointDelete, "Delete this point"),
+      Bar(),
+      Item(kMenuPointToLine, "Convert to line"),
+      Item(kMenuPointToCurve, "Convert to curve"),
+      Item(kMenuPointToComplex, "Convert to complexe shape"),
+      Bar(),
+      Item(kMenuPointSeparate, "Separate all sub-shape to shape"),
+      Item(kMenuPointJoin, "Joint selected shape"),
+  };
+  return entries;
+}
+
+}  // namespace tavisk

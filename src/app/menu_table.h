@@ -1,0 +1,65 @@
+// The main menu and the point pop-up menu, item by item, with the numbers
+// their menu events and shortcuts deliver.
+#pragma once
+
+#include <vector>
+
+namespace tavisk {
+
+enum MenuId : int {
+  kMenuNewDocument = 0,
+  kMenuLoadDocument = 1,
+  kMenuMerge = 3,
+  kMenuSave = 4,
+  kMenuSaveCopy = 5,
+  kMenuExportDrawnArea = 6,
+  kMenuExportCamera = 7,
+  kMenuExportSource = 8,
+  kMenuQuit = 9,
+  kMenuSelectAll = 10,
+  kMenuDeselectAll = 11,
+  kMenuCopyShape = 12,
+  kMenuPaste = 13,
+  kMenuPasteToShape = 14,
+  kMenuLockSelection = 15,
+  kMenuDeleteShape = 16,
+  kMenuDeleteObject = 19,
+  kMenuAddObject = 20,
+  kMenuZoomIn = 24,
+  kMenuZoomOut = 25,
+  kMenuZoom100 = 26,
+  kMenuZoom200 = 27,
+  kMenuZoom50 = 28,
+  kMenuHideAnchor = 29,
+  kMenuShowOnlySelected = 30,
+  kMenuShowSelection = 31,
+  kMenuViewReset = 32,
+  kMenuShowGrid = 34,
+  kMenuShowCameraBorder = 35,
+  kMenuAbout = 39,
+  kMenuHelpRtf = 41,
+  kMenuHelpHtml = 42,  // F1 only; no menu item carries it
+  // Point pop-up menu.
+  kMenuPointClosePath = 43,
+  kMenuPointOpenPath = 44,
+  kMenuPointAddBefore = 45,
+  kMenuPointAddAfter = 46,
+  kMenuPointDelete = 48,
+  kMenuPointToLine = 49,
+  kMenuPointToCurve = 50,
+  kMenuPointToComplex = 51,
+  kMenuPointSeparate = 52,
+  kMenuPointJoin = 53,
+};
+
+struct MenuEntry {
+  enum Kind { kTitle, kSubMenu, kEndSubMenu, kItem, kCheckItem, kSeparator };
+  Kind kind;
+  int id;  // items only
+  const char* text;
+};
+
+const std::vector<MenuEntry>& MainMenuEntries();
+const std::vector<MenuEntry>& PointMenuEntries();
+
+}  // namespace tavisk

@@ -1,0 +1,40 @@
+#include "document/autosave.h"
+
+#include "document/document_file.h"
+#include "platform/clock.h"
+#include "platform/file_io.h"
+
+namespace tavisk {
+
+namespace {
+
+// AutosaveTime comes from the options file: a period so long that the due
+// time leaves 64 bits never comes due.
+bool DueTime(const EditorContext& ctx, int64_t& due) {
+  int64_t period = 0;
+  return !__builtin_mul_overflow(ctx.Options.AutosaveTime, int64_t{1000}, &period) &&
+         !__builtin_add_overflow(ctx.AutosaveClock, period, &due);
+}
+
+}  // namespace
+
+std::string AutosavePath(int64_t number) {
+  return DataPath("data\\shapes\\_autosave\\autosave") + std::to_string(number) + ".txt";
+}
+
+void StartAutosaveClock(EditorContext& ctx, int64_t nowMs) {
+  ctx.AutosaveNumber = RandomInRange(0, 1000000);
+  ctx.AutosaveClock = nowMs;
+  int64_t due = 0;
+  if (DueTime(ctx, due)) ctx.AutosaveClock = due;
+}
+
+void CheckAutosave(EditorContext& ctx, int64_t nowMs) {
+  int64_t due = 0;
+  if (ctx.Options.Autosave != 1 || !DueTime(ctx, due) || nowMs <= due) return;
+  ctx.AutosaveClock = nowMs;
+  MakeDirectories(DataPath("data\\shapes\\_autosave"));
+  SaveDocument(ctx, AutosavePath(ctx.AutosaveNumber), 1);
+}
+
+}  // namespace tavisk

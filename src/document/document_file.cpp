@@ -1,0 +1,64 @@
+#include "document/document_file.h"
+
+#include "document/document_reader.h"
+#include "document/document_writer.h"
+#include "document/picture_loader.h"
+#include "platform/file_io.h"
+
+namespace tavisk {
+
+namespace {
+
+constexpr const char* kTitlePrefix = "Tavisk 0.13 - ";
+
+std::string RemoveAll(const std::string& text, const std::string& part) {
+  std::string out;
+  size_t from = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, from)) {
+    out.append(text, from, at - from);
+    from = at + part.size();
+  }
+  out.append(text, from, std::string::npos);
+  return out;
+}
+
+}  // namespace
+
+std::string DocumentFilePath(const std::string& chosen) {
+  const size_t slash = chosen.find_last_of('/');
+  const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  return chosen.substr(0, nameStart) + RemoveAll(chosen.substr(nameStart), ".txt") + ".txt";
+}
+
+void SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
+  std::string chosen = file;
+  if (chosen.empty()) chosen = ctx.Req->SaveFile("Save", "", "txt|*.txt|all|*.*", 0);
+  if (chosen.empty()) return;
+  if (copy == 0) ctx.DocFile = chosen;
+  const std::string path = DocumentFilePath(chosen);
+  WriteFileAtomically(path, WriteDocumentText(ctx.Obj));
+  if (copy == 0) ctx.Hooks->SetWindowTitle(kTitlePrefix + FileNamePart(path));
+}
+
+void LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw) {
+  std::string chosen = file;
+  if (chosen.empty()) chosen = ctx.Req->OpenFile("Save", "", "txt|*.txt", 0);
+  std::string text;
+  if (!chosen.empty() && ReadWholeFile(chosen, text)) {
+    ctx.DocFile = chosen;
+    const auto loadPicture = [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); };
+    const DocumentReadResult read = ReadDocumentText(ctx, mode, text, loadPicture);
+    // One Fx list refresh for the whole file: the panel shows the same as
+    // after one refresh per "shapefx" line, without quadratic loading.
+    if (read.FxRead) ctx.Hooks->FillFxList();
+    ctx.Hooks->SetWindowTitle(kTitlePrefix + FileNamePart(chosen));
+    ctx.ObjReady = 1;
+    ctx.Hooks->ShowShapeProperties();
+    ctx.Hooks->RefreshObjectPanel(0);
+    if (redraw == 1) ctx.Hooks->RedrawCanvas(0, 0, 1);
+  }
+  ctx.Hooks->FillShapeList();
+  ctx.CurrentShape = 0;
+}
+
+}  // namespace tavisk

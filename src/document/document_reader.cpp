@@ -1,0 +1,305 @@
+#include "document/document_reader.h"
+
+#include <array>
+#include <charconv>
+#include <cstring>
+
+#include "document/numeric.h"
+
+namespace tavisk {
+
+namespace {
+
+// Splits text at CR, LF or CR LF. The positions of the next CR and LF are
+// remembered, so a file that uses only one of them is still scanned once.
+class LineScanner {
+ public:
+  explicit LineScanner(std::string_view text)
+      : next_(text.data()), end_(text.data() + text.size()) {}
+
+  bool Next(std::string_view& line) {
+    if (next_ >= end_) return false;
+    if (lf_ < next_) lf_ = Find('\n');
+    if (cr_ < next_) cr_ = Find('\r');
+    const char* stop = lf_ < cr_ ? lf_ : cr_;
+    line = std::string_view(next_, static_cast<size_t>(stop - next_));
+    if (stop == end_) {
+      next_ = end_;
+    } else if (*stop == '\r' && stop + 1 < end_ && stop[1] == '\n') {
+      next_ = stop + 2;
+    } else {
+      next_ = stop + 1;
+    }
+    return true;
+  }
+
+ private:
+  const char* Find(char c) const {
+    const void* found = std::memchr(next_, c, static_cast<size_t>(end_ - next_));
+    return found != nullptr ? static_cast<const char*>(found) : end_;
+  }
+
+  const char* next_;
+  const char* end_;
+  const char* lf_ = nullptr;
+  const char* cr_ = nullptr;
+};
+
+// The fields of one line, numbered from 1 as the format numbers them; a
+// missing field reads as empty. No line of the format uses more than 15.
+class Fields {
+ public:
+  Fields(std::string_view line, char separator) {
+    const char* p = line.data();
+    const char* end = p + line.size();
+    while (count_ < fields_.size()) {
+      const void* found = std::memchr(p, separator, static_cast<size_t>(end - p));
+      const char* stop = found != nullptr ? static_cast<const char*>(found) : end;
+      fields_[count_++] = std::string_view(p, static_cast<size_t>(stop - p));
+      if (stop == end) break;
+      p = stop + 1;
+    }
+  }
+  std::string_view Text(size_t number) const {
+    return number >= 1 && number <= count_ ? fields_[number - 1] : std::string_view();
+  }
+  int64_t Int(size_t number) const { return ParseDocumentInt(Text(number)); }
+
+ private:
+  std::array<std::string_view, 16> fields_;
+  size_t count_ = 0;
+};
+
+// At least 1: widths, dash lengths and dot distances below 1 break drawing.
+int16_t AtLeastOne(int64_t value) {
+  const int16_t narrowed = Wrap16(value);
+  return narrowed < 1 ? int16_t{1} : narrowed;
+}
+
+class DocumentReader {
+ public:
+  DocumentReader(EditorContext& ctx, int mode, const PictureLoader& loadPicture)
+      : ctx_(ctx), mode_(mode), loadPicture_(loadPicture) {
+    if (mode_ == kLoadReplace) {
+      ctx_.Obj.assign(1, sObject{});
+      ctx_.ObjReady = -1;
+      ctx_.CurrentObject = 0;
+      ctx_.CurrentShape = 0;
+      ctx_.CurrentFx = 0;
+      ctx_.CurrentPoint = 0;
+    } else if (!ValidIndex(ctx_.Obj, ctx_.CurrentObject)) {
+      ctx_.CurrentObject = LastIndex(ctx_.Obj);
+    }
+    objIndex_ = mode_ == kLoadReplace ? 0 : LastIndex(ctx_.Obj);
+  }
+
+  void Line(std::string_view line) {
+    const Fields f(line, ',');
+    const std::string_view tag = f.Text(1);
+    if (tag == "pt") {
+      Point(f);
+    } else if (tag == "shapefx") {
+      Fx(f);
+    } else if (tag == "shape") {
+      Shape(f);
+    } else if (tag == "obj") {
+      Object(f);
+    } else if (tag == "gen") {
+      General(f);
+    }
+  }
+
+  bool FxRead() const { return fxRead_; }
+
+ private:
+  sObject& Current() { return ctx_.Obj[static_cast<size_t>(ctx_.CurrentObject)]; }
+
+  // Makes index a valid index of array, within the bounds of the header.
+  template <typename T>
+  bool GrowTo(std::vector<T>& array, int64_t index) {
+    if (index < 0 || index >= kMaxArrayElements) return false;
+    const int64_t size = static_cast<int64_t>(array.size());
+    if (index < size) return true;
+    const int64_t gap = index - size;
+    if (gap > gapBudget_) return false;
+    gapBudget_ -= gap;
+    array.resize(static_cast<size_t>(index) + 1);
+    return true;
+  }
+
+  void General(const Fields& f) {
+    sObject& current = Current();
+    if (mode_ == kLoadReplace) {
+      ResizeToLast(current.Shape, 0);
+    } else if (static_cast<int64_t>(current.Shape.size()) < kMaxArrayElements) {
+      current.Shape.emplace_back();
+      shapeBase_ = LastIndex(current.Shape);
+    }
+    version_ = ParseDocumentVersion(f.Text(3));
+    if (version_ < 0.08) {
+      // Before objects had lines of their own, this line named the first one.
+      if (ValidIndex(ctx_.Obj, objIndex_)) {
+        sObject& named = ctx_.Obj[static_cast<size_t>(objIndex_)];
+        if (named.Name.empty()) {
+          named.Name = f.Text(2).empty() ? "Object" + std::to_string(objIndex_)
+                                         : std::string(f.Text(2));
+        }
+      }
+      if (current.H <= 0) current.H = 100;
+      if (current.W <= 0) current.W = 100;
+      if (mode_ == kLoadReplace) current.W = current.H = 100;
+    }
+  }
+
+  void Object(const Fields& f) {
+    int64_t index = LastIndex(ctx_.Obj);
+    const bool append = ctx_.ObjReady >= 1 && mode_ != kLoadTemplate;
+    if (append) ++index;
+    if (index >= kMaxArrayElements) return;
+    if (!append) ctx_.ObjReady = 1;
+    objIndex_ = index;
+    if (mode_ == kLoadTemplate) {
+      objIndex_ = ctx_.CurrentObject;
+      shapeBase_ = static_cast<int64_t>(Current().Shape.size());
+      return;
+    }
+    ResizeToLast(ctx_.Obj, objIndex_);
+    ctx_.CurrentObject = objIndex_;
+    sObject& o = Current();
+    if (o.Name.empty()) {
+      o.Name = f.Text(2).empty() ? "Object" + std::to_string(objIndex_) : std::string(f.Text(2));
+    }
+    o.X = f.Int(3);
+    o.Y = f.Int(4);
+    o.W = Wrap16(f.Int(5));
+    o.H = Wrap16(f.Int(6));
+    o.Depth = Wrap8(f.Int(7));
+    o.Hide = Wrap8(f.Int(8));
+    o.Locked = Wrap8(f.Int(9));
+    shapeBase_ = 0;
+  }
+
+  void Shape(const Fields& f) {
+    const int64_t field = f.Int(2);
+    if (field < 0 || field >= kMaxArrayElements) return;
+    const int64_t index = field + shapeBase_;
+    sObject& o = Current();
+    if (!GrowTo(o.Shape, index)) return;
+    lastShape_ = index;
+    sShape& s = o.Shape[static_cast<size_t>(index)];
+    s.Id = index;
+    s.Id8 = Wrap8(index);
+    s.Color = f.Int(3);
+    s.Name = f.Text(4).empty() ? "shape_" + std::to_string(index) : std::string(f.Text(4));
+    s.Alpha = Wrap8(f.Int(5));
+    if (version_ < 0.13 && s.Alpha == 0) s.Alpha = 255;
+    s.Style = Wrap8(f.Int(6));
+    s.Width = AtLeastOne(f.Int(7));
+    s.Height = AtLeastOne(f.Int(8));
+    s.Dist = AtLeastOne(f.Int(9));
+    s.Typ = Wrap8(f.Int(10));
+    switch (s.Typ) {
+      case kBox:
+      case kRoundBox:
+      case kCircle:
+      case kLine:
+      case kImage:
+      case kText:
+        ResizeToLast(s.Pt, 0);
+        break;
+      default:
+        break;
+    }
+    s.W = Wrap16(f.Int(11));
+    s.H = Wrap16(f.Int(12));
+    const Fields data(f.Text(13), ';');
+    if (s.Typ == kText) {
+      s.Text = data.Text(1);
+      s.FontName = data.Text(2);
+      s.FontStyle = data.Int(3);
+      s.Font = ctx_.Fonts.Load(s.FontName, s.W, s.FontStyle);
+    } else if (s.Typ == kImage) {
+      s.ImageFile = data.Text(1);
+      s.Image = loadPicture_ ? loadPicture_(s.ImageFile) : 0;
+      s.ImageP1 = Wrap16(data.Int(2));
+    }
+    s.X = Wrap16(f.Int(14));
+    s.Y = Wrap16(f.Int(15));
+    o.HasShape = 1;
+  }
+
+  // The shape the last "shape" line named; nullptr when the current object
+  // has no such shape (an "obj" line may have switched objects since).
+  sShape* LastShape() {
+    sObject& o = Current();
+    return ValidIndex(o.Shape, lastShape_) ? &o.Shape[static_cast<size_t>(lastShape_)] : nullptr;
+  }
+
+  void Fx(const Fields& f) {
+    sShape* s = LastShape();
+    const int64_t k = f.Int(2);
+    if (s == nullptr || !GrowTo(s->Fx, k)) return;
+    sShapeFx& fx = s->Fx[static_cast<size_t>(k)];
+    fx.Name = "fx_" + std::to_string(k);
+    fx.X = Wrap16(f.Int(3));
+    fx.Y = Wrap16(f.Int(4));
+    fx.Color = f.Int(5);
+    fx.Alpha = Wrap8(f.Int(6));
+    fx.Depth = Wrap8(f.Int(7));
+    fx.Typ = Wrap8(f.Int(8));
+    fx.Width = f.Int(9);
+    fx.Height = f.Int(10);
+    fx.Dist = f.Int(11);
+    fx.Scale = Wrap16(f.Int(12));
+    fx.P1 = Wrap16(f.Int(13));
+    fx.P2 = Wrap16(f.Int(14));
+    fx.Actif = Wrap8(f.Int(15));
+    fxRead_ = true;
+  }
+
+  void Point(const Fields& f) {
+    sShape* s = LastShape();
+    const int64_t l = f.Int(2);
+    if (s == nullptr || !GrowTo(s->Pt, l)) return;
+    s->Pt[static_cast<size_t>(l)].X = f.Int(3);
+    s->Pt[static_cast<size_t>(l)].Y = f.Int(4);
+  }
+
+  EditorContext& ctx_;
+  const int mode_;
+  const PictureLoader& loadPicture_;
+  int64_t objIndex_ = 0;
+  int64_t shapeBase_ = 0;
+  int64_t lastShape_ = 0;
+  double version_ = 0;
+  int64_t gapBudget_ = kMaxGapElements;
+  bool fxRead_ = false;
+};
+
+}  // namespace
+
+int64_t ParseDocumentInt(std::string_view field) {
+  int64_t value = 0;
+  const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
+  return result.ec == std::errc() ? value : 0;
+}
+
+double ParseDocumentVersion(std::string_view field) {
+  double value = 0;
+  const auto result = std::from_chars(field.data(), field.data() + field.size(), value,
+                                      std::chars_format::fixed);
+  return result.ec == std::errc() ? value : 0;
+}
+
+DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_view text,
+                                    const PictureLoader& loadPicture) {
+  // Tolerate a byte-order mark that another editor may have put in front.
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  DocumentReader reader(ctx, mode, loadPicture);
+  LineScanner lines(text);
+  std::string_view line;
+  while (lines.Next(line)) reader.Line(line);
+  return {reader.FxRead()};
+}
+
+}  // namespace tavisk

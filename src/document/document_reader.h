@@ -1,0 +1,43 @@
+// Reads document text into the scene of an editor context, in one of the
+// three load modes. Works on a buffer: the file, the requesters and the panel
+// refreshes are LoadDocument's.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "document/editor_context.h"
+
+namespace tavisk {
+
+enum LoadMode : int { kLoadReplace = 0, kLoadMerge = 1, kLoadTemplate = 2 };
+
+// Hostile or damaged documents must not exhaust memory: an index past the
+// last allowed element of an array, or a negative one, skips its line; and
+// one load may create at most kMaxGapElements blank elements to fill index
+// gaps (lines that would need more are skipped too).
+inline constexpr int64_t kMaxArrayElements = 1'000'000;
+inline constexpr int64_t kMaxGapElements = 1'000'000;
+
+// Loads the picture of an image shape; the result goes into its Image field.
+using PictureLoader = std::function<int64_t(const std::string& path)>;
+
+struct DocumentReadResult {
+  bool FxRead = false;  // at least one "shapefx" line was applied
+};
+
+// Mode 0 first resets the scene to one blank object. Text shapes get their
+// fonts from ctx.Fonts; image shapes their pictures from loadPicture.
+DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_view text,
+                                    const PictureLoader& loadPicture);
+
+// An optional "-" and the leading digits; 0 for anything else or a value
+// beyond 64 bits.
+int64_t ParseDocumentInt(std::string_view field);
+
+// The leading decimal fraction of the field ("0.13"); 0 when there is none.
+double ParseDocumentVersion(std::string_view field);
+
+}  // namespace tavisk

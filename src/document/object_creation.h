@@ -1,0 +1,17 @@
+// New objects (layers) and new documents.
+#pragma once
+
+#include "document/editor_context.h"
+
+namespace tavisk {
+
+// grow 1 appends an object; grow 0 (start-up) initialises the last element
+// in place, keeping its shapes. The object becomes current; Obj is then
+// sorted on Depth.
+void AddObject(EditorContext& ctx, int grow);
+
+// One object Object0 at 100 %. DocFile and the window title stay, so the
+// next save writes the previous document's file.
+void NewDocument(EditorContext& ctx);
+
+}  // namespace tavisk

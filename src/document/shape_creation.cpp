@@ -1,0 +1,173 @@
+#include "document/shape_creation.h"
+
+#include <string>
+
+#include "document/numeric.h"
+#include "document/picture_loader.h"
+#include "document/shape_template.h"
+#include "platform/file_io.h"
+
+namespace tavisk {
+
+namespace {
+
+struct ShapeSource {
+  std::string Prefix;
+  int64_t Picture = 0;
+  std::string PicturePath;
+};
+
+std::string WithoutExtension(const std::string& name) {
+  const size_t dot = name.find_last_of('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+// The name prefix of the new shape and, for the image tool, its picture;
+// false when no shape is to be made.
+bool ChooseSource(EditorContext& ctx, ShapeSource& source) {
+  switch (ctx.Tool) {
+    case kToolBox:
+      source.Prefix = "Box_";
+      return true;
+    case kToolCircle:
+      source.Prefix = "Circle_";
+      return true;
+    case kToolLine:
+      source.Prefix = "Line_";
+      return true;
+    case kToolCurve:
+      source.Prefix = "Curve_";
+      return true;
+    case kToolText:
+      source.Prefix = "Text_";
+      return true;
+    case kToolImage: {
+      source.PicturePath = ctx.Req->OpenFile("Image", "", "Png(.png)|*.png|Jpg|*.jpg", 0);
+      if (source.PicturePath.empty()) return false;
+      source.Picture = LoadPicture(ctx, 0, source.PicturePath);
+      if (ctx.Pictures.Get(source.Picture) == nullptr) {
+        ctx.Req->Message("Error", "Unable to load the image " + source.PicturePath,
+                         MessageIcon::Error);
+        return false;
+      }
+      source.Prefix = WithoutExtension(FileNamePart(source.PicturePath));
+      return true;
+    }
+    default:  // the rounded box tool makes none
+      return false;
+  }
+}
+
+int AddComplexShape(EditorContext& ctx) {
+  MakeTemplateSlot(ctx);
+  InsertShapeTemplate(ctx, 0);
+  sObject* object = ctx.CurrentObjectPtr();
+  ctx.ObjReady = 1;
+  if (object != nullptr) {
+    ctx.CurrentShape = LastIndex(object->Shape);
+    object->HasShape = 1;
+  }
+  return 1;
+}
+
+}  // namespace
+
+int AddShape(EditorContext& ctx, int64_t x, int64_t y) {
+  ctx.CurrentPoint = 0;
+  if (ctx.CurrentObjectPtr() == nullptr) return 0;
+  if (ctx.Tool == kToolComplexShape) return AddComplexShape(ctx);
+  ShapeSource source;
+  if (!ChooseSource(ctx, source)) return 0;
+
+  sObject& object = *ctx.CurrentObjectPtr();
+  int64_t s = 0;
+  if (object.HasShape == 0) {
+    s = LastIndex(object.Shape);
+  } else {
+    object.Shape.emplace_back();
+    s = LastIndex(object.Shape);
+  }
+  object.HasShape = 1;
+  ctx.ObjReady = 1;
+  ctx.CurrentShape = s;
+
+  sShape& shape = object.Shape[static_cast<size_t>(s)];
+  ResizeToLast(shape.Pt, 0);
+  shape.Width = 10;
+  shape.Height = 5;
+  shape.Dist = 5;
+  if (ctx.Tool == kToolLine) {
+    ResizeToLast(shape.Pt, 1);
+    shape.Pt[1].X = x;
+    shape.Pt[1].Y = y;
+    shape.Style = kLineStyle;
+  } else if (ctx.Tool == kToolCurve) {
+    ResizeToLast(shape.Pt, 3);
+    for (int64_t i = 0; i < 4; ++i) {
+      shape.Pt[static_cast<size_t>(i)].X = x + 5 * i - 10;
+      shape.Pt[static_cast<size_t>(i)].Y = y + 5 * i - 10;
+    }
+    shape.Style = kLineStyle;
+  }
+  shape.StartX = Wrap16(x);
+  shape.StartY = Wrap16(y);
+  shape.Id = s;
+  shape.Id8 = Wrap8(s);
+  shape.W = 5;
+  shape.H = 5;
+  shape.Name = source.Prefix + std::to_string(s);
+  shape.Alpha = 255;
+  shape.Color = RGBA(220, 220, 120, 255);
+  // A curve keeps its first point 10 units before the press, so its four
+  // points run evenly through it.
+  if (ctx.Tool != kToolCurve) {
+    shape.Pt[0].X = x;
+    shape.Pt[0].Y = y;
+  }
+  shape.Typ = static_cast<uint8_t>(ctx.Tool - 8);
+
+  // Box, circle, text and image keep their place in X, Y around the point
+  // (0, 0); lines and curves keep it in their points.
+  if (ctx.Tool != kToolLine && ctx.Tool != kToolCurve) {
+    shape.X = Wrap16(x);
+    shape.Y = Wrap16(y);
+    shape.Pt[0].X = 0;
+    shape.Pt[0].Y = 0;
+  }
+  if (ctx.Tool == kToolText) {
+    shape.W = 10;
+    shape.Text = "Text_0";
+    shape.FontName = "Times New roman";
+    shape.FontStyle = kFontBold;
+    shape.Font = ctx.Fonts.Load("Times New roman", 20, kFontBold);
+  } else if (ctx.Tool == kToolImage) {
+    const QImage* picture = ctx.Pictures.Get(source.Picture);
+    shape.Image = source.Picture;
+    shape.W = Wrap16(picture->width());
+    shape.H = Wrap16(picture->height());
+    shape.ImageFile = source.PicturePath;
+  }
+
+  InitShapeFx(ctx, 0);
+  ctx.Hooks->RefreshObjectPanel(0);
+  ctx.Hooks->FillShapeList();
+  return 1;
+}
+
+void InitShapeFx(EditorContext& ctx, int64_t k) {
+  sShape* shape = ctx.CurrentShapePtr();
+  if (shape != nullptr && ValidIndex(shape->Fx, k)) {
+    sShapeFx& fx = shape->Fx[static_cast<size_t>(k)];
+    fx.Name = "FX_" + std::to_string(k);
+    fx.Alpha = 255;
+    fx.Color = RGBA(255, 120, 0, 255);
+    fx.Width = 10;
+    fx.Height = 5;
+    fx.Dist = 5;
+    fx.Scale = 100;
+  }
+  ctx.Hooks->FillFxList();
+  ctx.Hooks->ShowShapeProperties();
+}
+
+}  // namespace tavisk

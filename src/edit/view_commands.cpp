@@ -1,0 +1,39 @@
+#include "edit/view_commands.h"
+
+namespace tavisk {
+
+namespace {
+
+void ApplyZoom(EditorContext& ctx, uint8_t percent) {
+  ctx.Options.Zoom = percent;
+  ctx.ZoomFactor = percent * 0.01;
+  ctx.Hooks->RedrawCanvas(0, 0, 1);
+}
+
+}  // namespace
+
+// Stops at 255: the zoom is one byte, and wrapping to 0 would make the
+// drawing vanish.
+void ZoomIn(EditorContext& ctx) {
+  if (ctx.Options.Zoom < 255) ApplyZoom(ctx, static_cast<uint8_t>(ctx.Options.Zoom + 1));
+}
+
+void ZoomOut(EditorContext& ctx) {
+  if (ctx.Options.Zoom > 1) ApplyZoom(ctx, static_cast<uint8_t>(ctx.Options.Zoom - 1));
+}
+
+void SetZoom(EditorContext& ctx, uint8_t percent) { ApplyZoom(ctx, percent); }
+
+void ViewReset(EditorContext& ctx) {
+  ctx.PanX = 0;
+  ctx.PanY = 0;
+  ctx.Hooks->RedrawCanvas(0, 0, 1);
+}
+
+uint8_t ToggleViewOption(EditorContext& ctx, uint8_t& option) {
+  option = static_cast<uint8_t>(1 - option);
+  ctx.Hooks->RedrawCanvas(0, 0, 1);
+  return option;
+}
+
+}  // namespace tavisk

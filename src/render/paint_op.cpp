@@ -1,0 +1,181 @@
+#include "render/paint_op.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+namespace tavisk {
+
+namespace {
+
+class Hasher {
+ public:
+  void Add(uint64_t v) {
+    h_ ^= v + 0x9E3779B97F4A7C15ull + (h_ << 6) + (h_ >> 2);
+    h_ *= 0xFF51AFD7ED558CCDull;
+  }
+  void Add(double v) { Add(std::bit_cast<uint64_t>(v)); }
+  uint64_t Value() const { return h_ ^ (h_ >> 33); }
+
+ private:
+  uint64_t h_ = 0xCBF29CE484222325ull;
+};
+
+bool IsStroke(PaintKind kind) {
+  return kind == PaintKind::kStroke || kind == PaintKind::kDash || kind == PaintKind::kDot;
+}
+
+// A transform that keeps angles (rotation and uniform scale, maybe mirrored)
+// strokes the same whether the path is stroked before or after it, so the
+// device path can be stroked with a scaled pen and no path mapping.
+bool KeepsAngles(const QTransform& t) {
+  if (t.type() >= QTransform::TxProject) return false;
+  return (t.m11() == t.m22() && t.m12() == -t.m21()) ||
+         (t.m11() == -t.m22() && t.m12() == t.m21());
+}
+
+double UniformScale(const QTransform& t) { return std::sqrt(std::abs(t.determinant())); }
+
+// The largest stretch of a user length on the device, for bounds only.
+double MaxStretch(const QTransform& t) {
+  return std::max(std::abs(t.m11()) + std::abs(t.m12()), std::abs(t.m21()) + std::abs(t.m22()));
+}
+
+double PenWidth(double width) { return width > 0 ? width : 1.0; }
+
+}  // namespace
+
+void SealPaintOp(PaintOp& op) {
+  if (op.kind == PaintKind::kImage) {
+    op.bounds = op.image.isNull() ? QRect()
+                                  : op.transform.mapRect(op.target).toAlignedRect().adjusted(
+                                        -2, -2, 2, 2);
+  } else if (op.path.isEmpty()) {
+    op.bounds = QRect();
+  } else {
+    // A mitred corner reaches at most the pen width (miter limit 2) past the
+    // outline; two more pixels cover the antialiasing fringe.
+    const double grow =
+        IsStroke(op.kind) ? PenWidth(op.width) * MaxStretch(op.transform) + 2.0 : 2.0;
+    op.bounds = op.path.controlPointRect().adjusted(-grow, -grow, grow, grow).toAlignedRect();
+  }
+
+  Hasher h;
+  h.Add(static_cast<uint64_t>(op.kind) | uint64_t{op.antialias} << 8 |
+        uint64_t{op.roundEnds} << 9 | uint64_t{op.color} << 16);
+  if (op.kind == PaintKind::kImage) {
+    h.Add(static_cast<uint64_t>(op.image.cacheKey()));
+    h.Add(op.target.x());
+    h.Add(op.target.y());
+    h.Add(op.target.width());
+    h.Add(op.target.height());
+    h.Add(static_cast<uint64_t>(op.alpha));
+  } else {
+    if (IsStroke(op.kind)) {
+      h.Add(op.width);
+      h.Add(op.length);
+    }
+    const int count = op.path.elementCount();
+    h.Add(static_cast<uint64_t>(count));
+    for (int i = 0; i < count; ++i) {
+      const QPainterPath::Element e = op.path.elementAt(i);
+      h.Add(static_cast<uint64_t>(e.type));
+      h.Add(e.x);
+      h.Add(e.y);
+    }
+  }
+  if (op.kind != PaintKind::kFill) {
+    h.Add(op.transform.m11());
+    h.Add(op.transform.m12());
+    h.Add(op.transform.m21());
+    h.Add(op.transform.m22());
+    h.Add(op.transform.dx());
+    h.Add(op.transform.dy());
+  }
+  op.hash = h.Value();
+}
+
+void PaintPlayer::UseAntialiasing(bool on) {
+  if (antialias_ == static_cast<int>(on)) return;
+  painter_.setRenderHint(QPainter::Antialiasing, on);
+  antialias_ = on;
+}
+
+void PaintPlayer::UsePen(const PaintOp& op, double scale) {
+  const double width = PenWidth(op.width) * scale;
+  if (pen_valid_ && pen_kind_ == op.kind && pen_width_ == width && pen_length_ == op.length &&
+      pen_round_ == op.roundEnds && pen_color_ == op.color) {
+    return;
+  }
+  QPen pen(QColor::fromRgba(op.color), width);
+  const double unit = PenWidth(op.width);  // dash patterns count in pen widths
+  switch (op.kind) {
+    case PaintKind::kStroke:
+      pen.setCapStyle(op.roundEnds ? Qt::RoundCap : Qt::FlatCap);
+      pen.setJoinStyle(op.roundEnds ? Qt::RoundJoin : Qt::MiterJoin);
+      break;
+    case PaintKind::kDash:
+      pen.setCapStyle(Qt::FlatCap);
+      pen.setJoinStyle(Qt::MiterJoin);
+      if (op.length > 0) pen.setDashPattern({op.length / unit, op.length / unit});
+      break;
+    case PaintKind::kDot: {
+      // A dot is a zero-length dash: with round caps a disc of the pen
+      // width, otherwise a square of it; dots are centred distance apart.
+      const double step = std::max(op.length, 0.0) / unit;
+      const double dot = op.roundEnds ? 1e-3 : 1.0;
+      pen.setCapStyle(op.roundEnds ? Qt::RoundCap : Qt::FlatCap);
+      pen.setJoinStyle(Qt::RoundJoin);
+      pen.setDashPattern({dot, std::max(step - dot, 1e-3)});
+      break;
+    }
+    default:
+      break;
+  }
+  painter_.setPen(pen);
+  painter_.setBrush(Qt::NoBrush);
+  pen_valid_ = true;
+  pen_kind_ = op.kind;
+  pen_width_ = width;
+  pen_length_ = op.length;
+  pen_round_ = op.roundEnds;
+  pen_color_ = op.color;
+}
+
+void PaintPlayer::Play(const PaintOp& op) {
+  UseAntialiasing(op.antialias);
+  switch (op.kind) {
+    case PaintKind::kFill: {
+      painter_.resetTransform();
+      painter_.setPen(Qt::NoPen);
+      painter_.setBrush(QColor::fromRgba(op.color));
+      pen_valid_ = false;
+      painter_.drawPath(op.path);  // the surface builds its paths even-odd
+      break;
+    }
+    case PaintKind::kStroke:
+    case PaintKind::kDash:
+    case PaintKind::kDot:
+      if (KeepsAngles(op.transform)) {
+        UsePen(op, UniformScale(op.transform));
+        painter_.resetTransform();
+        painter_.drawPath(op.path);
+      } else {
+        UsePen(op, 1.0);
+        painter_.setTransform(op.transform);
+        painter_.drawPath(op.transform.inverted().map(op.path));
+      }
+      break;
+    case PaintKind::kImage:
+      if (op.image.isNull()) break;
+      painter_.setTransform(op.transform);
+      painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+      painter_.setOpacity(op.alpha / 255.0);
+      painter_.drawImage(op.target, op.image);
+      painter_.setOpacity(1.0);
+      break;
+  }
+}
+
+}  // namespace tavisk

@@ -1,0 +1,67 @@
+// One paint of the surface, held as data: the device-space path (or the
+// image), its colour and pen, the transform in force, the device pixels it
+// may touch and a hash of everything that decides those pixels. The canvas
+// keeps the paints of the last redraw to repaint only what changed.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+#include <QPen>
+#include <QRect>
+#include <QTransform>
+#include <cstdint>
+
+class QPainter;
+
+namespace tavisk {
+
+enum class PaintKind : uint8_t { kFill, kStroke, kDash, kDot, kImage };
+
+struct PaintOp {
+  PaintKind kind = PaintKind::kFill;
+  bool antialias = true;
+  bool roundEnds = false;
+  QRgb color = 0;        // non-premultiplied ARGB
+  double width = 0;      // user units
+  double length = 0;     // dash length or dot distance, user units
+  QTransform transform;  // user to device when painted
+  QPainterPath path;     // device space
+  QImage image;
+  QRectF target;         // user units
+  int alpha = 255;
+  QRect bounds;          // device pixels the paint may change
+  uint64_t hash = 0;
+};
+
+// Fills in bounds and hash; call once the other fields are set.
+void SealPaintOp(PaintOp& op);
+
+// Plays paints on one painter, keeping the pen and brush of the previous
+// paint when the next one needs the same.
+class PaintPlayer {
+ public:
+  explicit PaintPlayer(QPainter& painter) : painter_(painter) {}
+  void Play(const PaintOp& op);
+  // The painter's pen, brush or hints were changed behind the player's back.
+  void Forget() {
+    pen_valid_ = false;
+    antialias_ = -1;
+  }
+
+ private:
+  void UsePen(const PaintOp& op, double scale);
+  void UseAntialiasing(bool on);
+
+  QPainter& painter_;
+  QPen pen_;
+  bool pen_valid_ = false;
+  PaintKind pen_kind_ = PaintKind::kFill;
+  double pen_width_ = -1;
+  double pen_length_ = -1;
+  bool pen_round_ = false;
+  QRgb pen_color_ = 0;
+  int antialias_ = -1;
+};
+
+}  // namespace tavisk

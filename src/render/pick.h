@@ -1,0 +1,26 @@
+// The pick: a press on the canvas becomes a shape selection while the
+// renderer builds each shape's path, then settles after the object loop.
+#pragma once
+
+#include <cstdint>
+
+#include "document/editor_context.h"
+#include "render/surface.h"
+
+namespace tavisk {
+
+// Whether the pick test runs for a shape of object (an index of ctx.Obj).
+bool PickRuns(const EditorContext& ctx, int64_t object, int pick);
+
+// Tests the current path of shape (of the current object) against the
+// pointer (x, y) and updates the selection, CurrentShape and drag starts.
+void PickTest(EditorContext& ctx, const Surface& surface, int64_t shape, int64_t x, int64_t y);
+
+// After the object loop: resolves a pick into a drag, or, with the select
+// tool and nothing picked, clears the selection.
+void SettlePick(EditorContext& ctx, int64_t x, int64_t y);
+
+// Every Selected of the current object's shapes becomes 0.
+void DeselectCurrentObject(EditorContext& ctx);
+
+}  // namespace tavisk

@@ -1,0 +1,226 @@
+// Drives the real canvas widget with mouse and key events and reads the
+// records the gestures leave.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+
+#include "app/canvas_widget.h"
+#include "app/editor_session.h"
+#include "app/gadget_ids.h"
+#include "app/toolbar.h"
+#include "document/numeric.h"
+#include "platform/scripted_requesters.h"
+#include "support/temp_dir.h"
+
+namespace tavisk {
+namespace {
+
+class CanvasToolsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sPzOptions options;
+    SetDefaultOptions(options);
+    options.WinState = kWindowNormal;
+    options.ShowTip = 0;
+    SaveOptions(options);
+    session_ = StartEditor(requesters_);
+    ctx().Hooks->RedrawCanvas(0, 0, 1);
+  }
+
+  EditorContext& ctx() { return session_->ctx; }
+  CanvasWidget* canvas() { return session_->window->Canvas(); }
+  sShape& shape(int i) { return ctx().Obj[0].Shape[static_cast<size_t>(i)]; }
+
+  // Canvas pixel (x, y) of the drawing area, as the widget sees it.
+  QPoint At(int x, int y) { return canvas()->contentsRect().topLeft() + QPoint(x, y); }
+
+  void ClickTool(int gadget) {
+    auto* button = qobject_cast<QAbstractButton*>(
+        ToolbarGadget(session_->window->Toolbar(), gadget));
+    ASSERT_NE(button, nullptr);
+    button->click();
+  }
+
+  void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mousePress(canvas(), Qt::LeftButton, modifiers, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), canvas()->mapToGlobal(QPointF(to)),
+                     Qt::NoButton, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(canvas(), &move);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, modifiers, to);
+  }
+
+  test::ScopedWorkDir dir_;
+  ScriptedRequesters requesters_;
+  std::unique_ptr<EditorSession> session_;
+};
+
+TEST_F(CanvasToolsTest, BoxFollowsThePointerSignedThenToolReturnsToMove) {
+  ClickTool(kGadgetToolBox);
+  EXPECT_EQ(ctx().Tool, kToolBox);
+  Drag(At(100, 80), At(60, 50));
+  EXPECT_EQ(shape(0).Name, "Box_0");
+  EXPECT_EQ(shape(0).X, 100);
+  EXPECT_EQ(shape(0).Y, 80);
+  EXPECT_EQ(shape(0).W, -40);
+  EXPECT_EQ(shape(0).H, -30);
+  EXPECT_EQ(ctx().Tool, kToolMove);
+  auto* move = qobject_cast<QAbstractButton*>(
+      ToolbarGadget(session_->window->Toolbar(), kGadgetToolMove));
+  auto* box = qobject_cast<QAbstractButton*>(
+      ToolbarGadget(session_->window->Toolbar(), kGadgetToolBox));
+  EXPECT_TRUE(move->isChecked());
+  EXPECT_FALSE(box->isChecked());
+}
+
+TEST_F(CanvasToolsTest, CirclesAndTextsKeepAWidthOfAtLeastOne) {
+  ClickTool(kGadgetToolCircle);
+  Drag(At(50, 50), At(50, 50));
+  EXPECT_EQ(shape(0).Typ, kCircle);
+  EXPECT_EQ(shape(0).W, 1);
+  EXPECT_EQ(shape(0).H, 1);
+  ClickTool(kGadgetToolText);
+  Drag(At(200, 60), At(190, 60));
+  EXPECT_EQ(shape(1).Typ, kText);
+  EXPECT_EQ(shape(1).W, 10);
+  EXPECT_EQ(shape(1).H, 0);
+  ClickTool(kGadgetToolText);
+  Drag(At(300, 60), At(300, 70));
+  EXPECT_EQ(shape(2).W, 1);
+}
+
+TEST_F(CanvasToolsTest, CreationFollowsThePointerWhenPannedAndZoomed) {
+  ctx().Options.Zoom = 200;
+  ctx().ZoomFactor = 2.0;
+  ctx().PanX = 30;
+  ctx().PanY = 10;
+  ClickTool(kGadgetToolLine);
+  Drag(At(200, 100), At(300, 140));
+  // Pixel (300, 140) at 200 % is (150, 70); less the pan, (120, 60): the
+  // end point sits under the pointer.
+  ASSERT_EQ(shape(0).Pt.size(), 2u);
+  EXPECT_EQ(shape(0).Pt[1].X, 120);
+  EXPECT_EQ(shape(0).Pt[1].Y, 60);
+}
+
+TEST_F(CanvasToolsTest, RoundedBoxToolOnlyExplainsItself) {
+  ClickTool(kGadgetToolRoundBox);
+  ASSERT_EQ(requesters_.Messages.size(), 1u);
+  EXPECT_EQ(requesters_.Messages[0].Title, "Info");
+  EXPECT_EQ(requesters_.Messages[0].Text, "These tool doesn't work for the moment");
+  Drag(At(10, 10), At(40, 40));
+  EXPECT_EQ(ctx().Obj[0].HasShape, 0);
+}
+
+TEST_F(CanvasToolsTest, PointDragAtZoom200HitsWithinThreeUnitsAndMovesNeighbours) {
+  ClickTool(kGadgetToolCurve);
+  Drag(At(100, 100), At(100, 100));  // points (90,90) (95,95) (100,100) (105,105)
+  sShape& curve = shape(0);
+  ASSERT_EQ(curve.Pt.size(), 4u);
+  ctx().Options.Zoom = 200;
+  ctx().ZoomFactor = 2.0;
+  ctx().CurrentShape = 0;
+  // Point 0 sits at pixel (180, 180); 6 pixels off is 3 units: still a hit.
+  Drag(At(186, 174), At(206, 194));
+  EXPECT_EQ(ctx().CurrentPoint, 0);
+  EXPECT_EQ(curve.Pt[0].X, 103);
+  EXPECT_EQ(curve.Pt[0].Y, 97);
+  // The anchor's neighbours: the next point and, before the first, the last.
+  // The anchor moved by (13, 7); so did its neighbours.
+  EXPECT_EQ(curve.Pt[1].X, 95 + 13);
+  EXPECT_EQ(curve.Pt[1].Y, 95 + 7);
+  EXPECT_EQ(curve.Pt[3].X, 105 + 13);
+  EXPECT_EQ(curve.Pt[2].X, 100);
+
+  // 8 pixels off (4 units) is no hit.
+  Drag(At(206 + 8, 194), At(250, 250));
+  EXPECT_EQ(ctx().CurrentPoint, -1);
+
+  curve.Locked = 1;
+  Drag(At(206, 194), At(300, 300));
+  EXPECT_EQ(curve.Pt[0].X, 103);
+}
+
+TEST_F(CanvasToolsTest, SnappingTruncatesTowardZero) {
+  ClickTool(kGadgetToolLine);
+  Drag(At(10, 10), At(10, 10));
+  ctx().Options.Snap = 1;
+  ctx().Options.SnapX = 10;
+  ctx().Options.SnapY = 10;
+  ctx().CurrentShape = 0;
+  ctx().PanX = 40;
+  ctx().PanY = 40;
+  // Point 0 at scene (10, 10) shows at pixel (50, 50).
+  Drag(At(50, 50), At(67, 13));  // scene (27, -27)
+  EXPECT_EQ(shape(0).Pt[0].X, 20);
+  EXPECT_EQ(shape(0).Pt[0].Y, -20);
+}
+
+TEST_F(CanvasToolsTest, RotationCountsFromThePressNotPerEvent) {
+  ClickTool(kGadgetToolCurve);
+  Drag(At(100, 100), At(100, 100));
+  sShape& curve = shape(0);
+  curve.Pt = {{100, 100, 0, 0}, {300, 100, 0, 0}, {300, 300, 0, 0}, {100, 300, 0, 0}};
+  ClickTool(kGadgetToolRotate);
+  QTest::mousePress(canvas(), Qt::LeftButton, {}, At(250, 200));
+  ASSERT_EQ(ctx().DragMode, 2) << "the press inside the curve picks it";
+  for (int x : {350, 450, 550}) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(At(x, 200)), QPointF(At(x, 200)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(canvas(), &move);
+  }
+  QTest::mouseRelease(canvas(), Qt::LeftButton, {}, At(550, 200));
+  EXPECT_EQ(curve.Angle, 30);
+  // 30 degrees about the pivot (0, 0), from the points at the press, once.
+  const double c = std::cos(M_PI / 6);
+  const double s = std::sin(M_PI / 6);
+  EXPECT_EQ(curve.Pt[1].X, RoundInt(300 * c - 100 * s));
+  EXPECT_EQ(curve.Pt[1].Y, RoundInt(100 * c + 300 * s));
+}
+
+TEST_F(CanvasToolsTest, ScalingKeepsPointZeroInPlace) {
+  ClickTool(kGadgetToolCurve);
+  Drag(At(100, 100), At(100, 100));
+  sShape& curve = shape(0);
+  curve.Pt = {{100, 100, 0, 0}, {300, 100, 0, 0}, {300, 300, 0, 0}, {100, 300, 0, 0}};
+  ClickTool(kGadgetToolScale);
+  Drag(At(250, 200), At(300, 200));
+  EXPECT_EQ(curve.Pt[0].X, 100);
+  EXPECT_EQ(curve.Pt[0].Y, 100);
+  EXPECT_GT(curve.Pt[2].X, 300);
+  EXPECT_GT(curve.Pt[2].Y, 300);
+}
+
+TEST_F(CanvasToolsTest, SpaceHeldPansAndReleasingItReturnsTheTools) {
+  ClickTool(kGadgetToolBox);
+  canvas()->setFocus();
+  QTest::keyPress(canvas(), Qt::Key_Space);
+  Drag(At(100, 100), At(130, 90));
+  EXPECT_EQ(ctx().PanX, 30);
+  EXPECT_EQ(ctx().PanY, -10);
+  EXPECT_EQ(ctx().Obj[0].HasShape, 0);
+  QTest::keyRelease(canvas(), Qt::Key_Space);
+  Drag(At(100, 100), At(130, 90));
+  EXPECT_EQ(ctx().Obj[0].HasShape, 1);
+  EXPECT_EQ(shape(0).X, 70);
+}
+
+TEST_F(CanvasToolsTest, AddPointAppendsToTheCurrentLineOrCurve) {
+  ClickTool(kGadgetToolLine);
+  Drag(At(10, 10), At(40, 40));
+  ClickTool(kGadgetToolAddPoint);
+  Drag(At(60, 70), At(60, 70));
+  ASSERT_EQ(shape(0).Pt.size(), 3u);
+  EXPECT_EQ(shape(0).Pt[2].X, 60);
+  ClickTool(kGadgetToolCurve);
+  Drag(At(100, 100), At(100, 100));
+  ClickTool(kGadgetToolAddPoint);
+  Drag(At(150, 120), At(150, 120));
+  ASSERT_EQ(shape(1).Pt.size(), 7u);
+  EXPECT_EQ(shape(1).Pt[4].X, 140);
+  EXPECT_EQ(shape(1).Pt[6].X, 160);
+}
+
+}  // namespace
+}  // namespace tavisk

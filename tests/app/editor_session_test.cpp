@@ -1,0 +1,235 @@
+#include "app/editor_session.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/canvas_widget.h"
+#include "app/menu_table.h"
+#include "document/options.h"
+#include "platform/file_io.h"
+#include "platform/scripted_requesters.h"
+#include "support/temp_dir.h"
+
+namespace tavisk {
+namespace {
+
+sPzOptions ReadOptionsFile() {
+  std::string text;
+  EXPECT_TRUE(ReadWholeFile(kOptionsFileName, text));
+  sPzOptions options;
+  EXPECT_TRUE(OptionsFromJson(text, options));
+  return options;
+}
+
+// Shortcuts reach only the active window.
+void Activate(MainWindow& window) {
+  window.activateWindow();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+// Options for a normal, unmaximised window, written before the start.
+void WriteNormalWindowOptions(int width, int height) {
+  sPzOptions options;
+  SetDefaultOptions(options);
+  options.WinState = kWindowNormal;
+  options.WinW = static_cast<int16_t>(width);
+  options.WinH = static_cast<int16_t>(height);
+  options.ShowTip = 0;
+  SaveOptions(options);
+}
+
+TEST(Startup, FirstStartWritesDefaultsThenTheRealLayout) {
+  test::ScopedWorkDir dir;
+  ScriptedRequesters requesters;
+  auto session = StartEditor(requesters);
+  const sPzOptions stored = ReadOptionsFile();
+  EXPECT_EQ(stored.PanelW, 150);
+  EXPECT_EQ(stored.ToolBarH, 30);
+  EXPECT_EQ(stored.WinW, session->window->width());
+  EXPECT_EQ(stored.WinH, session->window->height());
+  EXPECT_EQ(stored.WinState, kWindowMaximized);
+  EXPECT_EQ(session->window->windowTitle().toStdString(), "Tavisk 0.13");
+  EXPECT_EQ(session->ctx.Tool, kToolMove);
+  EXPECT_EQ(session->ctx.ShapeFile, "1-defaut.txt");
+  EXPECT_GE(session->ctx.AutosaveNumber, 0);
+  EXPECT_LE(session->ctx.AutosaveNumber, 1000000);
+
+  // The default options show one of the four tips, never the apostrophe.
+  ASSERT_EQ(requesters.Messages.size(), 1u);
+  EXPECT_EQ(requesters.Messages[0].Title, "Tips ! ");
+  EXPECT_EQ(requesters.Messages[0].Icon, MessageIcon::Question);
+  ASSERT_EQ(session->tips.size(), 4u);
+  EXPECT_NE(std::find(session->tips.begin(), session->tips.end(), requesters.Messages[0].Text),
+            session->tips.end());
+  EXPECT_EQ(session->tips[2], "To add point to the shape, curve or line, use 'addpoint' tool.");
+}
+
+TEST(Startup, SparseOptionsFileStillGivesAUsableWindow) {
+  test::ScopedWorkDir dir;
+  ASSERT_TRUE(WriteFileAtomically(kOptionsFileName, "{\"ZOOM\": 50, \"WinState\": 0}"));
+  ScriptedRequesters requesters;
+  auto session = StartEditor(requesters);
+  EXPECT_EQ(session->ctx.Options.Zoom, 50);
+  EXPECT_EQ(session->ctx.Options.ShowTip, 0);
+  EXPECT_TRUE(requesters.Messages.empty());
+  EXPECT_EQ(session->ctx.Options.PanelW, 150);
+  EXPECT_EQ(session->ctx.Options.ToolBarH, 30);
+  // A stored size of 0 opens the default size, not an invisible window.
+  EXPECT_GE(session->window->width(), 400);
+  EXPECT_GE(session->window->height(), 300);
+}
+
+TEST(Layout, ResizeFollowsTheGeometryRuleAndIsStored) {
+  test::ScopedWorkDir dir;
+  WriteNormalWindowOptions(1024, 768);
+  ScriptedRequesters requesters;
+  auto session = StartEditor(requesters);
+  MainWindow& window = *session->window;
+  window.resize(700, 500);
+  QApplication::processEvents();
+  EXPECT_EQ(window.Canvas()->width(), 390);
+  EXPECT_EQ(window.Toolbar()->width(), 700);
+  const int menuBarH = window.Geometry().leftPanel.h;  // h = 500 - menu - 30 - 50
+  EXPECT_EQ(window.Canvas()->height(), menuBarH);
+  EXPECT_EQ(window.LeftPanel()->height(), window.Canvas()->height());
+  EXPECT_EQ(window.RightPanel()->x(), window.Canvas()->x() + 390 + 10);
+  EXPECT_EQ(window.Canvas()->x(), 155);
+  const sPzOptions stored = ReadOptionsFile();
+  EXPECT_EQ(stored.WinW, 700);
+  EXPECT_EQ(stored.WinH, 500);
+  EXPECT_EQ(stored.WinState, kWindowNormal);
+}
+
+TEST(Menus, ZoomItemsAndShortcuts) {
+  test::ScopedWorkDir dir;
+  WriteNormalWindowOptions(1024, 768);
+  ScriptedRequesters requesters;
+  auto session = StartEditor(requesters);
+  MainWindow& window = *session->window;
+  EditorContext& ctx = session->ctx;
+
+  window.OnMenu(kMenuZoom50);
+  window.OnMenu(kMenuZoomIn);
+  EXPECT_EQ(ctx.Options.Zoom, 51);
+
+  Activate(window);
+  window.Canvas()->setFocus();
+  QTest::keyClick(window.Canvas(), Qt::Key_2, Qt::ControlModifier | Qt::KeypadModifier);
+  EXPECT_EQ(ctx.Options.Zoom, 200);
+  QTest::keyClick(window.Canvas(), Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+  EXPECT_EQ(ctx.Options.Zoom, 201);
+  // The main keyboard's plus is not the zoom key.
+  QTest::keyClick(window.Canvas(), Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_EQ(ctx.Options.Zoom, 201);
+
+  window.OnMenu(kMenuZoom100);
+  ctx.Options.Zoom = 1;
+  window.OnMenu(kMenuZoomOut);
+  EXPECT_EQ(ctx.Options.Zoom, 1);
+  ctx.Options.Zoom = 255;
+  window.OnMenu(kMenuZoomIn);
+  EXPECT_EQ(ctx.Options.Zoom, 255);
+
+  ctx.PanX = 40;
+  ctx.PanY = -7;
+  QTest::keyClick(window.Canvas(), Qt::Key_0, Qt::ControlModifier | Qt::KeypadModifier);
+  EXPECT_EQ(ctx.PanX, 0);
+  EXPECT_EQ(ctx.PanY, 0);
+  EXPECT_EQ(ctx.Options.Zoom, 255);
+}
+
+TEST(Menus, ViewChecksStartFromOptionsAndToggleThem) {
+  test::ScopedWorkDir dir;
+  WriteNormalWindowOptions(1024, 768);
+  ScriptedRequesters requesters;
+  auto session = StartEditor(requesters);
+  MainWindow& window = *session->window;
+  EXPECT_TRUE(window.MenuAction(kMenuShowCameraBorder)->isChecked());
+  EXPECT_TRUE(window.MenuAction(kMenuShowSelection)->isChecked());
+  EXPECT_FALSE(window.MenuAction(kMenuShowGrid)->isChecked());
+  EXPECT_FALSE(window.MenuAction(kMenuHideAnchor)->isChecked());
+  EXPECT_FALSE(window.MenuAction(kMenuShowOnlySelected)->isChecked());
+  EXPECT_EQ(window.MenuAction(kMenuShowGrid)->text().toStdString(), "Show grid\tCtrl+G");
+
+  window.MenuAction(kMenuHideAnchor)->trigger();
+  EXPECT_EQ(session->ctx.Options.HideAncre, 1);
+  EXPECT_TRUE(window.MenuAction(kMenuHideAnchor)->isChecked());
+  window.MenuAction(kMenuShowCameraBorder)->trigger();
+  EXPECT_EQ(session->ctx.Options.ShowCameraBorder, 0);
+  EXPECT_FALSE(window.MenuAction(kMenuShowCameraBorder)->isChecked());
+
+  Activate(window);
+  window.Canvas()->setFocus();
+  QTest::keyClick(window.Canvas(), Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(session->ctx.Options.ShowGrid, 1);
+  EXPECT_TRUE(window.MenuAction(kMenuShowGrid)->isChecked());
+
+  window.MenuAction(kMenuLockSelection)->trigger();
+  EXPECT_EQ(session->ctx.SelectionLocked, 1);
+  // Items without an operation yet change nothing.
+  window.OnMenu(kMenuPointOpenPath);
+  window.OnMenu(9999);
+}
+
+TEST(Shutdown, CloseBoxWritesOptionsQuitDoesNot) {
+  {
+    test::ScopedWorkDir dir;
+    WriteNormalWindowOptions(1024, 768);
+    ScriptedRequesters requesters;
+    auto session = StartEditor(requesters);
+    session->window->OnMenu(kMenuShowGrid);
+    session->window->close();
+    FinishEditor(*session);
+    EXPECT_EQ(ReadOptionsFile().ShowGrid, 1);
+  }
+  {
+    test::ScopedWorkDir dir;
+    WriteNormalWindowOptions(1024, 768);
+    ScriptedRequesters requesters;
+    auto session = StartEditor(requesters);
+    session->window->OnMenu(kMenuShowGrid);
+    session->window->OnMenu(kMenuQuit);
+    EXPECT_TRUE(session->window->QuitRequested());
+    FinishEditor(*session);
+    EXPECT_EQ(ReadOptionsFile().ShowGrid, 0);
+  }
+}
+
+TEST(Shortcuts, TextFieldsKeepTheirEditingKeys) {
+  test::ScopedWorkDir dir;
+  WriteNormalWindowOptions(1024, 768);
+  ScriptedRequesters requesters;
+  auto session = StartEditor(requesters);
+  MainWindow& window = *session->window;
+  int deletes = 0;
+  int copies = 0;
+  window.SetMenuOperation(kMenuDeleteShape, [&] { ++deletes; });
+  window.SetMenuOperation(kMenuCopyShape, [&] { ++copies; });
+
+  auto* field = new QLineEdit(window.LeftPanel()->widget(0));
+  field->setText("Box_0");
+  field->show();
+  Activate(window);
+  field->setFocus();
+  field->setCursorPosition(0);
+  QTest::keyClick(field, Qt::Key_Delete);
+  QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(deletes, 0);
+  EXPECT_EQ(copies, 0);
+  EXPECT_EQ(field->text().toStdString(), "ox_0");
+
+  window.Canvas()->setFocus();
+  QTest::keyClick(window.Canvas(), Qt::Key_Delete);
+  QTest::keyClick(window.Canvas(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(deletes, 1);
+  EXPECT_EQ(copies, 1);
+}
+
+}  // namespace
+}  // namespace tavisk

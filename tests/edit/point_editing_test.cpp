@@ -1,0 +1,62 @@
+#include "edit/point_editing.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tavisk {
+namespace {
+
+// A context whose current shape has count points, point i at (i, 10 i).
+EditorContext WithPoints(int count) {
+  EditorContext ctx;
+  ctx.CurrentObject = 0;
+  ctx.CurrentShape = 0;
+  sShape& shape = ctx.Obj[0].Shape[0];
+  shape.Pt.clear();
+  for (int i = 0; i < count; ++i) shape.Pt.push_back({i, 10 * i, 0, 0});
+  return ctx;
+}
+
+std::vector<int64_t> Remaining(EditorContext& ctx) {
+  std::vector<int64_t> who;
+  for (const sPoint& point : ctx.Obj[0].Shape[0].Pt) who.push_back(point.X);
+  return who;
+}
+
+TEST(DeletePoint, RemovesThePointWithItsNeighbours) {
+  struct Case {
+    int count;
+    int64_t k;
+    std::vector<int64_t> left;
+  };
+  const Case cases[] = {
+      {7, 3, {0, 1, 5, 6}},  // an anchor goes with its two control points
+      {7, 0, {2, 3, 4, 5}},  // the first point's previous neighbour is the last
+      {7, 6, {1, 2, 3, 4}},  // the last point's next neighbour is the first
+      {3, 1, {2}},           // the third removal finds one point and keeps it
+      {1, 0, {0}},           // a single point stays
+      {2, 0, {1}},           // a neighbour on both sides is removed once
+  };
+  for (const Case& c : cases) {
+    EditorContext ctx = WithPoints(c.count);
+    ctx.CurrentPoint = c.k;
+    DeletePoint(ctx, c.k);
+    EXPECT_EQ(Remaining(ctx), c.left) << c.count << " points, k = " << c.k;
+    EXPECT_EQ(ctx.CurrentPoint, c.k);
+  }
+}
+
+TEST(DeletePoint, InvalidIndicesChangeNothing) {
+  EditorContext ctx = WithPoints(4);
+  DeletePoint(ctx, -1);
+  DeletePoint(ctx, 4);
+  ctx.CurrentShape = -1;
+  DeletePoint(ctx, 1);
+  ctx.CurrentShape = 3;
+  DeletePoint(ctx, 1);
+  EXPECT_EQ(Remaining(ctx), (std::vector<int64_t>{0, 1, 2, 3}));
+}
+
+}  // namespace
+}  // namespace tavisk

@@ -1,0 +1,171 @@
+// Small scenes, canvases and fakes for the rendering tests.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "document/editor_context.h"
+#include "document/numeric.h"
+#include "document/scene.h"
+#include "render/surface.h"
+
+namespace tavisk::test {
+
+inline const int64_t kOpaqueRed = RGBA(255, 0, 0, 255);
+inline const int64_t kOpaqueBlue = RGBA(0, 0, 255, 255);
+inline const int64_t kOpaqueGreen = RGBA(0, 255, 0, 255);
+
+inline sShape MakeShape(uint8_t typ, int16_t x, int16_t y, int16_t w, int16_t h,
+                        int64_t color = kOpaqueRed, uint8_t style = kFilled) {
+  sShape shape;
+  shape.Typ = typ;
+  shape.X = x;
+  shape.Y = y;
+  shape.W = w;
+  shape.H = h;
+  shape.Color = color;
+  shape.Alpha = static_cast<uint8_t>(Alpha(color));
+  shape.Style = style;
+  shape.Width = 1;
+  shape.Height = 1;
+  shape.Dist = 1;
+  return shape;
+}
+
+inline sShape MakePointShape(uint8_t typ, std::initializer_list<std::pair<int, int>> points,
+                             int64_t color = kOpaqueRed, uint8_t style = kFilled) {
+  sShape shape = MakeShape(typ, 0, 0, 0, 0, color, style);
+  shape.Pt.clear();
+  for (auto [x, y] : points) shape.Pt.push_back(sPoint{x, y, 0, 0});
+  return shape;
+}
+
+inline sShapeFx MakeFx(int16_t x, int16_t y, int16_t scale, uint8_t depth, int64_t color,
+                       uint8_t typ = kFilled) {
+  sShapeFx fx;
+  fx.X = x;
+  fx.Y = y;
+  fx.Scale = scale;
+  fx.Depth = depth;
+  fx.Color = color;
+  fx.Typ = typ;
+  fx.Actif = 1;
+  fx.Width = 1;
+  fx.Height = 1;
+  fx.Dist = 1;
+  return fx;
+}
+
+inline sObject MakeObject(std::vector<sShape> shapes) {
+  sObject object;
+  object.Shape = std::move(shapes);
+  object.HasShape = 1;
+  object.W = 100;
+  object.H = 100;
+  object.Alpha = 255;
+  return object;
+}
+
+// An editor ready to draw objects, with a plain background (RGB 10, 20, 30)
+// and no camera frame.
+inline void PrepareEditor(EditorContext& ctx, std::vector<sObject> objects) {
+  ctx.Obj = std::move(objects);
+  ctx.ObjReady = 1;
+  ctx.CurrentObject = 0;
+  ctx.CurrentShape = -1;
+  ctx.Options.BgColor = RGBA(10, 20, 30, 255);
+  ctx.Options.ShowCameraBorder = 0;
+  ctx.Options.HideAncre = 1;
+  ctx.Options.ShowSelection = 0;
+}
+
+inline QImage MakeCanvas(int w, int h) {
+  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+inline QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+
+inline bool IsColor(const QImage& image, int x, int y, int r, int g, int b) {
+  const QColor c = image.pixelColor(x, y);
+  return c.red() == r && c.green() == g && c.blue() == b && c.alpha() == 255;
+}
+
+inline bool IsBackground(const QImage& image, int x, int y) { return IsColor(image, x, y, 10, 20, 30); }
+
+// Counts the shell refreshes the renderer asks for.
+class RecordingHooks : public EditorHooks {
+ public:
+  void ShowShapeProperties() override { ++shape_properties; }
+  int shape_properties = 0;
+};
+
+// A surface that writes down the path calls it gets, to check geometry by
+// indices rather than by pixels.
+class RecordingSurface : public Surface {
+ public:
+  std::vector<std::string> calls;
+
+  bool BeginSurface() override { return true; }
+  void EndSurface() override {}
+  void ResetTransform() override {}
+  void ScaleTransform(double, double) override {}
+  void RotateTransform(double, double, double) override {}
+  void TranslateTransform(double, double) override {}
+  double DeviceToUserX(double x, double) const override { return x; }
+  double DeviceToUserY(double, double y) const override { return y; }
+  void MovePathCursor(double x, double y, bool relative) override {
+    Log("move", {x, y}, relative);
+  }
+  void AddPathSegment(double x, double y) override { Log("line", {x, y}); }
+  void AddPathCurve(double x1, double y1, double x2, double y2, double x3, double y3,
+                    bool relative) override {
+    Log("curve", {x1, y1, x2, y2, x3, y3}, relative);
+  }
+  void AddPathBox(double x, double y, double w, double h) override { Log("box", {x, y, w, h}); }
+  void AddPathEllipse(double x, double y, double rx, double ry) override {
+    Log("ellipse", {x, y, rx, ry});
+  }
+  void AddPathCircleArc(double x, double y, double r, bool relative) override {
+    Log("circle", {x, y, r}, relative);
+  }
+  void CloseFigure() override { calls.push_back("close"); }
+  void VectorFont(const std::string& face, int64_t style, double size) override {
+    calls.push_back("font " + face + " " + std::to_string(style) + " " + Num(size));
+  }
+  void AddPathText(const std::string& text) override { calls.push_back("text " + text); }
+  double MeasureTextWidth(const std::string&) override { return 0; }
+  double MeasureTextHeight(const std::string&) override { return 0; }
+  void VectorSourceColor(int64_t) override {}
+  void SetAntialiasing(bool) override {}
+  void FillPath() override { calls.push_back("fill"); }
+  void StrokePath(double w, bool) override { Log("stroke", {w}); }
+  void DashPath(double w, double l) override { Log("dash", {w, l}); }
+  void DotPath(double w, double d, bool) override { Log("dot", {w, d}); }
+  bool IsPointInPath(double, double) const override { return false; }
+  void DrawImageAtCursor(const QImage&, int alpha, double w, double h) override {
+    Log("image", {static_cast<double>(alpha), w, h});
+  }
+
+ private:
+  static std::string Num(double v) {
+    std::string s = std::to_string(v);
+    s.erase(s.find_last_not_of('0') + 1);
+    if (!s.empty() && s.back() == '.') s.pop_back();
+    return s;
+  }
+  void Log(const char* name, std::initializer_list<double> values, bool relative = false) {
+    std::string line = name;
+    if (relative) line += " rel";
+    for (double v : values) line += " " + Num(v);
+    calls.push_back(line);
+  }
+};
+
+}  // namespace tavisk::test
