@@ -1,5 +1,7 @@
 #include "platform/file_io.h"
 
+#include "platform/atomic_file.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -64,37 +66,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (wrote < 0 && errno == EINTR) continue;
-    if (wrote <= 0) return false;
-    done += static_cast<size_t>(wrote);
-  }
-  return true;
-}
-
-}  // namespace
-
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return false;
-  struct stat target {};
-  if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return false;
-  std::string temporary = path + ".tmp-XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  // mkstemp creates 0600; give the file the usual permissions.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(temporary.c_str());
-  return ok;
+  AtomicFile file(path);
+  return file.Write(bytes) && file.Commit();
 }
 
 std::vector<std::string> ListFiles(const std::string& directory, std::string_view suffix) {

@@ -1,0 +1,38 @@
+// A file replaced in one step: bytes go to a temporary file beside the target,
+// which is renamed over it only when everything was written, so a crash or a
+// full disk never leaves a half-written file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavisk {
+
+class AtomicFile {
+ public:
+  // Creates the temporary file; Ok() tells whether that worked.
+  explicit AtomicFile(const std::string& path);
+  // Removes the temporary file unless Commit succeeded.
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  bool Ok() const { return ok_; }
+
+  // Appends bytes; a failure makes Ok() false for good.
+  bool Write(std::string_view bytes);
+
+  // Flushes, closes and renames over the target; false on any failure, the
+  // target then untouched.
+  bool Commit();
+
+ private:
+  std::string path_;
+  std::string temporary_;
+  int fd_ = -1;
+  bool created_ = false;
+  bool ok_ = false;
+  bool committed_ = false;
+};
+
+}  // namespace tavisk

@@ -1,0 +1,218 @@
+#include "render/source_export.h"
+
+#include <cstdint>
+
+#include "platform/clock.h"
+#include "platform/file_io.h"
+
+namespace tavisk {
+
+namespace {
+
+constexpr const char* kEol = "\r\n";
+
+struct Reference {
+  int64_t MinX = 1000;
+  int64_t MinY = 1000;
+};
+
+// The top-left corner the coordinates are written from: a candidate counts
+// only when it is smaller on both axes at once.
+Reference FindReference(const sObject& object) {
+  Reference ref;
+  const sShape* chosen = &object.Shape.front();
+  auto consider = [&](const sShape& shape, int64_t a, int64_t b) {
+    if (a < ref.MinX && b < ref.MinY) {
+      ref.MinX = a;
+      ref.MinY = b;
+      chosen = &shape;
+    }
+  };
+  for (const sShape& shape : object.Shape) {
+    switch (shape.Typ) {
+      case kCircle: {
+        const int64_t a = int64_t{shape.X} - shape.W;
+        const int64_t b = int64_t{shape.Y} - shape.H;
+        if (a >= shape.W && b >= shape.H) consider(shape, a, b);
+        break;
+      }
+      case kBox:
+      case kRoundBox:
+        if (shape.X >= 0 && shape.Y >= 1) consider(shape, shape.X, shape.Y);
+        break;
+      case kComplexShape:
+      case kLine:
+      case kCurve:
+        for (const sPoint& point : shape.Pt) consider(shape, point.X + shape.X, point.Y + shape.Y);
+        break;
+      default:
+        break;
+    }
+  }
+  if (chosen->Typ == kBox || chosen->Typ == kRoundBox || chosen->Typ == kCircle) {
+    if (ref.MinX < 0) ref.MinX = 0;
+    if (ref.MinY < 0) ref.MinY = 0;
+  }
+  return ref;
+}
+
+std::string Num(int64_t value) {
+  return std::to_string(value);
+}
+
+// A string expression the target compiler reads back as text: characters
+// that cannot stand inside a literal are concatenated as Chr() calls.
+std::string StringExpression(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\r' || c == '\n') {
+      out += "\" + Chr(" + Num(static_cast<unsigned char>(c)) + ") + \"";
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+class ShapeWriter {
+ public:
+  ShapeWriter(std::string& out, const sShape& shape, const Reference& ref)
+      : out_(out),
+        shape_(shape),
+        dx_(int64_t{shape.X} - ref.MinX),
+        dy_(int64_t{shape.Y} - ref.MinY) {}
+
+  void Write() {
+    Line("    MovePathCursor(" + Num(PX(0)) + "*Z, " + Num(PY(0)) + "*Z)");
+    switch (shape_.Typ) {
+      case kComplexShape:
+        WriteCurves();
+        break;
+      case kBox:
+        Line("    AddPathBox(" + At(0) + ", " + Sizes() + ")");
+        break;
+      case kCircle:
+        Line("    AddPathEllipse(" + At(0) + ", " + Sizes() + ")");
+        break;
+      case kText:
+        Line("    MovePathCursor((" + Num(dx_) + "+x)*Z, (" + Num(dy_) + "+y)*Z)");
+        Line("    VectorFont(FontID(Font), (" + Num(shape_.W) + "*ScaleX)*Z)");
+        Line("    txt$ = " + StringExpression(shape_.Text) +
+             " ; you can comment this line if needed and use the txt parameter in the procedure");
+        Line("    AddPathText(txt$)");
+        break;
+      default:
+        break;
+    }
+    if (shape_.Link == 0) WritePaint();
+  }
+
+ private:
+  int64_t PX(int64_t k) const { return shape_.Pt[static_cast<size_t>(k)].X + dx_; }
+  int64_t PY(int64_t k) const { return shape_.Pt[static_cast<size_t>(k)].Y + dy_; }
+  std::string At(int64_t k) const { return "(" + Num(PX(k)) + "+x)*Z, (" + Num(PY(k)) + "+y)*Z"; }
+  std::string Sizes() const {
+    return "(" + Num(shape_.W) + "*ScaleX)*Z, (" + Num(shape_.H) + "*ScaleY)*Z";
+  }
+  void Line(const std::string& text) { out_ += text + kEol; }
+
+  // Segments over the points taken three by three; indices past the last
+  // wrap to the first point, so the chain closes on its start.
+  void WriteCurves() {
+    const int64_t last = LastIndex(shape_.Pt);
+    auto next = [last](int64_t index) { return index + 1 > last ? 0 : index + 1; };
+    for (int64_t i = 0; i <= last; i += 3) {
+      const int64_t a = next(i);
+      const int64_t b = next(a);
+      const int64_t c = next(b);
+      Line("    AddPathCurve(" + At(a) + ", " + At(b) + ", " + At(c) + ")");
+    }
+  }
+
+  void WritePaint() {
+    Line("");
+    Line("    VectorSourceColor(" + Num(shape_.Color) + ")");
+    switch (shape_.Style) {
+      case kFilled:
+        Line("    FillPath()");
+        break;
+      case kLineStyle:
+        Line("    StrokePath(" + Num(shape_.Width) + ",#PB_Path_RoundEnd)");
+        break;
+      case kDash:
+        Line("    DashPath(" + Num(shape_.Width) + ", " + Num(shape_.Height) + ")");
+        break;
+      case kDot:
+        Line("    DotPath(" + Num(shape_.Width) + ", " + Num(shape_.Dist) + ",#PB_Path_RoundEnd)");
+        break;
+      default:
+        break;
+    }
+    Line("");
+    Line("");
+  }
+
+  std::string& out_;
+  const sShape& shape_;
+  const int64_t dx_;
+  const int64_t dy_;
+};
+
+}  // namespace
+
+std::string ObjectSourceText(const sObject& object, const std::string& date) {
+  const Reference ref = FindReference(object);
+  std::string out;
+  auto line = [&out](const std::string& text) { out += text + kEol; };
+  line(std::string("; Made with Tavisk ! ") + kVersionText);
+  line("; Date : " + date);
+  line("; Pb Version : 5.42 + ");
+  line("");
+  line("Global Zoom.f = 1");
+  line("");
+  line("");
+  line("Procedure " + object.Name + "(x,y,ScaleX.f=1,ScaleY.f=1,font=-1,txt$=\"\")");
+  line("");
+  line("    Protected Z.f");
+  line("    Z = Zoom");
+  for (const sShape& shape : object.Shape) {
+    if (shape.Hide == 0) ShapeWriter(out, shape, ref).Write();
+  }
+  line("");
+  line("EndProcedure ");
+  line("");
+  line("");
+  return out;
+}
+
+std::string SourceFileName(const std::string& answer) {
+  const size_t slash = answer.find_last_of('/');
+  const size_t start = slash == std::string::npos ? 0 : slash + 1;
+  std::string name;
+  for (size_t i = start; i < answer.size();) {
+    if (answer.compare(i, 3, ".pb") == 0) {
+      i += 3;
+    } else {
+      name += answer[i++];
+    }
+  }
+  const size_t dot = name.find_last_of('.');
+  const bool hasPbExtension = dot != std::string::npos && name.substr(dot + 1) == "pb";
+  if (!hasPbExtension) name += ".pb";
+  return answer.substr(0, start) + name;
+}
+
+bool SaveObjectSource(const EditorContext& ctx, const std::string& answer) {
+  if (answer.empty() || !ValidIndex(ctx.Obj, ctx.CurrentObject)) return false;
+  const sObject& object = ctx.Obj[static_cast<size_t>(ctx.CurrentObject)];
+  return WriteFileAtomically(SourceFileName(answer), ObjectSourceText(object, TodayDate()));
+}
+
+void ExportObjectSource(EditorContext& ctx) {
+  const std::string answer =
+      ctx.Req->SaveFile("Save Purebasic Command...", CurrentDirectory() + "/",
+                        "Pb files (.pb)|*.pb|All Files|*.*", 0);
+  SaveObjectSource(ctx, answer);
+}
+
+}  // namespace tavisk
