@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/editor_session.h"
+#include "app/error_report.h"
 #include "app/qt_requesters.h"
 #include "platform/image_codecs.h"
 
@@ -15,6 +16,7 @@ int RunEditor(int argc, char** argv) {
     requesters.Message("Error", "Unable to open the image encode/decoder", MessageIcon::Error);
     return 1;
   }
+  InstallErrorReport(argv[0]);
   std::unique_ptr<EditorSession> session = StartEditor(requesters);
   requesters.SetParent(session->window.get());
   const int code = QApplication::exec();

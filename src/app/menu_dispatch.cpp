@@ -2,12 +2,14 @@
 
 #include <QAction>
 
+#include "app/help.h"
 #include "app/main_window.h"
 #include "app/menu_table.h"
 #include "document/document_file.h"
 #include "document/object_creation.h"
 #include "edit/point_editing.h"
 #include "edit/view_commands.h"
+#include "render/source_export.h"
 
 namespace tavisk {
 
@@ -29,6 +31,7 @@ void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
   window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, "", 1); });
   window.SetMenuOperation(kMenuSave, [&ctx] { SaveDocument(ctx, ctx.DocFile, 0); });
   window.SetMenuOperation(kMenuSaveCopy, [&ctx] { SaveDocument(ctx, "", 0); });
+  window.SetMenuOperation(kMenuExportSource, [&ctx] { ExportObjectSource(ctx); });
   window.SetMenuOperation(kMenuQuit, [&window] { window.RequestQuit(); });
 
   window.SetMenuOperation(kMenuPointDelete, [&ctx] {
@@ -49,6 +52,11 @@ void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
   window.SetMenuOperation(kMenuZoom100, [&ctx] { SetZoom(ctx, 100); });
   window.SetMenuOperation(kMenuZoom200, [&ctx] { SetZoom(ctx, 200); });
   window.SetMenuOperation(kMenuViewReset, [&ctx] { ViewReset(ctx); });
+
+  window.SetMenuOperation(kMenuAbout,
+                          [&ctx] { ctx.Req->Message("Info", AboutText(), MessageIcon::None); });
+  window.SetMenuOperation(kMenuHelpRtf, [] { ShowHelp(0); });
+  window.SetMenuOperation(kMenuHelpHtml, [] { ShowHelp(1); });
 
   BindToggle(window, ctx, kMenuShowGrid, &sPzOptions::ShowGrid);
   BindToggle(window, ctx, kMenuShowCameraBorder, &sPzOptions::ShowCameraBorder);
