@@ -22,6 +22,8 @@ class EditorHooks {
   virtual void SetWindowTitle(const std::string& /*title*/) {}
   // The point coordinate fields shown while a point is dragged.
   virtual void ShowPointPosition(int64_t /*x*/, int64_t /*y*/) {}
+  // The names of the Fx presets, for the preset list.
+  virtual void ShowFxPresets(const std::vector<std::string>& /*names*/) {}
   // The active tool changed without its button being pressed.
   virtual void ShowTool(uint8_t /*tool*/) {}
 };
