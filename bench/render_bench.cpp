@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "render/canvas_renderer.h"
 #include "render/renderer.h"
 #include "scene_generator.h"
 #include "straight_painter.h"
