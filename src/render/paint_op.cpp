@@ -2,25 +2,13 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <bit>
 #include <cmath>
+
+#include "render/hasher.h"
 
 namespace tavisk {
 
 namespace {
-
-class Hasher {
- public:
-  void Add(uint64_t v) {
-    h_ ^= v + 0x9E3779B97F4A7C15ull + (h_ << 6) + (h_ >> 2);
-    h_ *= 0xFF51AFD7ED558CCDull;
-  }
-  void Add(double v) { Add(std::bit_cast<uint64_t>(v)); }
-  uint64_t Value() const { return h_ ^ (h_ >> 33); }
-
- private:
-  uint64_t h_ = 0xCBF29CE484222325ull;
-};
 
 bool IsStroke(PaintKind kind) {
   return kind == PaintKind::kStroke || kind == PaintKind::kDash || kind == PaintKind::kDot;
@@ -65,7 +53,7 @@ void SealPaintOp(PaintOp& op) {
   h.Add(static_cast<uint64_t>(op.kind) | uint64_t{op.antialias} << 8 |
         uint64_t{op.roundEnds} << 9 | uint64_t{op.color} << 16);
   if (op.kind == PaintKind::kImage) {
-    h.Add(static_cast<uint64_t>(op.image.cacheKey()));
+    h.Add(static_cast<int64_t>(op.image.cacheKey()));
     h.Add(op.target.x());
     h.Add(op.target.y());
     h.Add(op.target.width());

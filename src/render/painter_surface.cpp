@@ -245,3 +245,19 @@ void PainterSurface::ShowPicture(const QImage& picture) {
 }
 
 }  // namespace tavisk
+
+namespace tavisk {
+
+void PainterSurface::BlendPicture(const QImage& picture, const QRect& area) {
+  if (!painter_.isActive() || area.isEmpty()) return;
+  painter_.save();
+  painter_.resetTransform();
+  painter_.drawImage(area.topLeft(), picture, area);
+  painter_.restore();
+}
+
+void PainterSurface::Play(const PaintOp& op) {
+  if (painter_.isActive()) player_.Play(op);
+}
+
+}  // namespace tavisk

@@ -69,6 +69,12 @@ class PainterSurface final : public Surface {
   void RecordPaintsInto(std::vector<PaintOp>* ops) { record_ = ops; }
   // Replaces every pixel of the image with picture, which has its size.
   void ShowPicture(const QImage& picture);
+  // Lays the area of picture (of the image's size) over the image.
+  void BlendPicture(const QImage& picture, const QRect& area);
+  // Paints a recorded paint on the image.
+  void Play(const PaintOp& op);
+  // No figure waits for a paint (a lone cursor move adds none).
+  bool PathIsEmpty() const { return path_.isEmpty(); }
   const QTransform& Transform() const { return transform_; }
 
  private:

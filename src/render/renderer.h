@@ -5,19 +5,16 @@
 
 #include <QImage>
 #include <cstdint>
-#include <vector>
 
 #include "document/editor_context.h"
-#include "render/paint_op.h"
-#include "render/scene_layer.h"
 #include "render/surface.h"
-#include "render/text_path_cache.h"
 
 namespace tavisk {
 
 // Paints canvas synchronously and, when pick is 1, runs the pick at the
 // pointer (x, y) in user units. A null or empty canvas draws and picks
-// nothing. Uses one renderer kept for the program's run.
+// nothing. Uses one CanvasRenderer (canvas_renderer.h) kept for the
+// program's run.
 void RedrawCanvas(EditorContext& ctx, QImage& canvas, int64_t x, int64_t y, int pick);
 
 // Device pixels scaled by the zoom.
@@ -33,22 +30,5 @@ void DrawOverlays(const EditorContext& ctx, Surface& surface);
 // visible object, hidden shapes included, each painted by itself, at scale 1
 // with the pan as it is, without overlays.
 void DrawSceneForExport(const EditorContext& ctx, Surface& surface);
-
-// The renderer with what it keeps between redraws: the scene layer under the
-// overlays and the text outlines. Every redraw shows and picks exactly what a
-// redraw from nothing would; what is kept is checked against the scene each
-// time, so one renderer may serve any editor.
-class CanvasRenderer {
- public:
-  void Redraw(EditorContext& ctx, QImage& canvas, int64_t x, int64_t y, int pick);
-  // The next redraw repaints the whole scene layer.
-  void Invalidate() { layer_.Invalidate(); }
-  const SceneLayer& Layer() const { return layer_; }
-
- private:
-  TextPathCache text_cache_;
-  SceneLayer layer_;
-  size_t last_op_count_ = 0;
-};
 
 }  // namespace tavisk

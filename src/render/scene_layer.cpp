@@ -89,6 +89,10 @@ void SceneLayer::Repaint(const QRegion* clip) {
 
 void SceneLayer::Update(const Backdrop& backdrop, QSize size, std::vector<PaintOp> ops) {
   const int64_t total = int64_t{size.width()} * size.height();
+  const QRect all(QPoint(0, 0), size);
+  content_ = backdrop.color != 0 || backdrop.checker ? all : QRect();
+  for (const PaintOp& op : ops) content_ |= op.bounds;
+  content_ &= all;
   if (!valid_ || image_.size() != size || !(backdrop_ == backdrop)) {
     image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     backdrop_ = backdrop;
@@ -98,7 +102,7 @@ void SceneLayer::Update(const Backdrop& backdrop, QSize size, std::vector<PaintO
     last_area_ = total;
     return;
   }
-  QRegion changed = ChangedRegion(ops_, ops) & QRect(QPoint(0, 0), size);
+  QRegion changed = ChangedRegion(ops_, ops) & all;
   ops_ = std::move(ops);
   if (changed.isEmpty()) {
     last_area_ = 0;

@@ -14,6 +14,7 @@
 
 namespace tavisk {
 
+// What a layer starts from; the default is fully transparent.
 struct Backdrop {
   QRgb color = 0;
   bool checker = false;
@@ -33,6 +34,8 @@ class SceneLayer {
   const QImage& Image() const { return image_; }
   // The next update repaints everything.
   void Invalidate() { valid_ = false; }
+  // Where the layer may hold other pixels than its backdrop.
+  const QRect& ContentBounds() const { return content_; }
   // Pixels repainted by the last update (for tests and benchmarks).
   int64_t LastRepaintedArea() const { return last_area_; }
 
@@ -44,6 +47,7 @@ class SceneLayer {
   std::vector<PaintOp> ops_;
   bool valid_ = false;
   int64_t last_area_ = 0;
+  QRect content_;
 };
 
 }  // namespace tavisk

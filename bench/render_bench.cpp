@@ -1,0 +1,170 @@
+// Redraw benchmarks on generated scenes at 1920 x 1080 with the pick on:
+// the straight-QPainter baseline, cold full redraws and the per-event
+// latency of a move drag. Prints the medians and their ratios at the end.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "render/canvas_renderer.h"
+#include "render/renderer.h"
+#include "scene_generator.h"
+#include "straight_painter.h"
+
+namespace tavisk::bench {
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+// One generated editor per scene size, made once.
+EditorContext& Scene(int shapes) {
+  static std::map<int, std::unique_ptr<EditorContext>> scenes;
+  auto& slot = scenes[shapes];
+  if (!slot) {
+    slot = std::make_unique<EditorContext>();
+    SceneSpec spec;
+    spec.shapes = shapes;
+    spec.seed = 2026;
+    GenerateScene(*slot, spec);
+    slot->Options.ShowCameraBorder = 1;
+    slot->Options.ShowGrid = 1;
+  }
+  return *slot;
+}
+
+QImage Canvas() {
+  QImage canvas(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::black);
+  return canvas;
+}
+
+// A press in the middle of the canvas: the pick runs over the whole current
+// object.
+void PrepareClick(EditorContext& ctx) {
+  ctx.PickState = 0;
+  ctx.DragMode = 0;
+  ctx.Tool = kToolMove;
+}
+
+void BM_Straight(benchmark::State& state) {
+  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  QImage canvas = Canvas();
+  for (auto _ : state) {
+    QPainter painter(&canvas);
+    PaintStraight(ctx, painter);
+  }
+}
+
+// A zoom change: nothing kept on the canvas, text outlines already known.
+void BM_ColdRedraw(benchmark::State& state) {
+  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  renderer.Redraw(ctx, canvas, 0, 0, 0);
+  for (auto _ : state) {
+    PrepareClick(ctx);
+    renderer.Invalidate();
+    renderer.Redraw(ctx, canvas, kWidth / 2, kHeight / 2, 1);
+  }
+}
+
+// A document load: a new renderer with nothing kept, not even text outlines.
+void BM_LoadRedraw(benchmark::State& state) {
+  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  QImage canvas = Canvas();
+  for (auto _ : state) {
+    PrepareClick(ctx);
+    CanvasRenderer renderer;
+    renderer.Redraw(ctx, canvas, kWidth / 2, kHeight / 2, 1);
+  }
+}
+
+// A move drag of one selected mid-sized filled box: each pointer event moves
+// it and redraws with the pick flag, as the canvas tools do.
+void BM_DragMove(benchmark::State& state) {
+  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  sObject& object = ctx.Obj.front();
+  int64_t dragged = 0;
+  for (int64_t j = 0; j < static_cast<int64_t>(object.Shape.size()); ++j) {
+    const sShape& s = object.Shape[static_cast<size_t>(j)];
+    if (s.Typ == kBox && s.Style == kFilled && s.W > 80 && s.W < 160) dragged = j;
+  }
+  sShape& shape = object.Shape[static_cast<size_t>(dragged)];
+  const int16_t homeX = shape.X;
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  ctx.CurrentShape = dragged;
+  shape.Selected = 1;
+  ctx.Tool = kToolMove;
+  ctx.PickState = 1;
+  ctx.DragMode = 2;
+  renderer.Redraw(ctx, canvas, shape.X, shape.Y, 1);
+  int step = 0;
+  for (auto _ : state) {
+    shape.X = static_cast<int16_t>(homeX + (step++ % 40) * 3);
+    renderer.Redraw(ctx, canvas, shape.X + 5, shape.Y + 5, 1);
+  }
+  shape.X = homeX;
+  shape.Selected = 0;
+  ctx.CurrentShape = -1;
+  ctx.PickState = 0;
+  ctx.DragMode = 0;
+}
+
+BENCHMARK(BM_Straight)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(4);
+BENCHMARK(BM_ColdRedraw)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(4);
+BENCHMARK(BM_LoadRedraw)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(2);
+BENCHMARK(BM_DragMove)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(40);
+
+// Keeps the median of every benchmark, in milliseconds of wall time.
+class MedianReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+        medians[run.run_name.str()] = run.GetAdjustedRealTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> medians;
+};
+
+void PrintSummary(const std::map<std::string, double>& medians) {
+  auto get = [&](const std::string& name) {
+    auto found = medians.find(name);
+    return found == medians.end() ? 0.0 : found->second;
+  };
+  std::printf("\nMedians at %d x %d, pick on (ms):\n", kWidth, kHeight);
+  for (const char* shapes : {"1000", "10000"}) {
+    const std::string n = shapes;
+    const double straight = get("BM_Straight/" + n);
+    const double cold = get("BM_ColdRedraw/" + n);
+    const double load = get("BM_LoadRedraw/" + n);
+    const double drag = get("BM_DragMove/" + n);
+    std::printf("  %5s shapes: straight QPainter %8.2f | cold redraw %8.2f (%.2fx) | "
+                "load redraw %8.2f (%.2fx) | drag event %6.2f (%.3fx)\n",
+                shapes, straight, cold, straight > 0 ? cold / straight : 0, load,
+                straight > 0 ? load / straight : 0, drag, straight > 0 ? drag / straight : 0);
+  }
+}
+
+}  // namespace
+}  // namespace tavisk::bench
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  tavisk::bench::MedianReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  tavisk::bench::PrintSummary(reporter.medians);
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,52 @@
+// The canvas renderer with what it keeps between redraws. The scene is
+// recorded as a list of paints and composed from three layers: the paints
+// below the selected shapes (with background and checker), the paints of the
+// selected shapes themselves, drawn straight onto the canvas, and the paints
+// above them. The layers below and above are kept as images and repainted
+// only where their paints change, so a drag repaints little more than the
+// dragged shapes. The split depends only on the scene and the selection, so
+// every redraw shows and picks exactly what a redraw from nothing shows.
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+
+#include "document/editor_context.h"
+#include "render/scene_layer.h"
+#include "render/shape_memo.h"
+#include "render/text_path_cache.h"
+
+namespace tavisk {
+
+class PainterSurface;
+
+class CanvasRenderer {
+ public:
+  // RedrawCanvas on this renderer's kept state.
+  void Redraw(EditorContext& ctx, QImage& canvas, int64_t x, int64_t y, int pick);
+  // The next redraw repaints both kept layers whole.
+  void Invalidate();
+  const SceneLayer& Below() const { return below_; }
+  const SceneLayer& Above() const { return above_; }
+
+ private:
+  // Where the paints of a shape of the current object start and end.
+  struct ShapeSpan {
+    int64_t shape;
+    size_t begin, end;
+  };
+
+  void DrawObjects(EditorContext& ctx, PainterSurface& surface, int64_t x, int64_t y, int pick);
+  void DrawShape(EditorContext& ctx, PainterSurface& surface, int64_t object, int64_t shape,
+                 bool pickRuns, int64_t x, int64_t y);
+  void Compose(const EditorContext& ctx, PainterSurface& surface, QSize size);
+
+  TextPathCache text_cache_;
+  ShapeMemo memo_;
+  SceneLayer below_;
+  SceneLayer above_;
+  std::vector<PaintOp> ops_;
+  std::vector<ShapeSpan> spans_;
+};
+
+}  // namespace tavisk

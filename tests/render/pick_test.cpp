@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "render/renderer.h"
+#include "render_fixtures.h"
+
+namespace tavisk {
+namespace {
+
+using test::MakeObject;
+using test::MakeShape;
+
+// Two overlapping boxes in the current object; a third shape elsewhere.
+class PickTest : public ::testing::Test {
+ protected:
+  EditorContext ctx;
+  test::RecordingHooks hooks;
+  QImage canvas = test::MakeCanvas(200, 150);
+  void SetUp() override {
+    ctx.Hooks = &hooks;
+    test::PrepareEditor(ctx, {MakeObject({MakeShape(kBox, 10, 10, 60, 60),
+                                          MakeShape(kBox, 40, 40, 60, 60),
+                                          MakeShape(kBox, 150, 100, 20, 20)})});
+  }
+  sShape& Shape(int j) { return ctx.Obj[0].Shape[static_cast<size_t>(j)]; }
+  void Click(int64_t x, int64_t y) { RedrawCanvas(ctx, canvas, x, y, 1); }
+};
+
+TEST_F(PickTest, UpperShapeWinsAndBecomesTheOnlySelection) {
+  Shape(2).Selected = 1;
+  Click(50, 50);
+  EXPECT_EQ(ctx.CurrentShape, 1);
+  EXPECT_EQ(Shape(0).Selected, 0);
+  EXPECT_EQ(Shape(1).Selected, 1);
+  EXPECT_EQ(Shape(2).Selected, 0);
+  EXPECT_EQ(ctx.PickState, 1) << "settled after the object loop";
+  EXPECT_EQ(ctx.DragMode, 2);
+  EXPECT_GE(hooks.shape_properties, 2) << "refreshed at the pick and when settling";
+  // Move tool: drag starts are pointer minus position.
+  EXPECT_EQ(Shape(1).StartX, 10);
+  EXPECT_EQ(Shape(1).StartY, 10);
+  EXPECT_EQ(Shape(1).Pt[0].StartX, 50);
+}
+
+TEST_F(PickTest, ShiftAddsTheFirstHitAndLeavesTheRest) {
+  Shape(2).Selected = 1;
+  ctx.ShiftHeld = 1;
+  Click(50, 50);
+  EXPECT_EQ(Shape(0).Selected, 1);
+  EXPECT_EQ(Shape(1).Selected, 0) << "DragMode 2 stops later hits";
+  EXPECT_EQ(Shape(2).Selected, 1);
+  EXPECT_EQ(ctx.CurrentShape, -1);
+  EXPECT_EQ(ctx.DragMode, 2);
+}
+
+TEST_F(PickTest, ScaleToolTakesSizeStartsAndSkipsPositions) {
+  ctx.Tool = kToolScale;
+  Click(20, 20);
+  EXPECT_EQ(ctx.CurrentShape, 0);
+  EXPECT_EQ(Shape(0).StartX, 20 - 60);
+  EXPECT_EQ(Shape(0).StartY, 20 + 60);
+  EXPECT_EQ(Shape(0).Pt[0].StartX, 0) << "scale drags take no point starts";
+}
+
+TEST_F(PickTest, SelectToolClickOnNothingClearsTheSelection) {
+  ctx.Tool = kToolSelect;
+  Shape(0).Selected = 1;
+  Shape(2).Selected = 1;
+  ctx.ShiftHeld = 1;  // even with Shift: nothing was hit
+  Click(190, 5);
+  EXPECT_EQ(Shape(0).Selected, 0);
+  EXPECT_EQ(Shape(2).Selected, 0);
+  EXPECT_EQ(ctx.PickState, 0);
+}
+
+TEST_F(PickTest, NoPickWhileCreatingOnOtherObjectsOrOncePressResolved) {
+  ctx.CreateMode = 2;
+  Click(50, 50);
+  EXPECT_EQ(ctx.CurrentShape, -1);
+  ctx.CreateMode = 0;
+  ctx.PickState = 1;
+  Click(50, 50);
+  EXPECT_EQ(ctx.CurrentShape, -1);
+  ctx.PickState = 0;
+  RedrawCanvas(ctx, canvas, 50, 50, 0);
+  EXPECT_EQ(ctx.CurrentShape, -1) << "pick flag 0";
+  ctx.Obj.push_back(MakeObject({MakeShape(kBox, 0, 0, 200, 150)}));
+  ctx.CurrentObject = 1;
+  Click(160, 110);
+  EXPECT_EQ(ctx.CurrentShape, 0) << "only the current object's shapes are picked";
+  EXPECT_EQ(Shape(2).Selected, 0);
+}
+
+TEST_F(PickTest, TextOnlyInsideLettersAndImagesNever) {
+  sShape text = MakeShape(kText, 10, 10, 80, 0);
+  text.Text = "O";
+  sShape image = MakeShape(kImage, 120, 10, 60, 60);
+  QImage picture(4, 4, QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::blue);
+  image.Image = ctx.Pictures.Add(picture);
+  ctx.Obj = {MakeObject({text, image})};
+  Click(150, 40);
+  EXPECT_EQ(ctx.CurrentShape, -1) << "an image has no area";
+  // The O of an 80-pixel serif face: its counter is empty, its left stroke
+  // is not.
+  Click(10 + 30, 10 + 50);
+  EXPECT_EQ(ctx.CurrentShape, -1) << "inside the counter";
+  ctx.PickState = 0;
+  ctx.DragMode = 0;
+  Click(10 + 8, 10 + 50);
+  EXPECT_EQ(ctx.CurrentShape, 0);
+}
+
+TEST_F(PickTest, PickUsesTheObjectTransform) {
+  ctx.Obj[0].W = 200;
+  ctx.Obj[0].H = 200;
+  ctx.Options.Zoom = 50;
+  // The pointer is in the object's own units: (160, 110) lies in shape 2.
+  Click(160, 110);
+  EXPECT_EQ(ctx.CurrentShape, 2);
+}
+
+}  // namespace
+}  // namespace tavisk
