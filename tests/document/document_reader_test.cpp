@@ -226,6 +226,54 @@ TEST(DocumentReader, MalformedLinesAreRepairedOrSkipped) {
   }
 }
 
+TEST(DocumentReader, IntegerParseEdges) {
+  const struct {
+    const char* text;
+    int64_t value;
+  } cases[] = {
+      {"0", 0},
+      {"-0", 0},
+      {"42", 42},
+      {"-42", -42},
+      {"007", 7},
+      {"000000000000000000000000012", 12},
+      {"9223372036854775807", INT64_MAX},
+      {"-9223372036854775808", INT64_MIN},
+      {"9223372036854775808", 0},
+      {"-9223372036854775809", 0},
+      {"18446744073709551616", 0},
+      {"12abc", 12},
+      {"", 0},
+      {"-", 0},
+      {"+5", 0},
+      {" 5", 0},
+      {"--5", 0},
+      {"5 ", 5},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseDocumentInt(c.text), c.value) << c.text;
+  EXPECT_DOUBLE_EQ(ParseDocumentVersion("0.13"), 0.13);
+  EXPECT_DOUBLE_EQ(ParseDocumentVersion("0.07x"), 0.07);
+  EXPECT_DOUBLE_EQ(ParseDocumentVersion("abc"), 0);
+}
+
+TEST(DocumentReader, SixtyFourBitValuesRoundTrip) {
+  EditorContext ctx = StartedContext();
+  sShape& s = ctx.Obj[0].Shape[0];
+  s.Name = "extremes";
+  s.Width = s.Height = s.Dist = 1;
+  s.Color = INT64_MIN;
+  s.Pt[0].X = INT64_MAX;
+  s.Pt[0].Y = -1;
+  s.Fx[0].Width = INT64_MIN + 1;
+  const std::string text = WriteDocumentText(ctx.Obj);
+  EXPECT_NE(text.find("pt,0,9223372036854775807,-1,\r\n"), std::string::npos);
+  const EditorContext back = Loaded(text);
+  EXPECT_EQ(Shape0(back).Color, INT64_MIN);
+  EXPECT_EQ(Shape0(back).Pt[0].X, INT64_MAX);
+  EXPECT_EQ(Shape0(back).Fx[0].Width, INT64_MIN + 1);
+  EXPECT_EQ(WriteDocumentText(back.Obj), text);
+}
+
 TEST(DocumentReader, GapsShareOneBudgetPerLoad) {
   // The first gap spends nearly the whole budget; the second cannot be paid.
   const EditorContext ctx = Loaded(
