@@ -1,7 +1,5 @@
 #include "document/document_writer.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -12,29 +10,47 @@ namespace tavisk {
 
 namespace {
 
-// Appends into a string grown in large steps; each line first reserves its
-// worst-case length, so the field writers need no checks of their own.
+// Builds each line in a small buffer and appends it whole: the output string
+// is reserved once and never zero-filled, so each page is touched once.
 class LineWriter {
  public:
   explicit LineWriter(std::string& out) : out_(out) {}
-  ~LineWriter() { out_.resize(used_); }
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
 
-  void Reserve(size_t bytes) {
-    if (used_ + bytes <= out_.size()) return;
-    out_.resize(std::max(out_.size() * 2, used_ + bytes + (1u << 16)));
-  }
   void Text(std::string_view text) {
-    std::memcpy(out_.data() + used_, text.data(), text.size());
+    if (used_ + text.size() > sizeof line_) {
+      Flush();
+      if (text.size() > sizeof line_) {
+        out_.append(text);
+        return;
+      }
+    }
+    std::memcpy(line_ + used_, text.data(), text.size());
     used_ += text.size();
   }
-  void Char(char c) { out_[used_++] = c; }
-  void Int(int64_t value) {
-    char* begin = out_.data() + used_;
-    used_ = static_cast<size_t>(std::to_chars(begin, begin + 20, value).ptr - out_.data());
+  void Char(char c) {
+    if (used_ == sizeof line_) Flush();
+    line_[used_++] = c;
   }
-  // A number followed by the field separator.
+  void Int(int64_t value) {
+    if (used_ + kIntRoom > sizeof line_) Flush();
+    uint64_t magnitude = static_cast<uint64_t>(value);
+    if (value < 0) {
+      line_[used_++] = '-';
+      magnitude = 0 - magnitude;
+    }
+    char digits[kIntRoom];
+    char* first = digits + kIntRoom;
+    do {
+      *--first = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+    const size_t count = static_cast<size_t>(digits + kIntRoom - first);
+    std::memcpy(line_ + used_, first, count);
+    used_ += count;
+  }
+  // A value followed by the field separator.
   void Field(int64_t value) {
     Int(value);
     Char(',');
@@ -46,19 +62,36 @@ class LineWriter {
   void EndLine() {
     Char('\r');
     Char('\n');
+    Flush();
   }
 
  private:
+  static constexpr size_t kIntRoom = 20;  // "-9223372036854775808"
+
+  void Flush() {
+    out_.append(line_, used_);
+    used_ = 0;
+  }
+
   std::string& out_;
+  char line_[512];
   size_t used_ = 0;
 };
 
-// Room for every number of the longest line with all its separators.
-constexpr size_t kNumbersRoom = 24 * 16 + 16;
+// Close to the real size for usual documents, so the output grows once.
+size_t EstimatedSize(const std::vector<sObject>& objects) {
+  size_t bytes = 32;
+  for (const sObject& o : objects) {
+    bytes += 48 + o.Name.size();
+    for (const sShape& s : o.Shape) {
+      bytes += 80 + s.Name.size() + s.Text.size() + s.FontName.size() + s.ImageFile.size();
+      bytes += s.Fx.size() * 64 + s.Pt.size() * 24;
+    }
+  }
+  return bytes;
+}
 
 void WriteShape(LineWriter& w, const sShape& s, size_t index) {
-  w.Reserve(kNumbersRoom + s.Name.size() + s.Text.size() + s.FontName.size() +
-            s.ImageFile.size());
   w.Text("shape,");
   w.Field(static_cast<int64_t>(index));
   w.Field(s.Color);
@@ -92,7 +125,6 @@ void WriteShape(LineWriter& w, const sShape& s, size_t index) {
 
   for (size_t k = 0; k < s.Fx.size(); ++k) {
     const sShapeFx& fx = s.Fx[k];
-    w.Reserve(kNumbersRoom);
     w.Text("shapefx,");
     for (int64_t value : {static_cast<int64_t>(k), int64_t{fx.X}, int64_t{fx.Y}, fx.Color,
                           int64_t{fx.Alpha}, int64_t{fx.Depth}, int64_t{fx.Typ}, fx.Width,
@@ -104,7 +136,6 @@ void WriteShape(LineWriter& w, const sShape& s, size_t index) {
     w.EndLine();
   }
   for (size_t l = 0; l < s.Pt.size(); ++l) {
-    w.Reserve(kNumbersRoom);
     w.Text("pt,");
     w.Field(static_cast<int64_t>(l));
     w.Field(s.Pt[l].X);
@@ -117,14 +148,13 @@ void WriteShape(LineWriter& w, const sShape& s, size_t index) {
 
 std::string WriteDocumentText(const std::vector<sObject>& objects) {
   std::string out;
+  out.reserve(EstimatedSize(objects));
   {
     LineWriter w(out);
-    w.Reserve(kNumbersRoom);
     w.Text("gen, ,");
     w.Field(kVersionText);
     w.EndLine();
     for (const sObject& o : objects) {
-      w.Reserve(kNumbersRoom + o.Name.size());
       w.Text("obj,");
       w.Field(o.Name);
       for (int64_t value : {o.X, o.Y, int64_t{o.W}, int64_t{o.H}, int64_t{o.Depth},

@@ -96,6 +96,10 @@ int AddShape(EditorContext& ctx, int64_t x, int64_t y) {
   shape.Width = 10;
   shape.Height = 5;
   shape.Dist = 5;
+  // The press position is point 0, except for a curve, whose four points
+  // are spread around it.
+  shape.Pt[0].X = x;
+  shape.Pt[0].Y = y;
   if (ctx.Tool == kToolLine) {
     ResizeToLast(shape.Pt, 1);
     shape.Pt[1].X = x;
@@ -118,12 +122,6 @@ int AddShape(EditorContext& ctx, int64_t x, int64_t y) {
   shape.Name = source.Prefix + std::to_string(s);
   shape.Alpha = 255;
   shape.Color = RGBA(220, 220, 120, 255);
-  // A curve keeps its first point 10 units before the press, so its four
-  // points run evenly through it.
-  if (ctx.Tool != kToolCurve) {
-    shape.Pt[0].X = x;
-    shape.Pt[0].Y = y;
-  }
   shape.Typ = static_cast<uint8_t>(ctx.Tool - 8);
 
   // Box, circle, text and image keep their place in X, Y around the point

@@ -1,0 +1,140 @@
+#include "document/shape_template.h"
+
+#include <gtest/gtest.h>
+
+#include "document/document_reader.h"
+#include "document/numeric.h"
+#include "document/object_creation.h"
+#include "document/recording_hooks.h"
+#include "document/shape_creation.h"
+#include "platform/file_io.h"
+#include "support/temp_dir.h"
+
+namespace tavisk {
+namespace {
+
+constexpr const char* kTwoShapes =
+    "gen, ,0.13,\r\nobj,Star,5,5,100,100,0,0,0\r\n"
+    "shape,0,-1,Tip,255,0,1,1,1,0,0,0,,0,0,\r\npt,0,1,1,\r\npt,1,2,2,\r\npt,2,3,3,\r\n"
+    "shape,1,-1,Tail,255,0,1,1,1,0,0,0,,0,0,\r\npt,0,4,4,\r\npt,1,5,5,\r\npt,2,6,6,\r\n";
+
+class ShapeTemplateTest : public ::testing::Test {
+ protected:
+  ShapeTemplateTest() {
+    ctx.Hooks = &hooks;
+    AddObject(ctx, 0);
+    EXPECT_TRUE(MakeDirectories("data/shapes"));
+    EXPECT_TRUE(WriteFileAtomically("data/shapes/1-defaut.txt", kTwoShapes));
+  }
+
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const sShape& s : ctx.Obj[0].Shape) names.push_back(s.Name);
+    return names;
+  }
+
+  test::ScopedWorkDir dir;
+  test::RecordingHooks hooks;
+  EditorContext ctx;
+};
+
+TEST_F(ShapeTemplateTest, ComplexToolOnAFreshObject) {
+  ctx.DocFile = "mine";
+  ctx.Tool = kToolComplexShape;
+  ASSERT_EQ(AddShape(ctx, 10, 10), 1);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"", "Tip", "Tail"}));
+  EXPECT_EQ(ctx.CurrentShape, 2);
+  EXPECT_EQ(ctx.Obj[0].HasShape, 1);
+  EXPECT_EQ(ctx.ObjReady, 1);
+  EXPECT_EQ(ctx.DocFile, "");
+  EXPECT_EQ(hooks.Title, "Tavisk 0.13");
+  EXPECT_EQ(ctx.Obj.size(), 1u);
+  EXPECT_EQ(ctx.Obj[0].Name, "Object0");
+  EXPECT_EQ(ctx.Obj[0].X, 0);
+  EXPECT_EQ(ctx.Obj[0].Shape[0].Fx[0].Name, "FX_0");  // the blank slot's Fx
+  EXPECT_EQ(ctx.Obj[0].Shape[2].Pt[2].X, 6);
+  EXPECT_EQ(hooks.Count("RedrawCanvas 0 0 1"), 0);
+}
+
+TEST_F(ShapeTemplateTest, PanelButtonKeepsTheSlotCurrentAndOtherShapesUntouched) {
+  ctx.Tool = kToolBox;
+  AddShape(ctx, 1, 1);
+  ctx.Obj[0].Shape[0].Fx[0].Color = 12345;
+  MakeTemplateSlot(ctx);
+  ASSERT_EQ(ctx.CurrentShape, 1);
+  InsertShapeTemplate(ctx, 1);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Box_0", "", "Tip", "Tail"}));
+  EXPECT_EQ(ctx.CurrentShape, 1);
+  EXPECT_EQ(ctx.Obj[0].Shape[0].Fx[0].Color, 12345);
+  EXPECT_EQ(ctx.Obj[0].Shape[1].Fx[0].Name, "FX_0");
+  EXPECT_GT(hooks.Count("RedrawCanvas 0 0 1"), 0);
+}
+
+TEST_F(ShapeTemplateTest, MissingTemplateStillResetsTheName) {
+  ctx.Tool = kToolBox;
+  AddShape(ctx, 1, 1);
+  ctx.DocFile = "mine";
+  ctx.ShapeFile = "";  // nothing chosen: the default template
+  ASSERT_TRUE(WriteFileAtomically("data/shapes/1-defaut.txt", kTwoShapes));
+  MakeTemplateSlot(ctx);
+  InsertShapeTemplate(ctx, 0);
+  EXPECT_EQ(ctx.ShapeFile, "1-defaut.txt");
+  EXPECT_EQ(Names().size(), 4u);
+
+  // The new slot and the earlier blank both go: nothing is left to fill.
+  ctx.ShapeFile = "deleted.txt";
+  MakeTemplateSlot(ctx);
+  InsertShapeTemplate(ctx, 0);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Box_0", "Tip", "Tail"}));
+  EXPECT_EQ(ctx.CurrentShape, 2);
+  EXPECT_EQ(ctx.DocFile, "");
+  EXPECT_EQ(hooks.Title, "Tavisk 0.13");
+}
+
+TEST(RemoveBlankShapes, OneWalkUpwardNeverBelowOne) {
+  const auto run = [](std::vector<std::string> names) {
+    sObject object;
+    object.Shape.resize(names.size());
+    for (size_t i = 0; i < names.size(); ++i) object.Shape[i].Name = names[i];
+    RemoveBlankShapes(object);
+    std::vector<std::string> left;
+    for (const sShape& s : object.Shape) left.push_back(s.Name);
+    return left;
+  };
+  using V = std::vector<std::string>;
+  EXPECT_EQ(run({"a", "", "", "b"}), (V{"a", "", "b"}));
+  EXPECT_EQ(run({"", "", "", ""}), (V{"", ""}));
+  EXPECT_EQ(run({"", "a", "", "b", ""}), (V{"a", "b"}));
+  EXPECT_EQ(run({""}), (V{""}));
+  EXPECT_EQ(run({"x", "y"}), (V{"x", "y"}));
+}
+
+// Our shipped library: every template reads as complex shapes whose points
+// form closed chains of cubic segments.
+TEST(ShapeLibraryData, EveryTemplateIsAWellFormedComplexShape) {
+  const std::string folder = std::string(TAVISK_SOURCE_DATA) + "/shapes";
+  const std::vector<std::string> files = ListFiles(folder, ".txt");
+  EXPECT_GE(files.size(), 6u);
+  EXPECT_TRUE(IsRegularFile(folder + "/1-defaut.txt"));
+  for (const std::string& file : files) {
+    SCOPED_TRACE(file);
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(folder + "/" + file, text));
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+    EditorContext ctx;
+    AddObject(ctx, 0);
+    ReadDocumentText(ctx, kLoadTemplate, text, nullptr);
+    const std::vector<sShape>& shapes = ctx.Obj[0].Shape;
+    ASSERT_GE(shapes.size(), 3u);
+    for (size_t i = 2; i < shapes.size(); ++i) {
+      EXPECT_EQ(shapes[i].Typ, kComplexShape);
+      EXPECT_FALSE(shapes[i].Name.empty());
+      EXPECT_EQ(shapes[i].Alpha, Alpha(shapes[i].Color));
+      EXPECT_GE(shapes[i].Pt.size(), 3u);
+      EXPECT_EQ(shapes[i].Pt.size() % 3, 0u) << shapes[i].Name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavisk

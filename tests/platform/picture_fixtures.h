@@ -1,0 +1,20 @@
+// Small PNG and JPEG files made in the tests with libpng and libjpeg, so the
+// decoders are checked against the reference encoders.
+#pragma once
+
+#include <QColor>
+#include <string>
+
+namespace tavisk::test {
+
+// A width x height PNG filled with colour; colour type RGBA when alpha is
+// wanted, else RGB. Interlaced on request.
+std::string MakePng(int width, int height, QColor colour, bool alpha, bool interlaced = false);
+
+// A PNG whose header claims width x height but holds no pixel data.
+std::string MakePngHeaderOnly(unsigned width, unsigned height);
+
+// A width x height baseline JPEG filled with colour (quality 95).
+std::string MakeJpeg(int width, int height, QColor colour);
+
+}  // namespace tavisk::test
