@@ -103,6 +103,7 @@ TEST(TaviskCli, PngOfTheDrawnAreaAndOfTheCamera) {
   const CliRun drawn = RunCli(dir, {"png", "doc.txt", "drawn"});
   ASSERT_EQ(drawn.Code, 0) << drawn.Err;
   EXPECT_EQ(drawn.Out, "drawn.png\n");
+  EXPECT_EQ(drawn.Err, "");  // a clean run says nothing else
   const QImage area(QString::fromStdString(dir.File("drawn.png")));
   // From the box's corner (10, 20) to the circle's far edge (80, 70).
   EXPECT_GE(area.width(), 70);
