@@ -1,0 +1,91 @@
+#include "cli_arguments.h"
+
+#include <charconv>
+
+namespace tavisk::cli {
+
+namespace {
+
+bool ParseIndex(const std::string& text, int64_t& value) {
+  const char* end = text.data() + text.size();
+  const auto [rest, error] = std::from_chars(text.data(), end, value);
+  return error == std::errc() && rest == end && value >= 0;
+}
+
+// Reads the options after DOC and OUT; answers an error text or "".
+std::string ParseOptions(const std::vector<std::string>& args, size_t from, Arguments& out) {
+  for (size_t i = from; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    const bool known = (out.Cmd == Command::Png && option == "--area") ||
+                       (out.Cmd == Command::Pb && option == "--object");
+    if (!known) return "unexpected argument '" + option + "'";
+    if (i + 1 >= args.size()) return option + " needs a value";
+    const std::string& value = args[++i];
+    if (option == "--area") {
+      if (value != "drawn" && value != "camera") {
+        return "--area takes 'drawn' or 'camera', not '" + value + "'";
+      }
+      out.CameraArea = value == "camera";
+    } else if (!ParseIndex(value, out.Object)) {
+      return "--object takes an object index (0, 1, ...), not '" + value + "'";
+    }
+  }
+  return "";
+}
+
+}  // namespace
+
+ParseResult ParseArguments(const std::vector<std::string>& args) {
+  ParseResult result;
+  if (args.empty()) {
+    result.Error = "no command given";
+    return result;
+  }
+  const std::string& command = args[0];
+  if (command == "--help" || command == "-h" || command == "help") {
+    if (args.size() > 1) result.Error = "--help takes no arguments";
+    return result;
+  }
+  if (command == "png") {
+    result.Args.Cmd = Command::Png;
+  } else if (command == "pb") {
+    result.Args.Cmd = Command::Pb;
+  } else if (command == "resave") {
+    result.Args.Cmd = Command::Resave;
+  } else {
+    result.Error = "unknown command '" + command + "'";
+    return result;
+  }
+  if (args.size() < 3 || args[1].empty() || args[2].empty()) {
+    result.Error = command + " needs a document and an output file";
+    return result;
+  }
+  result.Args.Document = args[1];
+  result.Args.Output = args[2];
+  result.Error = ParseOptions(args, 3, result.Args);
+  return result;
+}
+
+std::string UsageText() {
+  return "Usage:\n"
+         "  tavisk-cli png DOC OUT [--area drawn|camera]\n"
+         "      Draws every visible object of document DOC and saves a PNG with alpha:\n"
+         "      the area holding every drawn pixel (drawn, the default) or the camera\n"
+         "      rectangle (camera). \".png\" is appended to OUT unless it ends in it.\n"
+         "  tavisk-cli pb DOC OUT [--object N]\n"
+         "      Writes object N (default 0, the first) as PureBasic source. Every \".pb\"\n"
+         "      is removed from the file name of OUT and one is appended.\n"
+         "  tavisk-cli resave DOC OUT\n"
+         "      Loads DOC and saves it in the current document format. Every \".txt\"\n"
+         "      is removed from the file name of OUT and one is appended.\n"
+         "  tavisk-cli --help\n"
+         "\n"
+         "The camera comes from Preferences.ini in the current folder when there is\n"
+         "one, else from the defaults; the file is never created. The path written is\n"
+         "printed on standard output.\n"
+         "\n"
+         "Exit codes: 0 done, 2 bad arguments, 3 unreadable document, 4 output not\n"
+         "written, 5 nothing to export (empty drawing, camera outside the drawing).\n";
+}
+
+}  // namespace tavisk::cli

@@ -1,0 +1,112 @@
+#include "cli_commands.h"
+
+#include <unistd.h>
+
+#include <ostream>
+#include <string>
+
+#include "document/document_file.h"
+#include "document/document_writer.h"
+#include "document/editor_context.h"
+#include "document/options.h"
+#include "platform/file_io.h"
+#include "platform/scripted_requesters.h"
+#include "render/image_export.h"
+#include "render/source_export.h"
+
+namespace tavisk::cli {
+
+namespace {
+
+// The editor's options file is read when present and never created.
+void ReadOptionsIfPresent(sPzOptions& options, std::ostream& err) {
+  if (!IsRegularFile(kOptionsFileName)) return;
+  std::string text;
+  if (!ReadWholeFile(kOptionsFileName, text) || !OptionsFromJson(text, options)) {
+    err << "tavisk-cli: warning: " << kOptionsFileName
+        << " could not be read; using the default camera\n";
+    SetDefaultOptions(options);
+  }
+}
+
+// Loads the document through the editor's own loader; false when the file
+// cannot be read. Messages the loader shows (missing pictures) become warnings.
+bool LoadInto(EditorContext& ctx, ScriptedRequesters& req, const std::string& path,
+              std::ostream& err) {
+  if (!IsRegularFile(path) || ::access(path.c_str(), R_OK) != 0) {
+    err << "tavisk-cli: cannot read document '" << path << "'\n";
+    return false;
+  }
+  LoadDocument(ctx, 0, path, 0);
+  for (const ShownMessage& message : req.Messages) {
+    err << "tavisk-cli: warning: " << message.Title << ": " << message.Text << "\n";
+  }
+  req.Messages.clear();
+  return true;
+}
+
+int Written(bool ok, const std::string& path, std::ostream& out, std::ostream& err) {
+  if (!ok) {
+    err << "tavisk-cli: cannot write '" << path << "'\n";
+    return kExitNotWritten;
+  }
+  out << path << "\n";
+  return kExitDone;
+}
+
+int ExportPng(EditorContext& ctx, const Arguments& args, std::ostream& out, std::ostream& err) {
+  const sPzOptions& o = ctx.Options;
+  // Without a canvas, the drawing spans from the origin to the camera's far
+  // corner, so the camera rectangle always lies inside it.
+  const int width = o.CameraX + o.CameraW;
+  const int height = o.CameraY + o.CameraH;
+  const std::string path = ImageFileName(args.Output);
+  const ImageExportResult result =
+      SaveSceneImage(ctx, args.CameraArea ? kExportCamera : kExportDrawnArea, width, height, path);
+  if (result == ImageExportResult::NothingSaved) {
+    err << "tavisk-cli: nothing to export: "
+        << (args.CameraArea ? "the camera rectangle lies outside the drawing\n"
+                            : "no pixel is drawn between the origin and the camera's far corner\n");
+    return kExitNothingToExport;
+  }
+  return Written(result == ImageExportResult::Saved, path, out, err);
+}
+
+int ExportPb(EditorContext& ctx, const Arguments& args, std::ostream& out, std::ostream& err) {
+  if (!ValidIndex(ctx.Obj, args.Object)) {
+    err << "tavisk-cli: no object " << args.Object << ": the document has " << ctx.Obj.size()
+        << " object(s)\n";
+    return kExitNothingToExport;
+  }
+  ctx.CurrentObject = args.Object;
+  return Written(SaveObjectSource(ctx, args.Output), SourceFileName(args.Output), out, err);
+}
+
+int Resave(EditorContext& ctx, const Arguments& args, std::ostream& out, std::ostream& err) {
+  const std::string path = DocumentFilePath(args.Output);
+  return Written(WriteFileAtomically(path, WriteDocumentText(ctx.Obj)), path, out, err);
+}
+
+}  // namespace
+
+int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
+  if (args.Cmd == Command::Help) {
+    out << UsageText();
+    return kExitDone;
+  }
+  EditorContext ctx;
+  ScriptedRequesters req;
+  ctx.Req = &req;
+  ReadOptionsIfPresent(ctx.Options, err);
+  if (!LoadInto(ctx, req, args.Document, err)) return kExitUnreadable;
+  switch (args.Cmd) {
+    case Command::Png:
+      return ExportPng(ctx, args, out, err);
+    case Command::Pb:
+      return ExportPb(ctx, args, out, err);
+    default:
+      return Resave(ctx, args, out, err);
+  }
+}
+
+}  // namespace tavisk::cli

@@ -1,0 +1,109 @@
+#include "render/image_export.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "platform/png_writer.h"
+#include "render/painter_surface.h"
+#include "render/renderer.h"
+
+namespace tavisk {
+
+namespace {
+
+// Sets the pan to 0 for the export and gives it back on every way out.
+class PanReset {
+ public:
+  explicit PanReset(EditorContext& ctx) : ctx_(ctx), x_(ctx.PanX), y_(ctx.PanY) {
+    ctx.PanX = 0;
+    ctx.PanY = 0;
+  }
+  ~PanReset() {
+    ctx_.PanX = x_;
+    ctx_.PanY = y_;
+  }
+  PanReset(const PanReset&) = delete;
+  PanReset& operator=(const PanReset&) = delete;
+
+ private:
+  EditorContext& ctx_;
+  const int16_t x_;
+  const int16_t y_;
+};
+
+bool Drawn(QRgb pixel) {
+  return qAlpha(pixel) > 0;
+}
+
+}  // namespace
+
+QRect DrawnArea(const QImage& image) {
+  const QImage argb = image.format() == QImage::Format_ARGB32_Premultiplied ||
+                              image.format() == QImage::Format_ARGB32
+                          ? image
+                          : image.convertToFormat(QImage::Format_ARGB32);
+  const int width = argb.width();
+  const int height = argb.height();
+  int minX = width, minY = height, maxX = 0, maxY = 0;
+  // Row by row in memory order; a row is read from the left up to its first
+  // drawn pixel and from the right down to its last, never twice.
+  for (int y = 0; y < height; ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    int left = 0;
+    while (left < width && !Drawn(row[left])) ++left;
+    if (left == width) continue;
+    int right = width - 1;
+    while (!Drawn(row[right])) --right;
+    minX = std::min(minX, left);
+    maxX = std::max(maxX, right);
+    minY = std::min(minY, y);
+    maxY = y;
+  }
+  return QRect(minX, minY, std::abs(maxX - minX) + 1, std::abs(maxY - minY) + 1);
+}
+
+std::string ImageFileName(const std::string& answer) {
+  const size_t slash = answer.find_last_of('/');
+  const size_t dot = answer.find_last_of('.');
+  const bool hasDot = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  if (hasDot && answer.compare(dot + 1, std::string::npos, "png") == 0) return answer;
+  return answer + ".png";
+}
+
+ImageExportResult SaveSceneImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight,
+                                 const std::string& path) {
+  PanReset pan(ctx);
+  const sPzOptions& o = ctx.Options;
+  const int width = std::max<int>(canvasWidth, o.CameraW);
+  const int height = std::max<int>(canvasHeight, o.CameraH);
+  if (width <= 0 || height <= 0) return ImageExportResult::NothingSaved;
+  QImage drawing(width, height, QImage::Format_ARGB32_Premultiplied);
+  if (drawing.isNull()) return ImageExportResult::NothingSaved;
+  drawing.fill(Qt::transparent);
+  {
+    PainterSurface surface(drawing);
+    if (surface.BeginSurface()) {
+      DrawSceneForExport(ctx, surface);
+      surface.EndSurface();
+    }
+  }
+  const QRect area = mode == kExportCamera ? QRect(o.CameraX, o.CameraY, o.CameraW, o.CameraH)
+                                           : DrawnArea(drawing);
+  if (area.isEmpty() || !drawing.rect().contains(area)) return ImageExportResult::NothingSaved;
+  return WritePng(path, drawing.copy(area)) ? ImageExportResult::Saved
+                                            : ImageExportResult::WriteFailed;
+}
+
+void ExportImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight) {
+  const std::string answer =
+      ctx.Req->SaveFile("Save Image...", "", "png Images|*.png|All Files|*.*", 0);
+  if (answer.empty()) return;
+  const std::string path = ImageFileName(answer);
+  if (SaveSceneImage(ctx, mode, canvasWidth, canvasHeight, path) ==
+      ImageExportResult::WriteFailed) {
+    ctx.Req->Message("Save image", "Cannot save image: " + path, MessageIcon::Error);
+  }
+}
+
+}  // namespace tavisk

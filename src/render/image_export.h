@@ -1,0 +1,41 @@
+// "Export shape as image" (the drawn area) and "Export Scene (image)" (the
+// camera rectangle): every shape of every visible object at scale 1 on a
+// transparent picture, saved as PNG with alpha.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <string>
+
+#include "document/editor_context.h"
+
+namespace tavisk {
+
+enum ImageExportMode : int { kExportDrawnArea = 0, kExportCamera = 1 };
+
+enum class ImageExportResult {
+  Saved,
+  // No picture to save: nothing drawn, a rectangle outside the drawing, or
+  // no drawing image. Not reported to the user.
+  NothingSaved,
+  WriteFailed,
+};
+
+// The smallest rectangle holding every pixel whose alpha is above 0. When
+// there is none the rectangle starts at (width, height), outside the image.
+QRect DrawnArea(const QImage& image);
+
+// The answer with ".png" appended unless its extension is exactly "png".
+std::string ImageFileName(const std::string& answer);
+
+// Draws the scene on an image at least canvas and camera sized, cuts the
+// rectangle of mode out of it and writes it to path as it stands. The pan is
+// 0 while drawing and restored afterwards.
+ImageExportResult SaveSceneImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight,
+                                 const std::string& path);
+
+// The menu command: asks for the file, saves, and tells the user only when
+// the PNG could not be written.
+void ExportImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight);
+
+}  // namespace tavisk
