@@ -53,20 +53,23 @@ const IconFile kIcons[] = {
 
 constexpr int kJpegQuality = 92;
 
+bool EndsWith(const std::string& text, const std::string& suffix) {
+  return text.size() >= suffix.size() &&
+         text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// A JPEG keeps no transparency: its corners show the panel's own grey.
+const QColor kPanelBackground(239, 239, 239);
+
 QImage Render(const IconFile& icon) {
   QImage image(icon.Width, icon.Height, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
+  image.fill(EndsWith(icon.Name, ".jpg") ? kPanelBackground : QColor(Qt::transparent));
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(icon.Width / 100.0, icon.Height / 100.0);
   icon.Draw(painter);
   painter.end();
   return image;
-}
-
-bool EndsWith(const std::string& text, const std::string& suffix) {
-  return text.size() >= suffix.size() &&
-         text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 }  // namespace

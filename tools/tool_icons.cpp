@@ -46,13 +46,13 @@ void DrawRotate(QPainter& p) {
   p.setBrush(Qt::NoBrush);
   // Qt counts arc angles in 1/16 degree, anticlockwise from 3 o'clock.
   constexpr double kStart = 100;
-  constexpr double kEnd = 370;
+  constexpr double kEnd = 350;
   p.drawArc(ring, static_cast<int>(kStart * 16), static_cast<int>((kEnd - kStart) * 16));
   // The head sits on the arc's end, pointing along its way round.
   const double a = kEnd * M_PI / 180;
   const QPointF end(50 + 30 * std::cos(a), 50 - 30 * std::sin(a));
   const QPointF along(-std::sin(a), -std::cos(a));
-  ArrowHead(p, end + along * 16, along.x(), along.y(), 26, kAccent);
+  ArrowHead(p, end + along * 14, along.x(), along.y(), 21, kAccent);
   p.setPen(QPen(kGlyph, 4));
   p.setBrush(kGlyph);
   p.drawEllipse(QPointF(50, 50), 6, 6);

@@ -6,6 +6,7 @@
 #include <jpeglib.h>
 
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdlib>
@@ -60,7 +61,12 @@ bool Encode(JpegSession* s, const QImage& rgb, int quality) {
 
 bool WriteJpeg(const std::string& path, const QImage& image, int quality) {
   if (image.isNull()) return false;
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+  // JPEG has no alpha: transparent parts come out white rather than black.
+  QImage rgb(image.size(), QImage::Format_RGB888);
+  rgb.fill(Qt::white);
+  QPainter painter(&rgb);
+  painter.drawImage(0, 0, image);
+  painter.end();
   JpegSession session{};
   session.info.err = jpeg_std_error(&session.errors);
   session.errors.error_exit = OnError;

@@ -1,6 +1,6 @@
 // JPEG encoding with libjpeg-turbo, for the layer pictures of the object
-// panel: 8-bit RGB, the image's alpha dropped, written through a temporary
-// file that replaces the target whole.
+// panel: 8-bit RGB, the image laid over white (JPEG keeps no alpha), written
+// through a temporary file that replaces the target whole.
 #pragma once
 
 #include <string>

@@ -45,6 +45,16 @@ TEST(WriteJpeg, WritesAPictureTheDecoderReadsBack) {
   EXPECT_EQ(back.pixelColor(4, 20).alpha(), 255);
 }
 
+TEST(WriteJpeg, TransparentPartsComeOutWhite) {
+  test::ScopedWorkDir dir;
+  QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  ASSERT_TRUE(WriteJpeg("clear.jpg", image, 92));
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile("clear.jpg", bytes));
+  EXPECT_TRUE(Near(DecodePicture(bytes).pixelColor(8, 8), QColor(255, 255, 255), 3));
+}
+
 TEST(WriteJpeg, QualityTradesSizeForFidelity) {
   test::ScopedWorkDir dir;
   QImage noise(64, 64, QImage::Format_RGB32);
