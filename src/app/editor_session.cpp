@@ -57,7 +57,6 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   session->panels = std::make_unique<PanelSet>(window, ctx);
   session->hooks = std::make_unique<AppHooks>(window, *session->panels, ctx);
   ctx.Hooks = session->hooks.get();
-  window.show();
   window.BuildMenus();
   InstallMenuOperations(window, ctx);
   ConnectCanvasAndTools(*session);
@@ -69,6 +68,9 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   ctx.Options.ToolBarH = 30;
   window.BuildToolbar();
   session->panels->Build();
+  // Shown once its panels hold their gadgets: children added to a visible
+  // widget would stay hidden.
+  window.show();
   ctx.Hooks->RedrawCanvas(0, 0, 1);
   ctx.Hooks->SetPropertyGadgetsDisabled(1);
   window.ApplyWindowState(ctx.Options.WinState);

@@ -62,6 +62,8 @@ void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
   window.SetMenuOperation(kMenuPasteToShape, [&ctx] { PasteToShape(ctx); });
   window.SetMenuOperation(kMenuDeleteShape, [&ctx] { DeleteCurrentShape(ctx); });
   window.SetMenuOperation(kMenuAddObject, [&ctx] { AddEmptyObject(ctx); });
+  // The menu item does what the object panel's delete button does.
+  window.SetMenuOperation(kMenuDeleteObject, [&ctx] { DeleteCurrentObject(ctx); });
 
   window.SetMenuOperation(kMenuLockSelection, [&window, &ctx] {
     ctx.SelectionLocked = static_cast<uint8_t>(1 - ctx.SelectionLocked);
