@@ -20,6 +20,10 @@ void SetPropertyGadgetsDisabled(EditorContext& ctx, Gadgets& gadgets, int flag) 
 }
 
 void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
+  // An object without a real shape has nothing to edit: its placeholder is
+  // no shape, so the property gadgets stay as they are (disabled at start).
+  const sObject* current = ctx.CurrentObjectPtr();
+  if (current == nullptr || current->HasShape == 0) return;
   SetPropertyGadgetsDisabled(ctx, gadgets, 0);
   const sObject* object = ctx.CurrentObjectPtr();
   const sShape* shape = ctx.CurrentShapePtr();

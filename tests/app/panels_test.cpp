@@ -1,0 +1,184 @@
+// The real panels, offscreen: gadgets built with their captions and ranges,
+// filled from the records, and edited by the user.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTest>
+
+#include "app/canvas_widget.h"
+#include "app/editor_session.h"
+#include "app/layer_list_widget.h"
+#include "app/toolbar.h"
+#include "document/numeric.h"
+#include "edit/gadget_ids.h"
+#include "platform/scripted_requesters.h"
+#include "support/temp_dir.h"
+
+namespace tavisk {
+namespace {
+
+class PanelsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_.CopyProgramData(TAVISK_SOURCE_DATA);
+    sPzOptions options;
+    SetDefaultOptions(options);
+    options.WinState = kWindowNormal;
+    options.ShowTip = 0;
+    SaveOptions(options);
+    session_ = StartEditor(requesters_);
+  }
+
+  EditorContext& ctx() { return session_->ctx; }
+  QWidget* gadget(int number) { return session_->panels->Gadgets().Widget(number); }
+  template <typename T>
+  T* as(int number) {
+    return qobject_cast<T*>(gadget(number));
+  }
+  QPoint At(int x, int y) {
+    return session_->window->Canvas()->contentsRect().topLeft() + QPoint(x, y);
+  }
+  void Drag(QPoint from, QPoint to) {
+    CanvasWidget* canvas = session_->window->Canvas();
+    QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(to), Qt::NoButton, Qt::LeftButton,
+                     {});
+    QApplication::sendEvent(canvas, &move);
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
+  }
+  void MakeShape(int toolGadget, QPoint from, QPoint to) {
+    qobject_cast<QAbstractButton*>(ToolbarGadget(session_->window->Toolbar(), toolGadget))
+        ->click();
+    Drag(from, to);
+  }
+  // The caption label drawn left of a gadget, if any.
+  QLabel* CaptionOf(QWidget* widget) {
+    for (QLabel* label : widget->parentWidget()->findChildren<QLabel*>()) {
+      if (label->geometry().right() + 1 == widget->x() && label->y() == widget->y() + 2) {
+        return label;
+      }
+    }
+    return nullptr;
+  }
+
+  test::ScopedWorkDir dir_;
+  ScriptedRequesters requesters_;
+  std::unique_ptr<EditorSession> session_;
+};
+
+TEST_F(PanelsTest, GadgetsAreBuiltWithTheirCaptionsRangesAndStartDisabled) {
+  auto* x = as<QSpinBox>(kGadgetShapeX);
+  ASSERT_NE(x, nullptr);
+  EXPECT_EQ(x->minimum(), -100000);
+  EXPECT_EQ(x->maximum(), 100000);
+  EXPECT_EQ(x->toolTip().toStdString(), "Set the X position of the shape.");
+  ASSERT_NE(CaptionOf(x), nullptr);
+  EXPECT_EQ(CaptionOf(x)->text().toStdString(), "X ");
+  EXPECT_EQ(CaptionOf(x)->width(), 35);
+  EXPECT_EQ(as<QSpinBox>(kGadgetFxScale)->minimum(), -10000);
+  EXPECT_EQ(as<QSpinBox>(kGadgetShapeAlpha)->maximum(), 255);
+  // The style and depth lists carry no caption.
+  EXPECT_EQ(CaptionOf(gadget(kGadgetFxType)), nullptr);
+  EXPECT_EQ(CaptionOf(gadget(kGadgetFxDepth)), nullptr);
+  EXPECT_EQ(as<QComboBox>(kGadgetShapeStyle)->count(), 4);
+  EXPECT_EQ(as<QComboBox>(kGadgetFxDepth)->itemText(2).toStdString(), "All back");
+  // The shape library lists our templates.
+  EXPECT_GE(as<QComboBox>(kGadgetShapeLibrary)->count(), 6);
+  EXPECT_EQ(as<QComboBox>(kGadgetShapeLibrary)->itemText(0).toStdString(), "1-defaut.txt");
+  // Left tabs start disabled; the right panel never is.
+  EXPECT_FALSE(gadget(kGadgetShapeX)->isEnabled());
+  EXPECT_FALSE(gadget(kGadgetShapeList)->isEnabled());
+  EXPECT_TRUE(gadget(kGadgetObjectX)->isEnabled());
+  EXPECT_EQ(as<QAbstractButton>(kGadgetCheckerBg)->isChecked(), ctx().Options.BgImg != 0);
+}
+
+TEST_F(PanelsTest, CreatingAShapeFillsAndEnablesThePanels) {
+  MakeShape(kGadgetToolBox, At(100, 80), At(140, 110));
+  EXPECT_TRUE(gadget(kGadgetShapeX)->isEnabled());
+  EXPECT_EQ(as<QLineEdit>(kGadgetShapeName)->text().toStdString(), "Box_0");
+  EXPECT_EQ(as<QSpinBox>(kGadgetShapeX)->value(), 100);
+  EXPECT_EQ(as<QListWidget>(kGadgetShapeList)->count(), 1);
+  EXPECT_TRUE(gadget(kGadgetShapeText)->isHidden());
+
+  MakeShape(kGadgetToolText, At(300, 80), At(320, 100));
+  EXPECT_FALSE(gadget(kGadgetShapeText)->isHidden());
+  EXPECT_FALSE(gadget(kGadgetShapeFont)->isHidden());
+  EXPECT_EQ(as<QListWidget>(kGadgetShapeList)->count(), 2);
+}
+
+TEST_F(PanelsTest, TypingIntoGadgetsWritesTheRecordsAndRedraws) {
+  MakeShape(kGadgetToolBox, At(100, 80), At(140, 110));
+  sShape& box = ctx().Obj[0].Shape[0];
+  auto* x = as<QSpinBox>(kGadgetShapeX);
+  x->setFocus();
+  x->selectAll();
+  QTest::keyClicks(x, "250");
+  EXPECT_EQ(box.X, 250);
+  auto* width = as<QSpinBox>(kGadgetShapeWidth);
+  width->setValue(0);
+  EXPECT_EQ(box.Width, 1);
+  as<QSpinBox>(kGadgetShapeAlpha)->setValue(100);
+  EXPECT_EQ(Alpha(box.Color), 100);
+  EXPECT_EQ(box.Alpha, 100);
+
+  auto* name = as<QLineEdit>(kGadgetShapeName);
+  name->setFocus();
+  name->selectAll();
+  QTest::keyClicks(name, "roof,top");
+  EXPECT_EQ(box.Name.find(','), std::string::npos);
+  EXPECT_EQ(as<QListWidget>(kGadgetShapeList)->item(0)->text().toStdString(), box.Name);
+  // Delete typed in the name field edits the name; the shape stays.
+  name->setCursorPosition(0);
+  QTest::keyClick(name, Qt::Key_Delete);
+  EXPECT_EQ(ctx().Obj[0].HasShape, 1);
+  EXPECT_EQ(box.Name, "oof.top");
+
+  as<QAbstractButton>(kGadgetFxActif)->click();
+  EXPECT_EQ(box.Fx[0].Actif, 1);
+  as<QSpinBox>(kGadgetFxScale)->setValue(200);
+  EXPECT_EQ(box.Fx[0].Scale, 200);
+}
+
+TEST_F(PanelsTest, ObjectListClicksHideSelectAndRename) {
+  as<QAbstractButton>(kGadgetObjectAdd)->click();
+  ASSERT_EQ(ctx().Obj.size(), 2u);
+  EXPECT_EQ(ctx().CurrentObject, 1);
+  auto* list = qobject_cast<LayerListWidget*>(gadget(kGadgetLayerList));
+  ASSERT_NE(list, nullptr);
+  // The last object is on top: row 1 shows Object0.
+  QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(60, 25 + 10));
+  EXPECT_EQ(ctx().CurrentObject, 0);
+  QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(ctx().Obj[1].Hide, 1);
+  EXPECT_EQ(ctx().CurrentObject, 0);
+
+  requesters_.InputAnswers.push_back("A very long layer name indeed");
+  QTest::mouseDClick(list, Qt::LeftButton, {}, QPoint(60, 35));
+  EXPECT_EQ(ctx().Obj[0].Name, "A very long layer na");
+  EXPECT_EQ(requesters_.Asked.back().Title, "New Name");
+
+  as<QAbstractButton>(kGadgetObjectDelete)->click();
+  as<QAbstractButton>(kGadgetObjectDelete)->click();
+  EXPECT_EQ(ctx().Obj.size(), 1u);
+}
+
+TEST_F(PanelsTest, PointMenuOpensOnlyWithACurrentShape) {
+  ctx().CurrentShape = -1;
+  as<QAbstractButton>(kGadgetPointMenu)->setEnabled(true);
+  as<QAbstractButton>(kGadgetPointMenu)->click();
+  EXPECT_FALSE(session_->window->PointMenu()->isVisible());
+  MakeShape(kGadgetToolCurve, At(100, 100), At(100, 100));
+  as<QAbstractButton>(kGadgetPointMenu)->click();
+  EXPECT_TRUE(session_->window->PointMenu()->isVisible());
+  session_->window->PointMenu()->hide();
+}
+
+}  // namespace
+}  // namespace tavisk
