@@ -225,3 +225,34 @@ TEST_F(CanvasToolsTest, AddPointAppendsToTheCurrentLineOrCurve) {
 
 }  // namespace
 }  // namespace tavisk
+
+namespace tavisk {
+namespace {
+
+TEST_F(CanvasToolsTest, ClickPicksTheUpperShapeAndShiftAddsTheOtherForOneDrag) {
+  ClickTool(kGadgetToolBox);
+  Drag(At(100, 100), At(200, 200));
+  ClickTool(kGadgetToolBox);
+  Drag(At(150, 150), At(250, 250));
+  ClickTool(kGadgetToolSelect);
+  Drag(At(175, 175), At(175, 175));
+  EXPECT_EQ(ctx().CurrentShape, 1);
+  EXPECT_EQ(shape(1).Selected, 1);
+  EXPECT_EQ(shape(0).Selected, 0);
+
+  // Shift held: the lower shape is added, and the same drag moves both.
+  ClickTool(kGadgetToolMove);
+  canvas()->setFocus();
+  QTest::keyPress(canvas(), Qt::Key_Shift);
+  Drag(At(120, 120), At(130, 140), Qt::ShiftModifier);
+  QTest::keyRelease(canvas(), Qt::Key_Shift);
+  EXPECT_EQ(shape(0).Selected, 1);
+  EXPECT_EQ(shape(1).Selected, 1);
+  EXPECT_EQ(shape(0).X, 110);
+  EXPECT_EQ(shape(0).Y, 120);
+  EXPECT_EQ(shape(1).X, 160);
+  EXPECT_EQ(shape(1).Y, 170);
+}
+
+}  // namespace
+}  // namespace tavisk
