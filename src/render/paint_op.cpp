@@ -34,6 +34,19 @@ double PenWidth(double width) { return width > 0 ? width : 1.0; }
 
 }  // namespace
 
+uint64_t HashPath(const QPainterPath& path) {
+  Hasher h;
+  const int count = path.elementCount();
+  h.Add(static_cast<uint64_t>(count));
+  for (int i = 0; i < count; ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    h.Add(static_cast<uint64_t>(e.type));
+    h.Add(e.x);
+    h.Add(e.y);
+  }
+  return h.Value();
+}
+
 void SealPaintOp(PaintOp& op) {
   if (op.kind == PaintKind::kImage) {
     op.bounds = op.image.isNull() ? QRect()
@@ -64,14 +77,7 @@ void SealPaintOp(PaintOp& op) {
       h.Add(op.width);
       h.Add(op.length);
     }
-    const int count = op.path.elementCount();
-    h.Add(static_cast<uint64_t>(count));
-    for (int i = 0; i < count; ++i) {
-      const QPainterPath::Element e = op.path.elementAt(i);
-      h.Add(static_cast<uint64_t>(e.type));
-      h.Add(e.x);
-      h.Add(e.y);
-    }
+    h.Add(HashPath(op.path));
   }
   if (op.kind != PaintKind::kFill) {
     h.Add(op.transform.m11());
