@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/dot_stamps.h"
 #include "render/hasher.h"
 
 namespace tavisk {
@@ -148,9 +149,17 @@ void PaintPlayer::Play(const PaintOp& op) {
       painter_.drawPath(op.path);  // the surface builds its paths even-odd
       break;
     }
+    case PaintKind::kDot:
+      if (op.roundEnds && op.antialias && KeepsAngles(op.transform)) {
+        const double scale = UniformScale(op.transform);
+        if (StampDots(painter_, op.path, PenWidth(op.width) * scale, op.length * scale,
+                      op.color)) {
+          break;
+        }
+      }
+      [[fallthrough]];
     case PaintKind::kStroke:
     case PaintKind::kDash:
-    case PaintKind::kDot:
       if (KeepsAngles(op.transform)) {
         UsePen(op, UniformScale(op.transform));
         painter_.resetTransform();
