@@ -6,7 +6,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <vector>
 #include <map>
 #include <memory>
 #include <string>
@@ -160,6 +163,38 @@ void PrintSummary(const std::map<std::string, double>& medians) {
   }
 }
 
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// The machine is shared, so load drifts between benchmarks run minutes
+// apart: this pairs each baseline frame with a cold redraw right after it.
+void PrintPairedRounds(int shapes, int rounds) {
+  EditorContext& ctx = Scene(shapes);
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  std::vector<double> straight, cold, ratio;
+  for (int r = 0; r < rounds; ++r) {
+    const auto t0 = std::chrono::steady_clock::now();
+    {
+      QPainter painter(&canvas);
+      PaintStraight(ctx, painter);
+    }
+    const auto t1 = std::chrono::steady_clock::now();
+    PrepareClick(ctx);
+    renderer.Invalidate();
+    renderer.Redraw(ctx, canvas, kWidth / 2, kHeight / 2, 1);
+    const auto t2 = std::chrono::steady_clock::now();
+    straight.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    cold.push_back(std::chrono::duration<double, std::milli>(t2 - t1).count());
+    ratio.push_back(cold.back() / straight.back());
+  }
+  std::printf("  %5d shapes, %d paired rounds: straight %8.2f | cold redraw %8.2f | "
+              "median of ratios %.2fx\n",
+              shapes, rounds, Median(straight), Median(cold), Median(ratio));
+}
+
 }  // namespace
 }  // namespace tavisk::bench
 
@@ -170,6 +205,9 @@ int main(int argc, char** argv) {
   tavisk::bench::MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   tavisk::bench::PrintSummary(reporter.medians);
+  std::printf("\nPaired medians (ms):\n");
+  tavisk::bench::PrintPairedRounds(1000, 9);
+  tavisk::bench::PrintPairedRounds(10000, 5);
   benchmark::Shutdown();
   return 0;
 }
