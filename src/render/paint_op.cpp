@@ -161,6 +161,9 @@ void PaintPlayer::Play(const PaintOp& op) {
     case PaintKind::kStroke:
     case PaintKind::kDash:
       if (KeepsAngles(op.transform)) {
+        // A layer scaled to nothing shows nothing; a zero pen would draw
+        // hairlines instead.
+        if (UniformScale(op.transform) == 0) break;
         UsePen(op, UniformScale(op.transform));
         painter_.resetTransform();
         painter_.drawPath(op.path);

@@ -106,6 +106,8 @@ TEST_F(CanvasCacheTest, KeptLayerMatchesAFullRedrawAfterEdits) {
   EditAndCompare([&] { Shape(2).X += 25; }, "moving a custom-style circle joined to the text");
   EditAndCompare([&] { Shape(3).Text = "Tavisk"; }, "changing the text it joins");
   EditAndCompare([&] { Shape(2).Style = kFilled; }, "giving the custom shape its own paint");
+  EditAndCompare([&] { Shape(3).Font = ctx.Fonts.Load("Liberation Sans", 20, kFontItalic); },
+                 "changing the text's font");
   EditAndCompare([&] { Shape(4).Pt[2].X += 15; }, "moving a curve point");
   EditAndCompare([&] { Shape(5).X += 20; }, "moving a linked box");
   EditAndCompare([&] { Shape(6).Fx[0].Scale = 130; }, "scaling an effect");
