@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPoint>
 #include <QPainter>
 #include <algorithm>
 #include <chrono>
@@ -121,6 +122,27 @@ void BM_DragMove(benchmark::State& state) {
   ctx.DragMode = 0;
 }
 
+// A press that selects another shape: the pick runs over the current object
+// and the kept layers are split anew at the new selection.
+void BM_PressSelect(benchmark::State& state) {
+  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  std::vector<QPoint> targets;
+  for (const sShape& s : ctx.Obj.front().Shape) {
+    if (s.Typ == kBox && s.Style == kFilled && s.W > 40 && s.H > 40) {
+      targets.push_back(QPoint(s.X + s.W / 2, s.Y + s.H / 2));
+    }
+  }
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  renderer.Redraw(ctx, canvas, 0, 0, 0);
+  size_t next = 0;
+  for (auto _ : state) {
+    PrepareClick(ctx);
+    const QPoint at = targets[next++ % targets.size()];
+    renderer.Redraw(ctx, canvas, at.x(), at.y(), 1);
+  }
+}
+
 // Five repetitions each; the medians of the repetitions are compared.
 #define TAVISK_SCENE_BENCH(fn, small, large)                                                    \
   BENCHMARK(fn)->Arg(1000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(small);  \
@@ -129,6 +151,7 @@ TAVISK_SCENE_BENCH(BM_Straight, 3, 1);
 TAVISK_SCENE_BENCH(BM_ColdRedraw, 3, 1);
 TAVISK_SCENE_BENCH(BM_LoadRedraw, 2, 1);
 TAVISK_SCENE_BENCH(BM_DragMove, 40, 20);
+TAVISK_SCENE_BENCH(BM_PressSelect, 4, 2);
 
 // Keeps the median of every benchmark, in milliseconds of wall time.
 class MedianReporter : public benchmark::ConsoleReporter {
@@ -156,10 +179,13 @@ void PrintSummary(const std::map<std::string, double>& medians) {
     const double cold = get("BM_ColdRedraw/" + n);
     const double load = get("BM_LoadRedraw/" + n);
     const double drag = get("BM_DragMove/" + n);
+    const double press = get("BM_PressSelect/" + n);
+    auto ratio = [&](double v) { return straight > 0 ? v / straight : 0; };
     std::printf("  %5s shapes: straight QPainter %8.2f | cold redraw %8.2f (%.2fx) | "
-                "load redraw %8.2f (%.2fx) | drag event %6.2f (%.3fx)\n",
-                shapes, straight, cold, straight > 0 ? cold / straight : 0, load,
-                straight > 0 ? load / straight : 0, drag, straight > 0 ? drag / straight : 0);
+                "load redraw %8.2f (%.2fx) | drag event %6.2f (%.3fx) | "
+                "selecting press %8.2f (%.2fx)\n",
+                shapes, straight, cold, ratio(cold), load, ratio(load), drag, ratio(drag), press,
+                ratio(press));
   }
 }
 
