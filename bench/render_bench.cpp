@@ -5,8 +5,12 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPoint>
 #include <QPainter>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <vector>
 #include <map>
 #include <memory>
 #include <string>
@@ -95,6 +99,7 @@ void BM_DragMove(benchmark::State& state) {
     const sShape& s = object.Shape[static_cast<size_t>(j)];
     if (s.Typ == kBox && s.Style == kFilled && s.W > 80 && s.W < 160) dragged = j;
   }
+  for (sShape& other : object.Shape) other.Selected = 0;
   sShape& shape = object.Shape[static_cast<size_t>(dragged)];
   const int16_t homeX = shape.X;
   QImage canvas = Canvas();
@@ -117,10 +122,36 @@ void BM_DragMove(benchmark::State& state) {
   ctx.DragMode = 0;
 }
 
-BENCHMARK(BM_Straight)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(4);
-BENCHMARK(BM_ColdRedraw)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(4);
-BENCHMARK(BM_LoadRedraw)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(2);
-BENCHMARK(BM_DragMove)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(40);
+// A press that selects another shape: the pick runs over the current object
+// and the kept layers are split anew at the new selection.
+void BM_PressSelect(benchmark::State& state) {
+  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  std::vector<QPoint> targets;
+  for (const sShape& s : ctx.Obj.front().Shape) {
+    if (s.Typ == kBox && s.Style == kFilled && s.W > 40 && s.H > 40) {
+      targets.push_back(QPoint(s.X + s.W / 2, s.Y + s.H / 2));
+    }
+  }
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  renderer.Redraw(ctx, canvas, 0, 0, 0);
+  size_t next = 0;
+  for (auto _ : state) {
+    PrepareClick(ctx);
+    const QPoint at = targets[next++ % targets.size()];
+    renderer.Redraw(ctx, canvas, at.x(), at.y(), 1);
+  }
+}
+
+// Five repetitions each; the medians of the repetitions are compared.
+#define TAVISK_SCENE_BENCH(fn, small, large)                                                    \
+  BENCHMARK(fn)->Arg(1000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(small);  \
+  BENCHMARK(fn)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(large)
+TAVISK_SCENE_BENCH(BM_Straight, 3, 1);
+TAVISK_SCENE_BENCH(BM_ColdRedraw, 3, 1);
+TAVISK_SCENE_BENCH(BM_LoadRedraw, 2, 1);
+TAVISK_SCENE_BENCH(BM_DragMove, 40, 20);
+TAVISK_SCENE_BENCH(BM_PressSelect, 4, 2);
 
 // Keeps the median of every benchmark, in milliseconds of wall time.
 class MedianReporter : public benchmark::ConsoleReporter {
@@ -128,7 +159,7 @@ class MedianReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        medians[run.run_name.str()] = run.GetAdjustedRealTime();
+        medians[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
       }
     }
     ConsoleReporter::ReportRuns(runs);
@@ -148,11 +179,46 @@ void PrintSummary(const std::map<std::string, double>& medians) {
     const double cold = get("BM_ColdRedraw/" + n);
     const double load = get("BM_LoadRedraw/" + n);
     const double drag = get("BM_DragMove/" + n);
+    const double press = get("BM_PressSelect/" + n);
+    auto ratio = [&](double v) { return straight > 0 ? v / straight : 0; };
     std::printf("  %5s shapes: straight QPainter %8.2f | cold redraw %8.2f (%.2fx) | "
-                "load redraw %8.2f (%.2fx) | drag event %6.2f (%.3fx)\n",
-                shapes, straight, cold, straight > 0 ? cold / straight : 0, load,
-                straight > 0 ? load / straight : 0, drag, straight > 0 ? drag / straight : 0);
+                "load redraw %8.2f (%.2fx) | drag event %6.2f (%.3fx) | "
+                "selecting press %8.2f (%.2fx)\n",
+                shapes, straight, cold, ratio(cold), load, ratio(load), drag, ratio(drag), press,
+                ratio(press));
   }
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// The machine is shared, so load drifts between benchmarks run minutes
+// apart: this pairs each baseline frame with a cold redraw right after it.
+void PrintPairedRounds(int shapes, int rounds) {
+  EditorContext& ctx = Scene(shapes);
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  std::vector<double> straight, cold, ratio;
+  for (int r = 0; r < rounds; ++r) {
+    const auto t0 = std::chrono::steady_clock::now();
+    {
+      QPainter painter(&canvas);
+      PaintStraight(ctx, painter);
+    }
+    const auto t1 = std::chrono::steady_clock::now();
+    PrepareClick(ctx);
+    renderer.Invalidate();
+    renderer.Redraw(ctx, canvas, kWidth / 2, kHeight / 2, 1);
+    const auto t2 = std::chrono::steady_clock::now();
+    straight.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    cold.push_back(std::chrono::duration<double, std::milli>(t2 - t1).count());
+    ratio.push_back(cold.back() / straight.back());
+  }
+  std::printf("  %5d shapes, %d paired rounds: straight %8.2f | cold redraw %8.2f | "
+              "median of ratios %.2fx\n",
+              shapes, rounds, Median(straight), Median(cold), Median(ratio));
 }
 
 }  // namespace
@@ -165,6 +231,9 @@ int main(int argc, char** argv) {
   tavisk::bench::MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   tavisk::bench::PrintSummary(reporter.medians);
+  std::printf("\nPaired medians (ms):\n");
+  tavisk::bench::PrintPairedRounds(1000, 9);
+  tavisk::bench::PrintPairedRounds(10000, 5);
   benchmark::Shutdown();
   return 0;
 }

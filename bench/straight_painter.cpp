@@ -61,10 +61,20 @@ QPainterPath Figure(const sShape& shape, double dx, double dy, double scale) {
   return path;
 }
 
-void Paint(QPainter& painter, const QPainterPath& path, int64_t colour, int style, double width,
-           double length, double distance) {
+// A custom-style figure is painted with the next figure's paint, as the
+// editor shows it; pending holds it until then.
+void Paint(QPainter& painter, QPainterPath& pending, const QPainterPath& figure, int64_t colour,
+           int style, double width, double length, double distance) {
+  QPainterPath path = pending;
+  path.addPath(figure);
+  path.setFillRule(Qt::OddEvenFill);
+  if (style == kCustom) {
+    pending = path;
+    return;
+  }
+  pending = QPainterPath();
   const QColor color(Red(colour), Green(colour), Blue(colour), Alpha(colour));
-  if (style == kFilled || style == kCustom) {
+  if (style == kFilled) {
     painter.fillPath(path, color);
     return;
   }
@@ -78,11 +88,14 @@ void Paint(QPainter& painter, const QPainterPath& path, int64_t colour, int styl
   painter.strokePath(path, pen);
 }
 
-void PaintFx(QPainter& painter, const sObject& object, const sShape& shape, int depth) {
+void PaintFx(QPainter& painter, QPainterPath& pending, const sObject& object, const sShape& shape,
+             int depth) {
   for (const sShapeFx& fx : shape.Fx) {
     if (fx.Actif != 1 || fx.Depth != depth) continue;
     const double scale = fx.Scale * 0.01;
-    Paint(painter, Figure(shape, fx.X + static_cast<double>(object.X), fx.Y + static_cast<double>(object.Y), scale),
+    Paint(painter, pending,
+          Figure(shape, fx.X + static_cast<double>(object.X), fx.Y + static_cast<double>(object.Y),
+                 scale),
           fx.Color, fx.Typ, static_cast<double>(fx.Width), static_cast<double>(fx.Height),
           static_cast<double>(fx.Dist));
   }
@@ -94,20 +107,22 @@ void PaintStraight(const EditorContext& ctx, QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(painter.viewport(), QColor(Red(ctx.Options.BgColor), Green(ctx.Options.BgColor),
                                               Blue(ctx.Options.BgColor)));
+  QPainterPath pending;
+  pending.setFillRule(Qt::OddEvenFill);
   for (const sObject& object : ctx.Obj) {
     if (object.Hide) continue;
     for (const sShape& shape : object.Shape) {
       if (shape.Hide) continue;
-      PaintFx(painter, object, shape, 0);
+      PaintFx(painter, pending, object, shape, 0);
       if (shape.Typ == kImage) {
         if (const QImage* picture = ctx.Pictures.Get(shape.Image)) {
           painter.drawImage(QRectF(shape.X, shape.Y, shape.W, shape.H), *picture);
         }
       } else {
-        Paint(painter, Figure(shape, 0, 0, 1), shape.Color, shape.Style, shape.Width,
+        Paint(painter, pending, Figure(shape, 0, 0, 1), shape.Color, shape.Style, shape.Width,
               shape.Height, shape.Dist);
       }
-      PaintFx(painter, object, shape, 1);
+      PaintFx(painter, pending, object, shape, 1);
     }
   }
 }

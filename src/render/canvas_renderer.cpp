@@ -39,13 +39,14 @@ void CanvasRenderer::DrawShape(EditorContext& ctx, PainterSurface& surface, int6
                                bool pickRuns, int64_t x, int64_t y) {
   const sObject& object = ctx.Obj[static_cast<size_t>(i)];
   const sShape& shape = object.Shape[static_cast<size_t>(j)];
-  // Paints of an unchanged shape are taken as they were, unless the pick
-  // needs its path or a path left by an earlier shape joins its paint.
-  const bool fresh = surface.PathIsEmpty();
-  const uint64_t fingerprint = ShapeFingerprint(ctx, object, j, surface.Transform());
-  if (fresh && !pickRuns) {
-    if (const std::vector<PaintOp>* kept = memo_.Find(i, j, fingerprint)) {
-      ops_.insert(ops_.end(), kept->begin(), kept->end());
+  // Paints of an unchanged shape are taken as they were, with the figures
+  // it left for the next paint, unless the pick needs its path.
+  const uint64_t fingerprint =
+      ShapeFingerprint(ctx, object, j, surface.Transform(), surface.PendingPath());
+  if (!pickRuns) {
+    if (const ShapeDrawing* kept = memo_.Find(i, j, fingerprint)) {
+      ops_.insert(ops_.end(), kept->ops.begin(), kept->ops.end());
+      surface.SetPendingPath(kept->leftover);
       return;
     }
   }
@@ -56,11 +57,9 @@ void CanvasRenderer::DrawShape(EditorContext& ctx, PainterSurface& surface, int6
   // A linked shape leaves its path to the next one: one even-odd paint.
   if (shape.Link == 0 || j == LastIndex(object.Shape)) PaintShapePath(surface, shape);
   DrawShapeFxLayer(ctx, surface, object, j, 1);
-  if (fresh && surface.PathIsEmpty()) {
-    memo_.Keep(i, j, fingerprint, std::vector<PaintOp>(ops_.begin() + begin, ops_.end()));
-  } else {
-    memo_.Forget(i, j);
-  }
+  memo_.Keep(i, j, fingerprint,
+             ShapeDrawing{std::vector<PaintOp>(ops_.begin() + static_cast<ptrdiff_t>(begin), ops_.end()),
+                          surface.PathIsEmpty() ? QPainterPath() : surface.PendingPath()});
 }
 
 // Each object's transform starts again from the view, so a layer never

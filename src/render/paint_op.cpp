@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/dot_stamps.h"
 #include "render/hasher.h"
 
 namespace tavisk {
@@ -33,6 +34,19 @@ double MaxStretch(const QTransform& t) {
 double PenWidth(double width) { return width > 0 ? width : 1.0; }
 
 }  // namespace
+
+uint64_t HashPath(const QPainterPath& path) {
+  Hasher h;
+  const int count = path.elementCount();
+  h.Add(static_cast<uint64_t>(count));
+  for (int i = 0; i < count; ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    h.Add(static_cast<uint64_t>(e.type));
+    h.Add(e.x);
+    h.Add(e.y);
+  }
+  return h.Value();
+}
 
 void SealPaintOp(PaintOp& op) {
   if (op.kind == PaintKind::kImage) {
@@ -64,14 +78,7 @@ void SealPaintOp(PaintOp& op) {
       h.Add(op.width);
       h.Add(op.length);
     }
-    const int count = op.path.elementCount();
-    h.Add(static_cast<uint64_t>(count));
-    for (int i = 0; i < count; ++i) {
-      const QPainterPath::Element e = op.path.elementAt(i);
-      h.Add(static_cast<uint64_t>(e.type));
-      h.Add(e.x);
-      h.Add(e.y);
-    }
+    h.Add(HashPath(op.path));
   }
   if (op.kind != PaintKind::kFill) {
     h.Add(op.transform.m11());
@@ -142,10 +149,21 @@ void PaintPlayer::Play(const PaintOp& op) {
       painter_.drawPath(op.path);  // the surface builds its paths even-odd
       break;
     }
+    case PaintKind::kDot:
+      if (op.roundEnds && op.antialias && KeepsAngles(op.transform)) {
+        const double scale = UniformScale(op.transform);
+        if (StampDots(painter_, op.path, PenWidth(op.width) * scale, op.length * scale,
+                      op.color)) {
+          break;
+        }
+      }
+      [[fallthrough]];
     case PaintKind::kStroke:
     case PaintKind::kDash:
-    case PaintKind::kDot:
       if (KeepsAngles(op.transform)) {
+        // A layer scaled to nothing shows nothing; a zero pen would draw
+        // hairlines instead.
+        if (UniformScale(op.transform) == 0) break;
         UsePen(op, UniformScale(op.transform));
         painter_.resetTransform();
         painter_.drawPath(op.path);

@@ -37,6 +37,9 @@ struct PaintOp {
 // Fills in bounds and hash; call once the other fields are set.
 void SealPaintOp(PaintOp& op);
 
+// A hash of the elements of a path.
+uint64_t HashPath(const QPainterPath& path);
+
 // Plays paints on one painter, keeping the pen and brush of the previous
 // paint when the next one needs the same.
 class PaintPlayer {

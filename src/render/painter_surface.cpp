@@ -256,6 +256,12 @@ void PainterSurface::BlendPicture(const QImage& picture, const QRect& area) {
   painter_.restore();
 }
 
+void PainterSurface::SetPendingPath(const QPainterPath& path) {
+  path_ = path;
+  path_.setFillRule(Qt::OddEvenFill);
+  if (!path_.isEmpty()) cursor_ = path_.currentPosition();
+}
+
 void PainterSurface::Play(const PaintOp& op) {
   if (painter_.isActive()) player_.Play(op);
 }

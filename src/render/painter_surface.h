@@ -75,6 +75,10 @@ class PainterSurface final : public Surface {
   void Play(const PaintOp& op);
   // No figure waits for a paint (a lone cursor move adds none).
   bool PathIsEmpty() const { return path_.isEmpty(); }
+  // The figures waiting for the next paint, in device space; a kept shape
+  // puts back the figures it left.
+  const QPainterPath& PendingPath() const { return path_; }
+  void SetPendingPath(const QPainterPath& path);
   const QTransform& Transform() const { return transform_; }
 
  private:

@@ -5,9 +5,10 @@
 namespace tavisk {
 
 uint64_t ShapeFingerprint(const EditorContext& ctx, const sObject& object, int64_t index,
-                          const QTransform& t) {
+                          const QTransform& t, const QPainterPath& pending) {
   const sShape& shape = object.Shape[static_cast<size_t>(index)];
   Hasher h;
+  h.Add(pending.isEmpty() ? uint64_t{0} : HashPath(pending));
   for (double v : {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()}) h.Add(v);
   h.Add(int64_t{ctx.PanX} << 32 ^ (int64_t{ctx.PanY} & 0xFFFFFFFF));
   h.Add(object.X);
@@ -50,30 +51,20 @@ uint64_t ShapeFingerprint(const EditorContext& ctx, const sObject& object, int64
   return h.Value();
 }
 
-const std::vector<PaintOp>* ShapeMemo::Find(int64_t object, int64_t shape,
-                                            uint64_t fingerprint) const {
+const ShapeDrawing* ShapeMemo::Find(int64_t object, int64_t shape, uint64_t fingerprint) const {
   if (object < 0 || object >= static_cast<int64_t>(entries_.size())) return nullptr;
   const auto& shapes = entries_[static_cast<size_t>(object)];
   if (shape < 0 || shape >= static_cast<int64_t>(shapes.size())) return nullptr;
   const Entry& entry = shapes[static_cast<size_t>(shape)];
-  return entry.valid && entry.fingerprint == fingerprint ? &entry.ops : nullptr;
+  return entry.valid && entry.fingerprint == fingerprint ? &entry.drawing : nullptr;
 }
 
-void ShapeMemo::Keep(int64_t object, int64_t shape, uint64_t fingerprint,
-                     std::vector<PaintOp> ops) {
+void ShapeMemo::Keep(int64_t object, int64_t shape, uint64_t fingerprint, ShapeDrawing drawing) {
   if (object < 0 || shape < 0) return;
   if (entries_.size() <= static_cast<size_t>(object)) entries_.resize(static_cast<size_t>(object) + 1);
   auto& shapes = entries_[static_cast<size_t>(object)];
   if (shapes.size() <= static_cast<size_t>(shape)) shapes.resize(static_cast<size_t>(shape) + 1);
-  shapes[static_cast<size_t>(shape)] = Entry{true, fingerprint, std::move(ops)};
-}
-
-void ShapeMemo::Forget(int64_t object, int64_t shape) {
-  if (object < 0 || object >= static_cast<int64_t>(entries_.size())) return;
-  auto& shapes = entries_[static_cast<size_t>(object)];
-  if (shape >= 0 && shape < static_cast<int64_t>(shapes.size())) {
-    shapes[static_cast<size_t>(shape)].valid = false;
-  }
+  shapes[static_cast<size_t>(shape)] = Entry{true, fingerprint, std::move(drawing)};
 }
 
 }  // namespace tavisk

@@ -13,24 +13,29 @@
 namespace tavisk {
 
 // Everything BuildShapePath, PaintShapePath and the effects of
-// object.Shape[shape] read, under transform.
+// object.Shape[shape] read, under transform, with pending the figures an
+// earlier shape left for the next paint.
 uint64_t ShapeFingerprint(const EditorContext& ctx, const sObject& object, int64_t shape,
-                          const QTransform& transform);
+                          const QTransform& transform, const QPainterPath& pending);
+
+// What a shape drew: its paints and the figures it left for the next paint.
+struct ShapeDrawing {
+  std::vector<PaintOp> ops;
+  QPainterPath leftover;
+};
 
 class ShapeMemo {
  public:
   // The paints kept for the shape at (object, shape) when made from
   // fingerprint; nullptr otherwise.
-  const std::vector<PaintOp>* Find(int64_t object, int64_t shape, uint64_t fingerprint) const;
-  void Keep(int64_t object, int64_t shape, uint64_t fingerprint, std::vector<PaintOp> ops);
-  // Drops what a shape kept, when its paints could not be kept whole.
-  void Forget(int64_t object, int64_t shape);
+  const ShapeDrawing* Find(int64_t object, int64_t shape, uint64_t fingerprint) const;
+  void Keep(int64_t object, int64_t shape, uint64_t fingerprint, ShapeDrawing drawing);
 
  private:
   struct Entry {
     bool valid = false;
     uint64_t fingerprint = 0;
-    std::vector<PaintOp> ops;
+    ShapeDrawing drawing;
   };
   std::vector<std::vector<Entry>> entries_;
 };

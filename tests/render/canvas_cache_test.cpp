@@ -61,7 +61,10 @@ class CanvasCacheTest : public ::testing::Test {
     picture.setPixelColor(2, 2, QColor(255, 0, 0));
     image.Image = ctx.Pictures.Add(picture);
     image.Alpha = 160;
-    test::PrepareEditor(ctx, {MakeObject({box, circle, text, curve, linked, complex, image})});
+    // Its figures join the paint of the text that follows.
+    sShape custom = MakeShape(kCircle, 90, 150, 30, 30, RGBA(0, 0, 0, 255), kCustom);
+    test::PrepareEditor(ctx,
+                        {MakeObject({box, circle, custom, text, curve, linked, complex, image})});
     ctx.Options.BgImg = 1;
     ctx.Options.HideAncre = 0;
     ctx.Options.ShowSelection = 1;
@@ -100,18 +103,22 @@ TEST_F(CanvasCacheTest, KeptLayerMatchesAFullRedrawAfterEdits) {
     EXPECT_GT(area, 0);
     EXPECT_LT(area, whole / 2) << "only around the moved circle";
   }
-  EditAndCompare([&] { Shape(2).Text = "Tavisk"; }, "changing a text");
-  EditAndCompare([&] { Shape(3).Pt[2].X += 15; }, "moving a curve point");
-  EditAndCompare([&] { Shape(4).X += 20; }, "moving a linked box");
-  EditAndCompare([&] { Shape(5).Fx[0].Scale = 130; }, "scaling an effect");
-  EditAndCompare([&] { Shape(6).X += 11; Shape(6).W += 9; }, "moving and scaling an image");
+  EditAndCompare([&] { Shape(2).X += 25; }, "moving a custom-style circle joined to the text");
+  EditAndCompare([&] { Shape(3).Text = "Tavisk"; }, "changing the text it joins");
+  EditAndCompare([&] { Shape(2).Style = kFilled; }, "giving the custom shape its own paint");
+  EditAndCompare([&] { Shape(3).Font = ctx.Fonts.Load("Liberation Sans", 20, kFontItalic); },
+                 "changing the text's font");
+  EditAndCompare([&] { Shape(4).Pt[2].X += 15; }, "moving a curve point");
+  EditAndCompare([&] { Shape(5).X += 20; }, "moving a linked box");
+  EditAndCompare([&] { Shape(6).Fx[0].Scale = 130; }, "scaling an effect");
+  EditAndCompare([&] { Shape(7).X += 11; Shape(7).W += 9; }, "moving and scaling an image");
   EditAndCompare([&] { Shape(0).Color = RGBA(10, 10, 10, 60); }, "recolouring");
   EditAndCompare([&] { ctx.Obj[0].Shape.push_back(MakeShape(kBox, 90, 60, 30, 30)); },
                  "adding a shape");
   EditAndCompare([&] { ctx.Obj[0].Shape.erase(ctx.Obj[0].Shape.begin() + 1); },
                  "deleting a shape");
-  EditAndCompare([&] { Shape(2).Hide = 1; }, "hiding a curve");
-  EditAndCompare([&] { ctx.Pictures.Replace(Shape(5).Image, QImage()); }, "emptying a picture");
+  EditAndCompare([&] { Shape(2).Hide = 1; }, "hiding the text");
+  EditAndCompare([&] { ctx.Pictures.Replace(Shape(6).Image, QImage()); }, "emptying a picture");
   EditAndCompare([&] { ctx.PanX += 13; }, "panning");
   EditAndCompare([&] { ctx.Options.Zoom = 150; }, "zooming");
   EditAndCompare([&] { ctx.Obj[0].Angle = 20; ctx.Obj[0].W = 80; }, "rotating the object");

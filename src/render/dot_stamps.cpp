@@ -1,0 +1,90 @@
+#include "render/dot_stamps.h"
+
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+
+namespace tavisk {
+
+namespace {
+
+constexpr int kPhases = 4;  // quarter-pixel placement
+constexpr double kMaxDiameter = 64;
+constexpr size_t kMaxStamps = 4096;
+
+class StampCache {
+ public:
+  const QImage& Get(double diameter, QRgb colour, int phaseX, int phaseY) {
+    const int64_t size16 = std::llround(diameter * 16);
+    const uint64_t key = static_cast<uint64_t>(size16) << 40 ^ uint64_t{colour} << 8 ^
+                         static_cast<uint64_t>(phaseX * kPhases + phaseY);
+    auto found = stamps_.find(key);
+    if (found != stamps_.end()) return found->second;
+    if (stamps_.size() >= kMaxStamps) stamps_.clear();
+    const int side = static_cast<int>(std::ceil(diameter)) + 2;
+    QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
+    stamp.fill(Qt::transparent);
+    {
+      QPainter p(&stamp);
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor::fromRgba(colour));
+      const double r = size16 / 32.0;
+      p.drawEllipse(QPointF(1 + r + phaseX / double(kPhases), 1 + r + phaseY / double(kPhases)),
+                    r, r);
+    }
+    return stamps_.emplace(key, std::move(stamp)).first->second;
+  }
+
+ private:
+  std::unordered_map<uint64_t, QImage> stamps_;
+};
+
+StampCache& Stamps() {
+  static StampCache cache;
+  return cache;
+}
+
+}  // namespace
+
+std::vector<QPointF> DotCentres(const QPainterPath& path, double step) {
+  std::vector<QPointF> centres;
+  if (!(step > 0)) return centres;
+  for (const QPolygonF& figure : path.toSubpathPolygons()) {
+    if (figure.isEmpty()) continue;
+    double next = 0;  // distance along the current edge to the next dot
+    for (qsizetype i = 0; i + 1 < figure.size(); ++i) {
+      const QPointF a = figure[i];
+      const QPointF b = figure[i + 1];
+      const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+      if (length == 0) continue;
+      for (; next <= length; next += step) centres.push_back(a + (b - a) * (next / length));
+      next -= length;
+    }
+  }
+  return centres;
+}
+
+bool StampDots(QPainter& painter, const QPainterPath& path, double diameter, double step,
+               QRgb colour) {
+  if (!(diameter > 0) || diameter > kMaxDiameter || step < diameter) return false;
+  const double r = std::llround(diameter * 16) / 32.0;
+  painter.resetTransform();
+  for (const QPointF& c : DotCentres(path, step)) {
+    // The stamp's disc centre sits at 1 + r + phase from its corner.
+    const double left = c.x() - r - 1;
+    const double top = c.y() - r - 1;
+    const double x = std::floor(left);
+    const double y = std::floor(top);
+    const int phaseX = static_cast<int>(std::lround((left - x) * kPhases));
+    const int phaseY = static_cast<int>(std::lround((top - y) * kPhases));
+    // A phase rounded up to a whole pixel moves the corner instead.
+    painter.drawImage(QPointF(x + phaseX / kPhases, y + phaseY / kPhases),
+                      Stamps().Get(diameter, colour, phaseX % kPhases, phaseY % kPhases));
+  }
+  return true;
+}
+
+}  // namespace tavisk

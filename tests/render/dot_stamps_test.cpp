@@ -1,0 +1,50 @@
+#include "render/dot_stamps.h"
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "render_fixtures.h"
+
+namespace tavisk {
+namespace {
+
+TEST(DotCentres, StepAlongEachFigureFromItsStart) {
+  QPainterPath path;
+  path.moveTo(0, 0);
+  path.lineTo(10, 0);
+  path.lineTo(10, 25);  // the corner carries the distance over
+  path.moveTo(100, 100);
+  path.lineTo(100, 108);
+  const std::vector<QPointF> c = DotCentres(path, 10);
+  ASSERT_EQ(c.size(), 5u);
+  EXPECT_EQ(c[0], QPointF(0, 0));
+  EXPECT_EQ(c[1], QPointF(10, 0));
+  EXPECT_EQ(c[2], QPointF(10, 10));
+  EXPECT_EQ(c[3], QPointF(10, 20));
+  EXPECT_EQ(c[4], QPointF(100, 100)) << "a new figure starts a new row; none past its end";
+  EXPECT_TRUE(DotCentres(path, 0).empty());
+}
+
+TEST(StampDots, DiscsAtSubpixelCentresAndRefusesOverlaps) {
+  QImage image = test::MakeCanvas(60, 20);
+  QPainter painter(&image);
+  QPainterPath path;
+  path.moveTo(10.25, 10.5);
+  path.lineTo(50.25, 10.5);
+  EXPECT_FALSE(StampDots(painter, path, 8, 6, qRgba(255, 0, 0, 255))) << "discs would overlap";
+  ASSERT_TRUE(StampDots(painter, path, 8, 20, qRgba(255, 0, 0, 255)));
+  painter.end();
+  for (int x : {10, 30, 50}) {
+    EXPECT_EQ(image.pixelColor(x, 10).alpha(), 255) << x;
+    EXPECT_EQ(image.pixelColor(x, 15).alpha(), 0) << "radius 4 around y 10.5";
+    EXPECT_EQ(image.pixelColor(x, 5).alpha(), 0);
+  }
+  EXPECT_EQ(image.pixelColor(20, 10).alpha(), 0);
+  // Centred at x 10.25, not rounded to a pixel: the disc spans 6.25..14.25.
+  EXPECT_GT(image.pixelColor(6, 10).alpha(), image.pixelColor(14, 10).alpha() + 60);
+  EXPECT_GT(image.pixelColor(14, 10).alpha(), 0);
+}
+
+}  // namespace
+}  // namespace tavisk
