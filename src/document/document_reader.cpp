@@ -1,6 +1,5 @@
 #include "document/document_reader.h"
 
-#include <array>
 #include <charconv>
 #include <cstring>
 
@@ -72,21 +71,29 @@ class Fields {
     const char* p = line.data();
     const char* end = p + line.size();
     // Fields are a few bytes long: a plain loop beats a memchr call each.
-    while (count_ < fields_.size()) {
+    while (count_ < kMaxFields) {
       const char* stop = p;
       while (stop != end && *stop != separator) ++stop;
-      fields_[count_++] = std::string_view(p, static_cast<size_t>(stop - p));
+      fields_[count_++] = {p, static_cast<size_t>(stop - p)};
       if (stop == end) break;
       p = stop + 1;
     }
   }
   std::string_view Text(size_t number) const {
-    return number >= 1 && number <= count_ ? fields_[number - 1] : std::string_view();
+    if (number < 1 || number > count_) return {};
+    return {fields_[number - 1].Start, fields_[number - 1].Size};
   }
   int64_t Int(size_t number) const { return ParseInt(Text(number)); }
 
  private:
-  std::array<std::string_view, 16> fields_;
+  static constexpr size_t kMaxFields = 16;
+  // Left uninitialised on purpose: only the first count_ are ever read, and
+  // clearing the array cost more than splitting the line.
+  struct Span {
+    const char* Start;
+    size_t Size;
+  };
+  Span fields_[kMaxFields];
   size_t count_ = 0;
 };
 
