@@ -24,7 +24,8 @@ double MedianSeconds(const std::function<void()>& work) {
   for (int round = 0; round < kRounds; ++round) {
     const auto start = std::chrono::steady_clock::now();
     work();
-    times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    times.push_back(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
@@ -76,4 +77,6 @@ int Run() {
 }  // namespace
 }  // namespace tavisk::bench
 
-int main() { return tavisk::bench::Run(); }
+int main() {
+  return tavisk::bench::Run();
+}

@@ -168,8 +168,8 @@ class DocumentReader {
       if (ValidIndex(ctx_.Obj, objIndex_)) {
         sObject& named = ctx_.Obj[static_cast<size_t>(objIndex_)];
         if (named.Name.empty()) {
-          named.Name = f.Text(2).empty() ? "Object" + std::to_string(objIndex_)
-                                         : std::string(f.Text(2));
+          named.Name =
+              f.Text(2).empty() ? "Object" + std::to_string(objIndex_) : std::string(f.Text(2));
         }
       }
       if (current.H <= 0) current.H = 100;
@@ -309,12 +309,14 @@ class DocumentReader {
 
 }  // namespace
 
-int64_t ParseDocumentInt(std::string_view field) { return ParseInt(field); }
+int64_t ParseDocumentInt(std::string_view field) {
+  return ParseInt(field);
+}
 
 double ParseDocumentVersion(std::string_view field) {
   double value = 0;
-  const auto result = std::from_chars(field.data(), field.data() + field.size(), value,
-                                      std::chars_format::fixed);
+  const auto result =
+      std::from_chars(field.data(), field.data() + field.size(), value, std::chars_format::fixed);
   return result.ec == std::errc() ? value : 0;
 }
 

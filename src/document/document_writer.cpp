@@ -128,8 +128,7 @@ void WriteShape(LineWriter& w, const sShape& s, size_t index) {
     w.Text("shapefx,");
     for (int64_t value : {static_cast<int64_t>(k), int64_t{fx.X}, int64_t{fx.Y}, fx.Color,
                           int64_t{fx.Alpha}, int64_t{fx.Depth}, int64_t{fx.Typ}, fx.Width,
-                          fx.Height, fx.Dist, int64_t{fx.Scale}, int64_t{fx.P1},
-                          int64_t{fx.P2}}) {
+                          fx.Height, fx.Dist, int64_t{fx.Scale}, int64_t{fx.P1}, int64_t{fx.P2}}) {
       w.Field(value);
     }
     w.Int(fx.Actif);
@@ -157,8 +156,8 @@ std::string WriteDocumentText(const std::vector<sObject>& objects) {
     for (const sObject& o : objects) {
       w.Text("obj,");
       w.Field(o.Name);
-      for (int64_t value : {o.X, o.Y, int64_t{o.W}, int64_t{o.H}, int64_t{o.Depth},
-                            int64_t{o.Hide}}) {
+      for (int64_t value :
+           {o.X, o.Y, int64_t{o.W}, int64_t{o.H}, int64_t{o.Depth}, int64_t{o.Hide}}) {
         w.Field(value);
       }
       w.Int(o.Locked);

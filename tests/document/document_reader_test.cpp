@@ -26,7 +26,9 @@ EditorContext Loaded(const std::string& text) {
   return ctx;
 }
 
-const sShape& Shape0(const EditorContext& ctx) { return ctx.Obj[0].Shape[0]; }
+const sShape& Shape0(const EditorContext& ctx) {
+  return ctx.Obj[0].Shape[0];
+}
 
 // A scene using every type of shape data, several objects, effects and
 // points, negative numbers and 16-bit extremes.
@@ -84,7 +86,10 @@ TEST(DocumentReader, AnyLineEndingReadsTheSame) {
     if (crlf[i] == '\r') continue;
     lf += crlf[i];
     cr += crlf[i] == '\n' ? '\r' : crlf[i];
-    mixed += crlf[i] == '\n' ? (i % 3 == 0 ? "\r" : i % 3 == 1 ? "\n" : "\r\n") : std::string(1, crlf[i]);
+    mixed += crlf[i] == '\n' ? (i % 3 == 0   ? "\r"
+                                : i % 3 == 1 ? "\n"
+                                             : "\r\n")
+                             : std::string(1, crlf[i]);
   }
   const std::string unterminated = crlf.substr(0, crlf.size() - 2);
   for (const std::string& text : {lf, cr, mixed, unterminated, "\xEF\xBB\xBF" + crlf}) {
@@ -216,8 +221,7 @@ TEST(DocumentReader, MalformedLinesAreRepairedOrSkipped) {
          EXPECT_EQ(c.Obj[0].HasShape, 0);
          EXPECT_EQ(Shape0(c).Pt[0].X, 0);
        }},
-      {"an empty object name is the object's index",
-       "obj,,1,2,100,100,0,0,0\n",
+      {"an empty object name is the object's index", "obj,,1,2,100,100,0,0,0\n",
        [](const EditorContext& c) { EXPECT_EQ(c.Obj[1].Name, "Object1"); }},
   };
   for (const MalformedCase& c : cases) {

@@ -30,9 +30,7 @@ class RecordingHooks : public EditorHooks {
     Calls.push_back("SetWindowTitle " + title);
   }
 
-  long Count(const std::string& call) const {
-    return std::count(Calls.begin(), Calls.end(), call);
-  }
+  long Count(const std::string& call) const { return std::count(Calls.begin(), Calls.end(), call); }
 };
 
 }  // namespace tavisk::test

@@ -86,8 +86,10 @@ TEST(PictureDecoder, DamagedOrForeignBytesGiveNullImage) {
 }
 
 TEST(PictureDecoder, SidesBeyondTheLimitAreRefused) {
-  EXPECT_FALSE(DecodePicture(MakePng(static_cast<int>(kMaxPictureSide), 1, Qt::red, false)).isNull());
-  EXPECT_TRUE(DecodePicture(MakePng(static_cast<int>(kMaxPictureSide) + 1, 1, Qt::red, false)).isNull());
+  EXPECT_FALSE(
+      DecodePicture(MakePng(static_cast<int>(kMaxPictureSide), 1, Qt::red, false)).isNull());
+  EXPECT_TRUE(
+      DecodePicture(MakePng(static_cast<int>(kMaxPictureSide) + 1, 1, Qt::red, false)).isNull());
   EXPECT_TRUE(DecodePicture(MakeJpeg(1, static_cast<int>(kMaxPictureSide) + 1, Qt::red)).isNull());
   // Claims of gigapixels must fail fast instead of allocating.
   EXPECT_TRUE(DecodePicture(test::MakePngHeaderOnly(1000000, 1000000)).isNull());
