@@ -1,7 +1,6 @@
 #include "document/document_reader.h"
 
 #include <charconv>
-#include <cstring>
 
 #include "document/numeric.h"
 
@@ -28,54 +27,28 @@ inline int64_t ParseInt(std::string_view field) {
   return negative ? static_cast<int64_t>(0 - value) : static_cast<int64_t>(value);
 }
 
-// Splits text at CR, LF or CR LF. The positions of the next CR and LF are
-// remembered, so a file that uses only one of them is still scanned once.
-class LineScanner {
- public:
-  explicit LineScanner(std::string_view text)
-      : next_(text.data()), end_(text.data() + text.size()) {}
-
-  bool Next(std::string_view& line) {
-    if (next_ >= end_) return false;
-    if (lf_ < next_) lf_ = Find('\n');
-    if (cr_ < next_) cr_ = Find('\r');
-    const char* stop = lf_ < cr_ ? lf_ : cr_;
-    line = std::string_view(next_, static_cast<size_t>(stop - next_));
-    if (stop == end_) {
-      next_ = end_;
-    } else if (*stop == '\r' && stop + 1 < end_ && stop[1] == '\n') {
-      next_ = stop + 2;
-    } else {
-      next_ = stop + 1;
-    }
-    return true;
-  }
-
- private:
-  const char* Find(char c) const {
-    const void* found = std::memchr(next_, c, static_cast<size_t>(end_ - next_));
-    return found != nullptr ? static_cast<const char*>(found) : end_;
-  }
-
-  const char* next_;
-  const char* end_;
-  const char* lf_ = nullptr;
-  const char* cr_ = nullptr;
-};
-
 // The fields of one line, numbered from 1 as the format numbers them; a
 // missing field reads as empty. No line of the format uses more than 15.
+// Splitting and finding the end of the line (CR, LF or CR LF) are one pass
+// over the bytes: lines and fields are short, and a library call per line
+// cost more than the loop.
 class Fields {
  public:
-  Fields(std::string_view line, char separator) {
-    const char* p = line.data();
-    const char* end = p + line.size();
-    // Fields are a few bytes long: a plain loop beats a memchr call each.
-    while (count_ < kMaxFields) {
+  // Splits from p to the end of its line; *next is where the following line
+  // starts.
+  Fields(const char* p, const char* end, char separator, const char** next) {
+    for (;;) {
       const char* stop = p;
-      while (stop != end && *stop != separator) ++stop;
-      fields_[count_++] = {p, static_cast<size_t>(stop - p)};
-      if (stop == end) break;
+      while (stop != end && *stop != separator && *stop != '\r' && *stop != '\n') ++stop;
+      if (count_ < kMaxFields) fields_[count_++] = {p, static_cast<size_t>(stop - p)};
+      if (stop == end || *stop != separator) {
+        if (stop == end) {
+          *next = end;
+        } else {
+          *next = stop + (*stop == '\r' && stop + 1 != end && stop[1] == '\n' ? 2 : 1);
+        }
+        return;
+      }
       p = stop + 1;
     }
   }
@@ -96,6 +69,12 @@ class Fields {
   Span fields_[kMaxFields];
   size_t count_ = 0;
 };
+
+// The sub-fields of a shape's type data, separated by ";".
+Fields SubFields(std::string_view field) {
+  const char* next = nullptr;
+  return Fields(field.data(), field.data() + field.size(), ';', &next);
+}
 
 // At least 1: widths, dash lengths and dot distances below 1 break drawing.
 int16_t AtLeastOne(int64_t value) {
@@ -120,8 +99,7 @@ class DocumentReader {
     objIndex_ = mode_ == kLoadReplace ? 0 : LastIndex(ctx_.Obj);
   }
 
-  void Line(std::string_view line) {
-    const Fields f(line, ',');
+  void Line(const Fields& f) {
     const std::string_view tag = f.Text(1);
     if (tag == "pt") {
       Point(f);
@@ -243,7 +221,7 @@ class DocumentReader {
     }
     s.W = Wrap16(f.Int(11));
     s.H = Wrap16(f.Int(12));
-    const Fields data(f.Text(13), ';');
+    const Fields data = SubFields(f.Text(13));
     if (s.Typ == kText) {
       s.Text = data.Text(1);
       s.FontName = data.Text(2);
@@ -325,9 +303,13 @@ DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_vi
   // Tolerate a byte-order mark that another editor may have put in front.
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   DocumentReader reader(ctx, mode, loadPicture);
-  LineScanner lines(text);
-  std::string_view line;
-  while (lines.Next(line)) reader.Line(line);
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p != end) {
+    const char* next = nullptr;
+    reader.Line(Fields(p, end, ',', &next));
+    p = next;
+  }
   return {reader.FxRead()};
 }
 
