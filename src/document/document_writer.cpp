@@ -10,7 +10,7 @@ namespace tavisk {
 
 namespace {
 
-// Builds each line in a small buffer and appends it whole: the output string
+// Builds lines in a buffer and appends it in large blocks: the output string
 // is reserved once and never zero-filled, so each page is touched once.
 class LineWriter {
  public:
@@ -62,11 +62,13 @@ class LineWriter {
   void EndLine() {
     Char('\r');
     Char('\n');
-    Flush();
+    if (used_ > sizeof line_ - kLineRoom) Flush();
   }
+  void Finish() { Flush(); }
 
  private:
   static constexpr size_t kIntRoom = 20;  // "-9223372036854775808"
+  static constexpr size_t kLineRoom = 1024;  // most lines are far shorter
 
   void Flush() {
     out_.append(line_, used_);
@@ -74,7 +76,7 @@ class LineWriter {
   }
 
   std::string& out_;
-  char line_[512];
+  char line_[1 << 16];
   size_t used_ = 0;
 };
 
@@ -164,6 +166,7 @@ std::string WriteDocumentText(const std::vector<sObject>& objects) {
       w.EndLine();
       for (size_t i = 0; i < o.Shape.size(); ++i) WriteShape(w, o.Shape[i], i);
     }
+    w.Finish();
   }
   return out;
 }

@@ -278,6 +278,22 @@ TEST(DocumentReader, SixtyFourBitValuesRoundTrip) {
   EXPECT_EQ(WriteDocumentText(back.Obj), text);
 }
 
+TEST(DocumentReader, LongNamesAndTextsRoundTrip) {
+  // Longer than the writer's line buffer, to take its long-field path.
+  sShape proto;
+  proto.Typ = kText;
+  proto.Name = std::string(70000, 'n');
+  proto.Text = std::string(140000, 't');
+  proto.FontName = "Serif";
+  proto.Width = proto.Height = proto.Dist = 1;
+  EditorContext ctx = StartedContext();
+  ctx.Obj[0].Shape.assign(3, proto);
+  const std::string text = WriteDocumentText(ctx.Obj);
+  const EditorContext back = Loaded(text);
+  EXPECT_TRUE(back.Obj[0].Shape[2].Text == proto.Text);
+  EXPECT_TRUE(WriteDocumentText(back.Obj) == text);
+}
+
 TEST(DocumentReader, GapsShareOneBudgetPerLoad) {
   // The first gap spends nearly the whole budget; the second cannot be paid.
   const EditorContext ctx = Loaded(
