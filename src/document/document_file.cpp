@@ -36,7 +36,9 @@ void SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
   if (chosen.empty()) return;
   if (copy == 0) ctx.DocFile = chosen;
   const std::string path = DocumentFilePath(chosen);
-  WriteFileAtomically(path, WriteDocumentText(ctx.Obj));
+  AtomicFileWriter out(path);
+  WriteDocument(ctx.Obj, [&out](std::string_view block) { out.Write(block); });
+  out.Commit();
   if (copy == 0) ctx.Hooks->SetWindowTitle(kTitlePrefix + FileNamePart(path));
 }
 

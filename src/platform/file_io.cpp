@@ -37,7 +37,9 @@ int64_t FileSize(const std::string& path) {
   return static_cast<int64_t>(info.st_size);
 }
 
-bool IsRegularFile(const std::string& path) { return FileSize(path) >= 0; }
+bool IsRegularFile(const std::string& path) {
+  return FileSize(path) >= 0;
+}
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
@@ -80,20 +82,42 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return false;
+  AtomicFileWriter file(path);
+  return file.Write(bytes) && file.Commit();
+}
+
+AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(path) {
+  if (path.empty()) return;
   struct stat target {};
-  if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return false;
-  std::string temporary = path + ".tmp-XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return;
+  temporary_ = path + ".tmp-XXXXXX";
+  fd_ = ::mkstemp(temporary_.data());
+  ok_ = fd_ >= 0;
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (fd_ < 0) return;
+  ::close(fd_);
+  ::unlink(temporary_.c_str());
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+  ok_ = ok_ && WriteAll(fd_, bytes);
+  return ok_;
+}
+
+bool AtomicFileWriter::Commit() {
+  if (fd_ < 0) return false;
+  bool ok = ok_ && ::fsync(fd_) == 0;
   // mkstemp creates 0600; give the file the usual permissions.
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(temporary.c_str());
+  ::fchmod(fd_, 0666 & ~mask);
+  ok = (::close(fd_) == 0) && ok;
+  fd_ = -1;
+  if (ok) ok = ::rename(temporary_.c_str(), path_.c_str()) == 0;
+  if (!ok) ::unlink(temporary_.c_str());
+  ok_ = false;
   return ok;
 }
 

@@ -28,6 +28,27 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 // (the old file is then untouched).
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// The same, for text produced in pieces: writes go to a temporary file beside
+// path, which Commit renames over path. Destroyed without a successful
+// Commit, the temporary is removed and path is left as it was.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(const std::string& path);
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // False once the file could not be made or any write failed.
+  bool Write(std::string_view bytes);
+  bool Commit();
+
+ private:
+  std::string path_;
+  std::string temporary_;
+  int fd_ = -1;
+  bool ok_ = false;
+};
+
 // Names of the regular files in directory whose name ends with suffix, in the
 // order the folder gives them; empty when the folder cannot be read.
 std::vector<std::string> ListFiles(const std::string& directory, std::string_view suffix);
