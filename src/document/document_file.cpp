@@ -3,13 +3,17 @@
 #include "document/document_reader.h"
 #include "document/document_writer.h"
 #include "document/picture_loader.h"
+#include "platform/atomic_file.h"
 #include "platform/file_io.h"
 
 namespace tavisk {
 
 namespace {
 
-constexpr const char* kTitlePrefix = "Tavisk 0.13 - ";
+// "Tavisk 0.13 - drawing.txt"
+std::string TitleFor(const std::string& path) {
+  return std::string(kWindowTitle) + " - " + FileNamePart(path);
+}
 
 std::string RemoveAll(const std::string& text, const std::string& part) {
   std::string out;
@@ -36,8 +40,10 @@ void SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
   if (chosen.empty()) return;
   if (copy == 0) ctx.DocFile = chosen;
   const std::string path = DocumentFilePath(chosen);
-  WriteFileAtomically(path, WriteDocumentText(ctx.Obj));
-  if (copy == 0) ctx.Hooks->SetWindowTitle(kTitlePrefix + FileNamePart(path));
+  AtomicFile out(path);
+  WriteDocument(ctx.Obj, [&out](std::string_view block) { out.Write(block); });
+  out.Commit();
+  if (copy == 0) ctx.Hooks->SetWindowTitle(TitleFor(path));
 }
 
 void LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw) {
@@ -51,7 +57,7 @@ void LoadDocument(EditorContext& ctx, int mode, const std::string& file, int red
     // One Fx list refresh for the whole file: the panel shows the same as
     // after one refresh per "shapefx" line, without quadratic loading.
     if (read.FxRead) ctx.Hooks->FillFxList();
-    ctx.Hooks->SetWindowTitle(kTitlePrefix + FileNamePart(chosen));
+    ctx.Hooks->SetWindowTitle(TitleFor(chosen));
     ctx.ObjReady = 1;
     ctx.Hooks->ShowShapeProperties();
     ctx.Hooks->RefreshObjectPanel(0);

@@ -1,8 +1,6 @@
 #include "document/document_reader.h"
 
-#include <array>
 #include <charconv>
-#include <cstring>
 
 #include "document/numeric.h"
 
@@ -29,66 +27,68 @@ inline int64_t ParseInt(std::string_view field) {
   return negative ? static_cast<int64_t>(0 - value) : static_cast<int64_t>(value);
 }
 
-// Splits text at CR, LF or CR LF. The positions of the next CR and LF are
-// remembered, so a file that uses only one of them is still scanned once.
-class LineScanner {
- public:
-  explicit LineScanner(std::string_view text)
-      : next_(text.data()), end_(text.data() + text.size()) {}
-
-  bool Next(std::string_view& line) {
-    if (next_ >= end_) return false;
-    if (lf_ < next_) lf_ = Find('\n');
-    if (cr_ < next_) cr_ = Find('\r');
-    const char* stop = lf_ < cr_ ? lf_ : cr_;
-    line = std::string_view(next_, static_cast<size_t>(stop - next_));
-    if (stop == end_) {
-      next_ = end_;
-    } else if (*stop == '\r' && stop + 1 < end_ && stop[1] == '\n') {
-      next_ = stop + 2;
-    } else {
-      next_ = stop + 1;
-    }
-    return true;
+// The bytes that end a field: its separator, CR and LF; one table look-up
+// per byte instead of three comparisons.
+struct StopTable {
+  explicit constexpr StopTable(char separator) : At() {
+    At[static_cast<unsigned char>(separator)] = true;
+    At[static_cast<unsigned char>('\r')] = true;
+    At[static_cast<unsigned char>('\n')] = true;
   }
-
- private:
-  const char* Find(char c) const {
-    const void* found = std::memchr(next_, c, static_cast<size_t>(end_ - next_));
-    return found != nullptr ? static_cast<const char*>(found) : end_;
-  }
-
-  const char* next_;
-  const char* end_;
-  const char* lf_ = nullptr;
-  const char* cr_ = nullptr;
+  bool At[256];
 };
+constexpr StopTable kCommaStops(',');
+constexpr StopTable kSemicolonStops(';');
 
 // The fields of one line, numbered from 1 as the format numbers them; a
 // missing field reads as empty. No line of the format uses more than 15.
+// Splitting and finding the end of the line (CR, LF or CR LF) are one pass
+// over the bytes: lines and fields are short, and a library call per line
+// cost more than the loop.
 class Fields {
  public:
-  Fields(std::string_view line, char separator) {
-    const char* p = line.data();
-    const char* end = p + line.size();
-    // Fields are a few bytes long: a plain loop beats a memchr call each.
-    while (count_ < fields_.size()) {
+  // Splits from p to the end of its line; *next is where the following line
+  // starts.
+  Fields(const char* p, const char* end, char separator, const char** next) {
+    const StopTable& stops = separator == ',' ? kCommaStops : kSemicolonStops;
+    for (;;) {
       const char* stop = p;
-      while (stop != end && *stop != separator) ++stop;
-      fields_[count_++] = std::string_view(p, static_cast<size_t>(stop - p));
-      if (stop == end) break;
+      while (stop != end && !stops.At[static_cast<unsigned char>(*stop)]) ++stop;
+      if (count_ < kMaxFields) fields_[count_++] = {p, static_cast<size_t>(stop - p)};
+      if (stop == end || *stop != separator) {
+        if (stop == end) {
+          *next = end;
+        } else {
+          *next = stop + (*stop == '\r' && stop + 1 != end && stop[1] == '\n' ? 2 : 1);
+        }
+        return;
+      }
       p = stop + 1;
     }
   }
   std::string_view Text(size_t number) const {
-    return number >= 1 && number <= count_ ? fields_[number - 1] : std::string_view();
+    if (number < 1 || number > count_) return {};
+    return {fields_[number - 1].Start, fields_[number - 1].Size};
   }
   int64_t Int(size_t number) const { return ParseInt(Text(number)); }
 
  private:
-  std::array<std::string_view, 16> fields_;
+  static constexpr size_t kMaxFields = 16;
+  // Left uninitialised on purpose: only the first count_ are ever read, and
+  // clearing the array cost more than splitting the line.
+  struct Span {
+    const char* Start;
+    size_t Size;
+  };
+  Span fields_[kMaxFields];
   size_t count_ = 0;
 };
+
+// The sub-fields of a shape's type data, separated by ";".
+Fields SubFields(std::string_view field) {
+  const char* next = nullptr;
+  return Fields(field.data(), field.data() + field.size(), ';', &next);
+}
 
 // At least 1: widths, dash lengths and dot distances below 1 break drawing.
 int16_t AtLeastOne(int64_t value) {
@@ -113,8 +113,7 @@ class DocumentReader {
     objIndex_ = mode_ == kLoadReplace ? 0 : LastIndex(ctx_.Obj);
   }
 
-  void Line(std::string_view line) {
-    const Fields f(line, ',');
+  void Line(const Fields& f) {
     const std::string_view tag = f.Text(1);
     if (tag == "pt") {
       Point(f);
@@ -161,8 +160,8 @@ class DocumentReader {
       if (ValidIndex(ctx_.Obj, objIndex_)) {
         sObject& named = ctx_.Obj[static_cast<size_t>(objIndex_)];
         if (named.Name.empty()) {
-          named.Name = f.Text(2).empty() ? "Object" + std::to_string(objIndex_)
-                                         : std::string(f.Text(2));
+          named.Name =
+              f.Text(2).empty() ? "Object" + std::to_string(objIndex_) : std::string(f.Text(2));
         }
       }
       if (current.H <= 0) current.H = 100;
@@ -236,7 +235,7 @@ class DocumentReader {
     }
     s.W = Wrap16(f.Int(11));
     s.H = Wrap16(f.Int(12));
-    const Fields data(f.Text(13), ';');
+    const Fields data = SubFields(f.Text(13));
     if (s.Typ == kText) {
       s.Text = data.Text(1);
       s.FontName = data.Text(2);
@@ -302,12 +301,14 @@ class DocumentReader {
 
 }  // namespace
 
-int64_t ParseDocumentInt(std::string_view field) { return ParseInt(field); }
+int64_t ParseDocumentInt(std::string_view field) {
+  return ParseInt(field);
+}
 
 double ParseDocumentVersion(std::string_view field) {
   double value = 0;
-  const auto result = std::from_chars(field.data(), field.data() + field.size(), value,
-                                      std::chars_format::fixed);
+  const auto result =
+      std::from_chars(field.data(), field.data() + field.size(), value, std::chars_format::fixed);
   return result.ec == std::errc() ? value : 0;
 }
 
@@ -316,9 +317,13 @@ DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_vi
   // Tolerate a byte-order mark that another editor may have put in front.
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   DocumentReader reader(ctx, mode, loadPicture);
-  LineScanner lines(text);
-  std::string_view line;
-  while (lines.Next(line)) reader.Line(line);
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p != end) {
+    const char* next = nullptr;
+    reader.Line(Fields(p, end, ',', &next));
+    p = next;
+  }
   return {reader.FxRead()};
 }
 

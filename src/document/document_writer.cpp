@@ -10,44 +10,48 @@ namespace tavisk {
 
 namespace {
 
-// Builds each line in a small buffer and appends it whole: the output string
-// is reserved once and never zero-filled, so each page is touched once.
+// Builds lines in a buffer and hands it to the sink in large blocks. The
+// buffer always keeps kLineRoom bytes free for the numbers and separators of
+// a line (at most 16 numbers of 20 characters), so only texts need a check.
 class LineWriter {
  public:
-  explicit LineWriter(std::string& out) : out_(out) {}
+  explicit LineWriter(const TextSink& sink) : sink_(sink) {}
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
 
   void Text(std::string_view text) {
-    if (used_ + text.size() > sizeof line_) {
+    if (used_ + text.size() + kLineRoom > sizeof buffer_) {
       Flush();
-      if (text.size() > sizeof line_) {
-        out_.append(text);
+      if (text.size() + kLineRoom > sizeof buffer_) {
+        sink_(text);
         return;
       }
     }
-    std::memcpy(line_ + used_, text.data(), text.size());
+    std::memcpy(buffer_ + used_, text.data(), text.size());
     used_ += text.size();
   }
-  void Char(char c) {
-    if (used_ == sizeof line_) Flush();
-    line_[used_++] = c;
-  }
+  void Char(char c) { buffer_[used_++] = c; }
   void Int(int64_t value) {
-    if (used_ + kIntRoom > sizeof line_) Flush();
     uint64_t magnitude = static_cast<uint64_t>(value);
     if (value < 0) {
-      line_[used_++] = '-';
+      buffer_[used_++] = '-';
       magnitude = 0 - magnitude;
     }
-    char digits[kIntRoom];
-    char* first = digits + kIntRoom;
-    do {
-      *--first = static_cast<char>('0' + magnitude % 10);
-      magnitude /= 10;
-    } while (magnitude != 0);
-    const size_t count = static_cast<size_t>(digits + kIntRoom - first);
-    std::memcpy(line_ + used_, first, count);
+    char digits[20];
+    char* first = digits + sizeof digits;
+    while (magnitude >= 100) {
+      first -= 2;
+      std::memcpy(first, kDigitPairs + (magnitude % 100) * 2, 2);
+      magnitude /= 100;
+    }
+    if (magnitude >= 10) {
+      first -= 2;
+      std::memcpy(first, kDigitPairs + magnitude * 2, 2);
+    } else {
+      *--first = static_cast<char>('0' + magnitude);
+    }
+    const size_t count = static_cast<size_t>(digits + sizeof digits - first);
+    std::memcpy(buffer_ + used_, first, count);
     used_ += count;
   }
   // A value followed by the field separator.
@@ -62,23 +66,28 @@ class LineWriter {
   void EndLine() {
     Char('\r');
     Char('\n');
-    Flush();
+    if (used_ + kLineRoom > sizeof buffer_) Flush();
   }
+  void Finish() { Flush(); }
 
  private:
-  static constexpr size_t kIntRoom = 20;  // "-9223372036854775808"
+  static constexpr size_t kLineRoom = 1024;
+  static constexpr char kDigitPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
 
   void Flush() {
-    out_.append(line_, used_);
+    if (used_ > 0) sink_(std::string_view(buffer_, used_));
     used_ = 0;
   }
 
-  std::string& out_;
-  char line_[512];
+  const TextSink& sink_;
+  char buffer_[1 << 16];
   size_t used_ = 0;
 };
 
-// Close to the real size for usual documents, so the output grows once.
+// Close to the real size for usual documents, so the text grows once.
 size_t EstimatedSize(const std::vector<sObject>& objects) {
   size_t bytes = 32;
   for (const sObject& o : objects) {
@@ -128,8 +137,7 @@ void WriteShape(LineWriter& w, const sShape& s, size_t index) {
     w.Text("shapefx,");
     for (int64_t value : {static_cast<int64_t>(k), int64_t{fx.X}, int64_t{fx.Y}, fx.Color,
                           int64_t{fx.Alpha}, int64_t{fx.Depth}, int64_t{fx.Typ}, fx.Width,
-                          fx.Height, fx.Dist, int64_t{fx.Scale}, int64_t{fx.P1},
-                          int64_t{fx.P2}}) {
+                          fx.Height, fx.Dist, int64_t{fx.Scale}, int64_t{fx.P1}, int64_t{fx.P2}}) {
       w.Field(value);
     }
     w.Int(fx.Actif);
@@ -146,27 +154,30 @@ void WriteShape(LineWriter& w, const sShape& s, size_t index) {
 
 }  // namespace
 
-std::string WriteDocumentText(const std::vector<sObject>& objects) {
-  std::string out;
-  out.reserve(EstimatedSize(objects));
-  {
-    LineWriter w(out);
-    w.Text("gen, ,");
-    w.Field(kVersionText);
-    w.EndLine();
-    for (const sObject& o : objects) {
-      w.Text("obj,");
-      w.Field(o.Name);
-      for (int64_t value : {o.X, o.Y, int64_t{o.W}, int64_t{o.H}, int64_t{o.Depth},
-                            int64_t{o.Hide}}) {
-        w.Field(value);
-      }
-      w.Int(o.Locked);
-      w.EndLine();
-      for (size_t i = 0; i < o.Shape.size(); ++i) WriteShape(w, o.Shape[i], i);
+void WriteDocument(const std::vector<sObject>& objects, const TextSink& sink) {
+  LineWriter w(sink);
+  w.Text("gen, ,");
+  w.Field(kVersionText);
+  w.EndLine();
+  for (const sObject& o : objects) {
+    w.Text("obj,");
+    w.Field(o.Name);
+    for (int64_t value :
+         {o.X, o.Y, int64_t{o.W}, int64_t{o.H}, int64_t{o.Depth}, int64_t{o.Hide}}) {
+      w.Field(value);
     }
+    w.Int(o.Locked);
+    w.EndLine();
+    for (size_t i = 0; i < o.Shape.size(); ++i) WriteShape(w, o.Shape[i], i);
   }
-  return out;
+  w.Finish();
+}
+
+std::string WriteDocumentText(const std::vector<sObject>& objects) {
+  std::string text;
+  text.reserve(EstimatedSize(objects));
+  WriteDocument(objects, [&text](std::string_view block) { text.append(block); });
+  return text;
 }
 
 }  // namespace tavisk

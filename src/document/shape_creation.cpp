@@ -80,13 +80,9 @@ int AddShape(EditorContext& ctx, int64_t x, int64_t y) {
   if (!ChooseSource(ctx, source)) return 0;
 
   sObject& object = *ctx.CurrentObjectPtr();
-  int64_t s = 0;
-  if (object.HasShape == 0) {
-    s = LastIndex(object.Shape);
-  } else {
-    object.Shape.emplace_back();
-    s = LastIndex(object.Shape);
-  }
+  // An object without shapes fills its placeholder.
+  if (object.HasShape != 0) object.Shape.emplace_back();
+  const int64_t s = LastIndex(object.Shape);
   object.HasShape = 1;
   ctx.ObjReady = 1;
   ctx.CurrentShape = s;

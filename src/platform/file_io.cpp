@@ -39,7 +39,9 @@ int64_t FileSize(const std::string& path) {
   return static_cast<int64_t>(info.st_size);
 }
 
-bool IsRegularFile(const std::string& path) { return FileSize(path) >= 0; }
+bool IsRegularFile(const std::string& path) {
+  return FileSize(path) >= 0;
+}
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();

@@ -1,12 +1,12 @@
 #include "platform/jpeg_decoder.h"
 
 // jpeglib.h needs size_t and FILE declared first.
-#include <cstddef>
-#include <cstdio>
 #include <jpeglib.h>
 
 #include <bit>
 #include <csetjmp>
+#include <cstddef>
+#include <cstdio>
 
 #include "platform/picture_decoder.h"
 
@@ -67,8 +67,7 @@ QImage DecodeJpeg(std::string_view bytes) {
   // Kept by jpeg_create_decompress, so every error finds its jump point.
   session.info.client_data = &session;
   QImage image;
-  if (StartDecoding(&session, reinterpret_cast<const unsigned char*>(bytes.data()),
-                    bytes.size())) {
+  if (StartDecoding(&session, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())) {
     image = QImage(static_cast<int>(session.info.output_width),
                    static_cast<int>(session.info.output_height), QImage::Format_ARGB32);
     if (image.isNull() || !ReadRows(&session, image.bits(), image.bytesPerLine())) {

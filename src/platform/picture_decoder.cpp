@@ -5,11 +5,17 @@
 
 namespace tavisk {
 
+namespace {
+
 bool HasPngSignature(std::string_view bytes) {
   return bytes.substr(0, 8) == std::string_view("\x89PNG\r\n\x1a\n", 8);
 }
 
-bool HasJpegSignature(std::string_view bytes) { return bytes.substr(0, 3) == "\xFF\xD8\xFF"; }
+bool HasJpegSignature(std::string_view bytes) {
+  return bytes.substr(0, 3) == "\xFF\xD8\xFF";
+}
+
+}  // namespace
 
 QImage DecodePicture(std::string_view bytes) {
   QImage image;

@@ -15,7 +15,4 @@ inline constexpr unsigned kMaxPictureSide = 16384;
 // complete PNG or JPEG picture.
 QImage DecodePicture(std::string_view bytes);
 
-bool HasPngSignature(std::string_view bytes);
-bool HasJpegSignature(std::string_view bytes);
-
 }  // namespace tavisk

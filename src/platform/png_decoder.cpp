@@ -26,7 +26,9 @@ void ReadFromMemory(png_structp png, png_bytep out, size_t length) {
   source->offset += length;
 }
 
-void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void OnError(png_structp png, png_const_charp) {
+  png_longjmp(png, 1);
+}
 void OnWarning(png_structp, png_const_charp) {}
 
 // libpng reports errors by longjmp into the two functions below; their

@@ -181,11 +181,11 @@ TEST_F(DocumentFileTest, FailedLoadOnlyRefreshesTheShapeList) {
 }
 
 TEST_F(DocumentFileTest, MissingPictureIsReportedAndLoadingGoesOn) {
-  ASSERT_TRUE(WriteFileAtomically(
-      "pics.txt",
-      "gen, ,0.13,\r\nobj,O,0,0,100,100,0,0,0\r\n"
-      "shape,0,-1,gone,255,0,10,5,5,6,64,48,gone.png;0;0;0;0;0;0;,5,6,\r\n"
-      "shape,1,-1,B,255,0,10,5,5,1,5,5,,1,2,\r\n"));
+  ASSERT_TRUE(
+      WriteFileAtomically("pics.txt",
+                          "gen, ,0.13,\r\nobj,O,0,0,100,100,0,0,0\r\n"
+                          "shape,0,-1,gone,255,0,10,5,5,6,64,48,gone.png;0;0;0;0;0;0;,5,6,\r\n"
+                          "shape,1,-1,B,255,0,10,5,5,1,5,5,,1,2,\r\n"));
   LoadDocument(ctx, 0, "pics.txt", 0);
   ASSERT_EQ(req.Messages.size(), 1u);
   EXPECT_EQ(req.Messages[0].Text, "The file doesn't exists :  gone.png");

@@ -26,7 +26,9 @@ EditorContext Loaded(const std::string& text) {
   return ctx;
 }
 
-const sShape& Shape0(const EditorContext& ctx) { return ctx.Obj[0].Shape[0]; }
+const sShape& Shape0(const EditorContext& ctx) {
+  return ctx.Obj[0].Shape[0];
+}
 
 // A scene using every type of shape data, several objects, effects and
 // points, negative numbers and 16-bit extremes.
@@ -84,7 +86,10 @@ TEST(DocumentReader, AnyLineEndingReadsTheSame) {
     if (crlf[i] == '\r') continue;
     lf += crlf[i];
     cr += crlf[i] == '\n' ? '\r' : crlf[i];
-    mixed += crlf[i] == '\n' ? (i % 3 == 0 ? "\r" : i % 3 == 1 ? "\n" : "\r\n") : std::string(1, crlf[i]);
+    mixed += crlf[i] == '\n' ? (i % 3 == 0   ? "\r"
+                                : i % 3 == 1 ? "\n"
+                                             : "\r\n")
+                             : std::string(1, crlf[i]);
   }
   const std::string unterminated = crlf.substr(0, crlf.size() - 2);
   for (const std::string& text : {lf, cr, mixed, unterminated, "\xEF\xBB\xBF" + crlf}) {
@@ -216,8 +221,7 @@ TEST(DocumentReader, MalformedLinesAreRepairedOrSkipped) {
          EXPECT_EQ(c.Obj[0].HasShape, 0);
          EXPECT_EQ(Shape0(c).Pt[0].X, 0);
        }},
-      {"an empty object name is the object's index",
-       "obj,,1,2,100,100,0,0,0\n",
+      {"an empty object name is the object's index", "obj,,1,2,100,100,0,0,0\n",
        [](const EditorContext& c) { EXPECT_EQ(c.Obj[1].Name, "Object1"); }},
   };
   for (const MalformedCase& c : cases) {
@@ -272,6 +276,22 @@ TEST(DocumentReader, SixtyFourBitValuesRoundTrip) {
   EXPECT_EQ(Shape0(back).Pt[0].X, INT64_MAX);
   EXPECT_EQ(Shape0(back).Fx[0].Width, INT64_MIN + 1);
   EXPECT_EQ(WriteDocumentText(back.Obj), text);
+}
+
+TEST(DocumentReader, LongNamesAndTextsRoundTrip) {
+  // Longer than the writer's line buffer, to take its long-field path.
+  sShape proto;
+  proto.Typ = kText;
+  proto.Name = std::string(70000, 'n');
+  proto.Text = std::string(140000, 't');
+  proto.FontName = "Serif";
+  proto.Width = proto.Height = proto.Dist = 1;
+  EditorContext ctx = StartedContext();
+  ctx.Obj[0].Shape.assign(3, proto);
+  const std::string text = WriteDocumentText(ctx.Obj);
+  const EditorContext back = Loaded(text);
+  EXPECT_TRUE(back.Obj[0].Shape[2].Text == proto.Text);
+  EXPECT_TRUE(WriteDocumentText(back.Obj) == text);
 }
 
 TEST(DocumentReader, GapsShareOneBudgetPerLoad) {

@@ -2,10 +2,10 @@
 
 #include <png.h>
 // jpeglib.h needs size_t and FILE declared first.
-#include <cstddef>
-#include <cstdio>
 #include <jpeglib.h>
 
+#include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>

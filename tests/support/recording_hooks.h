@@ -36,9 +36,7 @@ class RecordingHooks : public EditorHooks {
     PresetNames = names;
   }
 
-  long Count(const std::string& call) const {
-    return std::count(Calls.begin(), Calls.end(), call);
-  }
+  long Count(const std::string& call) const { return std::count(Calls.begin(), Calls.end(), call); }
 };
 
 }  // namespace tavisk::test
