@@ -63,20 +63,13 @@ bool AskColor(EditorContext& ctx, int64_t& color, int alpha) {
   return true;
 }
 
+// The "+" button: a blank slot, the template after it, and the object
+// then holds real shapes.
 void AddTemplateShape(EditorContext& ctx) {
-  sObject* object = ctx.CurrentObjectPtr();
-  if (object == nullptr) return;
-  if (object->HasShape == 0) {
-    ctx.CurrentShape = LastIndex(object->Shape);
-  } else {
-    object->Shape.emplace_back();
-    ctx.CurrentShape = LastIndex(object->Shape);
-  }
-  object->Shape[static_cast<size_t>(ctx.CurrentShape)].Name.clear();
-  const int64_t blank = ctx.CurrentShape;
+  if (ctx.CurrentObjectPtr() == nullptr) return;
+  MakeTemplateSlot(ctx);
   InsertShapeTemplate(ctx, 1);
-  ctx.CurrentShape = blank;
-  if (sObject* current = ctx.CurrentObjectPtr()) current->HasShape = 1;
+  if (sObject* object = ctx.CurrentObjectPtr()) object->HasShape = 1;
   ctx.ObjReady = 1;
 }
 

@@ -8,6 +8,8 @@ namespace tavisk {
 
 void SetPropertyGadgetsDisabled(EditorContext& ctx, Gadgets& gadgets, int flag) {
   for (int gadget = kFirstPropertyGadget; gadget <= kLastPropertyGadget; ++gadget) {
+    // The template list and its "+" make a shape; they need none to work.
+    if (gadget == kGadgetShapeLibrary || gadget == kGadgetShapeAdd) continue;
     if (gadgets.Exists(gadget)) gadgets.SetEnabled(gadget, flag == 0);
   }
   if (ctx.CurrentShape < 0) return;

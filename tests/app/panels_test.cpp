@@ -169,6 +169,34 @@ TEST_F(PanelsTest, ObjectListClicksHideSelectAndRename) {
   EXPECT_EQ(ctx().Obj.size(), 1u);
 }
 
+TEST_F(PanelsTest, PlusInsertsTheChosenTemplateAndUpDownReorder) {
+  auto* library = as<QComboBox>(kGadgetShapeLibrary);
+  const int star = library->findText(QStringLiteral("2-star.txt"));
+  ASSERT_GE(star, 0);
+  library->setCurrentIndex(star);
+  emit library->activated(star);
+  EXPECT_EQ(ctx().ShapeFile, "2-star.txt");
+  as<QAbstractButton>(kGadgetShapeAdd)->click();
+  const sObject& object = ctx().Obj[0];
+  EXPECT_EQ(object.HasShape, 1);
+  ASSERT_GE(object.Shape.size(), 2u);
+  EXPECT_EQ(object.Shape.back().Typ, kComplexShape);
+  EXPECT_GT(object.Shape.back().Pt.size(), 3u);
+  EXPECT_EQ(session_->window->windowTitle().toStdString(), "Tavisk 0.13");
+  EXPECT_EQ(as<QListWidget>(kGadgetShapeList)->count(), static_cast<int>(object.Shape.size()));
+
+  MakeShape(kGadgetToolBox, At(100, 80), At(140, 110));
+  const std::string boxName = ctx().CurrentShapePtr()->Name;
+  const int64_t last = LastIndex(ctx().Obj[0].Shape);
+  EXPECT_EQ(ctx().CurrentShape, last);
+  as<QAbstractButton>(kGadgetShapeDown)->click();  // already last: nothing
+  EXPECT_EQ(ctx().CurrentShape, last);
+  as<QAbstractButton>(kGadgetShapeUp)->click();
+  EXPECT_EQ(ctx().CurrentShape, last - 1);
+  EXPECT_EQ(ctx().Obj[0].Shape[static_cast<size_t>(last - 1)].Name, boxName);
+  EXPECT_EQ(as<QListWidget>(kGadgetShapeList)->currentRow(), last - 1);
+}
+
 TEST_F(PanelsTest, PointMenuOpensOnlyWithACurrentShape) {
   ctx().CurrentShape = -1;
   as<QAbstractButton>(kGadgetPointMenu)->setEnabled(true);
