@@ -2,9 +2,24 @@
 
 #include "app/canvas_widget.h"
 #include "app/main_window.h"
+#include "app/panel_set.h"
 #include "app/toolbar.h"
+#include "edit/gadget_ids.h"
+#include "edit/property_sync.h"
 
 namespace tavisk {
+
+void AppHooks::ShowShapeProperties() { tavisk::ShowShapeProperties(ctx_, panels_.Gadgets()); }
+
+void AppHooks::RefreshObjectPanel(int full) { panels_.RefreshObjectPanel(full); }
+
+void AppHooks::FillShapeList() { tavisk::FillShapeList(ctx_, panels_.Gadgets()); }
+
+void AppHooks::FillFxList() { tavisk::FillFxList(ctx_, panels_.Gadgets()); }
+
+void AppHooks::SetPropertyGadgetsDisabled(int flag) {
+  tavisk::SetPropertyGadgetsDisabled(ctx_, panels_.Gadgets(), flag);
+}
 
 void AppHooks::RedrawCanvas(int64_t x, int64_t y, int pick) { window_.Canvas()->Redraw(x, y, pick); }
 
@@ -12,9 +27,14 @@ void AppHooks::SetWindowTitle(const std::string& title) {
   window_.setWindowTitle(QString::fromStdString(title));
 }
 
-}  // namespace tavisk
+void AppHooks::ShowPointPosition(int64_t x, int64_t y) {
+  panels_.Gadgets().SetState(kGadgetPointX, x);
+  panels_.Gadgets().SetState(kGadgetPointY, y);
+}
 
-namespace tavisk {
+void AppHooks::ShowFxPresets(const std::vector<std::string>& names) {
+  panels_.ShowFxPresets(names);
+}
 
 void AppHooks::ShowTool(uint8_t tool) { ShowToolPressed(window_.Toolbar(), tool); }
 

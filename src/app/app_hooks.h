@@ -7,17 +7,29 @@
 namespace tavisk {
 
 class MainWindow;
+class PanelSet;
+struct EditorContext;
 
 class AppHooks : public EditorHooks {
  public:
-  explicit AppHooks(MainWindow& window) : window_(window) {}
+  AppHooks(MainWindow& window, PanelSet& panels, EditorContext& ctx)
+      : window_(window), panels_(panels), ctx_(ctx) {}
 
+  void ShowShapeProperties() override;
+  void RefreshObjectPanel(int full) override;
+  void FillShapeList() override;
+  void FillFxList() override;
+  void SetPropertyGadgetsDisabled(int flag) override;
   void RedrawCanvas(int64_t x, int64_t y, int pick) override;
   void SetWindowTitle(const std::string& title) override;
+  void ShowPointPosition(int64_t x, int64_t y) override;
+  void ShowFxPresets(const std::vector<std::string>& names) override;
   void ShowTool(uint8_t tool) override;
 
  private:
   MainWindow& window_;
+  PanelSet& panels_;
+  EditorContext& ctx_;
 };
 
 }  // namespace tavisk

@@ -5,7 +5,6 @@
 #include "app/canvas_input.h"
 #include "app/canvas_widget.h"
 #include "app/event_clock.h"
-#include "app/point_menu.h"
 #include "app/toolbar.h"
 #include "app/menu_dispatch.h"
 #include "app/tips.h"
@@ -33,13 +32,13 @@ void ConnectCanvasAndTools(EditorSession& session) {
       tools->HandleEvent(*input);
     }
   });
-  window.SetToolbarFiller([&ctx, &window](QWidget* strip) {
-    FillToolbar(strip, ctx, [&ctx, &window](uint8_t tool) {
+  PanelSet* panels = session.panels.get();
+  window.SetToolbarFiller([&ctx, &window, panels](QWidget* strip) {
+    FillToolbar(strip, ctx, panels->Icons(), [&ctx, &window](uint8_t tool) {
       ChooseTool(ctx, tool);
       ShowToolPressed(window.Toolbar(), tool);
     });
   });
-  AddPointMenuButton(window, ctx);
 }
 
 }  // namespace
@@ -55,18 +54,21 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
 
   session->window = std::make_unique<MainWindow>(ctx);
   MainWindow& window = *session->window;
-  session->hooks = std::make_unique<AppHooks>(window);
+  session->panels = std::make_unique<PanelSet>(window, ctx);
+  session->hooks = std::make_unique<AppHooks>(window, *session->panels, ctx);
   ctx.Hooks = session->hooks.get();
   window.show();
   window.BuildMenus();
   InstallMenuOperations(window, ctx);
   ConnectCanvasAndTools(*session);
 
+  session->panels->LoadIcons();
   ctx.ShapeFile = "1-defaut.txt";
   ctx.Tool = kToolMove;
   ctx.Options.PanelW = 150;
   ctx.Options.ToolBarH = 30;
   window.BuildToolbar();
+  session->panels->Build();
   ctx.Hooks->RedrawCanvas(0, 0, 1);
   ctx.Hooks->SetPropertyGadgetsDisabled(1);
   window.ApplyWindowState(ctx.Options.WinState);

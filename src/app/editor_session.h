@@ -8,6 +8,7 @@
 
 #include "app/app_hooks.h"
 #include "app/main_window.h"
+#include "app/panel_set.h"
 #include "document/editor_context.h"
 #include "edit/canvas_tools.h"
 
@@ -18,6 +19,7 @@ namespace tavisk {
 struct EditorSession {
   EditorContext ctx;
   std::unique_ptr<MainWindow> window;
+  std::unique_ptr<PanelSet> panels;
   std::unique_ptr<AppHooks> hooks;
   std::unique_ptr<QObject> eventFilter;
   std::unique_ptr<CanvasTools> tools;

@@ -8,7 +8,7 @@
 #include <QTabWidget>
 
 #include "app/canvas_widget.h"
-#include "app/gadget_ids.h"
+#include "edit/gadget_ids.h"
 #include "app/menus.h"
 
 namespace tavisk {

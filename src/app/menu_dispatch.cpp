@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "app/canvas_widget.h"
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/menu_table.h"
@@ -9,6 +10,7 @@
 #include "document/object_creation.h"
 #include "edit/point_editing.h"
 #include "edit/view_commands.h"
+#include "render/image_export.h"
 #include "render/source_export.h"
 
 namespace tavisk {
@@ -31,6 +33,12 @@ void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
   window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, "", 1); });
   window.SetMenuOperation(kMenuSave, [&ctx] { SaveDocument(ctx, ctx.DocFile, 0); });
   window.SetMenuOperation(kMenuSaveCopy, [&ctx] { SaveDocument(ctx, "", 0); });
+  const auto exportImage = [&window, &ctx](int mode) {
+    ExportImage(ctx, mode, window.Canvas()->contentsRect().width(),
+                window.Canvas()->contentsRect().height());
+  };
+  window.SetMenuOperation(kMenuExportDrawnArea, [exportImage] { exportImage(0); });
+  window.SetMenuOperation(kMenuExportCamera, [exportImage] { exportImage(1); });
   window.SetMenuOperation(kMenuExportSource, [&ctx] { ExportObjectSource(ctx); });
   window.SetMenuOperation(kMenuQuit, [&window] { window.RequestQuit(); });
 

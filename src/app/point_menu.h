@@ -1,4 +1,4 @@
-// The points button of the "Shapes" tab and the pop-up menu it opens.
+// The pop-up menu of the points button of the "Shapes" tab.
 #pragma once
 
 #include "document/editor_context.h"
@@ -8,8 +8,6 @@ class QWidget;
 namespace tavisk {
 
 class MainWindow;
-
-void AddPointMenuButton(MainWindow& window, EditorContext& ctx);
 
 // Opens the point menu beside button, at the pointer's height; nothing while
 // there is no current shape.

@@ -1,13 +1,14 @@
 #include "app/toolbar.h"
 
 #include <QCheckBox>
+#include <QPixmap>
 #include <QComboBox>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QWidget>
 #include <algorithm>
 
-#include "app/gadget_ids.h"
+#include "edit/gadget_ids.h"
 
 namespace tavisk {
 
@@ -15,26 +16,27 @@ namespace {
 
 struct ToolButtonSpec {
   int gadget;
-  const char* label;  // shown until the icons are drawn
+  int icon;           // slot of the editor icons
+  const char* label;  // shown when the icon file is missing
   const char* tooltip;
   int gapAfter;  // pixels after this button when wider than the usual 1
 };
 
 const ToolButtonSpec kToolButtons[] = {
-    {kGadgetToolComplexShape, "Sh", "Add a complex shape.", 1},
-    {kGadgetToolBox, "Bx", "Add a box.", 1},
-    {kGadgetToolRoundBox, "Rb", "Add a rounded box.", 1},
-    {kGadgetToolCircle, "Ci", "Add a circle.", 1},
-    {kGadgetToolLine, "Li", "Add a line.", 1},
-    {kGadgetToolCurve, "Cu", "Add a curve.", 1},
-    {kGadgetToolImage, "Im", "Add a image.", 1},
-    {kGadgetToolText, "Tx", "Add a text.", 6},
-    {kGadgetToolSelect, "Se", "Select the Shape.", 1},
-    {kGadgetToolMove, "Mv", "Move the Shape or the points.", 1},
-    {kGadgetToolScale, "Sc", "Scale the shape.", 1},
-    {kGadgetToolRotate, "Ro", "Rotate the shape.", 5},
-    {kGadgetToolAddPoint, "+P", "Add a point.", 1},
-    {kGadgetToolDeletePoint, "-P", "Delete a point.", 6},
+    {kGadgetToolComplexShape, 8, "Sh", "Add a complex shape.", 1},
+    {kGadgetToolBox, 9, "Bx", "Add a box.", 1},
+    {kGadgetToolRoundBox, 10, "Rb", "Add a rounded box.", 1},
+    {kGadgetToolCircle, 11, "Ci", "Add a circle.", 1},
+    {kGadgetToolLine, 12, "Li", "Add a line.", 1},
+    {kGadgetToolCurve, 13, "Cu", "Add a curve.", 1},
+    {kGadgetToolImage, 14, "Im", "Add a image.", 1},
+    {kGadgetToolText, 15, "Tx", "Add a text.", 6},
+    {kGadgetToolSelect, 5, "Se", "Select the Shape.", 1},
+    {kGadgetToolMove, 0, "Mv", "Move the Shape or the points.", 1},
+    {kGadgetToolScale, 2, "Sc", "Scale the shape.", 1},
+    {kGadgetToolRotate, 1, "Ro", "Rotate the shape.", 5},
+    {kGadgetToolAddPoint, 3, "+P", "Add a point.", 1},
+    {kGadgetToolDeletePoint, 4, "-P", "Delete a point.", 6},
 };
 
 void Tag(QWidget* widget, int gadget, const char* tooltip) {
@@ -52,12 +54,19 @@ QWidget* ToolbarGadget(QWidget* strip, int gadget) {
   return nullptr;
 }
 
-void FillToolbar(QWidget* strip, EditorContext& ctx, const std::function<void(uint8_t)>& onTool) {
+void FillToolbar(QWidget* strip, EditorContext& ctx, const EditorIconSet& icons,
+                 const std::function<void(uint8_t)>& onTool) {
   int x = 5;
   for (const ToolButtonSpec& spec : kToolButtons) {
     auto* button = new QToolButton(strip);
     Tag(button, spec.gadget, spec.tooltip);
-    button->setText(QString::fromUtf8(spec.label));
+    const QImage& icon = icons.Editor[static_cast<size_t>(spec.icon)];
+    if (icon.isNull()) {
+      button->setText(QString::fromUtf8(spec.label));
+    } else {
+      button->setIcon(QPixmap::fromImage(icon));
+      button->setIconSize(QSize(21, 21));
+    }
     button->setCheckable(true);
     button->setGeometry(x, 0, 25, 25);
     const auto tool = static_cast<uint8_t>(spec.gadget - 2);

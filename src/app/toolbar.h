@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "app/editor_icons.h"
 #include "document/editor_context.h"
 
 class QWidget;
@@ -12,7 +13,8 @@ class QWidget;
 namespace tavisk {
 
 // Fills a fresh strip; onTool receives the tool of a pressed button.
-void FillToolbar(QWidget* strip, EditorContext& ctx, const std::function<void(uint8_t)>& onTool);
+void FillToolbar(QWidget* strip, EditorContext& ctx, const EditorIconSet& icons,
+                 const std::function<void(uint8_t)>& onTool);
 
 // Exactly the button of tool shows pressed.
 void ShowToolPressed(QWidget* strip, uint8_t tool);

@@ -8,7 +8,7 @@
 
 #include "app/canvas_widget.h"
 #include "app/editor_session.h"
-#include "app/gadget_ids.h"
+#include "edit/gadget_ids.h"
 #include "app/toolbar.h"
 #include "document/numeric.h"
 #include "platform/scripted_requesters.h"

@@ -1,0 +1,73 @@
+#include "app/panel_set.h"
+
+#include <QTabWidget>
+
+#include "app/canvas_widget.h"
+#include "app/layer_list_widget.h"
+#include "app/main_window.h"
+#include "app/panels.h"
+#include "app/point_menu.h"
+#include "document/fx_presets.h"
+#include "document/shape_library.h"
+#include "edit/gadget_ids.h"
+#include "edit/panel_events.h"
+#include "edit/property_sync.h"
+#include "render/layer_list_painter.h"
+
+namespace tavisk {
+
+PanelSet::PanelSet(MainWindow& window, EditorContext& ctx) : window_(window), ctx_(ctx) {}
+
+void PanelSet::LoadIcons() { icons_ = LoadEditorIcons(ctx_); }
+
+void PanelSet::Build() {
+  GadgetSink sink{gadgets_, [this](int gadget) { OnGadget(gadget); }};
+  QTabWidget* left = window_.LeftPanel();
+  BuildShapesTab(left->widget(0), sink, icons_);
+  BuildColorTab(left->widget(1), sink);
+  BuildFxTab(left->widget(2), sink);
+  QTabWidget* right = window_.RightPanel();
+  BuildObjectTab(right->widget(0), sink, icons_, ctx_.Options.PanelW, &layerList_);
+  BuildOptionsTab(right->widget(1), sink, ctx_.Options);
+
+  for (const std::string& file : ListShapeFiles()) gadgets_.AddItem(kGadgetShapeLibrary, file);
+  ShowFxPresets(ListFxPresets());
+  layerList_->OnPress([this](int x, int y) {
+    HandlePanelEvent(ctx_, gadgets_, kGadgetLayerList, {x, y, false});
+  });
+  layerList_->OnDoubleClick([this](int x, int y) {
+    HandlePanelEvent(ctx_, gadgets_, kGadgetLayerList, {x, y, true});
+  });
+  RefreshObjectPanel(0);
+}
+
+void PanelSet::OnGadget(int gadget) {
+  if (gadget == kGadgetPointMenu) {
+    ShowPointMenu(window_, ctx_, gadgets_.Widget(kGadgetPointMenu));
+    return;
+  }
+  HandlePanelEvent(ctx_, gadgets_, gadget);
+  // After adding or deleting a shape the keys go back to the canvas.
+  if (gadget == kGadgetShapeAdd || gadget == kGadgetShapeDelete) window_.Canvas()->setFocus();
+}
+
+void PanelSet::RefreshObjectPanel(int full) {
+  if (layerList_ != nullptr) {
+    const LayerListPictures pictures{icons_.Layer[0], icons_.Layer[1], icons_.Layer[4],
+                                     icons_.Layer[5]};
+    layerList_->SetPicture(
+        DrawLayerList(ctx_, layerList_->width(), layerList_->height(), pictures));
+  }
+  if (full == 0) return;
+  FillShapeList(ctx_, gadgets_);
+  FillFxList(ctx_, gadgets_);
+  ShowShapeProperties(ctx_, gadgets_);
+  ctx_.Hooks->RedrawCanvas(0, 0, 1);
+}
+
+void PanelSet::ShowFxPresets(const std::vector<std::string>& names) {
+  gadgets_.ClearItems(kGadgetFxPresets);
+  for (const std::string& name : names) gadgets_.AddItem(kGadgetFxPresets, name);
+}
+
+}  // namespace tavisk

@@ -1,0 +1,42 @@
+// The panels of the main window: their gadgets by number, the editor icons
+// and the object list, built once and refreshed from the records.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/editor_icons.h"
+#include "app/widget_gadgets.h"
+#include "document/editor_context.h"
+
+namespace tavisk {
+
+class LayerListWidget;
+class MainWindow;
+
+class PanelSet {
+ public:
+  PanelSet(MainWindow& window, EditorContext& ctx);
+
+  // Loads the icons; the toolbar and panels use them.
+  void LoadIcons();
+  // Builds the left and right panels with every gadget.
+  void Build();
+
+  WidgetGadgets& Gadgets() { return gadgets_; }
+  const EditorIconSet& Icons() const { return icons_; }
+
+  void RefreshObjectPanel(int full);
+  void ShowFxPresets(const std::vector<std::string>& names);
+
+ private:
+  void OnGadget(int gadget);
+
+  MainWindow& window_;
+  EditorContext& ctx_;
+  WidgetGadgets gadgets_;
+  EditorIconSet icons_;
+  LayerListWidget* layerList_ = nullptr;
+};
+
+}  // namespace tavisk

@@ -1,0 +1,121 @@
+#include "app/widget_gadgets.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace tavisk {
+
+void WidgetGadgets::Register(int gadget, QWidget* widget) {
+  widget->setProperty("gadget", gadget);
+  widgets_[gadget] = widget;
+}
+
+QWidget* WidgetGadgets::Widget(int gadget) const {
+  const auto found = widgets_.find(gadget);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+bool WidgetGadgets::Exists(int gadget) const { return Widget(gadget) != nullptr; }
+
+int64_t WidgetGadgets::State(int gadget) const {
+  QWidget* widget = Widget(gadget);
+  if (auto* spin = qobject_cast<QSpinBox*>(widget)) return spin->value();
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentIndex();
+  if (auto* list = qobject_cast<QListWidget*>(widget)) return list->currentRow();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->isChecked() ? 1 : 0;
+  if (auto* field = qobject_cast<QLineEdit*>(widget)) return field->text().toLongLong();
+  return 0;
+}
+
+void WidgetGadgets::SetState(int gadget, int64_t state) {
+  QWidget* widget = Widget(gadget);
+  if (widget == nullptr) return;
+  const QSignalBlocker quiet(widget);
+  const int value = static_cast<int>(state);
+  if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+    spin->setValue(value);
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    combo->setCurrentIndex(value < combo->count() ? value : -1);
+  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    const QSignalBlocker quietSelection(list->selectionModel());
+    list->setCurrentRow(value, QItemSelectionModel::NoUpdate);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setChecked(state != 0);
+  } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+    field->setText(QString::number(state));
+  }
+}
+
+std::string WidgetGadgets::Text(int gadget) const {
+  QWidget* widget = Widget(gadget);
+  if (auto* field = qobject_cast<QLineEdit*>(widget)) return field->text().toStdString();
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText().toStdString();
+  if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    return list->currentItem() ? list->currentItem()->text().toStdString() : std::string();
+  }
+  if (auto* spin = qobject_cast<QSpinBox*>(widget)) return spin->text().toStdString();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
+  return {};
+}
+
+void WidgetGadgets::SetText(int gadget, const std::string& text) {
+  QWidget* widget = Widget(gadget);
+  if (widget == nullptr) return;
+  const QSignalBlocker quiet(widget);
+  const QString value = QString::fromStdString(text);
+  if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+    field->setText(value);
+  } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+    spin->setValue(value.toInt());
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(value);
+  }
+}
+
+void WidgetGadgets::ClearItems(int gadget) {
+  QWidget* widget = Widget(gadget);
+  const QSignalBlocker quiet(widget);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->clear();
+  if (auto* list = qobject_cast<QListWidget*>(widget)) list->clear();
+}
+
+void WidgetGadgets::AddItem(int gadget, const std::string& text) {
+  QWidget* widget = Widget(gadget);
+  const QSignalBlocker quiet(widget);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->addItem(QString::fromStdString(text));
+  if (auto* list = qobject_cast<QListWidget*>(widget)) list->addItem(QString::fromStdString(text));
+}
+
+int WidgetGadgets::ItemCount(int gadget) const {
+  QWidget* widget = Widget(gadget);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->count();
+  if (auto* list = qobject_cast<QListWidget*>(widget)) return list->count();
+  return 0;
+}
+
+bool WidgetGadgets::ItemSelected(int gadget, int item) const {
+  auto* list = qobject_cast<QListWidget*>(Widget(gadget));
+  if (list == nullptr || item < 0 || item >= list->count()) return false;
+  return list->item(item)->isSelected();
+}
+
+void WidgetGadgets::SetItemSelected(int gadget, int item, bool selected) {
+  auto* list = qobject_cast<QListWidget*>(Widget(gadget));
+  if (list == nullptr || item < 0 || item >= list->count()) return;
+  const QSignalBlocker quiet(list);
+  list->item(item)->setSelected(selected);
+}
+
+void WidgetGadgets::SetEnabled(int gadget, bool enabled) {
+  if (QWidget* widget = Widget(gadget)) widget->setEnabled(enabled);
+}
+
+void WidgetGadgets::SetVisible(int gadget, bool visible) {
+  if (QWidget* widget = Widget(gadget)) widget->setVisible(visible);
+}
+
+}  // namespace tavisk

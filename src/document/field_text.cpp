@@ -1,0 +1,28 @@
+#include "document/field_text.h"
+
+namespace tavisk {
+
+std::string SanitizeFieldText(std::string text, bool inTypeData) {
+  for (char& c : text) {
+    if (c == ',') {
+      c = '.';
+    } else if (c == ';' && inTypeData) {
+      c = ':';
+    } else if (c == '\r' || c == '\n') {
+      c = ' ';
+    }
+  }
+  return text;
+}
+
+std::string CutToCharacters(const std::string& text, size_t count) {
+  size_t characters = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    // A UTF-8 character starts at every byte that is not a continuation byte.
+    const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    if (starts && characters++ == count) return text.substr(0, i);
+  }
+  return text;
+}
+
+}  // namespace tavisk

@@ -1,0 +1,25 @@
+// Text the user types into a name or a text field, made safe for the
+// document and preset lines, and names cut to a number of characters.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace tavisk {
+
+// The document fields are separated by "," and a text shape's text, font
+// and style share one field separated by ";", without quoting: such a
+// character typed into a name would shift every later field on reload.
+// "," becomes "." and, when the text goes into that shared field
+// (inTypeData), ";" becomes ":"; line breaks become blanks, since they
+// would end the line.
+std::string SanitizeFieldText(std::string text, bool inTypeData);
+
+// The first count characters of UTF-8 text (not bytes, so a cut never
+// splits a character).
+std::string CutToCharacters(const std::string& text, size_t count);
+
+// Names typed for objects and presets are kept to this many characters.
+inline constexpr size_t kNameCharacters = 20;
+
+}  // namespace tavisk

@@ -1,0 +1,21 @@
+// The text of an Fx preset file, as pure functions: two lines, "gen" with
+// the name and version and "shapefx" with the Fx settings (no Actif).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "document/scene.h"
+
+namespace tavisk {
+
+// fxIndex is the Fx's place in its shape, written but never read back.
+std::string FormatFxPreset(const sShapeFx& fx, int64_t fxIndex);
+
+// Applies every "gen" and "shapefx" line of text to fx; other lines are
+// skipped and malformed numbers read as 0. An empty name becomes "fx_" +
+// fxIndex. Actif is left as it is: a preset never switches an Fx on or off.
+void ApplyFxPresetText(sShapeFx& fx, int64_t fxIndex, std::string_view text);
+
+}  // namespace tavisk

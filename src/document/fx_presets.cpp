@@ -1,0 +1,64 @@
+#include "document/fx_presets.h"
+
+#include "document/field_text.h"
+#include "document/fx_preset_text.h"
+#include "platform/file_io.h"
+
+namespace tavisk {
+
+namespace {
+
+constexpr std::string_view kPresetSuffix = ".sfx";
+
+std::string PresetFolder() { return DataPath("data\\shapefx\\"); }
+
+std::string PresetPath(const std::string& name) {
+  return PresetFolder() + name + std::string(kPresetSuffix);
+}
+
+std::string WithoutEverySuffix(std::string name) {
+  for (size_t at = name.find(kPresetSuffix); at != std::string::npos;
+       at = name.find(kPresetSuffix, at)) {
+    name.erase(at, kPresetSuffix.size());
+  }
+  return name;
+}
+
+}  // namespace
+
+void SaveFxPreset(EditorContext& ctx) {
+  if (ctx.CurrentShape == -1) return;
+  sShapeFx* fx = ctx.CurrentFxPtr();
+  if (fx == nullptr) return;
+  // The name goes into the preset's comma-separated "gen" line.
+  const std::string name =
+      SanitizeFieldText(ctx.Req->Input("Name", "Set the name for the layer FX", ""), false);
+  if (name.empty()) return;
+  fx->Name = name;
+  // A missing folder is not created: the preset is then simply not kept.
+  WriteFileAtomically(PresetPath(name), FormatFxPreset(*fx, ctx.CurrentFx));
+  ctx.Hooks->FillFxList();
+  ctx.Hooks->ShowFxPresets(ListFxPresets());
+}
+
+void LoadFxPreset(EditorContext& ctx, const std::string& name) {
+  if (ctx.CurrentShape == -1 || name.empty()) return;
+  sShapeFx* fx = ctx.CurrentFxPtr();
+  if (fx == nullptr) return;
+  std::string text;
+  if (ReadWholeFile(PresetPath(name), text)) ApplyFxPresetText(*fx, ctx.CurrentFx, text);
+  ctx.Hooks->FillFxList();
+  ctx.Hooks->RedrawCanvas(0, 0, 1);
+}
+
+std::vector<std::string> ListFxPresets() {
+  std::vector<std::string> names = ListFiles(PresetFolder(), kPresetSuffix);
+  for (std::string& name : names) name = WithoutEverySuffix(std::move(name));
+  return names;
+}
+
+std::string PresetListName(const std::string& entry) {
+  return CutToCharacters(entry, kNameCharacters);
+}
+
+}  // namespace tavisk

@@ -1,0 +1,27 @@
+// Named Fx presets: one "data\shapefx\<name>.sfx" file per preset, saved
+// from and applied to the current Fx of the current shape.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/editor_context.h"
+
+namespace tavisk {
+
+// Asks for a name, renames the current Fx to it (also when the file cannot
+// be written), writes the preset and shows the new preset list.
+void SaveFxPreset(EditorContext& ctx);
+
+// Applies the preset of that name (see PresetListName) to the current Fx,
+// then refreshes the Fx list and the canvas, also when there is no such file.
+void LoadFxPreset(EditorContext& ctx, const std::string& name);
+
+// The preset names found in the folder, in the folder's order.
+std::vector<std::string> ListFxPresets();
+
+// The name a preset list entry applies: its first 20 characters, so a
+// longer name is listed but finds no file.
+std::string PresetListName(const std::string& entry);
+
+}  // namespace tavisk

@@ -1,0 +1,35 @@
+// The panel gadgets as the editing code sees them: numbered controls with a
+// state (check, toggle, value or selected item), a text and, for lists,
+// items. The shell implements it over its widgets; tests pass a fake.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tavisk {
+
+class Gadgets {
+ public:
+  virtual ~Gadgets() = default;
+
+  virtual bool Exists(int gadget) const = 0;
+
+  // Check box and toggle: 0 or 1. Spin: its value. Drop-down and list: the
+  // current item, -1 for none.
+  virtual int64_t State(int gadget) const = 0;
+  virtual void SetState(int gadget, int64_t state) = 0;
+
+  virtual std::string Text(int gadget) const = 0;
+  virtual void SetText(int gadget, const std::string& text) = 0;
+
+  virtual void ClearItems(int gadget) = 0;
+  virtual void AddItem(int gadget, const std::string& text) = 0;
+  virtual int ItemCount(int gadget) const = 0;
+  virtual bool ItemSelected(int gadget, int item) const = 0;
+  virtual void SetItemSelected(int gadget, int item, bool selected) = 0;
+
+  virtual void SetEnabled(int gadget, bool enabled) = 0;
+  virtual void SetVisible(int gadget, bool visible) = 0;
+};
+
+}  // namespace tavisk

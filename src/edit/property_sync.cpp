@@ -1,0 +1,81 @@
+#include "edit/property_sync.h"
+
+#include <algorithm>
+
+#include "edit/gadget_ids.h"
+
+namespace tavisk {
+
+void SetPropertyGadgetsDisabled(EditorContext& ctx, Gadgets& gadgets, int flag) {
+  for (int gadget = kFirstPropertyGadget; gadget <= kLastPropertyGadget; ++gadget) {
+    if (gadgets.Exists(gadget)) gadgets.SetEnabled(gadget, flag == 0);
+  }
+  if (ctx.CurrentShape < 0) return;
+  const sObject* object = ctx.CurrentObjectPtr();
+  if (object == nullptr) return;
+  ctx.CurrentShape = std::min(ctx.CurrentShape, LastIndex(object->Shape));
+  const bool text = object->Shape[static_cast<size_t>(ctx.CurrentShape)].Typ == kText;
+  gadgets.SetVisible(kGadgetShapeText, text);
+  gadgets.SetVisible(kGadgetShapeFont, text);
+}
+
+void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
+  SetPropertyGadgetsDisabled(ctx, gadgets, 0);
+  const sObject* object = ctx.CurrentObjectPtr();
+  const sShape* shape = ctx.CurrentShapePtr();
+  if (object == nullptr || shape == nullptr) return;
+  gadgets.SetState(kGadgetObjectAlpha, object->Alpha);
+  gadgets.SetState(kGadgetObjectLock, object->Locked);
+  gadgets.SetState(kGadgetObjectX, object->X);
+  gadgets.SetState(kGadgetObjectY, object->Y);
+  gadgets.SetState(kGadgetObjectH, object->H);
+  gadgets.SetState(kGadgetObjectW, object->W);
+  gadgets.SetText(kGadgetShapeName, shape->Name);
+  gadgets.SetState(kGadgetShapeAlpha, shape->Alpha);
+  gadgets.SetState(kGadgetShapeStyle, shape->Style);
+  gadgets.SetState(kGadgetShapeW, shape->W);
+  gadgets.SetState(kGadgetShapeH, shape->H);
+  gadgets.SetState(kGadgetShapeWidth, shape->Width);
+  gadgets.SetState(kGadgetShapeHeight, shape->Height);
+  gadgets.SetState(kGadgetShapeDist, shape->Dist);
+  gadgets.SetState(kGadgetShapeCX, shape->CX);
+  gadgets.SetState(kGadgetShapeCY, shape->CY);
+  gadgets.SetState(kGadgetShapeX, shape->X);
+  gadgets.SetState(kGadgetShapeY, shape->Y);
+  gadgets.SetState(kGadgetShapeLink, shape->Link);
+  gadgets.SetState(kGadgetShapeLock, shape->Locked);
+  gadgets.SetState(kGadgetShapeHide, shape->Hide);
+
+  if (!ValidIndex(shape->Fx, ctx.CurrentFx)) ctx.CurrentFx = 0;
+  sShapeFx& fx = ctx.CurrentShapePtr()->Fx[static_cast<size_t>(ctx.CurrentFx)];
+  fx.Width = std::max<int64_t>(fx.Width, 1);
+  fx.Height = std::max<int64_t>(fx.Height, 1);
+  fx.Dist = std::max<int64_t>(fx.Dist, 1);
+  gadgets.SetState(kGadgetFxList, ctx.CurrentFx);
+  gadgets.SetState(kGadgetFxActif, fx.Actif);
+  gadgets.SetState(kGadgetFxAlpha, fx.Alpha);
+  gadgets.SetState(kGadgetFxDepth, fx.Depth);
+  gadgets.SetState(kGadgetFxType, fx.Typ);
+  gadgets.SetState(kGadgetFxWidth, fx.Width);
+  gadgets.SetState(kGadgetFxHeight, fx.Height);
+  gadgets.SetState(kGadgetFxDist, fx.Dist);
+  gadgets.SetState(kGadgetFxX, fx.X);
+  gadgets.SetState(kGadgetFxY, fx.Y);
+  gadgets.SetState(kGadgetFxScale, fx.Scale);
+}
+
+void FillShapeList(EditorContext& ctx, Gadgets& gadgets) {
+  gadgets.ClearItems(kGadgetShapeList);
+  const sObject* object = ctx.CurrentObjectPtr();
+  if (ctx.ObjReady <= 0 || object == nullptr) return;
+  for (const sShape& shape : object->Shape) gadgets.AddItem(kGadgetShapeList, shape.Name);
+}
+
+void FillFxList(EditorContext& ctx, Gadgets& gadgets) {
+  gadgets.ClearItems(kGadgetFxList);
+  const sShape* shape = ctx.CurrentShapePtr();
+  if (shape == nullptr) return;
+  for (const sShapeFx& fx : shape->Fx) gadgets.AddItem(kGadgetFxList, fx.Name);
+}
+
+}  // namespace tavisk

@@ -1,0 +1,23 @@
+// Fills the panels from the records: the shape, colour and Fx tabs, the
+// object fields, the shape and Fx lists.
+#pragma once
+
+#include "document/editor_context.h"
+#include "edit/gadgets.h"
+
+namespace tavisk {
+
+// Enables (flag 0) or disables (flag 1) the property gadgets 44 to 94; with
+// a current shape, also shows the Text and Font buttons only for a text.
+void SetPropertyGadgetsDisabled(EditorContext& ctx, Gadgets& gadgets, int flag);
+
+void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets);
+
+// One item per shape of the current object, by name, while the scene holds
+// a real object.
+void FillShapeList(EditorContext& ctx, Gadgets& gadgets);
+
+// One item per Fx of the current shape, by name.
+void FillFxList(EditorContext& ctx, Gadgets& gadgets);
+
+}  // namespace tavisk

@@ -1,0 +1,138 @@
+#include "edit/shape_operations.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "document/numeric.h"
+
+namespace tavisk {
+
+namespace {
+
+// A deep copy that also gets a font handle of its own: a shared handle would
+// lose the copy's font when the original's font is replaced and released.
+sShape CopyOf(EditorContext& ctx, const sShape& source) {
+  sShape copy = source;
+  if (const FontSpec* font = ctx.Fonts.Get(source.Font)) {
+    copy.Font = ctx.Fonts.Load(font->Name, font->Size, font->Style);
+  }
+  return copy;
+}
+
+void RefreshAfterShapeChange(EditorContext& ctx) {
+  ctx.Hooks->RedrawCanvas(0, 0, 1);
+  ctx.Hooks->ShowShapeProperties();
+  ctx.Hooks->FillShapeList();
+}
+
+// Exchanges the order of the current shape and its neighbour at
+// CurrentShape + step. The keys are first renumbered to the drawing order:
+// paste copies a key and deletion leaves gaps, and an equal or out-of-order
+// key would make the move do nothing or carry an unrelated shape along.
+void MoveShape(EditorContext& ctx, int64_t step) {
+  sObject* object = ctx.CurrentObjectPtr();
+  if (object == nullptr || ctx.CurrentShapePtr() == nullptr) return;
+  std::vector<sShape>& shapes = object->Shape;
+  const int64_t neighbour = ctx.CurrentShape + step;
+  if (!ValidIndex(shapes, neighbour)) return;
+  for (size_t i = 0; i < shapes.size(); ++i) shapes[i].Id = static_cast<int64_t>(i);
+  std::swap(shapes[static_cast<size_t>(ctx.CurrentShape)].Id,
+            shapes[static_cast<size_t>(neighbour)].Id);
+  std::stable_sort(shapes.begin(), shapes.end(),
+                   [](const sShape& a, const sShape& b) { return a.Id < b.Id; });
+  ctx.CurrentShape = neighbour;
+  ctx.Hooks->FillShapeList();
+  ctx.Hooks->RedrawCanvas(0, 0, 1);
+}
+
+}  // namespace
+
+void SetAllSelected(EditorContext& ctx, uint8_t flag) {
+  sObject* object = ctx.CurrentObjectPtr();
+  if (object == nullptr) return;
+  for (sShape& shape : object->Shape) shape.Selected = flag;
+}
+
+void SelectAll(EditorContext& ctx) {
+  SetAllSelected(ctx, 1);
+  if (sObject* object = ctx.CurrentObjectPtr()) {
+    for (sShape& shape : object->Shape) {
+      if (ctx.Tool == kToolMove) {
+        shape.StartX = Wrap16(ctx.MouseX - shape.X);
+        shape.StartY = Wrap16(ctx.MouseY - shape.Y);
+      } else if (ctx.Tool == kToolScale) {
+        shape.StartX = Wrap16(ctx.MouseX - shape.W);
+        shape.StartY = Wrap16(ctx.MouseY + shape.H);
+      }
+    }
+  }
+  ctx.ShiftHeld = 1;
+  ctx.Hooks->RedrawCanvas(0, 0, 0);
+}
+
+void DeselectAll(EditorContext& ctx) {
+  SetAllSelected(ctx, 0);
+  ctx.CurrentShape = -1;
+  ctx.Hooks->RedrawCanvas(0, 0, 1);
+}
+
+void CopyShape(EditorContext& ctx) {
+  const sShape* shape = ctx.CurrentShapePtr();
+  if (shape == nullptr) return;
+  sShape& clip = ctx.Clipboard.Shape[0];
+  clip = CopyOf(ctx, *shape);
+  clip.Name = "Shape_" + std::to_string(ctx.CurrentObjectPtr()->Shape.size());
+}
+
+void PasteShape(EditorContext& ctx, int64_t x, int64_t y) {
+  sObject* object = ctx.CurrentObjectPtr();
+  if (object == nullptr) return;
+  // An empty object's placeholder is reused, as a new shape reuses it, and
+  // the object then has shapes: appending after it would leave a blank shape
+  // in the document and the pasted one out of the shape list.
+  if (object->HasShape != 0) object->Shape.emplace_back();
+  object->HasShape = 1;
+  ctx.ObjReady = 1;
+  ctx.CurrentShape = LastIndex(object->Shape);
+  ctx.CurrentPoint = 0;
+  sShape& shape = object->Shape.back();
+  shape = CopyOf(ctx, ctx.Clipboard.Shape[0]);
+  shape.X = Wrap16(x);
+  shape.Y = Wrap16(y);
+  ctx.Hooks->RefreshObjectPanel(0);
+  RefreshAfterShapeChange(ctx);
+}
+
+void PasteToShape(EditorContext& ctx) {
+  sShape* shape = ctx.CurrentShapePtr();
+  if (shape == nullptr) return;
+  *shape = CopyOf(ctx, ctx.Clipboard.Shape[0]);
+  // The name and every property changed, so the panels follow too.
+  RefreshAfterShapeChange(ctx);
+}
+
+void DeleteCurrentShape(EditorContext& ctx) {
+  sObject* object = ctx.CurrentObjectPtr();
+  if (object == nullptr || object->HasShape != 1 || ctx.CurrentShapePtr() == nullptr) return;
+  if (object->Shape.size() == 1) {
+    // The placeholder is blanked so that the next shape made in it inherits
+    // nothing (extra Fx, points, text) from the deleted one.
+    object->Shape[0] = sShape{};
+    object->HasShape = 0;
+    ctx.CurrentShape = -1;
+    ctx.ObjReady = -1;
+  } else {
+    object->Shape.erase(object->Shape.begin() + ctx.CurrentShape);
+    ctx.CurrentShape = 0;
+    ctx.Hooks->ShowShapeProperties();
+  }
+  ctx.Hooks->FillShapeList();
+  ctx.Hooks->RedrawCanvas(0, 0, 1);
+}
+
+void MoveShapeUp(EditorContext& ctx) { MoveShape(ctx, -1); }
+
+void MoveShapeDown(EditorContext& ctx) { MoveShape(ctx, 1); }
+
+}  // namespace tavisk
