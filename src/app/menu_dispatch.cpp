@@ -1,6 +1,7 @@
 #include "app/menu_dispatch.h"
 
 #include <QAction>
+#include <QCursor>
 
 #include "app/canvas_widget.h"
 #include "app/help.h"
@@ -8,7 +9,9 @@
 #include "app/menu_table.h"
 #include "document/document_file.h"
 #include "document/object_creation.h"
+#include "edit/object_operations.h"
 #include "edit/point_editing.h"
+#include "edit/shape_operations.h"
 #include "edit/view_commands.h"
 #include "render/image_export.h"
 #include "render/source_export.h"
@@ -46,6 +49,19 @@ void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
     DeletePoint(ctx, ctx.CurrentPoint);
     ctx.Hooks->RedrawCanvas(0, 0, 1);
   });
+
+  window.SetMenuOperation(kMenuSelectAll, [&ctx] { SelectAll(ctx); });
+  window.SetMenuOperation(kMenuDeselectAll, [&ctx] { DeselectAll(ctx); });
+  window.SetMenuOperation(kMenuCopyShape, [&ctx] { CopyShape(ctx); });
+  // Pasted where the pointer is over the window, less the left panel and
+  // the toolbar, without zoom or pan.
+  window.SetMenuOperation(kMenuPaste, [&window, &ctx] {
+    const QPoint at = window.mapFromGlobal(QCursor::pos());
+    PasteShape(ctx, at.x() - ctx.Options.PanelW, at.y() - ctx.Options.ToolBarH);
+  });
+  window.SetMenuOperation(kMenuPasteToShape, [&ctx] { PasteToShape(ctx); });
+  window.SetMenuOperation(kMenuDeleteShape, [&ctx] { DeleteCurrentShape(ctx); });
+  window.SetMenuOperation(kMenuAddObject, [&ctx] { AddEmptyObject(ctx); });
 
   window.SetMenuOperation(kMenuLockSelection, [&window, &ctx] {
     ctx.SelectionLocked = static_cast<uint8_t>(1 - ctx.SelectionLocked);

@@ -59,10 +59,9 @@ void ApplyLine(sShapeFx& fx, int64_t fxIndex, std::string_view line) {
 
 std::string FormatFxPreset(const sShapeFx& fx, int64_t fxIndex) {
   std::string text = "gen," + fx.Name + "," + kVersionText + ",\r\nshapefx";
-  for (int64_t value :
-       {fxIndex, int64_t{fx.X}, int64_t{fx.Y}, fx.Color, int64_t{fx.Alpha}, int64_t{fx.Depth},
-        int64_t{fx.Typ}, fx.Width, fx.Height, fx.Dist, int64_t{fx.Scale}, int64_t{fx.P1},
-        int64_t{fx.P2}}) {
+  for (int64_t value : {fxIndex, int64_t{fx.X}, int64_t{fx.Y}, fx.Color, int64_t{fx.Alpha},
+                        int64_t{fx.Depth}, int64_t{fx.Typ}, fx.Width, fx.Height, fx.Dist,
+                        int64_t{fx.Scale}, int64_t{fx.P1}, int64_t{fx.P2}}) {
     text += "," + std::to_string(value);
   }
   return text + "\r\n";

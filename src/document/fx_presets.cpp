@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::string_view kPresetSuffix = ".sfx";
 
-std::string PresetFolder() { return DataPath("data\\shapefx\\"); }
+std::string PresetFolder() {
+  return DataPath("data\\shapefx\\");
+}
 
 std::string PresetPath(const std::string& name) {
   return PresetFolder() + name + std::string(kPresetSuffix);

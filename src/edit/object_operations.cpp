@@ -50,9 +50,13 @@ void AddEmptyObject(EditorContext& ctx) {
   ctx.Hooks->RefreshObjectPanel(0);
 }
 
-void MoveObjectUp(EditorContext& ctx) { MoveObject(ctx, 1); }
+void MoveObjectUp(EditorContext& ctx) {
+  MoveObject(ctx, 1);
+}
 
-void MoveObjectDown(EditorContext& ctx) { MoveObject(ctx, -1); }
+void MoveObjectDown(EditorContext& ctx) {
+  MoveObject(ctx, -1);
+}
 
 void DeleteCurrentObject(EditorContext& ctx) {
   if (ctx.Obj.size() > 1 && ctx.CurrentObjectPtr() != nullptr) {

@@ -131,8 +131,12 @@ void DeleteCurrentShape(EditorContext& ctx) {
   ctx.Hooks->RedrawCanvas(0, 0, 1);
 }
 
-void MoveShapeUp(EditorContext& ctx) { MoveShape(ctx, -1); }
+void MoveShapeUp(EditorContext& ctx) {
+  MoveShape(ctx, -1);
+}
 
-void MoveShapeDown(EditorContext& ctx) { MoveShape(ctx, 1); }
+void MoveShapeDown(EditorContext& ctx) {
+  MoveShape(ctx, 1);
+}
 
 }  // namespace tavisk

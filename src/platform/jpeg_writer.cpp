@@ -1,14 +1,14 @@
 #include "platform/jpeg_writer.h"
 
 // jpeglib.h needs size_t and FILE declared first.
-#include <cstddef>
-#include <cstdio>
 #include <jpeglib.h>
 
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <csetjmp>
+#include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 

@@ -20,6 +20,7 @@ namespace {
 class CanvasToolsTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    dir_.CopyProgramData(TAVISK_SOURCE_DATA);
     sPzOptions options;
     SetDefaultOptions(options);
     options.WinState = kWindowNormal;

@@ -46,6 +46,7 @@ void WriteNormalWindowOptions(int width, int height) {
 
 TEST(Startup, FirstStartWritesDefaultsThenTheRealLayout) {
   test::ScopedWorkDir dir;
+  dir.CopyProgramData(TAVISK_SOURCE_DATA);
   ScriptedRequesters requesters;
   auto session = StartEditor(requesters);
   const sPzOptions stored = ReadOptionsFile();
@@ -72,6 +73,7 @@ TEST(Startup, FirstStartWritesDefaultsThenTheRealLayout) {
 
 TEST(Startup, SparseOptionsFileStillGivesAUsableWindow) {
   test::ScopedWorkDir dir;
+  dir.CopyProgramData(TAVISK_SOURCE_DATA);
   ASSERT_TRUE(WriteFileAtomically(kOptionsFileName, "{\"ZOOM\": 50, \"WinState\": 0}"));
   ScriptedRequesters requesters;
   auto session = StartEditor(requesters);
@@ -87,6 +89,7 @@ TEST(Startup, SparseOptionsFileStillGivesAUsableWindow) {
 
 TEST(Layout, ResizeFollowsTheGeometryRuleAndIsStored) {
   test::ScopedWorkDir dir;
+  dir.CopyProgramData(TAVISK_SOURCE_DATA);
   WriteNormalWindowOptions(1024, 768);
   ScriptedRequesters requesters;
   auto session = StartEditor(requesters);
@@ -108,6 +111,7 @@ TEST(Layout, ResizeFollowsTheGeometryRuleAndIsStored) {
 
 TEST(Menus, ZoomItemsAndShortcuts) {
   test::ScopedWorkDir dir;
+  dir.CopyProgramData(TAVISK_SOURCE_DATA);
   WriteNormalWindowOptions(1024, 768);
   ScriptedRequesters requesters;
   auto session = StartEditor(requesters);
@@ -146,6 +150,7 @@ TEST(Menus, ZoomItemsAndShortcuts) {
 
 TEST(Menus, ViewChecksStartFromOptionsAndToggleThem) {
   test::ScopedWorkDir dir;
+  dir.CopyProgramData(TAVISK_SOURCE_DATA);
   WriteNormalWindowOptions(1024, 768);
   ScriptedRequesters requesters;
   auto session = StartEditor(requesters);
@@ -180,6 +185,8 @@ TEST(Menus, ViewChecksStartFromOptionsAndToggleThem) {
 TEST(Shutdown, CloseBoxWritesOptionsQuitDoesNot) {
   {
     test::ScopedWorkDir dir;
+    dir.CopyProgramData(TAVISK_SOURCE_DATA);
+  dir.CopyProgramData(TAVISK_SOURCE_DATA);
     WriteNormalWindowOptions(1024, 768);
     ScriptedRequesters requesters;
     auto session = StartEditor(requesters);
@@ -190,6 +197,8 @@ TEST(Shutdown, CloseBoxWritesOptionsQuitDoesNot) {
   }
   {
     test::ScopedWorkDir dir;
+    dir.CopyProgramData(TAVISK_SOURCE_DATA);
+  dir.CopyProgramData(TAVISK_SOURCE_DATA);
     WriteNormalWindowOptions(1024, 768);
     ScriptedRequesters requesters;
     auto session = StartEditor(requesters);
@@ -203,6 +212,7 @@ TEST(Shutdown, CloseBoxWritesOptionsQuitDoesNot) {
 
 TEST(Shortcuts, TextFieldsKeepTheirEditingKeys) {
   test::ScopedWorkDir dir;
+  dir.CopyProgramData(TAVISK_SOURCE_DATA);
   WriteNormalWindowOptions(1024, 768);
   ScriptedRequesters requesters;
   auto session = StartEditor(requesters);

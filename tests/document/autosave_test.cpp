@@ -4,7 +4,7 @@
 
 #include "document/document_writer.h"
 #include "document/object_creation.h"
-#include "document/recording_hooks.h"
+#include "support/recording_hooks.h"
 #include "document/shape_creation.h"
 #include "document/shape_library.h"
 #include "platform/file_io.h"

@@ -5,7 +5,7 @@
 #include "document/document_writer.h"
 #include "document/object_creation.h"
 #include "document/shape_creation.h"
-#include "document/recording_hooks.h"
+#include "support/recording_hooks.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"
@@ -81,7 +81,7 @@ TEST_F(DocumentFileTest, CopiesAndCancelsLeaveTheNameAlone) {
   SaveDocument(ctx, "backup", 1);
   EXPECT_TRUE(IsRegularFile("backup.txt"));
   EXPECT_EQ(ctx.DocFile, "mine");
-  EXPECT_EQ(hooks.Count("SetWindowTitle Tavisk 0.13 - backup.txt"), 0);
+  EXPECT_EQ(hooks.Count("SetWindowTitle(Tavisk 0.13 - backup.txt)"), 0);
 
   SaveDocument(ctx, "", 0);  // cancelled requester
   EXPECT_EQ(ctx.DocFile, "mine");
@@ -149,9 +149,9 @@ TEST_F(DocumentFileTest, LoadAsksAndRefreshesThePanelsOnce) {
   EXPECT_EQ(req.Asked[0].Detail, "txt|*.txt");
   EXPECT_EQ(ctx.Obj[0].Shape[0].Fx.size(), 50u);
   EXPECT_EQ(hooks.Count("FillFxList"), 1);
-  const std::vector<std::string> ending = {"SetWindowTitle Tavisk 0.13 - doc.txt",
-                                           "ShowShapeProperties", "RefreshObjectPanel 0",
-                                           "RedrawCanvas 0 0 1", "FillShapeList"};
+  const std::vector<std::string> ending = {"SetWindowTitle(Tavisk 0.13 - doc.txt)",
+                                           "ShowShapeProperties", "RefreshObjectPanel(0)",
+                                           "RedrawCanvas(0,0,1)", "FillShapeList"};
   ASSERT_GE(hooks.Calls.size(), ending.size());
   EXPECT_EQ(std::vector<std::string>(hooks.Calls.end() - 5, hooks.Calls.end()), ending);
   EXPECT_EQ(ctx.DocFile, "doc.txt");
@@ -160,7 +160,7 @@ TEST_F(DocumentFileTest, LoadAsksAndRefreshesThePanelsOnce) {
 
   hooks.Calls.clear();
   LoadDocument(ctx, 0, "doc.txt", 0);
-  EXPECT_EQ(hooks.Count("RedrawCanvas 0 0 1"), 0);
+  EXPECT_EQ(hooks.Count("RedrawCanvas(0,0,1)"), 0);
 }
 
 TEST_F(DocumentFileTest, FailedLoadOnlyRefreshesTheShapeList) {

@@ -21,15 +21,15 @@ struct IconSlot {
 
 // The two icon tables: the toolbar and panel icons, then the layer list.
 const IconSlot kSlots[] = {
-    {"move.png", 25, 25},      {"rotate.png", 25, 25},   {"scale.png", 25, 25},
-    {"addpt.png", 25, 25},     {"delpt.png", 25, 25},    {"select.png", 25, 25},
-    {"zoom.png", 25, 25},      {"pan.png", 25, 25},      {"shape.png", 25, 25},
-    {"box.png", 25, 25},       {"boxround.png", 25, 25}, {"circle.png", 25, 25},
-    {"line.png", 25, 25},      {"curve.png", 25, 25},    {"image.png", 25, 25},
-    {"text.png", 25, 25},      {"properties.png", 20, 20},
-    {"layer.jpg", 150, 25},    {"layerSel.jpg", 150, 25}, {"layerbtn1.jpg", 20, 20},
-    {"layerbtn2.jpg", 20, 20}, {"layerEye.jpg", 14, 10}, {"locked.png", 20, 20},
-    {"up.png", 20, 20},        {"down.png", 20, 20},
+    {"move.png", 25, 25},      {"rotate.png", 25, 25},     {"scale.png", 25, 25},
+    {"addpt.png", 25, 25},     {"delpt.png", 25, 25},      {"select.png", 25, 25},
+    {"zoom.png", 25, 25},      {"pan.png", 25, 25},        {"shape.png", 25, 25},
+    {"box.png", 25, 25},       {"boxround.png", 25, 25},   {"circle.png", 25, 25},
+    {"line.png", 25, 25},      {"curve.png", 25, 25},      {"image.png", 25, 25},
+    {"text.png", 25, 25},      {"properties.png", 20, 20}, {"layer.jpg", 150, 25},
+    {"layerSel.jpg", 150, 25}, {"layerbtn1.jpg", 20, 20},  {"layerbtn2.jpg", 20, 20},
+    {"layerEye.jpg", 14, 10},  {"locked.png", 20, 20},     {"up.png", 20, 20},
+    {"down.png", 20, 20},
 };
 
 // Pixels of the glyph: dark or coloured, where the tile is pale and grey.

@@ -37,7 +37,10 @@ TEST(CutToCharacters, CountsCharactersNotBytes) {
   // Each "é" is two bytes; the cut keeps three whole characters.
   EXPECT_EQ(CutToCharacters("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 3), "\xC3\xA9\xC3\xA9\xC3\xA9");
   // A four-byte character is never split.
-  EXPECT_EQ(CutToCharacters("a\xF0\x9F\x99\x82" "b", 2), "a\xF0\x9F\x99\x82");
+  EXPECT_EQ(CutToCharacters("a\xF0\x9F\x99\x82"
+                            "b",
+                            2),
+            "a\xF0\x9F\x99\x82");
 }
 
 // The point of the replacement: typed names and texts survive a save and a

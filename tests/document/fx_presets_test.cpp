@@ -160,12 +160,12 @@ TEST(FxPresetText, ApplyingKeepsActifAndReadsMalformedNumbersAsZero) {
     EXPECT_EQ(fx.Name, "fx_3");  // an empty name falls back on the Fx's place
     EXPECT_EQ(fx.X, 0);          // "abc"
     EXPECT_EQ(fx.Y, -7);
-    EXPECT_EQ(fx.Color, 5);      // the leading digits of "5x"
-    EXPECT_EQ(fx.Alpha, 44);     // 300 wraps to 8 bits
-    EXPECT_EQ(fx.Depth, 0);      // empty
+    EXPECT_EQ(fx.Color, 5);   // the leading digits of "5x"
+    EXPECT_EQ(fx.Alpha, 44);  // 300 wraps to 8 bits
+    EXPECT_EQ(fx.Depth, 0);   // empty
     EXPECT_EQ(fx.Typ, 1);
-    EXPECT_EQ(fx.Width, 0);      // "-"
-    EXPECT_EQ(fx.Scale, 0);      // missing fields read as 0
+    EXPECT_EQ(fx.Width, 0);  // "-"
+    EXPECT_EQ(fx.Scale, 0);  // missing fields read as 0
   }
 }
 

@@ -4,7 +4,7 @@
 
 #include "document/document_file.h"
 #include "document/object_creation.h"
-#include "document/recording_hooks.h"
+#include "support/recording_hooks.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"
@@ -161,7 +161,7 @@ TEST_F(ShapeCreationTest, AddObjectAndNewDocument) {
   EXPECT_EQ(ctx.Obj[1].Name, "Object1");
   EXPECT_EQ(ctx.Obj[1].Depth, 1);
   EXPECT_EQ(ctx.CurrentObject, 1);
-  EXPECT_EQ(hooks.Calls.back(), "RefreshObjectPanel 1");
+  EXPECT_EQ(hooks.Calls.back(), "RefreshObjectPanel(1)");
 
   ctx.DocFile = "previous";
   NewDocument(ctx);

@@ -5,7 +5,7 @@
 #include "document/document_reader.h"
 #include "document/numeric.h"
 #include "document/object_creation.h"
-#include "document/recording_hooks.h"
+#include "support/recording_hooks.h"
 #include "document/shape_creation.h"
 #include "platform/file_io.h"
 #include "support/temp_dir.h"
@@ -53,7 +53,7 @@ TEST_F(ShapeTemplateTest, ComplexToolOnAFreshObject) {
   EXPECT_EQ(ctx.Obj[0].X, 0);
   EXPECT_EQ(ctx.Obj[0].Shape[0].Fx[0].Name, "FX_0");  // the blank slot's Fx
   EXPECT_EQ(ctx.Obj[0].Shape[2].Pt[2].X, 6);
-  EXPECT_EQ(hooks.Count("RedrawCanvas 0 0 1"), 0);
+  EXPECT_EQ(hooks.Count("RedrawCanvas(0,0,1)"), 0);
 }
 
 TEST_F(ShapeTemplateTest, PanelButtonKeepsTheSlotCurrentAndOtherShapesUntouched) {
@@ -67,7 +67,7 @@ TEST_F(ShapeTemplateTest, PanelButtonKeepsTheSlotCurrentAndOtherShapesUntouched)
   EXPECT_EQ(ctx.CurrentShape, 1);
   EXPECT_EQ(ctx.Obj[0].Shape[0].Fx[0].Color, 12345);
   EXPECT_EQ(ctx.Obj[0].Shape[1].Fx[0].Name, "FX_0");
-  EXPECT_GT(hooks.Count("RedrawCanvas 0 0 1"), 0);
+  EXPECT_GT(hooks.Count("RedrawCanvas(0,0,1)"), 0);
 }
 
 TEST_F(ShapeTemplateTest, MissingTemplateStillResetsTheName) {

@@ -115,19 +115,17 @@ TEST_F(ObjectOperationsTest, LayerListRowsShowTheLastObjectOnTop) {
   struct Click {
     int x;
     int y;
-    int64_t current;     // CurrentObject afterwards
-    int64_t hiddenRow;   // object whose Hide toggled, -1 for none
+    int64_t current;    // CurrentObject afterwards
+    int64_t hiddenRow;  // object whose Hide toggled, -1 for none
   };
   const Click clicks[] = {
-      {30, 0, 2, -1},     // top row: the last object
-      {30, 24, 2, -1},
-      {30, 25, 1, -1},    // rows are 25 pixels high
-      {26, 60, 0, -1},    // x 26 is the first column of the name
-      {30, 400, 0, -1},   // below the last row: clamped to object 0
-      {30, -30, 2, -1},   // above the first row: clamped to the last object
-      {0, 30, 0, 1},      // left of x 25: toggles Hide, selects nothing
-      {24, 55, 0, 0},
-      {25, 0, 0, -1},     // the gap between eye and name does neither
+      {30, 0, 2, -1},                     // top row: the last object
+      {30, 24, 2, -1},  {30, 25, 1, -1},  // rows are 25 pixels high
+      {26, 60, 0, -1},                    // x 26 is the first column of the name
+      {30, 400, 0, -1},                   // below the last row: clamped to object 0
+      {30, -30, 2, -1},                   // above the first row: clamped to the last object
+      {0, 30, 0, 1},                      // left of x 25: toggles Hide, selects nothing
+      {24, 55, 0, 0},   {25, 0, 0, -1},   // the gap between eye and name does neither
   };
   for (const Click& c : clicks) {
     Make(3);

@@ -13,7 +13,7 @@ using test::MakeShape;
 class PickTest : public ::testing::Test {
  protected:
   EditorContext ctx;
-  test::RecordingHooks hooks;
+  test::RefreshCounter hooks;
   QImage canvas = test::MakeCanvas(200, 150);
   void SetUp() override {
     ctx.Hooks = &hooks;

@@ -100,7 +100,7 @@ inline bool IsColor(const QImage& image, int x, int y, int r, int g, int b) {
 inline bool IsBackground(const QImage& image, int x, int y) { return IsColor(image, x, y, 10, 20, 30); }
 
 // Counts the shell refreshes the renderer asks for.
-class RecordingHooks : public EditorHooks {
+class RefreshCounter : public EditorHooks {
  public:
   void ShowShapeProperties() override { ++shape_properties; }
   int shape_properties = 0;

@@ -1,7 +1,9 @@
 // Shell hooks that write down every refresh and redraw asked of them, in
-// order, as short texts ("RedrawCanvas(0,0,1)", "RefreshObjectPanel(1)").
+// order, as short texts ("RedrawCanvas(0,0,1)", "RefreshObjectPanel(1)"),
+// with the last window title and preset list.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@ class RecordingHooks : public EditorHooks {
  public:
   std::vector<std::string> Calls;
   std::vector<std::string> PresetNames;
+  std::string Title;
 
   void ShowShapeProperties() override { Calls.push_back("ShowShapeProperties"); }
   void RefreshObjectPanel(int full) override {
@@ -24,9 +27,17 @@ class RecordingHooks : public EditorHooks {
     Calls.push_back("RedrawCanvas(" + std::to_string(x) + "," + std::to_string(y) + "," +
                     std::to_string(pick) + ")");
   }
+  void SetWindowTitle(const std::string& title) override {
+    Title = title;
+    Calls.push_back("SetWindowTitle(" + title + ")");
+  }
   void ShowFxPresets(const std::vector<std::string>& names) override {
     Calls.push_back("ShowFxPresets");
     PresetNames = names;
+  }
+
+  long Count(const std::string& call) const {
+    return std::count(Calls.begin(), Calls.end(), call);
   }
 };
 

@@ -1,0 +1,324 @@
+#include "edit/panel_events.h"
+
+#include <algorithm>
+#include <functional>
+#include <unordered_map>
+
+#include "document/field_text.h"
+#include "document/fx_presets.h"
+#include "document/numeric.h"
+#include "document/object_creation.h"
+#include "document/shape_creation.h"
+#include "document/shape_template.h"
+#include "edit/gadget_ids.h"
+#include "edit/object_operations.h"
+#include "edit/property_sync.h"
+#include "edit/shape_operations.h"
+
+namespace tavisk {
+
+namespace {
+
+using Handler = std::function<void(EditorContext&, Gadgets&, const PanelEvent&)>;
+
+void Redraw(EditorContext& ctx) { ctx.Hooks->RedrawCanvas(0, 0, 1); }
+
+int64_t AtLeastOne(int64_t value) { return std::max<int64_t>(value, 1); }
+
+// A handler that edits the current shape, then redraws; nothing without one.
+Handler OnShape(std::function<void(sShape&, Gadgets&)> edit) {
+  return [edit](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+    if (sShape* shape = ctx.CurrentShapePtr()) {
+      edit(*shape, g);
+      Redraw(ctx);
+    }
+  };
+}
+
+// The same for the current Fx of the current shape.
+Handler OnFx(std::function<void(sShapeFx&, Gadgets&)> edit) {
+  return [edit](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+    if (sShapeFx* fx = ctx.CurrentFxPtr()) {
+      edit(*fx, g);
+      Redraw(ctx);
+    }
+  };
+}
+
+Handler OnObject(std::function<void(sObject&, Gadgets&)> edit) {
+  return [edit](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+    if (sObject* object = ctx.CurrentObjectPtr()) {
+      edit(*object, g);
+      Redraw(ctx);
+    }
+  };
+}
+
+// A colour dialog's answer with the alpha kept; a cancelled dialog keeps the
+// colour as it was.
+bool AskColor(EditorContext& ctx, int64_t& color, int alpha) {
+  const int64_t chosen = ctx.Req->Color(color);
+  if (chosen == -1) return false;
+  color = WithAlpha(chosen, alpha);
+  return true;
+}
+
+void AddTemplateShape(EditorContext& ctx) {
+  sObject* object = ctx.CurrentObjectPtr();
+  if (object == nullptr) return;
+  if (object->HasShape == 0) {
+    ctx.CurrentShape = LastIndex(object->Shape);
+  } else {
+    object->Shape.emplace_back();
+    ctx.CurrentShape = LastIndex(object->Shape);
+  }
+  object->Shape[static_cast<size_t>(ctx.CurrentShape)].Name.clear();
+  const int64_t blank = ctx.CurrentShape;
+  InsertShapeTemplate(ctx, 1);
+  ctx.CurrentShape = blank;
+  if (sObject* current = ctx.CurrentObjectPtr()) current->HasShape = 1;
+  ctx.ObjReady = 1;
+}
+
+void ChooseFont(EditorContext& ctx) {
+  sShape* shape = ctx.CurrentShapePtr();
+  if (shape == nullptr || ctx.Fonts.Get(shape->Font) == nullptr) return;
+  const std::optional<FontChoice> chosen = ctx.Req->Font(shape->FontName, 20);
+  if (chosen) {
+    ctx.Fonts.Release(shape->Font);
+    shape->FontName = SanitizeFieldText(chosen->Name, true);
+    shape->FontStyle = chosen->Style;
+    shape->Font = ctx.Fonts.Load(shape->FontName, 20, shape->FontStyle);
+  }
+  Redraw(ctx);
+}
+
+void ChooseShapeInList(EditorContext& ctx, Gadgets& g) {
+  if (ctx.ObjReady < 0) return;
+  ctx.CurrentShape = g.State(kGadgetShapeList);
+  ctx.CurrentFx = 0;
+  if (sObject* object = ctx.CurrentObjectPtr()) {
+    for (size_t i = 0; i < object->Shape.size(); ++i) {
+      object->Shape[i].Selected = g.ItemSelected(kGadgetShapeList, static_cast<int>(i)) ? 1 : 0;
+    }
+  }
+  Redraw(ctx);
+  if (ctx.CurrentShape >= 0) ctx.Hooks->ShowShapeProperties();
+}
+
+void ShowShapeOrder(EditorContext& ctx, Gadgets& g) {
+  g.SetState(kGadgetShapeList, ctx.CurrentShape);
+  Redraw(ctx);
+}
+
+const std::unordered_map<int, Handler>& Table() {
+  static const std::unordered_map<int, Handler> table = {
+      {kGadgetObjectDown, [](EditorContext& ctx, Gadgets&, const PanelEvent&) { MoveObjectDown(ctx); }},
+      {kGadgetObjectUp, [](EditorContext& ctx, Gadgets&, const PanelEvent&) { MoveObjectUp(ctx); }},
+      {kGadgetLayerList,
+       [](EditorContext& ctx, Gadgets&, const PanelEvent& e) {
+         if (e.doubleClick) {
+           LayerListRename(ctx, e.x);
+         } else {
+           LayerListPress(ctx, e.x, e.y);
+         }
+       }},
+      {kGadgetObjectDelete,
+       [](EditorContext& ctx, Gadgets&, const PanelEvent&) { DeleteCurrentObject(ctx); }},
+      {kGadgetObjectAdd, [](EditorContext& ctx, Gadgets&, const PanelEvent&) { AddObject(ctx, 1); }},
+      {kGadgetObjectLock,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         if (sObject* object = ctx.CurrentObjectPtr()) {
+           object->Locked = g.State(kGadgetObjectLock) ? 1 : 0;
+           ctx.Hooks->RefreshObjectPanel(1);
+         }
+       }},
+      {kGadgetObjectW, OnObject([](sObject& o, Gadgets& g) {
+         o.H = Wrap16(g.State(kGadgetObjectH));
+         o.W = Wrap16(g.State(kGadgetObjectW));
+       })},
+      {kGadgetObjectX, OnObject([](sObject& o, Gadgets& g) {
+         o.X = g.State(kGadgetObjectX);
+         o.Y = g.State(kGadgetObjectY);
+       })},
+      {kGadgetShapeAdd,
+       [](EditorContext& ctx, Gadgets&, const PanelEvent&) { AddTemplateShape(ctx); }},
+      {kGadgetShapeDelete,
+       [](EditorContext& ctx, Gadgets&, const PanelEvent&) { DeleteCurrentShape(ctx); }},
+      {kGadgetShapeClose, OnShape([](sShape& s, Gadgets& g) { s.Close = g.State(kGadgetShapeClose) ? 1 : 0; })},
+      {kGadgetShapeLink, OnShape([](sShape& s, Gadgets& g) { s.Link = g.State(kGadgetShapeLink) ? 1 : 0; })},
+      {kGadgetShapeHide, OnShape([](sShape& s, Gadgets& g) { s.Hide = g.State(kGadgetShapeHide) ? 1 : 0; })},
+      {kGadgetShapeLock,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         if (sShape* shape = ctx.CurrentShapePtr()) shape->Locked = g.State(kGadgetShapeLock) ? 1 : 0;
+       }},
+      {kGadgetShapeFont, [](EditorContext& ctx, Gadgets&, const PanelEvent&) { ChooseFont(ctx); }},
+      {kGadgetShapeText,
+       [](EditorContext& ctx, Gadgets&, const PanelEvent&) {
+         sShape* shape = ctx.CurrentShapePtr();
+         if (shape == nullptr) return;
+         const std::string answer = ctx.Req->Input("Text", "Change the text", shape->Text);
+         // A cancelled dialog (an empty answer) keeps the text.
+         if (!answer.empty()) shape->Text = SanitizeFieldText(answer, true);
+         Redraw(ctx);
+       }},
+      {kGadgetShapeLibrary,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         ctx.ShapeFile = g.Text(kGadgetShapeLibrary);
+       }},
+      {kGadgetShapeList,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) { ChooseShapeInList(ctx, g); }},
+      {kGadgetShapeW, OnShape([](sShape& s, Gadgets& g) {
+         s.W = Wrap16(g.State(kGadgetShapeW));
+         s.H = Wrap16(g.State(kGadgetShapeH));
+       })},
+      {kGadgetShapeStyle,
+       OnShape([](sShape& s, Gadgets& g) { s.Style = Wrap8(std::max<int64_t>(0, g.State(kGadgetShapeStyle))); })},
+      {kGadgetShapeWidth, OnShape([](sShape& s, Gadgets& g) {
+         s.Width = Wrap16(AtLeastOne(g.State(kGadgetShapeWidth)));
+         s.Height = Wrap16(AtLeastOne(g.State(kGadgetShapeHeight)));
+         s.Dist = Wrap16(AtLeastOne(g.State(kGadgetShapeDist)));
+       })},
+      {kGadgetShapeX, OnShape([](sShape& s, Gadgets& g) {
+         s.X = Wrap16(g.State(kGadgetShapeX));
+         s.Y = Wrap16(g.State(kGadgetShapeY));
+       })},
+      {kGadgetShapeCX, OnShape([](sShape& s, Gadgets& g) {
+         s.CX = Wrap16(g.State(kGadgetShapeCX));
+         s.CY = Wrap16(g.State(kGadgetShapeCY));
+       })},
+      {kGadgetShapeAlpha, OnShape([](sShape& s, Gadgets& g) {
+         s.Alpha = Wrap8(g.State(kGadgetShapeAlpha));
+         s.Color = WithAlpha(s.Color, s.Alpha);
+       })},
+      {kGadgetPointX,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         sShape* shape = ctx.CurrentShapePtr();
+         if (shape == nullptr || !ValidIndex(shape->Pt, ctx.CurrentPoint)) return;
+         sPoint& point = shape->Pt[static_cast<size_t>(ctx.CurrentPoint)];
+         point.X = g.State(kGadgetPointX);
+         point.Y = g.State(kGadgetPointY);
+         Redraw(ctx);
+       }},
+      {kGadgetShapeColor,
+       [](EditorContext& ctx, Gadgets&, const PanelEvent&) {
+         if (sShape* shape = ctx.CurrentShapePtr()) {
+           if (AskColor(ctx, shape->Color, shape->Alpha)) Redraw(ctx);
+         }
+       }},
+      {kGadgetShapeDown,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         MoveShapeDown(ctx);
+         ShowShapeOrder(ctx, g);
+       }},
+      {kGadgetShapeUp,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         MoveShapeUp(ctx);
+         ShowShapeOrder(ctx, g);
+       }},
+      {kGadgetShapeName,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         sShape* shape = ctx.CurrentShapePtr();
+         if (shape == nullptr) return;
+         const std::string typed = g.Text(kGadgetShapeName);
+         shape->Name = SanitizeFieldText(typed, false);
+         // Show the user the name that will be kept.
+         if (shape->Name != typed) g.SetText(kGadgetShapeName, shape->Name);
+         ctx.Hooks->FillShapeList();
+       }},
+      {kGadgetFxScale, OnFx([](sShapeFx& fx, Gadgets& g) { fx.Scale = Wrap16(g.State(kGadgetFxScale)); })},
+      {kGadgetFxPresets,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         LoadFxPreset(ctx, PresetListName(g.Text(kGadgetFxPresets)));
+       }},
+      {kGadgetFxList,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         ctx.CurrentFx = std::max<int64_t>(0, g.State(kGadgetFxList));
+         ctx.Hooks->ShowShapeProperties();
+       }},
+      {kGadgetFxPresetSave,
+       [](EditorContext& ctx, Gadgets&, const PanelEvent&) { SaveFxPreset(ctx); }},
+      {kGadgetFxAdd,
+       [](EditorContext& ctx, Gadgets&, const PanelEvent&) {
+         sShape* shape = ctx.CurrentShapePtr();
+         if (shape == nullptr) return;
+         shape->Fx.emplace_back();
+         ctx.CurrentFx = LastIndex(shape->Fx);
+         InitShapeFx(ctx, ctx.CurrentFx);
+         Redraw(ctx);
+       }},
+      {kGadgetFxActif, OnFx([](sShapeFx& fx, Gadgets& g) { fx.Actif = g.State(kGadgetFxActif) ? 1 : 0; })},
+      {kGadgetFxType,
+       OnFx([](sShapeFx& fx, Gadgets& g) { fx.Typ = Wrap8(std::max<int64_t>(0, g.State(kGadgetFxType))); })},
+      {kGadgetFxWidth, OnFx([](sShapeFx& fx, Gadgets& g) {
+         fx.Width = AtLeastOne(g.State(kGadgetFxWidth));
+         fx.Height = AtLeastOne(g.State(kGadgetFxHeight));
+         fx.Dist = AtLeastOne(g.State(kGadgetFxDist));
+       })},
+      {kGadgetFxDepth,
+       OnFx([](sShapeFx& fx, Gadgets& g) { fx.Depth = Wrap8(std::max<int64_t>(0, g.State(kGadgetFxDepth))); })},
+      {kGadgetFxAlpha, OnFx([](sShapeFx& fx, Gadgets& g) {
+         fx.Alpha = Wrap8(g.State(kGadgetFxAlpha));
+         fx.Color = WithAlpha(fx.Color, fx.Alpha);
+       })},
+      {kGadgetFxX, OnFx([](sShapeFx& fx, Gadgets& g) {
+         fx.X = Wrap16(g.State(kGadgetFxX));
+         fx.Y = Wrap16(g.State(kGadgetFxY));
+       })},
+      {kGadgetFxColor,
+       [](EditorContext& ctx, Gadgets&, const PanelEvent&) {
+         sShape* shape = ctx.CurrentShapePtr();
+         if (shape == nullptr) return;
+         if (!ValidIndex(shape->Fx, ctx.CurrentFx)) ctx.CurrentFx = 0;
+         sShapeFx& fx = shape->Fx[static_cast<size_t>(ctx.CurrentFx)];
+         if (AskColor(ctx, fx.Color, fx.Alpha)) Redraw(ctx);
+       }},
+      {kGadgetColorBg,
+       [](EditorContext& ctx, Gadgets&, const PanelEvent&) {
+         if (AskColor(ctx, ctx.Options.BgColor, 255)) Redraw(ctx);
+       }},
+      {kGadgetCheckerBg,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         ctx.Options.BgImg = g.State(kGadgetCheckerBg) ? 1 : 0;
+         Redraw(ctx);
+       }},
+  };
+  return table;
+}
+
+// Gadgets edited in pairs or threes answer to the same handler.
+int PairLeader(int gadget) {
+  switch (gadget) {
+    case kGadgetObjectH:
+      return kGadgetObjectW;
+    case kGadgetObjectY:
+      return kGadgetObjectX;
+    case kGadgetShapeH:
+      return kGadgetShapeW;
+    case kGadgetShapeHeight:
+    case kGadgetShapeDist:
+      return kGadgetShapeWidth;
+    case kGadgetShapeY:
+      return kGadgetShapeX;
+    case kGadgetShapeCY:
+      return kGadgetShapeCX;
+    case kGadgetPointY:
+      return kGadgetPointX;
+    case kGadgetFxY:
+      return kGadgetFxX;
+    case kGadgetFxHeight:
+    case kGadgetFxDist:
+      return kGadgetFxWidth;
+    default:
+      return gadget;
+  }
+}
+
+}  // namespace
+
+void HandlePanelEvent(EditorContext& ctx, Gadgets& gadgets, int gadget, const PanelEvent& event) {
+  const auto found = Table().find(PairLeader(gadget));
+  if (found != Table().end()) found->second(ctx, gadgets, event);
+}
+
+}  // namespace tavisk
