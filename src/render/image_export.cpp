@@ -91,8 +91,10 @@ ImageExportResult SaveSceneImage(EditorContext& ctx, int mode, int canvasWidth, 
   const QRect area = mode == kExportCamera ? QRect(o.CameraX, o.CameraY, o.CameraW, o.CameraH)
                                            : DrawnArea(drawing);
   if (area.isEmpty() || !drawing.rect().contains(area)) return ImageExportResult::NothingSaved;
-  return WritePng(path, drawing.copy(area)) ? ImageExportResult::Saved
-                                            : ImageExportResult::WriteFailed;
+  // The cut-out is a view into the drawing: a 4K picture is not copied.
+  const QImage cut(drawing.constScanLine(area.y()) + 4 * static_cast<size_t>(area.x()),
+                   area.width(), area.height(), drawing.bytesPerLine(), drawing.format());
+  return WritePng(path, cut) ? ImageExportResult::Saved : ImageExportResult::WriteFailed;
 }
 
 void ExportImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight) {
