@@ -21,21 +21,31 @@ void SetPropertyGadgetsDisabled(EditorContext& ctx, Gadgets& gadgets, int flag) 
   gadgets.SetVisible(kGadgetShapeFont, text);
 }
 
+namespace {
+
+void ShowObjectProperties(const sObject& object, Gadgets& gadgets) {
+  gadgets.SetState(kGadgetObjectAlpha, object.Alpha);
+  gadgets.SetState(kGadgetObjectLock, object.Locked);
+  gadgets.SetState(kGadgetObjectX, object.X);
+  gadgets.SetState(kGadgetObjectY, object.Y);
+  gadgets.SetState(kGadgetObjectH, object.H);
+  gadgets.SetState(kGadgetObjectW, object.W);
+}
+
+}  // namespace
+
 void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
+  const sObject* object = ctx.CurrentObjectPtr();
+  if (object == nullptr) return;
+  // The object panel shows its object even while it holds no shape.
+  ShowObjectProperties(*object, gadgets);
   // An object without a real shape has nothing to edit: its placeholder is
   // no shape, so the property gadgets stay as they are (disabled at start).
-  const sObject* current = ctx.CurrentObjectPtr();
-  if (current == nullptr || current->HasShape == 0) return;
+  if (object->HasShape == 0) return;
   SetPropertyGadgetsDisabled(ctx, gadgets, 0);
-  const sObject* object = ctx.CurrentObjectPtr();
+  object = ctx.CurrentObjectPtr();
   const sShape* shape = ctx.CurrentShapePtr();
-  if (object == nullptr || shape == nullptr) return;
-  gadgets.SetState(kGadgetObjectAlpha, object->Alpha);
-  gadgets.SetState(kGadgetObjectLock, object->Locked);
-  gadgets.SetState(kGadgetObjectX, object->X);
-  gadgets.SetState(kGadgetObjectY, object->Y);
-  gadgets.SetState(kGadgetObjectH, object->H);
-  gadgets.SetState(kGadgetObjectW, object->W);
+  if (shape == nullptr) return;
   gadgets.SetText(kGadgetShapeName, shape->Name);
   gadgets.SetState(kGadgetShapeAlpha, shape->Alpha);
   gadgets.SetState(kGadgetShapeStyle, shape->Style);
