@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QMessageBox>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +12,7 @@
 #include <string>
 
 #include "app/error_report_text.h"
+#include "app/qt_requesters.h"
 #include "platform/file_io.h"
 
 namespace tavisk {
@@ -56,11 +56,6 @@ void CopyProgramPath(const char* programPath) {
   gProgram[length > 0 ? length : 0] = '\0';
 }
 
-void ShowReportBox(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"), text, QMessageBox::Ok);
-  box.exec();
-}
-
 }  // namespace
 
 void InstallErrorReport(const char* programPath) {
@@ -91,7 +86,7 @@ int RunErrorReport(int argc, char** argv) {
   }
   std::unique_ptr<QApplication> application;
   if (QApplication::instance() == nullptr) application = std::make_unique<QApplication>(argc, argv);
-  ShowReportBox(QString::fromStdString(text));
+  QtRequesters().Message("Error", text, MessageIcon::None);
   return 0;
 }
 
