@@ -13,49 +13,12 @@
 #include "document/numeric.h"
 #include "platform/scripted_requesters.h"
 #include "support/temp_dir.h"
+#include "editor_fixture.h"
 
 namespace tavisk {
 namespace {
 
-class CanvasToolsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_.CopyProgramData(TAVISK_SOURCE_DATA);
-    sPzOptions options;
-    SetDefaultOptions(options);
-    options.WinState = kWindowNormal;
-    options.ShowTip = 0;
-    SaveOptions(options);
-    session_ = StartEditor(requesters_);
-    ctx().Hooks->RedrawCanvas(0, 0, 1);
-  }
-
-  EditorContext& ctx() { return session_->ctx; }
-  CanvasWidget* canvas() { return session_->window->Canvas(); }
-  sShape& shape(int i) { return ctx().Obj[0].Shape[static_cast<size_t>(i)]; }
-
-  // Canvas pixel (x, y) of the drawing area, as the widget sees it.
-  QPoint At(int x, int y) { return canvas()->contentsRect().topLeft() + QPoint(x, y); }
-
-  void ClickTool(int gadget) {
-    auto* button = qobject_cast<QAbstractButton*>(
-        ToolbarGadget(session_->window->Toolbar(), gadget));
-    ASSERT_NE(button, nullptr);
-    button->click();
-  }
-
-  void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::mousePress(canvas(), Qt::LeftButton, modifiers, from);
-    QMouseEvent move(QEvent::MouseMove, QPointF(to), canvas()->mapToGlobal(QPointF(to)),
-                     Qt::NoButton, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(canvas(), &move);
-    QTest::mouseRelease(canvas(), Qt::LeftButton, modifiers, to);
-  }
-
-  test::ScopedWorkDir dir_;
-  ScriptedRequesters requesters_;
-  std::unique_ptr<EditorSession> session_;
-};
+class CanvasToolsTest : public test::EditorTest {};
 
 TEST_F(CanvasToolsTest, BoxFollowsThePointerSignedThenToolReturnsToMove) {
   ClickTool(kGadgetToolBox);
@@ -167,9 +130,7 @@ TEST_F(CanvasToolsTest, RotationCountsFromThePressNotPerEvent) {
   QTest::mousePress(canvas(), Qt::LeftButton, {}, At(200, 200));
   ASSERT_EQ(ctx().DragMode, 2) << "the press inside the curve picks it";
   for (int x : {300, 400, 500}) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(At(x, 200)), QPointF(At(x, 200)),
-                     Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(canvas(), &move);
+    MoveHeld(At(x, 200));
   }
   QTest::mouseRelease(canvas(), Qt::LeftButton, {}, At(500, 200));
   EXPECT_EQ(curve.Angle, 30);

@@ -14,6 +14,7 @@
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "support/temp_dir.h"
+#include "editor_fixture.h"
 
 namespace tavisk {
 namespace {
@@ -31,17 +32,6 @@ void Activate(MainWindow& window) {
   window.activateWindow();
   QApplication::setActiveWindow(&window);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-}
-
-// Options for a normal, unmaximised window, written before the start.
-void WriteNormalWindowOptions(int width, int height) {
-  sPzOptions options;
-  SetDefaultOptions(options);
-  options.WinState = kWindowNormal;
-  options.WinW = static_cast<int16_t>(width);
-  options.WinH = static_cast<int16_t>(height);
-  options.ShowTip = 0;
-  SaveOptions(options);
 }
 
 TEST(Startup, FirstStartWritesDefaultsThenTheRealLayout) {
@@ -90,7 +80,7 @@ TEST(Startup, SparseOptionsFileStillGivesAUsableWindow) {
 TEST(Layout, ResizeFollowsTheGeometryRuleAndIsStored) {
   test::ScopedWorkDir dir;
   dir.CopyProgramData(TAVISK_SOURCE_DATA);
-  WriteNormalWindowOptions(1024, 768);
+  test::WriteNormalWindowOptions(1024, 768);
   ScriptedRequesters requesters;
   auto session = StartEditor(requesters);
   MainWindow& window = *session->window;
@@ -112,7 +102,7 @@ TEST(Layout, ResizeFollowsTheGeometryRuleAndIsStored) {
 TEST(Menus, ZoomItemsAndShortcuts) {
   test::ScopedWorkDir dir;
   dir.CopyProgramData(TAVISK_SOURCE_DATA);
-  WriteNormalWindowOptions(1024, 768);
+  test::WriteNormalWindowOptions(1024, 768);
   ScriptedRequesters requesters;
   auto session = StartEditor(requesters);
   MainWindow& window = *session->window;
@@ -151,7 +141,7 @@ TEST(Menus, ZoomItemsAndShortcuts) {
 TEST(Menus, ViewChecksStartFromOptionsAndToggleThem) {
   test::ScopedWorkDir dir;
   dir.CopyProgramData(TAVISK_SOURCE_DATA);
-  WriteNormalWindowOptions(1024, 768);
+  test::WriteNormalWindowOptions(1024, 768);
   ScriptedRequesters requesters;
   auto session = StartEditor(requesters);
   MainWindow& window = *session->window;
@@ -187,7 +177,7 @@ TEST(Shutdown, CloseBoxWritesOptionsQuitDoesNot) {
     test::ScopedWorkDir dir;
     dir.CopyProgramData(TAVISK_SOURCE_DATA);
   dir.CopyProgramData(TAVISK_SOURCE_DATA);
-    WriteNormalWindowOptions(1024, 768);
+    test::WriteNormalWindowOptions(1024, 768);
     ScriptedRequesters requesters;
     auto session = StartEditor(requesters);
     session->window->OnMenu(kMenuShowGrid);
@@ -199,7 +189,7 @@ TEST(Shutdown, CloseBoxWritesOptionsQuitDoesNot) {
     test::ScopedWorkDir dir;
     dir.CopyProgramData(TAVISK_SOURCE_DATA);
   dir.CopyProgramData(TAVISK_SOURCE_DATA);
-    WriteNormalWindowOptions(1024, 768);
+    test::WriteNormalWindowOptions(1024, 768);
     ScriptedRequesters requesters;
     auto session = StartEditor(requesters);
     session->window->OnMenu(kMenuShowGrid);
@@ -213,7 +203,7 @@ TEST(Shutdown, CloseBoxWritesOptionsQuitDoesNot) {
 TEST(Shortcuts, TextFieldsKeepTheirEditingKeys) {
   test::ScopedWorkDir dir;
   dir.CopyProgramData(TAVISK_SOURCE_DATA);
-  WriteNormalWindowOptions(1024, 768);
+  test::WriteNormalWindowOptions(1024, 768);
   ScriptedRequesters requesters;
   auto session = StartEditor(requesters);
   MainWindow& window = *session->window;

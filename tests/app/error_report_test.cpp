@@ -192,6 +192,7 @@ TEST(ErrorReport, ReportModeCommandLine) {
 }
 
 TEST(ErrorReport, ReportModeShowsAPlainErrorBox) {
+  qunsetenv("TAVISK_ERROR_REPORT_FILE");  // the box, not the test hook
   char program[] = "tavisk";
   char flag[] = "--error-report";
   char text[] = "A program error was detected:\r\rError Code:      -1073741819\r\r";
@@ -200,15 +201,20 @@ TEST(ErrorReport, ReportModeShowsAPlainErrorBox) {
   QString shown;
   QMessageBox::Icon icon = QMessageBox::Critical;
   int buttons = 0;
-  QTimer::singleShot(0, [&] {
+  // Waits for the box to be up, however busy the event queue is.
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
+    if (box == nullptr) return;
+    poll.stop();
     title = box->windowTitle();
     shown = box->text();
     icon = box->icon();
     buttons = static_cast<int>(box->buttons().size());
     box->button(QMessageBox::Ok)->click();
   });
+  poll.start();
   EXPECT_EQ(RunErrorReport(3, report), 0);
   EXPECT_EQ(title, "Error");
   EXPECT_EQ(shown.toStdString(), text);

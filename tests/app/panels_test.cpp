@@ -20,42 +20,20 @@
 #include "edit/gadget_ids.h"
 #include "platform/scripted_requesters.h"
 #include "support/temp_dir.h"
+#include "editor_fixture.h"
 
 namespace tavisk {
 namespace {
 
-class PanelsTest : public ::testing::Test {
+class PanelsTest : public test::EditorTest {
  protected:
-  void SetUp() override {
-    dir_.CopyProgramData(TAVISK_SOURCE_DATA);
-    sPzOptions options;
-    SetDefaultOptions(options);
-    options.WinState = kWindowNormal;
-    options.ShowTip = 0;
-    SaveOptions(options);
-    session_ = StartEditor(requesters_);
-  }
-
-  EditorContext& ctx() { return session_->ctx; }
   QWidget* gadget(int number) { return session_->panels->Gadgets().Widget(number); }
   template <typename T>
   T* as(int number) {
     return qobject_cast<T*>(gadget(number));
   }
-  QPoint At(int x, int y) {
-    return session_->window->Canvas()->contentsRect().topLeft() + QPoint(x, y);
-  }
-  void Drag(QPoint from, QPoint to) {
-    CanvasWidget* canvas = session_->window->Canvas();
-    QTest::mousePress(canvas, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(to), Qt::NoButton, Qt::LeftButton,
-                     {});
-    QApplication::sendEvent(canvas, &move);
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
-  }
   void MakeShape(int toolGadget, QPoint from, QPoint to) {
-    qobject_cast<QAbstractButton*>(ToolbarGadget(session_->window->Toolbar(), toolGadget))
-        ->click();
+    ClickTool(toolGadget);
     Drag(from, to);
   }
   // The caption label drawn left of a gadget, if any.
@@ -67,10 +45,6 @@ class PanelsTest : public ::testing::Test {
     }
     return nullptr;
   }
-
-  test::ScopedWorkDir dir_;
-  ScriptedRequesters requesters_;
-  std::unique_ptr<EditorSession> session_;
 };
 
 TEST_F(PanelsTest, GadgetsAreBuiltWithTheirCaptionsRangesAndStartDisabled) {

@@ -1,0 +1,73 @@
+// A running editor for one test, offscreen, beside a copy of the program's
+// data, with helpers that press, drag and click as a user does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <memory>
+
+#include "app/canvas_widget.h"
+#include "app/editor_session.h"
+#include "app/toolbar.h"
+#include "platform/scripted_requesters.h"
+#include "support/temp_dir.h"
+
+namespace tavisk::test {
+
+// Options for a normal, unmaximised window without the tip, written before
+// the start.
+inline void WriteNormalWindowOptions(int width = 1024, int height = 768) {
+  sPzOptions options;
+  SetDefaultOptions(options);
+  options.WinState = kWindowNormal;
+  options.WinW = static_cast<int16_t>(width);
+  options.WinH = static_cast<int16_t>(height);
+  options.ShowTip = 0;
+  SaveOptions(options);
+}
+
+class EditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_.CopyProgramData(TAVISK_SOURCE_DATA);
+    WriteNormalWindowOptions();
+    session_ = StartEditor(requesters_);
+  }
+
+  EditorContext& ctx() { return session_->ctx; }
+  CanvasWidget* canvas() { return session_->window->Canvas(); }
+  sShape& shape(int i) { return ctx().Obj[0].Shape[static_cast<size_t>(i)]; }
+
+  // Canvas pixel (x, y) of the drawing area, as the widget sees it.
+  QPoint At(int x, int y) { return canvas()->contentsRect().topLeft() + QPoint(x, y); }
+
+  void ClickTool(int gadget) {
+    auto* button =
+        qobject_cast<QAbstractButton*>(ToolbarGadget(session_->window->Toolbar(), gadget));
+    ASSERT_NE(button, nullptr);
+    button->click();
+  }
+
+  // A pointer move with the left button held.
+  void MoveHeld(QPoint to, Qt::KeyboardModifiers modifiers = {}) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), canvas()->mapToGlobal(QPointF(to)),
+                     Qt::NoButton, Qt::LeftButton, modifiers);
+    QApplication::sendEvent(canvas(), &move);
+  }
+
+  void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mousePress(canvas(), Qt::LeftButton, modifiers, from);
+    MoveHeld(to, modifiers);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, modifiers, to);
+  }
+
+  ScopedWorkDir dir_;
+  ScriptedRequesters requesters_;
+  std::unique_ptr<EditorSession> session_;
+};
+
+}  // namespace tavisk::test
