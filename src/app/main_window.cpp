@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QTabWidget>
+#include <QThread>
 
 #include "app/canvas_widget.h"
 #include "edit/gadget_ids.h"
@@ -126,7 +127,9 @@ QAction* MainWindow::MenuAction(int id) const {
 
 void MainWindow::RequestQuit() {
   quitRequested_ = true;
-  QApplication::exit(0);
+  // Only a running loop can be left; outside one (a test driving the
+  // window) exit would instead end the next loop that starts.
+  if (QThread::currentThread()->loopLevel() > 0) QApplication::exit(0);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
