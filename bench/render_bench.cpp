@@ -32,10 +32,10 @@ EditorContext& Scene(int shapes) {
   auto& slot = scenes[shapes];
   if (!slot) {
     slot = std::make_unique<EditorContext>();
-    SceneSpec spec;
-    spec.shapes = shapes;
-    spec.seed = 2026;
-    GenerateScene(*slot, spec);
+    SceneRecipe recipe;
+    recipe.shapes = shapes;
+    recipe.seed = 2026;
+    GenerateScene(*slot, recipe);
     slot->Options.ShowCameraBorder = 1;
     slot->Options.ShowGrid = 1;
   }

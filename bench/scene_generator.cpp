@@ -39,13 +39,13 @@ void ScatterPoints(sShape& shape, Dice& dice, int count, int size) {
   }
 }
 
-sShape MakeShape(Dice& dice, const SceneSpec& spec, int index, int64_t picture) {
+sShape MakeShape(Dice& dice, const SceneRecipe& recipe, int index, int64_t picture) {
   sShape shape;
   const int size = dice.Int(8, 256);
   shape.Typ = index % 6 == 0 ? kText : static_cast<uint8_t>(dice.Int(0, 6));
   shape.Style = static_cast<uint8_t>(dice.Int(0, 4));
-  shape.X = static_cast<int16_t>(dice.Int(-size / 2, spec.width - size / 2));
-  shape.Y = static_cast<int16_t>(dice.Int(-size / 2, spec.height - size / 2));
+  shape.X = static_cast<int16_t>(dice.Int(-size / 2, recipe.width - size / 2));
+  shape.Y = static_cast<int16_t>(dice.Int(-size / 2, recipe.height - size / 2));
   shape.W = static_cast<int16_t>(size);
   shape.H = static_cast<int16_t>(dice.Int(8, 256));
   shape.Color = dice.Colour();
@@ -98,11 +98,11 @@ sShape MakeShape(Dice& dice, const SceneSpec& spec, int index, int64_t picture) 
 
 }  // namespace
 
-void GenerateScene(EditorContext& ctx, const SceneSpec& spec) {
-  Dice dice(spec.seed);
+void GenerateScene(EditorContext& ctx, const SceneRecipe& recipe) {
+  Dice dice(recipe.seed);
   const int64_t picture = ctx.Pictures.Add(MakePicture());
   ctx.Obj.clear();
-  for (int made = 0; made < spec.shapes;) {
+  for (int made = 0; made < recipe.shapes;) {
     sObject object;
     object.HasShape = 1;
     object.W = 100;
@@ -110,9 +110,9 @@ void GenerateScene(EditorContext& ctx, const SceneSpec& spec) {
     object.Alpha = 255;
     object.Depth = static_cast<uint8_t>(ctx.Obj.size());
     object.Shape.clear();
-    const int count = std::min(spec.shapesPerObject, spec.shapes - made);
+    const int count = std::min(recipe.shapesPerObject, recipe.shapes - made);
     for (int i = 0; i < count; ++i, ++made) {
-      object.Shape.push_back(MakeShape(dice, spec, made, picture));
+      object.Shape.push_back(MakeShape(dice, recipe, made, picture));
     }
     ctx.Obj.push_back(std::move(object));
   }

@@ -9,7 +9,7 @@
 
 namespace tavisk::bench {
 
-struct SceneSpec {
+struct SceneRecipe {
   int shapes = 1000;
   uint32_t seed = 1;
   int width = 1920;
@@ -19,6 +19,6 @@ struct SceneSpec {
 
 // Replaces the scene of ctx (objects of at most shapesPerObject shapes) and
 // makes it ready to draw, with the first object current.
-void GenerateScene(EditorContext& ctx, const SceneSpec& spec);
+void GenerateScene(EditorContext& ctx, const SceneRecipe& recipe);
 
 }  // namespace tavisk::bench

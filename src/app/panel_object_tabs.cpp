@@ -18,9 +18,9 @@ constexpr int kLeft = 5;
 
 GadgetSpec ImageButton(int id, int x, int y, const QImage& image, const char* tooltip,
                        int toggle = 0) {
-  GadgetSpec spec{id, K::kImageButton, x, y, 20, 20, "", toggle, 0, tooltip};
-  spec.image = image;
-  return spec;
+  GadgetSpec gadget{id, K::kImageButton, x, y, 20, 20, "", toggle, 0, tooltip};
+  gadget.image = image;
+  return gadget;
 }
 
 }  // namespace

@@ -17,24 +17,24 @@ namespace tavisk {
 
 namespace {
 
-QWidget* MakeWidget(QWidget* parent, const GadgetSpec& spec, const std::function<void()>& report) {
-  const QString caption = QString::fromUtf8(spec.caption);
-  switch (spec.kind) {
+QWidget* MakeWidget(QWidget* parent, const GadgetSpec& gadget, const std::function<void()>& report) {
+  const QString caption = QString::fromUtf8(gadget.caption);
+  switch (gadget.kind) {
     case GadgetKind::kSpin: {
       auto* spin = new QSpinBox(parent);
-      spin->setRange(spec.minimum, spec.maximum);
+      spin->setRange(gadget.minimum, gadget.maximum);
       QObject::connect(spin, &QSpinBox::valueChanged, parent, report);
       return spin;
     }
     case GadgetKind::kTextField: {
       auto* field = new QLineEdit(caption, parent);
-      if (spec.minimum == 1) field->setValidator(new QIntValidator(field));
+      if (gadget.minimum == 1) field->setValidator(new QIntValidator(field));
       QObject::connect(field, &QLineEdit::textEdited, parent, report);
       return field;
     }
     case GadgetKind::kButton: {
       auto* button = new QPushButton(caption, parent);
-      button->setCheckable(spec.minimum == 1);
+      button->setCheckable(gadget.minimum == 1);
       QObject::connect(button, &QPushButton::clicked, parent, report);
       return button;
     }
@@ -56,10 +56,10 @@ QWidget* MakeWidget(QWidget* parent, const GadgetSpec& spec, const std::function
     }
     case GadgetKind::kImageButton: {
       auto* button = new QToolButton(parent);
-      button->setCheckable(spec.minimum == 1);
-      if (!spec.image.isNull()) {
-        button->setIcon(QPixmap::fromImage(spec.image));
-        button->setIconSize(spec.image.size());
+      button->setCheckable(gadget.minimum == 1);
+      if (!gadget.image.isNull()) {
+        button->setIcon(QPixmap::fromImage(gadget.image));
+        button->setIconSize(gadget.image.size());
       }
       QObject::connect(button, &QToolButton::clicked, parent, report);
       return button;
@@ -77,28 +77,28 @@ void ApplyState(QWidget* widget, int64_t state) {
 
 }  // namespace
 
-QWidget* AddPropertyGadget(QWidget* parent, GadgetSink& sink, const GadgetSpec& spec) {
-  int x = spec.x;
-  const bool labelled = spec.caption[0] != '\0' &&
-                        (spec.kind == GadgetKind::kSpin || spec.kind == GadgetKind::kTextField);
+QWidget* AddPropertyGadget(QWidget* parent, GadgetSink& sink, const GadgetSpec& gadget) {
+  int x = gadget.x;
+  const bool labelled = gadget.caption[0] != '\0' &&
+                        (gadget.kind == GadgetKind::kSpin || gadget.kind == GadgetKind::kTextField);
   if (labelled) {
-    auto* label = new QLabel(QString::fromUtf8(spec.caption), parent);
-    label->setGeometry(x, spec.y + 2, kCaptionWidth, spec.height);
+    auto* label = new QLabel(QString::fromUtf8(gadget.caption), parent);
+    label->setGeometry(x, gadget.y + 2, kCaptionWidth, gadget.height);
     x += kCaptionWidth;
   }
-  const int id = spec.id;
+  const int id = gadget.id;
   const auto onEvent = sink.onEvent;
-  QWidget* widget = MakeWidget(parent, spec, [onEvent, id] {
+  QWidget* widget = MakeWidget(parent, gadget, [onEvent, id] {
     if (onEvent) onEvent(id);
   });
   if (widget == nullptr) return nullptr;
-  widget->setGeometry(x, spec.y, spec.width, spec.height);
-  if (spec.tooltip[0] != '\0') widget->setToolTip(QString::fromUtf8(spec.tooltip));
-  if (spec.state != kNoState) {
+  widget->setGeometry(x, gadget.y, gadget.width, gadget.height);
+  if (gadget.tooltip[0] != '\0') widget->setToolTip(QString::fromUtf8(gadget.tooltip));
+  if (gadget.state != kNoState) {
     const QSignalBlocker quiet(widget);
-    ApplyState(widget, spec.state);
+    ApplyState(widget, gadget.state);
   }
-  if (spec.id >= 0) sink.gadgets.Register(spec.id, widget);
+  if (gadget.id >= 0) sink.gadgets.Register(gadget.id, widget);
   return widget;
 }
 

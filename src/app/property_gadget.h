@@ -40,6 +40,6 @@ struct GadgetSpec {
   QImage image;  // image buttons
 };
 
-QWidget* AddPropertyGadget(QWidget* parent, GadgetSink& sink, const GadgetSpec& spec);
+QWidget* AddPropertyGadget(QWidget* parent, GadgetSink& sink, const GadgetSpec& gadget);
 
 }  // namespace tavisk

@@ -57,21 +57,21 @@ QWidget* ToolbarGadget(QWidget* strip, int gadget) {
 void FillToolbar(QWidget* strip, EditorContext& ctx, const EditorIconSet& icons,
                  const std::function<void(uint8_t)>& onTool) {
   int x = 5;
-  for (const ToolButtonSpec& spec : kToolButtons) {
+  for (const ToolButtonSpec& entry : kToolButtons) {
     auto* button = new QToolButton(strip);
-    Tag(button, spec.gadget, spec.tooltip);
-    const QImage& icon = icons.Editor[static_cast<size_t>(spec.icon)];
+    Tag(button, entry.gadget, entry.tooltip);
+    const QImage& icon = icons.Editor[static_cast<size_t>(entry.icon)];
     if (icon.isNull()) {
-      button->setText(QString::fromUtf8(spec.label));
+      button->setText(QString::fromUtf8(entry.label));
     } else {
       button->setIcon(QPixmap::fromImage(icon));
       button->setIconSize(QSize(21, 21));
     }
     button->setCheckable(true);
     button->setGeometry(x, 0, 25, 25);
-    const auto tool = static_cast<uint8_t>(spec.gadget - 2);
+    const auto tool = static_cast<uint8_t>(entry.gadget - 2);
     QObject::connect(button, &QToolButton::clicked, strip, [onTool, tool] { onTool(tool); });
-    x += 25 + spec.gapAfter;
+    x += 25 + entry.gapAfter;
   }
 
   auto* offset = new QComboBox(strip);
