@@ -158,6 +158,22 @@ class ShapeWriter {
   const int64_t dy_;
 };
 
+// The layer name as a procedure name: a blank or any other character that
+// cannot stand in a name would stop the exported code from compiling, so it
+// becomes "_"; a name that is empty or starts with a digit gets a "_" first.
+std::string ProcedureName(const std::string& name) {
+  std::string out;
+  for (const char c : name) {
+    // One "_" for a whole UTF-8 character: its continuation bytes add none.
+    if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;
+    const bool word = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                      (c >= '0' && c <= '9') || c == '_';
+    out += word ? c : '_';
+  }
+  if (out.empty() || (out[0] >= '0' && out[0] <= '9')) out.insert(out.begin(), '_');
+  return out;
+}
+
 }  // namespace
 
 std::string ObjectSourceText(const sObject& object, const std::string& date) {
@@ -171,7 +187,7 @@ std::string ObjectSourceText(const sObject& object, const std::string& date) {
   line("Global Zoom.f = 1");
   line("");
   line("");
-  line("Procedure " + object.Name + "(x,y,ScaleX.f=1,ScaleY.f=1,font=-1,txt$=\"\")");
+  line("Procedure " + ProcedureName(object.Name) + "(x,y,ScaleX.f=1,ScaleY.f=1,font=-1,txt$=\"\")");
   line("");
   line("    Protected Z.f");
   line("    Z = Zoom");

@@ -148,6 +148,17 @@ TEST(SourceExport, PlaceholderSlotStillWritesItsBlock) {
   EXPECT_NE(ObjectSourceText(object, "").find("Procedure Object3(x,y,"), std::string::npos);
 }
 
+TEST(SourceExport, LayerNamesBecomeProcedureNamesThatCompile) {
+  sObject object;
+  for (const auto& [name, procedure] : std::vector<std::pair<std::string, std::string>>{
+           {"Layer B", "Layer_B"}, {"3d-view", "_3d_view"}, {"", "_"}, {"été", "_t_"}}) {
+    object.Name = name;
+    EXPECT_NE(ObjectSourceText(object, "").find("Procedure " + procedure + "(x,y,"),
+              std::string::npos)
+        << name;
+  }
+}
+
 TEST(SourceExport, PaintLinesFollowTheStyle) {
   sShape shape = MakeShape(kBox, 1, 1, 2, 2);
   shape.Color = RGBA(0, 0, 255, 255);
