@@ -1,6 +1,8 @@
 #include "app/menus.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -94,13 +96,71 @@ const std::vector<ShortcutBinding>& ShortcutTable() {
   return table;
 }
 
+namespace {
+
+// Keypad keys reach a window's shortcuts only on some platforms (the X11
+// key mapper offers them without their keypad flag), so the keypad
+// bindings are matched here, on the key press itself. With Num Lock off
+// the keypad digits arrive as Insert, End, Down and Clear.
+class KeypadShortcuts : public QObject {
+ public:
+  KeypadShortcuts(QWidget* window, MenuCallback onItem)
+      : QObject(window), window_(window), onItem_(std::move(onItem)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != window_) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->modifiers() != (Qt::ControlModifier | Qt::KeypadModifier)) return false;
+    const int id = MenuOf(key->key());
+    if (id < 0) return false;
+    onItem_(id);
+    return true;
+  }
+
+ private:
+  // The keypad binding of key, its Num Lock off form taken as the digit.
+  static int MenuOf(int key) {
+    switch (key) {
+      case Qt::Key_Clear:
+        key = Qt::Key_5;
+        break;
+      case Qt::Key_Down:
+        key = Qt::Key_2;
+        break;
+      case Qt::Key_End:
+        key = Qt::Key_1;
+        break;
+      case Qt::Key_Insert:
+        key = Qt::Key_0;
+        break;
+      default:
+        break;
+    }
+    const QKeyCombination wanted(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key(key));
+    for (const ShortcutBinding& binding : ShortcutTable()) {
+      if (binding.keys[0] == wanted) return binding.id;
+    }
+    return -1;
+  }
+
+  QWidget* window_;
+  MenuCallback onItem_;
+};
+
+}  // namespace
+
 void InstallShortcuts(QWidget* window, const MenuCallback& onItem) {
   for (const ShortcutBinding& binding : ShortcutTable()) {
+    if (binding.keys[0].keyboardModifiers().testFlag(Qt::KeypadModifier)) continue;
     auto* shortcut = new QShortcut(binding.keys, window);
     shortcut->setContext(Qt::WindowShortcut);
     const int id = binding.id;
     QObject::connect(shortcut, &QShortcut::activated, window, [onItem, id] { onItem(id); });
   }
+  QApplication::instance()->installEventFilter(new KeypadShortcuts(window, onItem));
 }
 
 }  // namespace tavisk

@@ -122,6 +122,13 @@ TEST(Menus, ZoomItemsAndShortcuts) {
   QTest::keyClick(window.Canvas(), Qt::Key_Plus, Qt::ControlModifier);
   EXPECT_EQ(ctx.Options.Zoom, 201);
 
+  // With Num Lock off the keypad 5 arrives as Clear; the arrow key of the
+  // main keyboard stays an arrow.
+  QTest::keyClick(window.Canvas(), Qt::Key_Clear, Qt::ControlModifier | Qt::KeypadModifier);
+  EXPECT_EQ(ctx.Options.Zoom, 50);
+  QTest::keyClick(window.Canvas(), Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(ctx.Options.Zoom, 50);
+
   window.OnMenu(kMenuZoom100);
   ctx.Options.Zoom = 1;
   window.OnMenu(kMenuZoomOut);
