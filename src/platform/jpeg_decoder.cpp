@@ -2,6 +2,7 @@
 
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include <bit>
 #include <csetjmp>
@@ -27,7 +28,12 @@ void OnError(j_common_ptr info) {
   std::longjmp(static_cast<JpegSession*>(info->client_data)->jump, 1);
 }
 
-void OnMessage(j_common_ptr) {}
+// Warnings are dropped, except one: libjpeg only warns when the data ends
+// early, then makes up grey rows for the rest, so a cut file would load as a
+// picture and a header claiming a huge size would fill all of it.
+void OnEmitMessage(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) OnError(info);
+}
 
 // libjpeg reports errors by longjmp into the two functions below; their
 // frames hold only trivially destructible objects, so nothing is skipped.
@@ -63,7 +69,7 @@ QImage DecodeJpeg(std::string_view bytes) {
   JpegSession session{};
   session.info.err = jpeg_std_error(&session.errors);
   session.errors.error_exit = OnError;
-  session.errors.output_message = OnMessage;
+  session.errors.emit_message = OnEmitMessage;
   // Kept by jpeg_create_decompress, so every error finds its jump point.
   session.info.client_data = &session;
   QImage image;

@@ -105,4 +105,26 @@ std::string MakeJpeg(int width, int height, QColor colour) {
   return out;
 }
 
+std::string MakeJpegHeaderOnly(unsigned width, unsigned height) {
+  std::string jpeg = MakeJpeg(8, 8, Qt::red);
+  // Walk the marker segments after SOI: FF, marker, 16-bit length.
+  size_t at = 2;
+  while (at + 4 <= jpeg.size()) {
+    const auto marker = static_cast<unsigned char>(jpeg[at + 1]);
+    const size_t length = static_cast<unsigned char>(jpeg[at + 2]) << 8 |
+                          static_cast<unsigned char>(jpeg[at + 3]);
+    if (marker == 0xC0) {  // baseline frame: precision, height, width
+      jpeg[at + 5] = static_cast<char>(height >> 8);
+      jpeg[at + 6] = static_cast<char>(height & 0xFF);
+      jpeg[at + 7] = static_cast<char>(width >> 8);
+      jpeg[at + 8] = static_cast<char>(width & 0xFF);
+    } else if (marker == 0xDA) {  // start of scan: cut the data off
+      return jpeg.substr(0, at + 2 + length);
+    }
+    at += 2 + length;
+  }
+  std::fprintf(stderr, "jpeg fixture: no scan header\n");
+  std::abort();
+}
+
 }  // namespace tavisk::test

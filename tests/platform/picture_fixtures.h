@@ -17,4 +17,8 @@ std::string MakePngHeaderOnly(unsigned width, unsigned height);
 // A width x height baseline JPEG filled with colour (quality 95).
 std::string MakeJpeg(int width, int height, QColor colour);
 
+// A baseline JPEG whose frame header claims width x height (at most 65535
+// each, all a JPEG header can say), cut right after its scan header.
+std::string MakeJpegHeaderOnly(unsigned width, unsigned height);
+
 }  // namespace tavisk::test

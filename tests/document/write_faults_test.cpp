@@ -1,0 +1,214 @@
+// Every file the editor writes, written where it cannot be: a read-only
+// folder, a missing folder, a full file system. The previous file must stay
+// whole, no temporary may be left behind, and the user hears only of a PNG
+// that could not be saved.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/autosave.h"
+#include "document/document_file.h"
+#include "document/fx_presets.h"
+#include "document/options.h"
+#include "platform/file_io.h"
+#include "platform/scripted_requesters.h"
+#include "render/image_export.h"
+#include "document/document_writer.h"
+#include "render/render_fixtures.h"
+#include "render/source_export.h"
+#include "support/recording_hooks.h"
+#include "support/small_file_system.h"
+#include "support/temp_dir.h"
+
+namespace tavisk {
+namespace {
+
+enum class Fault { ReadOnly, Missing, Full };
+
+const char* FaultName(Fault fault) {
+  switch (fault) {
+    case Fault::ReadOnly:
+      return "read-only folder";
+    case Fault::Missing:
+      return "missing folder";
+    case Fault::Full:
+      return "full file system";
+  }
+  return "";
+}
+
+// An editor with one visible box whose shape has an Fx: enough for every
+// writer to have something to write.
+struct Editor {
+  ScriptedRequesters req;
+  test::RecordingHooks hooks;
+  EditorContext ctx;
+
+  Editor() {
+    ctx.Req = &req;
+    ctx.Hooks = &hooks;
+    ctx.Obj = {test::MakeObject({test::MakeShape(kBox, 10, 20, 40, 30)})};
+    ctx.Obj[0].Name = "Layer";
+    ctx.ObjReady = 1;
+    ctx.CurrentShape = 0;
+    ctx.CurrentFx = 0;
+    ctx.AutosaveNumber = 42;
+    ctx.Options.Autosave = 1;
+    ctx.Options.AutosaveTime = 1;
+    ctx.AutosaveClock = 0;
+  }
+};
+
+struct Writer {
+  std::string name;
+  std::string folder;  // relative to the working folder
+  std::string file;    // in folder
+  // Writes with the folder as it stands; the working folder is current.
+  std::function<void(Editor&, const std::string& folder)> save;
+  // The message shown for a failed write; none when silent.
+  std::optional<ShownMessage> failure;
+};
+
+std::vector<Writer> Writers() {
+  return {
+      {"document", "out", "doc.txt",
+       [](Editor& e, const std::string& folder) { SaveDocument(e.ctx, folder + "/doc", 0); },
+       std::nullopt},
+      {"document copy", "out", "copy.txt",
+       [](Editor& e, const std::string& folder) { SaveDocument(e.ctx, folder + "/copy", 1); },
+       std::nullopt},
+      {"autosave", "data/shapes/_autosave", "autosave42.txt",
+       [](Editor& e, const std::string&) { CheckAutosave(e.ctx, 5000); }, std::nullopt},
+      {"Fx preset", "data/shapefx", "Glow.sfx",
+       [](Editor& e, const std::string&) {
+         e.req.InputAnswers = {"Glow"};
+         SaveFxPreset(e.ctx);
+       },
+       std::nullopt},
+      {"options", "out", "Preferences.ini",
+       [](Editor& e, const std::string& folder) { SaveOptions(e.ctx.Options, folder); },
+       std::nullopt},
+      {"PNG export", "out", "pic.png",
+       [](Editor& e, const std::string& folder) {
+         e.req.FileAnswers = {folder + "/pic"};
+         ExportImage(e.ctx, kExportDrawnArea, 500, 400);
+       },
+       ShownMessage{"Save image", "Cannot save image: out/pic.png", MessageIcon::Error}},
+      {"source export", "out", "src.pb",
+       [](Editor& e, const std::string& folder) {
+         e.req.FileAnswers = {folder + "/src"};
+         ExportObjectSource(e.ctx);
+       },
+       std::nullopt},
+  };
+}
+
+const std::string kPrevious = "the previous file\r\n";
+
+class WriteFaults : public ::testing::TestWithParam<Fault> {
+ protected:
+  // Makes the writer's folder fail as the fault says, holding the previous
+  // file unless the folder is missing. False (with the reason) when this
+  // machine cannot make that fault.
+  bool MakeFault(const Writer& w, std::optional<test::SmallFileSystem>& fs, std::string& why) {
+    const Fault fault = GetParam();
+    if (fault == Fault::Missing) return true;
+    fs.emplace(dir.File(w.folder));
+    if (fs->Mounted()) {
+      if (!WriteFileAtomically(dir.File(w.folder + "/" + w.file), kPrevious)) return false;
+      return fault == Fault::Full ? fs->Fill() : fs->MakeReadOnly();
+    }
+    why = fs->Reason();
+    // Without a mount only a user other than root meets a read-only folder.
+    if (fault == Fault::Full || ::geteuid() == 0) return false;
+    return WriteFileAtomically(dir.File(w.folder + "/" + w.file), kPrevious) &&
+           ::chmod(dir.File(w.folder).c_str(), 0555) == 0;
+  }
+
+  test::ScopedWorkDir dir;
+};
+
+TEST_P(WriteFaults, PreviousFileStaysWholeAndOnlyPngFailuresAreShown) {
+  std::vector<std::string> skipped;
+  for (const Writer& w : Writers()) {
+    SCOPED_TRACE(w.name + " in a " + FaultName(GetParam()));
+    if (GetParam() == Fault::Missing && w.name == "autosave") continue;  // creates its folder
+    std::optional<test::SmallFileSystem> fs;
+    std::string why;
+    if (!MakeFault(w, fs, why)) {
+      ASSERT_FALSE(why.empty()) << "the fault could not be made";
+      skipped.push_back(w.name + ": " + why);
+      continue;
+    }
+    const std::vector<std::string> before = ListFiles(dir.File(w.folder), "");
+    Editor e;
+    w.save(e, w.folder);
+
+    const std::string target = dir.File(w.folder + "/" + w.file);
+    if (GetParam() == Fault::Missing) {
+      EXPECT_FALSE(QDir(QString::fromStdString(dir.File(w.folder))).exists());
+    } else {
+      std::string now;
+      ASSERT_TRUE(ReadWholeFile(target, now));
+      EXPECT_EQ(now, kPrevious);
+      EXPECT_EQ(ListFiles(dir.File(w.folder), ""), before) << "a temporary was left behind";
+    }
+    if (w.failure) {
+      ASSERT_EQ(e.req.Messages.size(), 1u);
+      EXPECT_EQ(e.req.Messages[0].Title, w.failure->Title);
+      EXPECT_EQ(e.req.Messages[0].Text, w.failure->Text);
+      EXPECT_EQ(e.req.Messages[0].Icon, w.failure->Icon);
+    } else {
+      EXPECT_TRUE(e.req.Messages.empty());
+    }
+    // The temporary folder must stay removable for a user other than root.
+    if (fs && !fs->Mounted()) ::chmod(dir.File(w.folder).c_str(), 0755);
+  }
+  if (!skipped.empty()) {
+    std::string reasons;
+    for (const std::string& s : skipped) reasons += "\n  " + s;
+    GTEST_SKIP() << "cannot make this fault here for:" << reasons;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFaults, WriteFaults,
+                         ::testing::Values(Fault::ReadOnly, Fault::Missing, Fault::Full),
+                         [](const auto& info) {
+                           switch (info.param) {
+                             case Fault::ReadOnly:
+                               return std::string("ReadOnlyFolder");
+                             case Fault::Missing:
+                               return std::string("MissingFolder");
+                             case Fault::Full:
+                               return std::string("FullFileSystem");
+                           }
+                           return std::string();
+                         });
+
+// The same full file system, freed again: the next save goes through, so a
+// failure leaves nothing that blocks later saves.
+TEST(WriteFaultsRecovery, SavingWorksAgainOnceThereIsRoom) {
+  test::ScopedWorkDir dir;
+  test::SmallFileSystem fs(dir.File("out"));
+  if (!fs.Mounted()) GTEST_SKIP() << fs.Reason();
+  Editor e;
+  ASSERT_TRUE(fs.Fill());
+  SaveDocument(e.ctx, "out/doc", 0);
+  EXPECT_FALSE(IsRegularFile("out/doc.txt"));
+  ASSERT_EQ(::unlink("out/filler"), 0);
+  SaveDocument(e.ctx, "out/doc", 0);
+  std::string saved;
+  ASSERT_TRUE(ReadWholeFile("out/doc.txt", saved));
+  EXPECT_EQ(saved, WriteDocumentText(e.ctx.Obj));
+  EXPECT_EQ(ListFiles("out", ""), std::vector<std::string>{"doc.txt"});
+}
+
+}  // namespace
+}  // namespace tavisk
