@@ -34,6 +34,10 @@ void Activate(MainWindow& window) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
+class LayoutTest : public test::EditorTest {};
+class MenusTest : public test::EditorTest {};
+class ShortcutsTest : public test::EditorTest {};
+
 TEST(Startup, FirstStartWritesDefaultsThenTheRealLayout) {
   test::ScopedWorkDir dir;
   dir.CopyProgramData(TAVISK_SOURCE_DATA);
@@ -77,12 +81,8 @@ TEST(Startup, SparseOptionsFileStillGivesAUsableWindow) {
   EXPECT_GE(session->window->height(), 300);
 }
 
-TEST(Layout, ResizeFollowsTheGeometryRuleAndIsStored) {
-  test::ScopedWorkDir dir;
-  dir.CopyProgramData(TAVISK_SOURCE_DATA);
-  test::WriteNormalWindowOptions(1024, 768);
-  ScriptedRequesters requesters;
-  auto session = StartEditor(requesters);
+TEST_F(LayoutTest, ResizeFollowsTheGeometryRuleAndIsStored) {
+  EditorSession* session = session_.get();
   MainWindow& window = *session->window;
   window.resize(700, 500);
   QApplication::processEvents();
@@ -99,12 +99,8 @@ TEST(Layout, ResizeFollowsTheGeometryRuleAndIsStored) {
   EXPECT_EQ(stored.WinState, kWindowNormal);
 }
 
-TEST(Menus, ZoomItemsAndShortcuts) {
-  test::ScopedWorkDir dir;
-  dir.CopyProgramData(TAVISK_SOURCE_DATA);
-  test::WriteNormalWindowOptions(1024, 768);
-  ScriptedRequesters requesters;
-  auto session = StartEditor(requesters);
+TEST_F(MenusTest, ZoomItemsAndShortcuts) {
+  EditorSession* session = session_.get();
   MainWindow& window = *session->window;
   EditorContext& ctx = session->ctx;
 
@@ -145,12 +141,8 @@ TEST(Menus, ZoomItemsAndShortcuts) {
   EXPECT_EQ(ctx.Options.Zoom, 255);
 }
 
-TEST(Menus, ViewChecksStartFromOptionsAndToggleThem) {
-  test::ScopedWorkDir dir;
-  dir.CopyProgramData(TAVISK_SOURCE_DATA);
-  test::WriteNormalWindowOptions(1024, 768);
-  ScriptedRequesters requesters;
-  auto session = StartEditor(requesters);
+TEST_F(MenusTest, ViewChecksStartFromOptionsAndToggleThem) {
+  EditorSession* session = session_.get();
   MainWindow& window = *session->window;
   EXPECT_TRUE(window.MenuAction(kMenuShowCameraBorder)->isChecked());
   EXPECT_TRUE(window.MenuAction(kMenuShowSelection)->isChecked());
@@ -207,12 +199,8 @@ TEST(Shutdown, CloseBoxWritesOptionsQuitDoesNot) {
   }
 }
 
-TEST(Shortcuts, TextFieldsKeepTheirEditingKeys) {
-  test::ScopedWorkDir dir;
-  dir.CopyProgramData(TAVISK_SOURCE_DATA);
-  test::WriteNormalWindowOptions(1024, 768);
-  ScriptedRequesters requesters;
-  auto session = StartEditor(requesters);
+TEST_F(ShortcutsTest, TextFieldsKeepTheirEditingKeys) {
+  EditorSession* session = session_.get();
   MainWindow& window = *session->window;
   int deletes = 0;
   int copies = 0;
