@@ -31,6 +31,11 @@ void NewDocument(EditorContext& ctx) {
   AddObject(ctx, 0);
   ctx.Hooks->RefreshObjectPanel(0);
   ctx.Hooks->FillShapeList();
+  // The panels and the canvas would otherwise keep showing the closed
+  // document until something else refreshes them.
+  ctx.Hooks->FillFxList();
+  ctx.Hooks->ShowShapeProperties();
+  ctx.Hooks->RedrawCanvas(0, 0, 1);
 }
 
 }  // namespace tavisk

@@ -39,11 +39,10 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
   if (object == nullptr) return;
   // The object panel shows its object even while it holds no shape.
   ShowObjectProperties(*object, gadgets);
-  // An object without a real shape has nothing to edit: its placeholder is
-  // no shape, so the property gadgets stay as they are (disabled at start).
-  if (object->HasShape == 0) return;
-  SetPropertyGadgetsDisabled(ctx, gadgets, 0);
-  object = ctx.CurrentObjectPtr();
+  // An object without a real shape has nothing to edit: the gadgets are
+  // disabled and show its blank placeholder rather than the last shape seen.
+  const bool editable = object->HasShape != 0;
+  SetPropertyGadgetsDisabled(ctx, gadgets, editable ? 0 : 1);
   const sShape* shape = ctx.CurrentShapePtr();
   if (shape == nullptr) return;
   gadgets.SetText(kGadgetShapeName, shape->Name);
@@ -64,9 +63,13 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
 
   if (!ValidIndex(shape->Fx, ctx.CurrentFx)) ctx.CurrentFx = 0;
   sShapeFx& fx = ctx.CurrentShapePtr()->Fx[static_cast<size_t>(ctx.CurrentFx)];
-  fx.Width = std::max<int64_t>(fx.Width, 1);
-  fx.Height = std::max<int64_t>(fx.Height, 1);
-  fx.Dist = std::max<int64_t>(fx.Dist, 1);
+  // The placeholder is written back as it was read, so only a real shape's
+  // effect is mended.
+  if (editable) {
+    fx.Width = std::max<int64_t>(fx.Width, 1);
+    fx.Height = std::max<int64_t>(fx.Height, 1);
+    fx.Dist = std::max<int64_t>(fx.Dist, 1);
+  }
   gadgets.SetState(kGadgetFxList, ctx.CurrentFx);
   gadgets.SetState(kGadgetFxActif, fx.Actif);
   gadgets.SetState(kGadgetFxAlpha, fx.Alpha);

@@ -13,6 +13,10 @@ namespace tavisk {
 
 namespace {
 
+// Far above any chunk still read whole (a palette, its transparency); the
+// rows are read one at a time.
+constexpr png_alloc_size_t kMaxPngChunkBytes = 8u << 20;
+
 struct PngSource {
   const unsigned char* data;
   size_t size;
@@ -38,6 +42,12 @@ bool ReadHeader(png_structp png, png_infop info, PngSource* source, png_uint_32*
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, source, ReadFromMemory);
   png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
+  // Only IHDR, PLTE, tRNS, IDAT and IEND shape the pixels; every other chunk
+  // is skipped unread. A text chunk is otherwise allocated at the length its
+  // header claims (gigabytes, in a file of a hundred bytes), and a profile
+  // or compressed text inflated to the length it claims.
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+  png_set_chunk_malloc_max(png, kMaxPngChunkBytes);
   png_read_info(png, info);
   *width = png_get_image_width(png, info);
   *height = png_get_image_height(png, info);

@@ -15,6 +15,8 @@
 #include "app/canvas_widget.h"
 #include "app/editor_session.h"
 #include "app/layer_list_widget.h"
+#include "app/main_window.h"
+#include "app/menu_table.h"
 #include "app/toolbar.h"
 #include "document/numeric.h"
 #include "edit/gadget_ids.h"
@@ -85,6 +87,20 @@ TEST_F(PanelsTest, CreatingAShapeFillsAndEnablesThePanels) {
   EXPECT_FALSE(gadget(kGadgetShapeText)->isHidden());
   EXPECT_FALSE(gadget(kGadgetShapeFont)->isHidden());
   EXPECT_EQ(as<QListWidget>(kGadgetShapeList)->count(), 2);
+}
+
+TEST_F(PanelsTest, NewDocumentLeavesNothingOfTheClosedOneOnScreen) {
+  MakeShape(kGadgetToolBox, At(100, 80), At(140, 110));
+  as<QSpinBox>(kGadgetShapeX)->setValue(250);
+  const QImage withBox = canvas()->Image();
+
+  session_->window->MenuAction(kMenuNewDocument)->trigger();
+  EXPECT_EQ(ctx().Obj[0].HasShape, 0);
+  EXPECT_FALSE(gadget(kGadgetShapeX)->isEnabled());
+  EXPECT_NE(as<QSpinBox>(kGadgetShapeX)->value(), 250);
+  EXPECT_EQ(as<QLineEdit>(kGadgetShapeName)->text().toStdString(), "");
+  EXPECT_EQ(as<QListWidget>(kGadgetShapeList)->count(), 0);
+  EXPECT_NE(canvas()->Image(), withBox);
 }
 
 TEST_F(PanelsTest, TypingIntoGadgetsWritesTheRecordsAndRedraws) {

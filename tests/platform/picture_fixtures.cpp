@@ -1,6 +1,7 @@
 #include "platform/picture_fixtures.h"
 
 #include <png.h>
+#include <zlib.h>
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
@@ -71,6 +72,22 @@ std::string MakePngHeaderOnly(unsigned width, unsigned height) {
   png_write_info(png, info);
   png_destroy_write_struct(&png, &info);
   return out;
+}
+
+std::string InsertPngChunk(const std::string& png, const char type[4], unsigned declaredLength,
+                           const std::string& data) {
+  auto bigEndian = [](unsigned value) {
+    const char bytes[] = {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+                          static_cast<char>(value >> 8), static_cast<char>(value)};
+    return std::string(bytes, 4);
+  };
+  const std::string typeAndData = std::string(type, 4) + data;
+  const auto crc = ::crc32(0, reinterpret_cast<const Bytef*>(typeAndData.data()),
+                           static_cast<uInt>(typeAndData.size()));
+  // The signature (8 bytes) and the IHDR chunk (25) come first.
+  const size_t afterHeader = 33;
+  return png.substr(0, afterHeader) + bigEndian(declaredLength) + typeAndData +
+         bigEndian(static_cast<unsigned>(crc)) + png.substr(afterHeader);
 }
 
 std::string MakeJpeg(int width, int height, QColor colour) {

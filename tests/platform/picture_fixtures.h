@@ -14,6 +14,12 @@ std::string MakePng(int width, int height, QColor colour, bool alpha, bool inter
 // A PNG whose header claims width x height but holds no pixel data.
 std::string MakePngHeaderOnly(unsigned width, unsigned height);
 
+// png with one more chunk right after its header: the chunk's length field
+// says declaredLength, its data is data (shorter when the claim is a lie),
+// and its CRC is right for what is there.
+std::string InsertPngChunk(const std::string& png, const char type[4], unsigned declaredLength,
+                           const std::string& data);
+
 // A width x height baseline JPEG filled with colour (quality 95).
 std::string MakeJpeg(int width, int height, QColor colour);
 

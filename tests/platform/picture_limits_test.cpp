@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <string>
 
 #include "platform/picture_decoder.h"
@@ -17,12 +18,24 @@ namespace {
 struct Decoded {
   bool null = false;
   long rssGrowthKb = 0;
+  // Address space reserved, touched or not: catches a huge allocation that a
+  // failed read leaves unwritten.
+  long addressGrowthKb = 0;
 };
 
 long PeakRssKb() {
   rusage usage{};
   ::getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss;
+}
+
+long PeakAddressSpaceKb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmPeak:", 0) == 0) return std::stol(line.substr(7));
+  }
+  return 0;
 }
 
 // Decodes in a fresh child, whose peak resident size grows only by what the
@@ -33,9 +46,11 @@ Decoded DecodeInChild(const std::string& bytes) {
   const pid_t child = ::fork();
   if (child == 0) {
     const long before = PeakRssKb();
+    const long addressBefore = PeakAddressSpaceKb();
     Decoded d;
     d.null = DecodePicture(bytes).isNull();
     d.rssGrowthKb = PeakRssKb() - before;
+    d.addressGrowthKb = PeakAddressSpaceKb() - addressBefore;
     ::_exit(::write(pipeEnds[1], &d, sizeof d) == sizeof d ? 0 : 1);
   }
   ::close(pipeEnds[1]);
@@ -73,6 +88,25 @@ TEST(PictureLimits, HugeOrTruncatedClaimsAreRefusedInLittleMemory) {
     // eighth, 128 MiB).
     EXPECT_LT(d.rssGrowthKb, 256 * 1024);
   }
+}
+
+// Found by fuzzing: a text chunk whose length field claims 1.6 GB made the
+// PNG reader allocate that much before finding the file far shorter.
+TEST(PictureLimits, ChunksThatDoNotShapeThePixelsAreSkippedUnread) {
+  const std::string picture = test::MakePng(2, 2, Qt::green, false);
+  const std::string lyingText = test::InsertPngChunk(picture, "tEXt", 0x63630063, "Title");
+  const Decoded d = DecodeInChild(lyingText);
+  ASSERT_GE(d.rssGrowthKb, 0) << "the decoding child died";
+  EXPECT_TRUE(d.null);
+  EXPECT_LT(d.addressGrowthKb, 256 * 1024);
+
+  // Honest text and profile chunks change nothing.
+  const std::string withText =
+      test::InsertPngChunk(picture, "tEXt", 11, std::string("Title\0green", 11));
+  const std::string withProfile = test::InsertPngChunk(withText, "iCCP", 4, std::string("x\0\0\x01", 4));
+  const QImage image = DecodePicture(withProfile);
+  ASSERT_EQ(image.size(), QSize(2, 2));
+  EXPECT_EQ(image.pixel(1, 1), QColor(Qt::green).rgba());
 }
 
 TEST(PictureLimits, AJpegCutAfterItsHeadersIsNotAPicture) {
