@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/png_writer.h"
+#include "render/painting_thread.h"
 #include "render/painter_surface.h"
 #include "render/renderer.h"
 
@@ -80,14 +81,14 @@ ImageExportResult SaveSceneImage(EditorContext& ctx, int mode, int canvasWidth, 
   if (width <= 0 || height <= 0) return ImageExportResult::NothingSaved;
   QImage drawing(width, height, QImage::Format_ARGB32_Premultiplied);
   if (drawing.isNull()) return ImageExportResult::NothingSaved;
-  drawing.fill(Qt::transparent);
-  {
+  RunPainting([&] {
+    drawing.fill(Qt::transparent);
     PainterSurface surface(drawing);
     if (surface.BeginSurface()) {
       DrawSceneForExport(ctx, surface);
       surface.EndSurface();
     }
-  }
+  });
   const QRect area = mode == kExportCamera ? QRect(o.CameraX, o.CameraY, o.CameraW, o.CameraH)
                                            : DrawnArea(drawing);
   if (area.isEmpty() || !drawing.rect().contains(area)) return ImageExportResult::NothingSaved;

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "render/painting_thread.h"
+
 namespace tavisk {
 
 namespace {
@@ -74,17 +76,19 @@ QRegion ChangedRegion(const std::vector<PaintOp>& before, const std::vector<Pain
 }
 
 void SceneLayer::Repaint(const QRegion* clip) {
-  QPainter painter(&image_);
-  if (clip != nullptr) painter.setClipRegion(*clip);
-  PaintBackdrop(painter, backdrop_, image_.size());
-  PaintPlayer player(painter);
-  const QRect clipBounds = clip != nullptr ? clip->boundingRect() : QRect();
-  for (const PaintOp& op : ops_) {
-    if (clip != nullptr && (!clipBounds.intersects(op.bounds) || !clip->intersects(op.bounds))) {
-      continue;
+  RunPainting([&] {
+    QPainter painter(&image_);
+    if (clip != nullptr) painter.setClipRegion(*clip);
+    PaintBackdrop(painter, backdrop_, image_.size());
+    PaintPlayer player(painter);
+    const QRect clipBounds = clip != nullptr ? clip->boundingRect() : QRect();
+    for (const PaintOp& op : ops_) {
+      if (clip != nullptr && (!clipBounds.intersects(op.bounds) || !clip->intersects(op.bounds))) {
+        continue;
+      }
+      player.Play(op);
     }
-    player.Play(op);
-  }
+  });
 }
 
 void SceneLayer::Update(const Backdrop& backdrop, QSize size, std::vector<PaintOp> ops) {

@@ -1,0 +1,30 @@
+#include "render/painting_thread.h"
+
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+#include <exception>
+
+namespace tavisk {
+
+void RunPainting(const std::function<void()>& paint) {
+  QThreadPool* pool = QThreadPool::globalInstance();
+  if (pool->contains(QThread::currentThread())) {
+    paint();
+    return;
+  }
+  QSemaphore done;
+  std::exception_ptr failure;
+  pool->start([&] {
+    try {
+      paint();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    done.release();
+  });
+  done.acquire();
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace tavisk
