@@ -67,6 +67,10 @@ int AddComplexShape(EditorContext& ctx) {
     ctx.CurrentShape = LastIndex(object->Shape);
     object->HasShape = 1;
   }
+  // The panels were last filled for the blank slot; the template's last
+  // shape is the one the user now edits.
+  ctx.Hooks->FillFxList();
+  ctx.Hooks->ShowShapeProperties();
   return 1;
 }
 

@@ -89,6 +89,20 @@ TEST_F(PanelsTest, CreatingAShapeFillsAndEnablesThePanels) {
   EXPECT_EQ(as<QListWidget>(kGadgetShapeList)->count(), 2);
 }
 
+TEST_F(PanelsTest, ATemplateShapeIsShownOnceMade) {
+  // Into an empty object, then beside other shapes.
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    MakeShape(kGadgetToolComplexShape, At(200, 200), At(220, 220));
+    const sShape& made = ctx().Obj[0].Shape[static_cast<size_t>(ctx().CurrentShape)];
+    EXPECT_EQ(made.Name, "Circle");
+    EXPECT_TRUE(gadget(kGadgetShapeX)->isEnabled());
+    EXPECT_EQ(as<QLineEdit>(kGadgetShapeName)->text().toStdString(), "Circle");
+    EXPECT_EQ(as<QSpinBox>(kGadgetShapeX)->value(), made.X);
+    EXPECT_EQ(as<QSpinBox>(kGadgetShapeW)->value(), made.W);
+  }
+}
+
 TEST_F(PanelsTest, NewDocumentLeavesNothingOfTheClosedOneOnScreen) {
   MakeShape(kGadgetToolBox, At(100, 80), At(140, 110));
   as<QSpinBox>(kGadgetShapeX)->setValue(250);
