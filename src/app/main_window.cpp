@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QThread>
 
@@ -23,6 +24,10 @@ void Place(QWidget* widget, const Box& box) {
 QTabWidget* MakePanel(QWidget* parent, int gadget, std::initializer_list<const char*> tabs) {
   auto* panel = new QTabWidget(parent);
   panel->setProperty("gadget", gadget);
+  // Every tab stays in sight: a panel 150 pixels wide would otherwise hide
+  // the last one behind scroll arrows.
+  panel->tabBar()->setUsesScrollButtons(false);
+  panel->tabBar()->setExpanding(false);
   for (const char* tab : tabs) panel->addTab(new QWidget(panel), QString::fromUtf8(tab));
   return panel;
 }

@@ -349,6 +349,9 @@ void CanvasTools::Release() {
     ctx_.CreateMode = 0;
     ctx_.Tool = kToolMove;
     ctx_.Hooks->ShowTool(kToolMove);
+    // The panel still shows the size the shape was made with, before the
+    // drag gave it its own.
+    ctx_.Hooks->ShowShapeProperties();
   }
 }
 

@@ -80,6 +80,9 @@ TEST_F(PanelsTest, CreatingAShapeFillsAndEnablesThePanels) {
   EXPECT_TRUE(gadget(kGadgetShapeX)->isEnabled());
   EXPECT_EQ(as<QLineEdit>(kGadgetShapeName)->text().toStdString(), "Box_0");
   EXPECT_EQ(as<QSpinBox>(kGadgetShapeX)->value(), 100);
+  // The size the drag gave, not the one the shape was made with.
+  EXPECT_EQ(as<QSpinBox>(kGadgetShapeW)->value(), 40);
+  EXPECT_EQ(as<QSpinBox>(kGadgetShapeH)->value(), 30);
   EXPECT_EQ(as<QListWidget>(kGadgetShapeList)->count(), 1);
   EXPECT_TRUE(gadget(kGadgetShapeText)->isHidden());
 
