@@ -9,11 +9,47 @@
 
 namespace tavisk {
 
-AtomicFile::AtomicFile(const std::string& path) : path_(path) {
-  if (path.empty()) return;
+namespace {
+
+// Where the bytes really go: a link is followed, so saving through it
+// updates the file it points to and the link stays a link.
+std::string ResolvedTarget(const std::string& path) {
+  struct stat link {};
+  if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) return path;
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
+}
+
+// The rename is only durable once the folder holding it is on disk.
+void SyncFolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  const std::string folder =
+      slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+AtomicFile::AtomicFile(const std::string& path) : path_(ResolvedTarget(path)) {
+  if (path_.empty()) return;
   struct stat target {};
-  if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return;
-  temporary_ = path + ".tmp-XXXXXX";
+  if (::stat(path_.c_str(), &target) == 0) {
+    if (S_ISDIR(target.st_mode)) return;
+    // A replaced file keeps its permissions: a private document stays private.
+    mode_ = target.st_mode & 07777;
+  } else {
+    // mkstemp creates 0600; a new file gets the usual permissions.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode_ = 0666 & ~mask;
+  }
+  temporary_ = path_ + ".tmp-XXXXXX";
   fd_ = ::mkstemp(temporary_.data());
   created_ = fd_ >= 0;
   ok_ = created_;
@@ -37,15 +73,13 @@ bool AtomicFile::Write(std::string_view bytes) {
 
 bool AtomicFile::Commit() {
   if (!ok_ || committed_) return false;
+  ::fchmod(fd_, mode_);
   ok_ = ::fsync(fd_) == 0;
-  // mkstemp creates 0600; give the file the usual permissions.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd_, 0666 & ~mask);
   ok_ = ::close(fd_) == 0 && ok_;
   fd_ = -1;
   ok_ = ok_ && ::rename(temporary_.c_str(), path_.c_str()) == 0;
   committed_ = ok_;
+  if (committed_) SyncFolderOf(path_);
   return ok_;
 }
 

@@ -1,7 +1,10 @@
 // A file replaced in one step: bytes go to a temporary file beside the target,
 // which is renamed over it only when everything was written, so a crash or a
-// full disk never leaves a half-written file.
+// full disk never leaves a half-written file. A replaced file keeps its
+// permissions, and a symbolic link stays a link to the updated file.
 #pragma once
+
+#include <sys/types.h>
 
 #include <string>
 #include <string_view>
@@ -30,6 +33,7 @@ class AtomicFile {
   std::string path_;
   std::string temporary_;
   int fd_ = -1;
+  mode_t mode_ = 0600;
   bool created_ = false;
   bool ok_ = false;
   bool committed_ = false;

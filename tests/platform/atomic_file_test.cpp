@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "platform/atomic_file.h"
 #include "platform/file_io.h"
 #include "support/temp_dir.h"
@@ -30,6 +33,36 @@ TEST(AtomicFile, OldFileStaysWholeUntilCommit) {
   ASSERT_TRUE(ReadWholeFile("doc.txt", bytes));
   EXPECT_EQ(bytes, "new version");
   EXPECT_FALSE(file.Commit());
+}
+
+mode_t ModeOf(const char* path) {
+  struct stat s {};
+  return ::lstat(path, &s) == 0 ? s.st_mode : 0;
+}
+
+TEST(AtomicFile, AReplacedFileKeepsItsPermissionsAndLinks) {
+  test::ScopedWorkDir dir;
+  ASSERT_TRUE(WriteFileAtomically("private.txt", "old"));
+  ASSERT_EQ(::chmod("private.txt", 0600), 0);
+  ASSERT_TRUE(WriteFileAtomically("private.txt", "new"));
+  EXPECT_EQ(ModeOf("private.txt") & 07777, 0600u);
+
+  // A new file gets the permissions the umask leaves.
+  const mode_t mask = ::umask(022);
+  ASSERT_TRUE(WriteFileAtomically("fresh.txt", "x"));
+  ::umask(mask);
+  EXPECT_EQ(ModeOf("fresh.txt") & 07777, 0644u);
+
+  // Saving through a link updates the file it points to.
+  ASSERT_TRUE(MakeDirectories("real"));
+  ASSERT_TRUE(WriteFileAtomically("real/doc.txt", "old"));
+  ASSERT_EQ(::symlink("real/doc.txt", "link.txt"), 0);
+  ASSERT_TRUE(WriteFileAtomically("link.txt", "through the link"));
+  EXPECT_TRUE(S_ISLNK(ModeOf("link.txt")));
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile("real/doc.txt", bytes));
+  EXPECT_EQ(bytes, "through the link");
+  EXPECT_EQ(ListFiles("real", "").size(), 1u);
 }
 
 TEST(AtomicFile, UnwritablePlacesFailWithoutTraces) {
