@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tavisk {
@@ -22,24 +23,53 @@ struct FontSpec {
   bool Loaded = false;
 };
 
+// Equal requests share one handle, counted: a document of thousands of texts
+// in a few fonts keeps a few entries however often it is loaded, and a
+// handle stays loaded until every shape that asked for it has released it.
 class FontStore {
  public:
   int64_t Load(const std::string& name, int size, int64_t style) {
-    fonts_.push_back({name, size, style, true});
-    return static_cast<int64_t>(fonts_.size());
+    std::string key = Key(name, size, style);
+    const auto found = handles_.find(key);
+    if (found != handles_.end()) {
+      Entry& entry = fonts_[static_cast<size_t>(found->second - 1)];
+      entry.spec.Loaded = true;
+      ++entry.users;
+      return found->second;
+    }
+    fonts_.push_back({{name, size, style, true}, 1});
+    const auto handle = static_cast<int64_t>(fonts_.size());
+    handles_.emplace(std::move(key), handle);
+    return handle;
   }
   void Release(int64_t handle) {
-    if (Get(handle) != nullptr) fonts_[static_cast<size_t>(handle - 1)].Loaded = false;
+    if (Get(handle) == nullptr) return;
+    Entry& entry = fonts_[static_cast<size_t>(handle - 1)];
+    if (--entry.users == 0) entry.spec.Loaded = false;
   }
   // nullptr for a handle that names no loaded font.
   const FontSpec* Get(int64_t handle) const {
     if (handle < 1 || handle > static_cast<int64_t>(fonts_.size())) return nullptr;
-    const FontSpec& font = fonts_[static_cast<size_t>(handle - 1)];
+    const FontSpec& font = fonts_[static_cast<size_t>(handle - 1)].spec;
     return font.Loaded ? &font : nullptr;
   }
 
  private:
-  std::vector<FontSpec> fonts_;
+  struct Entry {
+    FontSpec spec;
+    int64_t users = 0;
+  };
+  static std::string Key(const std::string& name, int size, int64_t style) {
+    std::string key = name;
+    key += '\0';
+    key += std::to_string(size);
+    key += '\0';
+    key += std::to_string(style);
+    return key;
+  }
+
+  std::vector<Entry> fonts_;
+  std::unordered_map<std::string, int64_t> handles_;
 };
 
 }  // namespace tavisk

@@ -6,6 +6,8 @@
 
 #include <sys/types.h>
 
+#include <cstddef>
+
 #include <string>
 #include <string_view>
 
@@ -32,7 +34,10 @@ class AtomicFile {
  private:
   std::string path_;
   std::string temporary_;
+  static constexpr size_t kWritebackStep = 4 << 20;
   int fd_ = -1;
+  size_t written_ = 0;
+  size_t startedUpTo_ = 0;
   mode_t mode_ = 0600;
   bool created_ = false;
   bool ok_ = false;
