@@ -33,7 +33,7 @@ class FontStore {
     const auto found = handles_.find(key);
     if (found != handles_.end()) {
       Entry& entry = fonts_[static_cast<size_t>(found->second - 1)];
-      entry.spec.Loaded = true;
+      entry.font.Loaded = true;
       ++entry.users;
       return found->second;
     }
@@ -45,18 +45,18 @@ class FontStore {
   void Release(int64_t handle) {
     if (Get(handle) == nullptr) return;
     Entry& entry = fonts_[static_cast<size_t>(handle - 1)];
-    if (--entry.users == 0) entry.spec.Loaded = false;
+    if (--entry.users == 0) entry.font.Loaded = false;
   }
   // nullptr for a handle that names no loaded font.
   const FontSpec* Get(int64_t handle) const {
     if (handle < 1 || handle > static_cast<int64_t>(fonts_.size())) return nullptr;
-    const FontSpec& font = fonts_[static_cast<size_t>(handle - 1)].spec;
+    const FontSpec& font = fonts_[static_cast<size_t>(handle - 1)].font;
     return font.Loaded ? &font : nullptr;
   }
 
  private:
   struct Entry {
-    FontSpec spec;
+    FontSpec font;
     int64_t users = 0;
   };
   static std::string Key(const std::string& name, int size, int64_t style) {
