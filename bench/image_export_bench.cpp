@@ -11,9 +11,6 @@
 #include "platform/file_io.h"
 #include "platform/png_writer.h"
 #include "render/image_export.h"
-#include "render/painter_surface.h"
-#include "render/painting_thread.h"
-#include "render/renderer.h"
 #include "scene_generator.h"
 
 namespace {
@@ -42,14 +39,7 @@ const QImage& Drawing(int shapes) {
   static std::map<int, QImage> drawings;
   auto [it, added] =
       drawings.try_emplace(shapes, kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-  if (added) {
-    it->second.fill(Qt::transparent);
-    PainterSurface surface(it->second);
-    if (surface.BeginSurface()) {
-      DrawSceneForExport(Scene(shapes), surface);
-      surface.EndSurface();
-    }
-  }
+  if (added) PaintSceneForExport(Scene(shapes), it->second);
   return it->second;
 }
 
@@ -67,17 +57,7 @@ void BM_WholeExportDrawnArea(benchmark::State& state) {
 
 void BM_DrawOnly(benchmark::State& state) {
   QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-  for (auto _ : state) {
-    // Where the export draws: on a pool thread.
-    RunPainting([&] {
-      image.fill(Qt::transparent);
-      PainterSurface surface(image);
-      if (surface.BeginSurface()) {
-        DrawSceneForExport(Scene(static_cast<int>(state.range(0))), surface);
-        surface.EndSurface();
-      }
-    });
-  }
+  for (auto _ : state) PaintSceneForExport(Scene(static_cast<int>(state.range(0))), image);
 }
 
 void BM_DrawnAreaSearch(benchmark::State& state) {

@@ -72,6 +72,17 @@ std::string ImageFileName(const std::string& answer) {
   return answer + ".png";
 }
 
+void PaintSceneForExport(const EditorContext& ctx, QImage& drawing) {
+  RunPainting([&] {
+    drawing.fill(Qt::transparent);
+    PainterSurface surface(drawing);
+    if (surface.BeginSurface()) {
+      DrawSceneForExport(ctx, surface);
+      surface.EndSurface();
+    }
+  });
+}
+
 ImageExportResult SaveSceneImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight,
                                  const std::string& path) {
   PanReset pan(ctx);
@@ -81,14 +92,7 @@ ImageExportResult SaveSceneImage(EditorContext& ctx, int mode, int canvasWidth, 
   if (width <= 0 || height <= 0) return ImageExportResult::NothingSaved;
   QImage drawing(width, height, QImage::Format_ARGB32_Premultiplied);
   if (drawing.isNull()) return ImageExportResult::NothingSaved;
-  RunPainting([&] {
-    drawing.fill(Qt::transparent);
-    PainterSurface surface(drawing);
-    if (surface.BeginSurface()) {
-      DrawSceneForExport(ctx, surface);
-      surface.EndSurface();
-    }
-  });
+  PaintSceneForExport(ctx, drawing);
   const QRect area = mode == kExportCamera ? QRect(o.CameraX, o.CameraY, o.CameraW, o.CameraH)
                                            : DrawnArea(drawing);
   if (area.isEmpty() || !drawing.rect().contains(area)) return ImageExportResult::NothingSaved;

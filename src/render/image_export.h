@@ -28,6 +28,10 @@ QRect DrawnArea(const QImage& image);
 // The answer with ".png" appended unless its extension is exactly "png".
 std::string ImageFileName(const std::string& answer);
 
+// Clears drawing to transparent and draws every shape of every visible
+// object on it at scale 1, as the image export does (on a pool thread).
+void PaintSceneForExport(const EditorContext& ctx, QImage& drawing);
+
 // Draws the scene on an image at least canvas and camera sized, cuts the
 // rectangle of mode out of it and writes it to path as it stands. The pan is
 // 0 while drawing and restored afterwards.
