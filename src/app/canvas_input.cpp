@@ -29,6 +29,7 @@ std::optional<CanvasInput> ToCanvasInput(const QEvent* event, const QWidget* can
       return input;
     }
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove: {
       const auto* mouse = static_cast<const QMouseEvent*>(event);
@@ -43,8 +44,8 @@ std::optional<CanvasInput> ToCanvasInput(const QEvent* event, const QWidget* can
         input.kind = CanvasInput::kMove;
         input.left = mouse->buttons().testFlag(Qt::LeftButton);
       } else {
-        input.kind = event->type() == QEvent::MouseButtonPress ? CanvasInput::kPress
-                                                               : CanvasInput::kRelease;
+        input.kind = event->type() == QEvent::MouseButtonRelease ? CanvasInput::kRelease
+                                                                 : CanvasInput::kPress;
         input.left = mouse->button() == Qt::LeftButton;
       }
       return input;

@@ -35,6 +35,8 @@ void CanvasWidget::Forward(QEvent* event) {
 void CanvasWidget::mousePressEvent(QMouseEvent* event) { Forward(event); }
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event) { Forward(event); }
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) { Forward(event); }
+// The second press of a quick pair arrives as a double click; it is a press.
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) { Forward(event); }
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
   Forward(event);

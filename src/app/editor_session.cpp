@@ -28,8 +28,16 @@ void ConnectCanvasAndTools(EditorSession& session) {
     RedrawCanvas(ctx, image, x, y, pick);
   });
   canvas->SetInputHandler([tools, canvas](QEvent* event) {
-    if (const std::optional<CanvasInput> input = ToCanvasInput(event, canvas)) {
-      tools->HandleEvent(*input);
+    const std::optional<CanvasInput> input = ToCanvasInput(event, canvas);
+    if (!input) return;
+    tools->HandleEvent(*input);
+    // A press that opened a dialog (a file requester, an error box) lost its
+    // release to it: end the gesture now rather than at the next press.
+    if (input->kind == CanvasInput::kPress && input->left &&
+        !QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)) {
+      CanvasInput release = *input;
+      release.kind = CanvasInput::kRelease;
+      tools->HandleEvent(release);
     }
   });
   PanelSet* panels = session.panels.get();

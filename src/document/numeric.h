@@ -28,6 +28,12 @@ inline int64_t RoundInt(double value) {
 // a zero divisor gives 0.
 inline int64_t DivTrunc(int64_t a, int64_t b) { return b == 0 ? 0 : a / b; }
 
+// The grid line at or before value, counted toward zero; a step below 1
+// leaves value as it is.
+inline int64_t SnapToStep(int64_t value, int64_t step) {
+  return step < 1 ? value : DivTrunc(value, step) * step;
+}
+
 // Packs red in the low byte and alpha in the high byte, sign-extended: an
 // opaque colour is negative.
 inline int64_t RGBA(int red, int green, int blue, int alpha) {

@@ -15,30 +15,16 @@ constexpr int kHitRadius = 3;  // scene units, whatever the zoom
 
 bool IsEditingTool(uint8_t tool) { return tool <= kToolDeletePoint; }
 
-bool HasSize(uint8_t type) {
-  return type == kBox || type == kRoundBox || type == kCircle || type == kImage ||
-         type == kText;
-}
-
-int64_t Snap(int64_t value, int64_t step) {
-  return step < 1 ? value : DivTrunc(value, step) * step;
-}
-
-template <typename Visit>
-void ForEachEditedShape(EditorContext& ctx, Visit&& visit) {
-  sObject* object = ctx.CurrentObjectPtr();
-  if (object == nullptr) return;
-  for (int64_t i = 0; i < static_cast<int64_t>(object->Shape.size()); ++i) {
-    sShape& shape = object->Shape[static_cast<size_t>(i)];
-    if (i == ctx.CurrentShape || shape.Selected) {
-      if (!visit(shape)) return;
-    }
-  }
-}
 
 }  // namespace
 
 void ChooseTool(EditorContext& ctx, uint8_t tool) {
+  // A tool button was clicked, so no canvas gesture can still be under way,
+  // even one whose release went to a dialog.
+  ctx.ButtonDown = 0;
+  ctx.DragMode = 0;
+  ctx.PickState = 0;
+  ctx.CreateMode = 0;
   ctx.Tool = tool;
   if (tool == kToolRoundBox) {
     ctx.Req->Message("Info", "These tool doesn't work for the moment", MessageIcon::Info);
@@ -53,6 +39,10 @@ void CanvasTools::HandleEvent(const CanvasInput& input) {
   }
   const bool press = input.kind == CanvasInput::kPress && input.left;
   const bool drag = input.kind == CanvasInput::kMove && input.left;
+  // A release that went to a dialog (a file requester or an error box opened
+  // by the press) never reaches the canvas: the gesture ended there.
+  const bool buttonLostElsewhere = (press || (input.kind == CanvasInput::kMove && !input.left));
+  if (buttonLostElsewhere && ctx_.ButtonDown == 1) Release();
   if (!press && !drag) {
     if (input.kind == CanvasInput::kKeyUp && input.key == kKeySpace) ctx_.SpaceHeld = 0;
     if (input.kind == CanvasInput::kKeyUp && input.key == kKeyShift) ctx_.ShiftHeld = 0;
@@ -76,6 +66,8 @@ void CanvasTools::HandleEvent(const CanvasInput& input) {
     } else if (drag && ctx_.ButtonDown == 1) {
       Drag(p);
     }
+    lastMX_ = p.MX;
+    lastMY_ = p.MY;
   }
   if (ctx_.DragMode != 0 || ctx_.ButtonDown == 1 || redrawDue_) {
     ctx_.Hooks->RedrawCanvas(p.MX, p.MY, 1);
@@ -97,6 +89,9 @@ void CanvasTools::Press(const ScenePointer& p) {
   ctx_.DragStartY = p.SY;
   ctx_.ButtonDown = 1;
   ctx_.DragMode = 0;
+  // A pick left over from a redraw without a press must not swallow this one.
+  ctx_.PickState = 0;
+  transform_.Reset();
   if (IsEditingTool(ctx_.Tool)) {
     if (ctx_.CurrentShape == -1) {
       PressImageHitTest(p);
@@ -125,87 +120,77 @@ void CanvasTools::PressImageHitTest(const ScenePointer& p) {
     ctx_.CurrentShape = i;
     ctx_.PickState = 1;
     redrawDue_ = true;
-    if (ctx_.Tool == kToolMove) {
-      ctx_.DragMode = 2;
-      shape.StartX = Wrap16(p.MX - shape.X);
-      shape.StartY = Wrap16(p.MY - shape.Y);
-    }
+    if (ctx_.Tool == kToolMove) ctx_.DragMode = 2;
     return;
   }
 }
 
+// The shape whose point is hit becomes the current one, so that the point
+// tools change the shape the user pointed at.
 void CanvasTools::PressOnSelection(const ScenePointer& p) {
-  ForEachEditedShape(ctx_, [&](sShape& shape) {
-    switch (ctx_.Tool) {
-      case kToolAddPoint:
-        if (ctx_.DragMode != 0) return true;
-        if (shape.Typ == kComplexShape || shape.Typ == kCurve) {
-          shape.Pt.push_back({p.MX - 10, p.MY, 0, 0});
-          shape.Pt.push_back({p.MX, p.MY, 0, 0});
-          shape.Pt.push_back({p.MX + 10, p.MY, 0, 0});
-          ctx_.DragMode = 3;
-        } else if (shape.Typ == kLine) {
-          shape.Pt.push_back({p.MX, p.MY, 0, 0});
-          ctx_.DragMode = 3;
-        }
-        return true;
-      case kToolRotate:
-        // The drag's angle counts from the press, so the shape does not
-        // jump at the first move.
-        shape.StartX = Wrap16(p.MX);
-        for (sPoint& point : shape.Pt) {
-          point.StartX = point.X;
-          point.StartY = point.Y;
-        }
-        return true;
-      case kToolScale:
-        for (sPoint& point : shape.Pt) {
-          point.StartX = point.X;
-          point.StartY = point.Y;
-        }
-        if (HasSize(shape.Typ)) {
-          shape.StartX = Wrap16(p.MX + shape.W);
-          shape.StartY = Wrap16(p.MY + shape.H);
-        } else {
-          shape.StartX = Wrap16(p.MX);
-        }
-        return true;
-      case kToolMove:
-      case kToolSelect:
-      case kToolDeletePoint: {
-        ctx_.CurrentPoint = -1;
-        for (int64_t k = 0; k < static_cast<int64_t>(shape.Pt.size()); ++k) {
-          const sPoint& point = shape.Pt[static_cast<size_t>(k)];
-          const int64_t px = shape.X + point.X;
-          const int64_t py = shape.Y + point.Y;
-          if (std::llabs(p.SX - px) > kHitRadius || std::llabs(p.SY - py) > kHitRadius) continue;
-          ctx_.CurrentPoint = k;
-          if (ctx_.Tool == kToolMove) {
-            ctx_.DragMode = 1;
-            const int64_t count = static_cast<int64_t>(shape.Pt.size());
-            auto at = [&](int64_t index) {
-              const sPoint& q = shape.Pt[static_cast<size_t>(index)];
-              return PointAtPress{index, shape.X + q.X, shape.Y + q.Y};
-            };
-            dragged_ = at(k);
-            previous_ = at(PreviousPoint(k, count));
-            next_ = at(NextPoint(k, count));
-          } else if (ctx_.Tool == kToolDeletePoint) {
-            DeletePoint(ctx_, k);
-          }
-          return true;
-        }
-        if (ctx_.Tool == kToolMove && (shape.Typ == kImage || shape.Typ == kText)) {
-          ctx_.DragMode = 2;
-          shape.StartX = Wrap16(p.MX - shape.X);
-          shape.StartY = Wrap16(p.MY - shape.Y);
-        }
-        return true;
-      }
-      default:
-        return true;
+  sObject* object = ctx_.CurrentObjectPtr();
+  if (object == nullptr) return;
+  for (int64_t i = 0; i <= LastIndex(object->Shape); ++i) {
+    sShape& shape = object->Shape[static_cast<size_t>(i)];
+    if (i != ctx_.CurrentShape && !shape.Selected) continue;
+    if (ctx_.Tool == kToolAddPoint) {
+      if (AddPointsAtPointer(shape, p)) return;
+    } else if (ctx_.Tool == kToolMove || ctx_.Tool == kToolSelect ||
+               ctx_.Tool == kToolDeletePoint) {
+      if (PressOnPoints(i, shape, p)) return;
     }
-  });
+  }
+}
+
+// New points sit under the pointer, in the shape's own units; only the first
+// line, curve or complex shape receives them.
+bool CanvasTools::AddPointsAtPointer(sShape& shape, const ScenePointer& p) {
+  const int64_t x = p.SX - shape.X;
+  const int64_t y = p.SY - shape.Y;
+  if (shape.Typ == kComplexShape || shape.Typ == kCurve) {
+    shape.Pt.push_back({x - 10, y, 0, 0});
+    shape.Pt.push_back({x, y, 0, 0});
+    shape.Pt.push_back({x + 10, y, 0, 0});
+  } else if (shape.Typ == kLine) {
+    shape.Pt.push_back({x, y, 0, 0});
+  } else {
+    return false;
+  }
+  ctx_.DragMode = 3;
+  return true;
+}
+
+// True when a point of the shape was hit, which ends the press.
+bool CanvasTools::PressOnPoints(int64_t index, sShape& shape, const ScenePointer& p) {
+  ctx_.CurrentPoint = -1;
+  for (int64_t k = 0; k <= LastIndex(shape.Pt); ++k) {
+    const sPoint& point = shape.Pt[static_cast<size_t>(k)];
+    if (std::llabs(p.SX - (shape.X + point.X)) > kHitRadius ||
+        std::llabs(p.SY - (shape.Y + point.Y)) > kHitRadius) {
+      continue;
+    }
+    if (ctx_.CurrentShape != index) {
+      ctx_.CurrentShape = index;
+      ctx_.Hooks->ShowShapeProperties();
+    }
+    ctx_.CurrentPoint = k;
+    if (ctx_.Tool == kToolMove) {
+      ctx_.DragMode = 1;
+      const int64_t count = static_cast<int64_t>(shape.Pt.size());
+      auto at = [&](int64_t i) {
+        const sPoint& q = shape.Pt[static_cast<size_t>(i)];
+        return PointAtPress{i, shape.X + q.X, shape.Y + q.Y};
+      };
+      dragged_ = at(k);
+      previous_ = at(PreviousPoint(k, count));
+      next_ = at(NextPoint(k, count));
+    } else if (ctx_.Tool == kToolDeletePoint) {
+      DeletePoint(ctx_, k);
+    }
+    return true;
+  }
+  if (ctx_.Tool == kToolMove && (shape.Typ == kImage || shape.Typ == kText)) ctx_.DragMode = 2;
+  return false;
 }
 
 void CanvasTools::PressCreate(const ScenePointer& p) {
@@ -220,17 +205,13 @@ void CanvasTools::PressCreate(const ScenePointer& p) {
 void CanvasTools::Drag(ScenePointer p) {
   if (ctx_.CurrentShape >= 0 && IsEditingTool(ctx_.Tool)) {
     if (ctx_.Options.Snap == 1) {
-      p.SX = Snap(p.SX, ctx_.Options.SnapX);
-      p.SY = Snap(p.SY, ctx_.Options.SnapY);
+      p.SX = SnapToStep(p.SX, ctx_.Options.SnapX);
+      p.SY = SnapToStep(p.SY, ctx_.Options.SnapY);
     }
     if (ctx_.DragMode == 1 && ctx_.Tool == kToolMove) {
       DragPoint(p);
     } else if (ctx_.DragMode == 2) {
-      if (ctx_.Options.Snap != 0) {
-        p.MX = Snap(p.MX, ctx_.Options.SnapX);
-        p.MY = Snap(p.MY, ctx_.Options.SnapY);
-      }
-      DragShapes(p);
+      transform_.Apply(ctx_, lastMX_, lastMY_, p.MX, p.MY);
     }
   } else if (ctx_.CreateMode == 2) {
     DragNewShape(p);
@@ -264,42 +245,6 @@ void CanvasTools::DragPoint(const ScenePointer& p) {
     point.Y = p.SY - shape->Y;
     ctx_.Hooks->ShowPointPosition(point.X, point.Y);
   }
-}
-
-void CanvasTools::DragShapes(const ScenePointer& p) {
-  ForEachEditedShape(ctx_, [&](sShape& shape) {
-    if (shape.Locked) return true;
-    if (ctx_.Tool == kToolMove) {
-      shape.X = Wrap16(p.MX - shape.StartX);
-      shape.Y = Wrap16(p.MY - shape.StartY);
-    } else if (ctx_.Tool == kToolScale) {
-      const double s = static_cast<double>(p.MX - shape.StartX) * 0.01;
-      shape.ScaleFactor = s;
-      const sPoint first = shape.Pt.front();
-      for (sPoint& point : shape.Pt) {
-        point.X = RoundInt(static_cast<double>(point.StartX) * (1 + s) -
-                           static_cast<double>(first.StartX) * s);
-        point.Y = RoundInt(static_cast<double>(point.StartY) * (1 + s) -
-                           static_cast<double>(first.StartY) * s);
-      }
-      if (HasSize(shape.Typ)) {
-        shape.W = Wrap16(std::max<int64_t>(1, std::llabs(p.MX - shape.StartX)));
-        shape.H = Wrap16(std::max<int64_t>(1, std::llabs(p.MY - shape.StartY)));
-      }
-    } else if (ctx_.Tool == kToolRotate) {
-      shape.Angle = Wrap16(RoundInt(static_cast<double>(p.MX - shape.StartX) * 0.1));
-      const float radians = static_cast<float>(shape.Angle * M_PI / 180.0);
-      const float c = std::cos(radians);
-      const float s = std::sin(radians);
-      for (sPoint& point : shape.Pt) {
-        const double d = static_cast<double>(point.StartX - shape.CX);
-        const double e = static_cast<double>(point.StartY - shape.CY);
-        point.X = RoundInt(shape.CX + d * c - e * s);
-        point.Y = RoundInt(shape.CY + e * c + d * s);
-      }
-    }
-    return true;
-  });
 }
 
 // The new shape was placed at the pointer less the pan, so it is sized in

@@ -6,6 +6,7 @@
 
 #include "document/editor_context.h"
 #include "edit/pointer_to_scene.h"
+#include "edit/shape_transform_drag.h"
 
 namespace tavisk {
 
@@ -38,15 +39,20 @@ class CanvasTools {
   void Press(const ScenePointer& p);
   void PressImageHitTest(const ScenePointer& p);
   void PressOnSelection(const ScenePointer& p);
+  bool AddPointsAtPointer(sShape& shape, const ScenePointer& p);
+  bool PressOnPoints(int64_t index, sShape& shape, const ScenePointer& p);
   void PressCreate(const ScenePointer& p);
   void Drag(ScenePointer p);
   void DragPoint(const ScenePointer& p);
-  void DragShapes(const ScenePointer& p);
   void DragNewShape(const ScenePointer& p);
   void Release();
 
   EditorContext& ctx_;
   bool redrawDue_ = false;
+  // The pointer of the previous event: where a shape drag begins.
+  int64_t lastMX_ = 0;
+  int64_t lastMY_ = 0;
+  ShapeTransformDrag transform_;
   // The dragged point and its neighbours where they stood at the press, in
   // scene units.
   struct PointAtPress {

@@ -87,7 +87,8 @@ void ChooseFont(EditorContext& ctx) {
 }
 
 void ChooseShapeInList(EditorContext& ctx, Gadgets& g) {
-  if (ctx.ObjReady < 0) return;
+  const sObject* layer = ctx.CurrentObjectPtr();
+  if (layer == nullptr || layer->HasShape == 0) return;
   ctx.CurrentShape = g.State(kGadgetShapeList);
   ctx.CurrentFx = 0;
   if (sObject* object = ctx.CurrentObjectPtr()) {

@@ -86,7 +86,7 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
 void FillShapeList(EditorContext& ctx, Gadgets& gadgets) {
   gadgets.ClearItems(kGadgetShapeList);
   const sObject* object = ctx.CurrentObjectPtr();
-  if (ctx.ObjReady <= 0 || object == nullptr) return;
+  if (object == nullptr || object->HasShape == 0) return;
   for (const sShape& shape : object->Shape) gadgets.AddItem(kGadgetShapeList, shape.Name);
 }
 

@@ -67,7 +67,11 @@ void CanvasRenderer::DrawShape(EditorContext& ctx, PainterSurface& surface, int6
 void CanvasRenderer::DrawObjects(EditorContext& ctx, PainterSurface& surface, int64_t x, int64_t y,
                                  int pick) {
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
-    if (ctx.Obj[static_cast<size_t>(i)].Hide != 0) continue;
+    // A layer whose last shape was deleted keeps a placeholder that is not
+    // drawn; the other layers are.
+    if (ctx.Obj[static_cast<size_t>(i)].Hide != 0 || ctx.Obj[static_cast<size_t>(i)].HasShape == 0) {
+      continue;
+    }
     ApplyViewTransform(ctx, surface);
     ApplyObjectTransform(surface, ctx.Obj[static_cast<size_t>(i)]);
     const bool pickRuns = PickRuns(ctx, i, pick);
@@ -119,10 +123,8 @@ void CanvasRenderer::Redraw(EditorContext& ctx, QImage& canvas, int64_t x, int64
   ops_.clear();
   spans_.clear();
   surface.RecordPaintsInto(&ops_);
-  if (ctx.ObjReady >= 1) {
-    DrawObjects(ctx, surface, x, y, pick);
-    SettlePick(ctx, x, y);
-  }
+  DrawObjects(ctx, surface, x, y, pick);
+  SettlePick(ctx);
   surface.RecordPaintsInto(nullptr);
   Compose(ctx, surface, canvas.size());
 

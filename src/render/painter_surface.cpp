@@ -1,6 +1,7 @@
 #include "render/painter_surface.h"
 
 #include <QFontMetricsF>
+#include <QPainterPathStroker>
 #include <algorithm>
 
 #include "document/font_store.h"
@@ -222,6 +223,20 @@ bool PainterSurface::IsPointInPath(double x, double y) const {
   // The bounds answer most misses without flattening the curves.
   if (!path_.controlPointRect().contains(point)) return false;
   return path_.contains(point);
+}
+
+bool PainterSurface::IsPointNearPath(double x, double y, double reach) const {
+  if (path_.isEmpty() || reach <= 0) return false;
+  const QPointF point = Device(x, y);
+  const QRectF near = path_.controlPointRect().adjusted(-reach, -reach, reach, reach);
+  if (!near.contains(point)) return false;
+  QPainterPathStroker band;
+  band.setWidth(2 * reach);
+  band.setCapStyle(Qt::RoundCap);
+  band.setJoinStyle(Qt::RoundJoin);
+  QPainterPath outline = band.createStroke(path_);
+  outline.setFillRule(Qt::WindingFill);
+  return outline.contains(point);
 }
 
 void PainterSurface::DrawImageAtCursor(const QImage& image, int alpha, double w, double h) {

@@ -61,6 +61,7 @@ class PainterSurface final : public Surface {
   void DotPath(double width, double distance, bool roundEnds) override;
 
   bool IsPointInPath(double x, double y) const override;
+  bool IsPointNearPath(double x, double y, double reach) const override;
 
   void DrawImageAtCursor(const QImage& image, int alpha, double w, double h) override;
 

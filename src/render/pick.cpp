@@ -1,8 +1,26 @@
 #include "render/pick.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "document/numeric.h"
 
 namespace tavisk {
+
+namespace {
+
+// How close to a drawn outline a press still hits it, in screen pixels.
+constexpr double kOutlineReachPixels = 4.0;
+
+// Half the stroke in screen pixels plus the reach: a thick outline is hit
+// anywhere on its ink, a hairline within a few pixels whatever the zoom.
+double OutlineReach(const EditorContext& ctx, const sObject& object, const sShape& shape) {
+  const double objectScale = std::max(std::abs(object.W), std::abs(object.H)) * 0.01;
+  const double stroke = shape.Style == 0 ? 0.0 : static_cast<double>(shape.Width);
+  return kOutlineReachPixels + 0.5 * stroke * ctx.ZoomFactor * objectScale;
+}
+
+}  // namespace
 
 bool PickRuns(const EditorContext& ctx, int64_t object, int pick) {
   return pick == 1 && ctx.CreateMode == 0 && object == ctx.CurrentObject &&
@@ -19,20 +37,16 @@ void PickTest(EditorContext& ctx, const Surface& surface, int64_t index, int64_t
   sObject* object = ctx.CurrentObjectPtr();
   if (object == nullptr || !ValidIndex(object->Shape, index)) return;
   sShape& shape = object->Shape[static_cast<size_t>(index)];
-  const bool hit = surface.IsPointInPath(static_cast<double>(x), static_cast<double>(y));
+  const double px = static_cast<double>(x);
+  const double py = static_cast<double>(y);
+  const bool hit = surface.IsPointInPath(px, py) ||
+                   surface.IsPointNearPath(px, py, OutlineReach(ctx, *object, shape));
   if (hit && ctx.DragMode == 0) {
     if (ctx.ShiftHeld == 0) {
       DeselectCurrentObject(ctx);
       ctx.PickState = -1;
       ctx.CurrentShape = index;
       ctx.Hooks->ShowShapeProperties();
-      if (ctx.Tool == kToolMove) {
-        shape.StartX = Wrap16(x - shape.X);
-        shape.StartY = Wrap16(y - shape.Y);
-      } else if (ctx.Tool == kToolScale) {
-        shape.StartX = Wrap16(x - shape.W);
-        shape.StartY = Wrap16(y + shape.H);
-      }
     } else {
       ctx.DragMode = 2;
     }
@@ -42,26 +56,12 @@ void PickTest(EditorContext& ctx, const Surface& surface, int64_t index, int64_t
   }
 }
 
-void SettlePick(EditorContext& ctx, int64_t x, int64_t y) {
+void SettlePick(EditorContext& ctx) {
   if (ctx.CreateMode != 0) return;
-  if (ctx.PickState == -1 || ctx.DragMode == 2) {
+  if (ctx.PickState == -1 || (ctx.PickState == 0 && ctx.DragMode == 2)) {
     ctx.PickState = 1;
     ctx.DragMode = 2;
     ctx.Hooks->ShowShapeProperties();
-    if (ctx.Tool == kToolScale || ctx.Tool == kToolRotate) return;
-    sObject* object = ctx.CurrentObjectPtr();
-    if (object == nullptr) return;
-    for (sShape& shape : object->Shape) {
-      if (shape.Selected != 1) continue;
-      if (ctx.Tool == kToolMove) {
-        shape.StartX = Wrap16(x - shape.X);
-        shape.StartY = Wrap16(y - shape.Y);
-      }
-      for (sPoint& point : shape.Pt) {
-        point.StartX = x - point.X;
-        point.StartY = y - point.Y;
-      }
-    }
   } else if (ctx.PickState == 0 && ctx.Tool == kToolSelect) {
     DeselectCurrentObject(ctx);
   }

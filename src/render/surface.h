@@ -63,6 +63,9 @@ class Surface {
   // The user point lies in the even-odd fill area of the current path; the
   // path stays.
   virtual bool IsPointInPath(double x, double y) const = 0;
+  // The user point lies within reach device pixels of the current path's
+  // outline, so a thin line can be hit whatever the zoom; the path stays.
+  virtual bool IsPointNearPath(double x, double y, double reach) const = 0;
 
   // Top-left at the cursor, scaled to w x h when both are positive,
   // opacity 0..255.

@@ -110,7 +110,7 @@ TEST(PropertySync, ListsFollowTheCurrentObjectAndShape) {
   FillFxList(f.ctx, f.gadgets);
   EXPECT_EQ(f.gadgets.entries[kGadgetFxList].items.size(), 2u);
   EXPECT_EQ(f.gadgets.entries[kGadgetFxList].items[1], "glow");
-  f.ctx.ObjReady = 0;
+  f.ctx.Obj[0].HasShape = 0;  // only the placeholder of a deleted last shape
   FillShapeList(f.ctx, f.gadgets);
   EXPECT_TRUE(f.gadgets.entries[kGadgetShapeList].items.empty());
 }

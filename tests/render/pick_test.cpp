@@ -35,10 +35,10 @@ TEST_F(PickTest, UpperShapeWinsAndBecomesTheOnlySelection) {
   EXPECT_EQ(ctx.PickState, 1) << "settled after the object loop";
   EXPECT_EQ(ctx.DragMode, 2);
   EXPECT_GE(hooks.shape_properties, 2) << "refreshed at the pick and when settling";
-  // Move tool: drag starts are pointer minus position.
-  EXPECT_EQ(Shape(1).StartX, 10);
-  EXPECT_EQ(Shape(1).StartY, 10);
-  EXPECT_EQ(Shape(1).Pt[0].StartX, 50);
+  // A later redraw while the drag goes on leaves the settled pick alone.
+  Click(80, 80);
+  EXPECT_EQ(ctx.CurrentShape, 1);
+  EXPECT_EQ(ctx.PickState, 1);
 }
 
 TEST_F(PickTest, ShiftAddsTheFirstHitAndLeavesTheRest) {
@@ -52,13 +52,19 @@ TEST_F(PickTest, ShiftAddsTheFirstHitAndLeavesTheRest) {
   EXPECT_EQ(ctx.DragMode, 2);
 }
 
-TEST_F(PickTest, ScaleToolTakesSizeStartsAndSkipsPositions) {
-  ctx.Tool = kToolScale;
-  Click(20, 20);
-  EXPECT_EQ(ctx.CurrentShape, 0);
-  EXPECT_EQ(Shape(0).StartX, 20 - 60);
-  EXPECT_EQ(Shape(0).StartY, 20 + 60);
-  EXPECT_EQ(Shape(0).Pt[0].StartX, 0) << "scale drags take no point starts";
+TEST_F(PickTest, AStrokedOutlineIsHitBesideItAndAFilledAreaInside) {
+  Shape(2).Style = 1;  // a line around (150, 100)-(170, 120)
+  Click(167, 98);
+  EXPECT_EQ(ctx.CurrentShape, 2) << "3 pixels outside the outline";
+  ctx.PickState = 0;
+  ctx.DragMode = 0;
+  Click(160, 110);
+  EXPECT_EQ(ctx.CurrentShape, 2) << "inside";
+  ctx.PickState = 0;
+  ctx.DragMode = 0;
+  ctx.CurrentShape = -1;
+  Click(160, 90);
+  EXPECT_EQ(ctx.CurrentShape, -1) << "10 pixels off";
 }
 
 TEST_F(PickTest, SelectToolClickOnNothingClearsTheSelection) {

@@ -149,6 +149,7 @@ class RecordingSurface : public Surface {
   void DashPath(double w, double l) override { Log("dash", {w, l}); }
   void DotPath(double w, double d, bool) override { Log("dot", {w, d}); }
   bool IsPointInPath(double, double) const override { return false; }
+  bool IsPointNearPath(double, double, double) const override { return false; }
   void DrawImageAtCursor(const QImage&, int alpha, double w, double h) override {
     Log("image", {static_cast<double>(alpha), w, h});
   }

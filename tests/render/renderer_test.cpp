@@ -103,9 +103,9 @@ TEST_F(RendererTest, EachObjectTransformStartsFromTheView) {
   EXPECT_TRUE(IsBackground(canvas, 141, 121));
 }
 
-TEST_F(RendererTest, NothingDrawnOrPickedWithoutAReadyObject) {
+TEST_F(RendererTest, ALayerHoldingOnlyItsPlaceholderIsNeitherDrawnNorPicked) {
   test::PrepareEditor(ctx, {MakeObject({MakeShape(kBox, 0, 0, 100, 100)})});
-  ctx.ObjReady = 0;
+  ctx.Obj[0].HasShape = 0;
   ctx.Options.ShowGrid = 1;
   ctx.Options.GridW = 50;
   ctx.Options.GridH = 50;
