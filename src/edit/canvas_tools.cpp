@@ -287,6 +287,8 @@ void CanvasTools::DragNewShape(const ScenePointer& p) {
 }
 
 void CanvasTools::Release() {
+  // A point or shape drag changed what the panel shows.
+  const bool dragged = ctx_.DragMode == 1 || ctx_.DragMode == 2;
   ctx_.DragMode = 0;
   ctx_.PickState = 0;
   ctx_.ButtonDown = 0;
@@ -296,6 +298,8 @@ void CanvasTools::Release() {
     ctx_.Hooks->ShowTool(kToolMove);
     // The panel still shows the size the shape was made with, before the
     // drag gave it its own.
+    ctx_.Hooks->ShowShapeProperties();
+  } else if (dragged) {
     ctx_.Hooks->ShowShapeProperties();
   }
 }
