@@ -20,6 +20,14 @@ double OutlineReach(const EditorContext& ctx, const sObject& object, const sShap
   return kOutlineReachPixels + 0.5 * stroke * ctx.ZoomFactor * objectScale;
 }
 
+// A picture leaves no path: it is hit inside the rectangle it is drawn in.
+bool InPicture(const EditorContext& ctx, const sShape& shape, int64_t x, int64_t y) {
+  const int64_t left = ctx.PanX + shape.X;
+  const int64_t top = ctx.PanY + shape.Y;
+  return x >= std::min<int64_t>(left, left + shape.W) && x <= std::max<int64_t>(left, left + shape.W) &&
+         y >= std::min<int64_t>(top, top + shape.H) && y <= std::max<int64_t>(top, top + shape.H);
+}
+
 }  // namespace
 
 bool PickRuns(const EditorContext& ctx, int64_t object, int pick) {
@@ -39,8 +47,10 @@ void PickTest(EditorContext& ctx, const Surface& surface, int64_t index, int64_t
   sShape& shape = object->Shape[static_cast<size_t>(index)];
   const double px = static_cast<double>(x);
   const double py = static_cast<double>(y);
-  const bool hit = surface.IsPointInPath(px, py) ||
-                   surface.IsPointNearPath(px, py, OutlineReach(ctx, *object, shape));
+  const bool hit = shape.Typ == kImage
+                       ? InPicture(ctx, shape, x, y)
+                       : surface.IsPointInPath(px, py) ||
+                             surface.IsPointNearPath(px, py, OutlineReach(ctx, *object, shape));
   if (hit && ctx.DragMode == 0) {
     if (ctx.ShiftHeld == 0) {
       DeselectCurrentObject(ctx);

@@ -259,6 +259,24 @@ TEST_F(CanvasGesturesTest, ThinOutlinesArePickedWithinAFewScreenPixelsAtAnyZoom)
   EXPECT_EQ(shape(0).Selected, 1);
 }
 
+TEST_F(CanvasGesturesTest, APictureIsPickedWhileAnotherShapeIsCurrent) {
+  QImage image(40, 30, QImage::Format_ARGB32);
+  image.fill(Qt::blue);
+  ASSERT_TRUE(WritePng("photo.png", image));
+  requesters_.FileAnswers.push_back("photo.png");
+  MakeShape(kGadgetToolImage, At(300, 200), At(300, 200));
+  MakeShape(kGadgetToolBox, At(50, 50), At(90, 90));
+  ASSERT_EQ(ctx().CurrentShape, 1);
+  ClickTool(kGadgetToolSelect);
+  Drag(At(320, 215), At(320, 215));
+  EXPECT_EQ(ctx().CurrentShape, 0);
+  EXPECT_EQ(shape(0).Selected, 1);
+  ClickTool(kGadgetToolMove);
+  Drag(At(320, 215), At(330, 235));
+  EXPECT_EQ(shape(0).X, 310);
+  EXPECT_EQ(shape(0).Y, 220);
+}
+
 TEST_F(CanvasGesturesTest, PointToolsChangeTheSelectedShapeWhosePointWasHit) {
   MakeCurve(0, {{100, 100, 0, 0}, {150, 100, 0, 0}, {150, 150, 0, 0}, {100, 150, 0, 0}});
   MakeCurve(1, {{300, 100, 0, 0}, {350, 100, 0, 0}, {350, 150, 0, 0}, {300, 150, 0, 0}});
