@@ -1,12 +1,13 @@
-// The canvas gestures: key state, panning, the press of each tool, dragging
-// points and shapes, dragging out new shapes, and the release.
+// The canvas gestures: key state, panning, and the routing of each press,
+// drag and release to the tool chosen at the press.
 #pragma once
 
 #include <cstdint>
 
 #include "document/editor_context.h"
+#include "edit/creation_tool.h"
+#include "edit/editing_tools.h"
 #include "edit/pointer_to_scene.h"
-#include "edit/shape_transform_drag.h"
 
 namespace tavisk {
 
@@ -30,42 +31,27 @@ void ChooseTool(EditorContext& ctx, uint8_t tool);
 
 class CanvasTools {
  public:
-  explicit CanvasTools(EditorContext& ctx) : ctx_(ctx) {}
+  explicit CanvasTools(EditorContext& ctx);
 
   void HandleEvent(const CanvasInput& input);
 
  private:
+  CanvasTool* ToolFor(uint8_t tool);
   void Pan(const ScenePointer& p);
   void Press(const ScenePointer& p);
-  void PressImageHitTest(const ScenePointer& p);
-  void PressOnSelection(const ScenePointer& p);
-  bool AddPointsAtPointer(sShape& shape, const ScenePointer& p);
-  bool PressOnPoints(int64_t index, sShape& shape, const ScenePointer& p);
-  void PressCreate(const ScenePointer& p);
-  void Drag(ScenePointer p);
-  void DragPoint(const ScenePointer& p);
-  void DragNewShape(const ScenePointer& p);
   void Release();
 
   EditorContext& ctx_;
-  bool redrawDue_ = false;
+  SelectTool select_;
+  MoveTool move_;
+  TransformTool transform_;
+  AddPointTool addPoint_;
+  DeletePointTool deletePoint_;
+  CreationTool creation_;
+  // The tool of the gesture under way, chosen at its press.
+  CanvasTool* active_ = nullptr;
   // The pointer of the previous event: where a shape drag begins.
-  int64_t lastMX_ = 0;
-  int64_t lastMY_ = 0;
-  ShapeTransformDrag transform_;
-  // The dragged point and its neighbours where they stood at the press, in
-  // scene units.
-  struct PointAtPress {
-    int64_t index = -1;
-    int64_t x = 0;
-    int64_t y = 0;
-  };
-  PointAtPress dragged_;
-  PointAtPress previous_;
-  PointAtPress next_;
-  // The first of the points that follow the pointer while a new line or
-  // curve is dragged out.
-  int64_t createdPoint_ = 0;
+  ScenePointer previous_;
 };
 
 }  // namespace tavisk

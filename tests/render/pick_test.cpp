@@ -96,7 +96,7 @@ TEST_F(PickTest, NoPickWhileCreatingOnOtherObjectsOrOncePressResolved) {
   EXPECT_EQ(Shape(2).Selected, 0);
 }
 
-TEST_F(PickTest, TextOnlyInsideLettersAndImagesNever) {
+TEST_F(PickTest, TextOnlyInsideLettersAndImagesInsideTheirRectangle) {
   sShape text = MakeShape(kText, 10, 10, 80, 0);
   text.Text = "O";
   sShape image = MakeShape(kImage, 120, 10, 60, 60);
@@ -105,7 +105,12 @@ TEST_F(PickTest, TextOnlyInsideLettersAndImagesNever) {
   image.Image = ctx.Pictures.Add(picture);
   ctx.Obj = {MakeObject({text, image})};
   Click(150, 40);
-  EXPECT_EQ(ctx.CurrentShape, -1) << "an image has no area";
+  EXPECT_EQ(ctx.CurrentShape, 1) << "a picture is hit where it is drawn";
+  ctx.PickState = 0;
+  ctx.DragMode = 0;
+  ctx.CurrentShape = -1;
+  Click(185, 40);
+  EXPECT_EQ(ctx.CurrentShape, -1) << "beside it, nothing";
   // The O of an 80-pixel serif face: its counter is empty, its left stroke
   // is not.
   Click(10 + 30, 10 + 50);
