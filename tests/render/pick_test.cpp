@@ -23,6 +23,13 @@ class PickTest : public ::testing::Test {
   }
   sShape& Shape(int j) { return ctx.Obj[0].Shape[static_cast<size_t>(j)]; }
   void Click(int64_t x, int64_t y) { RedrawCanvas(ctx, canvas, x, y, 1); }
+  // A new press after the last one was released, with nothing current.
+  void ClickAfresh(int64_t x, int64_t y) {
+    ctx.PickState = 0;
+    ctx.DragMode = 0;
+    ctx.CurrentShape = -1;
+    Click(x, y);
+  }
 };
 
 TEST_F(PickTest, UpperShapeWinsAndBecomesTheOnlySelection) {
@@ -56,14 +63,9 @@ TEST_F(PickTest, AStrokedOutlineIsHitBesideItAndAFilledAreaInside) {
   Shape(2).Style = 1;  // a line around (150, 100)-(170, 120)
   Click(167, 98);
   EXPECT_EQ(ctx.CurrentShape, 2) << "3 pixels outside the outline";
-  ctx.PickState = 0;
-  ctx.DragMode = 0;
-  Click(160, 110);
+  ClickAfresh(160, 110);
   EXPECT_EQ(ctx.CurrentShape, 2) << "inside";
-  ctx.PickState = 0;
-  ctx.DragMode = 0;
-  ctx.CurrentShape = -1;
-  Click(160, 90);
+  ClickAfresh(160, 90);
   EXPECT_EQ(ctx.CurrentShape, -1) << "10 pixels off";
 }
 
@@ -106,10 +108,7 @@ TEST_F(PickTest, TextOnlyInsideLettersAndImagesInsideTheirRectangle) {
   ctx.Obj = {MakeObject({text, image})};
   Click(150, 40);
   EXPECT_EQ(ctx.CurrentShape, 1) << "a picture is hit where it is drawn";
-  ctx.PickState = 0;
-  ctx.DragMode = 0;
-  ctx.CurrentShape = -1;
-  Click(185, 40);
+  ClickAfresh(185, 40);
   EXPECT_EQ(ctx.CurrentShape, -1) << "beside it, nothing";
   // The O of an 80-pixel serif face: its counter is empty, its left stroke
   // is not.
