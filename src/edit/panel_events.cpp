@@ -21,13 +21,9 @@ namespace {
 
 using Handler = std::function<void(EditorContext&, Gadgets&, const PanelEvent&)>;
 
-void Redraw(EditorContext& ctx) {
-  ctx.Hooks->RedrawCanvas(0, 0, 1);
-}
+void Redraw(EditorContext& ctx) { ctx.Hooks->RedrawCanvas(0, 0, 1); }
 
-int64_t AtLeastOne(int64_t value) {
-  return std::max<int64_t>(value, 1);
-}
+int64_t AtLeastOne(int64_t value) { return std::max<int64_t>(value, 1); }
 
 // A handler that edits the current shape, then redraws; nothing without one.
 Handler OnShape(std::function<void(sShape&, Gadgets&)> edit) {
