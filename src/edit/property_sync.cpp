@@ -42,7 +42,10 @@ void ShowShapeListSelection(EditorContext& ctx, Gadgets& gadgets) {
   for (int i = 0; i < rows; ++i) {
     const bool selected =
         object->Shape[static_cast<size_t>(i)].Selected != 0 || i == ctx.CurrentShape;
-    gadgets.SetItemSelected(kGadgetShapeList, i, selected);
+    // Runs at every motion of a drag: only changed rows are touched.
+    if (gadgets.ItemSelected(kGadgetShapeList, i) != selected) {
+      gadgets.SetItemSelected(kGadgetShapeList, i, selected);
+    }
   }
   gadgets.SetState(kGadgetShapeList, ctx.CurrentShape);
 }

@@ -161,12 +161,16 @@ TEST_F(PresetsAndListsTest, ListsFollowPicksListChoicesAndReordering) {
   auto* list = Gadget<QListWidget>(kGadgetShapeList);
   EXPECT_EQ(list->currentRow(), 0);
   EXPECT_EQ(SelectedRows(), std::vector<int>{0});
+  ChooseEntry(kGadgetFxList, QStringLiteral("FX_1"));
+  EXPECT_EQ(ctx().CurrentFx, 1);
+  EXPECT_EQ(Gadget<QComboBox>(kGadgetFxList)->currentIndex(), 1);
 
   // A choice in the shape list.
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                     list->visualItemRect(list->item(1)).center());
   ASSERT_EQ(ctx().CurrentShape, 1);
   EXPECT_EQ(Items(kGadgetFxList), std::vector<std::string>{"FX_0"});
+  EXPECT_EQ(Gadget<QComboBox>(kGadgetFxList)->currentIndex(), 0);
   EXPECT_EQ(list->currentRow(), 1);
   EXPECT_EQ(shape(0).Selected, 1);
   EXPECT_EQ(shape(1).Selected, 1);
