@@ -91,7 +91,8 @@ std::vector<Writer> Writers() {
          e.req.InputAnswers = {"Glow"};
          SaveFxPreset(e.ctx);
        },
-       ShownMessage{"Error", "Unable to save the preset data/shapefx/Glow.sfx", MessageIcon::Error}},
+       ShownMessage{"Error", "Unable to save the preset data/shapefx/Glow.sfx",
+                    MessageIcon::Error}},
       {"options", "out", "Preferences.ini",
        [](Editor& e, const std::string& folder) { SaveOptions(e.ctx.Options, folder); },
        std::nullopt},
