@@ -15,7 +15,7 @@ std::string PresetFolder() {
 }
 
 std::string PresetPath(const std::string& name) {
-  return PresetFolder() + name + std::string(kPresetSuffix);
+  return PresetFolder() + PresetFileName(name) + std::string(kPresetSuffix);
 }
 
 std::string WithoutEverySuffix(std::string name) {
@@ -37,9 +37,14 @@ void SaveFxPreset(EditorContext& ctx) {
       SanitizeFieldText(ctx.Req->Input("Name", "Set the name for the layer FX", ""), false);
   if (name.empty()) return;
   fx->Name = name;
-  // A missing folder is not created: the preset is then simply not kept.
-  WriteFileAtomically(PresetPath(name), FormatFxPreset(*fx, ctx.CurrentFx));
-  ctx.Hooks->FillFxList();
+  // The shipped data has no preset folder: the first save makes it.
+  MakeDirectories(PresetFolder());
+  const std::string path = PresetPath(name);
+  if (!WriteFileAtomically(path, FormatFxPreset(*fx, ctx.CurrentFx))) {
+    ctx.Req->Message("Error", "Unable to save the preset " + path, MessageIcon::Error);
+  }
+  // The new name shows in the Fx list, which stays on the current Fx.
+  ctx.Hooks->ShowShapeProperties();
   ctx.Hooks->ShowFxPresets(ListFxPresets());
 }
 
@@ -49,7 +54,9 @@ void LoadFxPreset(EditorContext& ctx, const std::string& name) {
   if (fx == nullptr) return;
   std::string text;
   if (ReadWholeFile(PresetPath(name), text)) ApplyFxPresetText(*fx, ctx.CurrentFx, text);
-  ctx.Hooks->FillFxList();
+  // The Fx gadgets must show the applied values: a later edit of one of a
+  // pair of spins writes both back.
+  ctx.Hooks->ShowShapeProperties();
   ctx.Hooks->RedrawCanvas(0, 0, 1);
 }
 
@@ -57,6 +64,15 @@ std::vector<std::string> ListFxPresets() {
   std::vector<std::string> names = ListFiles(PresetFolder(), kPresetSuffix);
   for (std::string& name : names) name = WithoutEverySuffix(std::move(name));
   return names;
+}
+
+std::string PresetFileName(const std::string& name) {
+  std::string file = name;
+  for (char& c : file) {
+    if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20) c = '_';
+  }
+  if (!file.empty() && file.front() == '.') file.front() = '_';
+  return file;
 }
 
 std::string PresetListName(const std::string& entry) {

@@ -96,13 +96,10 @@ void ChooseShapeInList(EditorContext& ctx, Gadgets& g) {
       object->Shape[i].Selected = g.ItemSelected(kGadgetShapeList, static_cast<int>(i)) ? 1 : 0;
     }
   }
-  Redraw(ctx);
+  // No pick at (0, 0) here: it would drop the selection just chosen and could
+  // make another shape current than the one chosen.
+  ctx.Hooks->RedrawCanvas(0, 0, 0);
   if (ctx.CurrentShape >= 0) ctx.Hooks->ShowShapeProperties();
-}
-
-void ShowShapeOrder(EditorContext& ctx, Gadgets& g) {
-  g.SetState(kGadgetShapeList, ctx.CurrentShape);
-  Redraw(ctx);
 }
 
 const std::unordered_map<int, Handler>& Table() {
@@ -200,16 +197,8 @@ const std::unordered_map<int, Handler>& Table() {
            if (AskColor(ctx, shape->Color, shape->Alpha)) Redraw(ctx);
          }
        }},
-      {kGadgetShapeDown,
-       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
-         MoveShapeDown(ctx);
-         ShowShapeOrder(ctx, g);
-       }},
-      {kGadgetShapeUp,
-       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
-         MoveShapeUp(ctx);
-         ShowShapeOrder(ctx, g);
-       }},
+      {kGadgetShapeDown, [](EditorContext& ctx, Gadgets&, const PanelEvent&) { MoveShapeDown(ctx); }},
+      {kGadgetShapeUp, [](EditorContext& ctx, Gadgets&, const PanelEvent&) { MoveShapeUp(ctx); }},
       {kGadgetShapeName,
        [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
          sShape* shape = ctx.CurrentShapePtr();

@@ -32,6 +32,24 @@ void ShowObjectProperties(const sObject& object, Gadgets& gadgets) {
   gadgets.SetState(kGadgetObjectW, object.W);
 }
 
+// The list marks the shapes the canvas draws as selected: the selected ones
+// and the current one, which is also the list's current row.
+void ShowShapeListSelection(EditorContext& ctx, Gadgets& gadgets) {
+  const sObject* object = ctx.CurrentObjectPtr();
+  if (object == nullptr) return;
+  const int rows =
+      std::min(gadgets.ItemCount(kGadgetShapeList), static_cast<int>(object->Shape.size()));
+  for (int i = 0; i < rows; ++i) {
+    const bool selected =
+        object->Shape[static_cast<size_t>(i)].Selected != 0 || i == ctx.CurrentShape;
+    // Runs at every motion of a drag: only changed rows are touched.
+    if (gadgets.ItemSelected(kGadgetShapeList, i) != selected) {
+      gadgets.SetItemSelected(kGadgetShapeList, i, selected);
+    }
+  }
+  gadgets.SetState(kGadgetShapeList, ctx.CurrentShape);
+}
+
 }  // namespace
 
 void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
@@ -43,6 +61,7 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
   // disabled and show its blank placeholder rather than the last shape seen.
   const bool editable = object->HasShape != 0;
   SetPropertyGadgetsDisabled(ctx, gadgets, editable ? 0 : 1);
+  ShowShapeListSelection(ctx, gadgets);
   const sShape* shape = ctx.CurrentShapePtr();
   if (shape == nullptr) return;
   gadgets.SetText(kGadgetShapeName, shape->Name);
@@ -70,7 +89,8 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
     fx.Height = std::max<int64_t>(fx.Height, 1);
     fx.Dist = std::max<int64_t>(fx.Dist, 1);
   }
-  gadgets.SetState(kGadgetFxList, ctx.CurrentFx);
+  // The shape may be another than the one the Fx list was filled for.
+  FillFxList(ctx, gadgets);
   gadgets.SetState(kGadgetFxActif, fx.Actif);
   gadgets.SetState(kGadgetFxAlpha, fx.Alpha);
   gadgets.SetState(kGadgetFxDepth, fx.Depth);
@@ -88,6 +108,7 @@ void FillShapeList(EditorContext& ctx, Gadgets& gadgets) {
   const sObject* object = ctx.CurrentObjectPtr();
   if (object == nullptr || object->HasShape == 0) return;
   for (const sShape& shape : object->Shape) gadgets.AddItem(kGadgetShapeList, shape.Name);
+  ShowShapeListSelection(ctx, gadgets);
 }
 
 void FillFxList(EditorContext& ctx, Gadgets& gadgets) {
@@ -95,6 +116,7 @@ void FillFxList(EditorContext& ctx, Gadgets& gadgets) {
   const sShape* shape = ctx.CurrentShapePtr();
   if (shape == nullptr) return;
   for (const sShapeFx& fx : shape->Fx) gadgets.AddItem(kGadgetFxList, fx.Name);
+  gadgets.SetState(kGadgetFxList, ctx.CurrentFx);
 }
 
 }  // namespace tavisk

@@ -11,13 +11,15 @@ namespace tavisk {
 // a current shape, also shows the Text and Font buttons only for a text.
 void SetPropertyGadgetsDisabled(EditorContext& ctx, Gadgets& gadgets, int flag);
 
+// Fills the gadgets from the current object, shape and Fx; the shape list
+// marks the current shape and the Fx list is refilled for it.
 void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets);
 
 // One item per shape of the current object, by name, while the scene holds
-// a real object.
+// a real object; the current and the selected shapes are marked.
 void FillShapeList(EditorContext& ctx, Gadgets& gadgets);
 
-// One item per Fx of the current shape, by name.
+// One item per Fx of the current shape, by name; the current Fx is chosen.
 void FillFxList(EditorContext& ctx, Gadgets& gadgets);
 
 }  // namespace tavisk

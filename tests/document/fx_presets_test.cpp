@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <algorithm>
 #include <string>
 
 #include "document/fx_preset_text.h"
@@ -84,16 +83,34 @@ TEST_F(FxPresetTest, SavedSettingsComeBackOnAnotherFx) {
   LoadFxPreset(ctx, "mine");
   EXPECT_EQ(other.Name, "mine");
   EXPECT_EQ(FormatFxPreset(other, 1), FormatFxPreset(fx, 1));
-  EXPECT_EQ(hooks.Calls, (std::vector<std::string>{"FillFxList", "RedrawCanvas(0,0,1)"}));
+  EXPECT_EQ(hooks.Calls, (std::vector<std::string>{"ShowShapeProperties", "RedrawCanvas(0,0,1)"}));
 }
 
-TEST_F(FxPresetTest, SavingRenamesTheFxEvenWhenTheFileCannotBeWritten) {
+TEST_F(FxPresetTest, SavingMakesTheFolderAndTellsWhenTheFileCannotBeWritten) {
   ASSERT_TRUE(QDir("data/shapefx").removeRecursively());
+  Save("made");
+  EXPECT_TRUE(IsRegularFile("data/shapefx/made.sfx"));
+  EXPECT_TRUE(req.Messages.empty());
+
+  // A folder in the file's place: the write fails, the Fx is still renamed.
+  ASSERT_TRUE(QDir().mkpath("data/shapefx/lost.sfx"));
+  hooks.Calls.clear();
   Save("lost");
   EXPECT_EQ(Fx().Name, "lost");
-  EXPECT_FALSE(IsRegularFile("data/shapefx/lost.sfx"));
-  EXPECT_TRUE(std::count(hooks.Calls.begin(), hooks.Calls.end(), "ShowFxPresets") == 1);
-  EXPECT_TRUE(hooks.PresetNames.empty());
+  ASSERT_EQ(req.Messages.size(), 1u);
+  EXPECT_EQ(req.Messages[0].Title, "Error");
+  EXPECT_EQ(hooks.Count("ShowFxPresets"), 1);
+  EXPECT_EQ(hooks.PresetNames, std::vector<std::string>{"made"});
+}
+
+TEST(FxPresetFileName, KeepsEveryTypedNameAVisibleFileOfTheFolder) {
+  EXPECT_EQ(PresetFileName("glow"), "glow");
+  EXPECT_EQ(PresetFileName("a/b"), "a_b");
+  EXPECT_EQ(PresetFileName("..\\up"), "_._up");
+  EXPECT_EQ(PresetFileName(".."), "_.");
+  EXPECT_EQ(PresetFileName("c:x\ty"), "c_x_y");
+  // A listed file name applies the file it came from.
+  EXPECT_EQ(PresetFileName(PresetFileName("../x")), PresetFileName("../x"));
 }
 
 TEST_F(FxPresetTest, CancelAndNoShapeChangeNothing) {
@@ -131,7 +148,7 @@ TEST_F(FxPresetTest, ALongNameIsListedInFullButCannotBeApplied) {
   LoadFxPreset(ctx, PresetListName(name));
   EXPECT_EQ(PresetListName(name), name.substr(0, 20));
   EXPECT_EQ(FormatFxPreset(other, 0), before);
-  EXPECT_EQ(hooks.Calls, (std::vector<std::string>{"FillFxList", "RedrawCanvas(0,0,1)"}));
+  EXPECT_EQ(hooks.Calls, (std::vector<std::string>{"ShowShapeProperties", "RedrawCanvas(0,0,1)"}));
 }
 
 TEST_F(FxPresetTest, ListsFilesWithEverySuffixRemoved) {

@@ -1,7 +1,7 @@
 // Every file the editor writes, written where it cannot be: a read-only
 // folder, a missing folder, a full file system. The previous file must stay
 // whole, no temporary may be left behind, and the user hears only of a PNG
-// that could not be saved.
+// or an Fx preset that could not be saved.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -91,7 +91,8 @@ std::vector<Writer> Writers() {
          e.req.InputAnswers = {"Glow"};
          SaveFxPreset(e.ctx);
        },
-       std::nullopt},
+       ShownMessage{"Error", "Unable to save the preset data/shapefx/Glow.sfx",
+                    MessageIcon::Error}},
       {"options", "out", "Preferences.ini",
        [](Editor& e, const std::string& folder) { SaveOptions(e.ctx.Options, folder); },
        std::nullopt},
@@ -135,11 +136,12 @@ class WriteFaults : public ::testing::TestWithParam<Fault> {
   test::ScopedWorkDir dir;
 };
 
-TEST_P(WriteFaults, PreviousFileStaysWholeAndOnlyPngFailuresAreShown) {
+TEST_P(WriteFaults, PreviousFileStaysWholeAndOnlyPngAndPresetFailuresAreShown) {
   std::vector<std::string> skipped;
   for (const Writer& w : Writers()) {
     SCOPED_TRACE(w.name + " in a " + FaultName(GetParam()));
-    if (GetParam() == Fault::Missing && w.name == "autosave") continue;  // creates its folder
+    // These two create their folders.
+    if (GetParam() == Fault::Missing && (w.name == "autosave" || w.name == "Fx preset")) continue;
     std::optional<test::SmallFileSystem> fs;
     std::string why;
     if (!MakeFault(w, fs, why)) {

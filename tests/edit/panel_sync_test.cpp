@@ -179,6 +179,9 @@ TEST(PanelEvents, TypedTextCannotBreakTheDocumentFields) {
 TEST(PanelEvents, ShapeListChoiceCopiesTheSelection) {
   PanelFixture f;
   FillShapeList(f.ctx, f.gadgets);
+  // The list shows the current text chosen; the user chooses the box alone.
+  EXPECT_TRUE(f.gadgets.ItemSelected(kGadgetShapeList, 1));
+  f.gadgets.SetItemSelected(kGadgetShapeList, 1, false);
   f.gadgets.SetItemSelected(kGadgetShapeList, 0, true);
   f.gadgets.SetState(kGadgetShapeList, 0);
   f.ctx.CurrentFx = 3;
