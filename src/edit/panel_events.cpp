@@ -68,7 +68,7 @@ bool AskColor(EditorContext& ctx, int64_t& color, int alpha) {
 void AddTemplateShape(EditorContext& ctx) {
   if (ctx.CurrentObjectPtr() == nullptr) return;
   MakeTemplateSlot(ctx);
-  InsertShapeTemplate(ctx, 1);
+  if (!InsertShapeTemplate(ctx, 1)) return;
   if (sObject* object = ctx.CurrentObjectPtr()) object->HasShape = 1;
   ctx.ObjReady = 1;
 }

@@ -155,12 +155,17 @@ TEST_F(ObjectsAndPasteTest, TemplatesNeverRemoveAShapeTheUserLeftWithoutAName) {
 }
 
 TEST_F(ObjectsAndPasteTest, AMissingTemplateChangesNoShape) {
+  ChooseTemplate("3-heart.txt");
+  ASSERT_TRUE(std::filesystem::remove("data/shapes/3-heart.txt"));
+  // An empty layer stays empty.
+  Click(kGadgetShapeAdd);
+  EXPECT_EQ(ctx().Obj[0].HasShape, 0);
+  EXPECT_EQ(ctx().Obj[0].Shape.size(), 1u);
+
   Box(At(40, 40), At(80, 80));
   TypeInto(kGadgetFxScale, "250");
   TypeInto(kGadgetFxWidth, "33");
   ASSERT_EQ(shape(0).Fx[0].Scale, 250);
-  ChooseTemplate("3-heart.txt");
-  ASSERT_TRUE(std::filesystem::remove("data/shapes/3-heart.txt"));
 
   Click(kGadgetShapeAdd);
   ClickTool(kGadgetToolComplexShape);
