@@ -198,14 +198,6 @@ TEST_F(ObjectsAndPasteTest, MergeAddsLayersAndNeverOverwritesOne) {
   EXPECT_EQ(ctx().Obj[0].HasShape, 0);
   EXPECT_EQ(ctx().Obj[1].X, 7);
   EXPECT_EQ(Names(1), std::vector<std::string>{"Petal"});
-
-  // Into a ready scene the current layer gains nothing either.
-  Click(kGadgetObjectDown);
-  ASSERT_EQ(ctx().Obj[0].Name, "Merged");
-  requesters_.FileAnswers.push_back("other.txt");
-  Menu(kMenuMerge);
-  EXPECT_EQ(ObjectNames(), (std::vector<std::string>{"Merged", "Object0", "Merged"}));
-  EXPECT_EQ(Names(0), std::vector<std::string>{"Petal"});
 }
 
 TEST_F(ObjectsAndPasteTest, ABadPictureIsReportedOnce) {

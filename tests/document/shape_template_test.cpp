@@ -87,11 +87,6 @@ TEST_F(ShapeTemplateTest, BlanksFillingTheTemplatesIndexGapsAreRemoved) {
 
 TEST_F(ShapeTemplateTest, AMissingTemplateChangesNothing) {
   ctx.ShapeFile = "deleted.txt";
-  ctx.Tool = kToolComplexShape;
-  EXPECT_EQ(AddShape(ctx, 1, 1), 0);
-  EXPECT_EQ(ctx.Obj[0].HasShape, 0);
-  EXPECT_EQ(ctx.Obj[0].Shape.size(), 1u);
-
   ctx.Tool = kToolBox;
   AddShape(ctx, 1, 1);
   ctx.Obj[0].Shape[0].Fx[0].Scale = 250;
