@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <optional>
 
 #include "app/canvas_widget.h"
 #include "app/help.h"
@@ -53,15 +54,18 @@ void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
   window.SetMenuOperation(kMenuSelectAll, [&ctx] { SelectAll(ctx); });
   window.SetMenuOperation(kMenuDeselectAll, [&ctx] { DeselectAll(ctx); });
   window.SetMenuOperation(kMenuCopyShape, [&ctx] { CopyShape(ctx); });
-  // Pasted where the pointer is over the window, less the left panel and
-  // the toolbar, without zoom or pan.
   window.SetMenuOperation(kMenuPaste, [&window, &ctx] {
-    const QPoint at = window.mapFromGlobal(QCursor::pos());
-    PasteShape(ctx, at.x() - ctx.Options.PanelW, at.y() - ctx.Options.ToolBarH);
+    const CanvasWidget* canvas = window.Canvas();
+    const QRect drawingArea = canvas->contentsRect();
+    const QPoint at = canvas->mapFromGlobal(QCursor::pos());
+    std::optional<QPointF> pointer;
+    if (drawingArea.contains(at)) pointer = QPointF(at - drawingArea.topLeft());
+    PasteAtPointer(ctx, pointer);
   });
   window.SetMenuOperation(kMenuPasteToShape, [&ctx] { PasteToShape(ctx); });
   window.SetMenuOperation(kMenuDeleteShape, [&ctx] { DeleteCurrentShape(ctx); });
-  window.SetMenuOperation(kMenuAddObject, [&ctx] { AddEmptyObject(ctx); });
+  // The same layer as the object panel's add button: named, at 100 %.
+  window.SetMenuOperation(kMenuAddObject, [&ctx] { AddObject(ctx, 1); });
   // The menu item does what the object panel's delete button does.
   window.SetMenuOperation(kMenuDeleteObject, [&ctx] { DeleteCurrentObject(ctx); });
 

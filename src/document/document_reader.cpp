@@ -147,6 +147,13 @@ class DocumentReader {
   }
 
   void General(const Fields& f) {
+    version_ = ParseDocumentVersion(f.Text(3));
+    if (mode_ == kLoadMerge) {
+      // A file from before the "obj" lines holds one object at 100 %: it is
+      // added as well.
+      if (version_ < 0.08 && AddMergedObject(f.Text(2))) Current().W = Current().H = 100;
+      return;
+    }
     sObject& current = Current();
     if (mode_ == kLoadReplace) {
       ResizeToLast(current.Shape, 0);
@@ -154,7 +161,6 @@ class DocumentReader {
       current.Shape.emplace_back();
       shapeBase_ = LastIndex(current.Shape);
     }
-    version_ = ParseDocumentVersion(f.Text(3));
     if (version_ < 0.08) {
       // Before objects had lines of their own, this line named the first one.
       if (ValidIndex(ctx_.Obj, objIndex_)) {
@@ -170,24 +176,44 @@ class DocumentReader {
     }
   }
 
-  void Object(const Fields& f) {
-    int64_t index = LastIndex(ctx_.Obj);
-    const bool append = ctx_.ObjReady >= 1 && mode_ != kLoadTemplate;
-    if (append) ++index;
-    if (index >= kMaxArrayElements) return;
-    if (!append) ctx_.ObjReady = 1;
+  // Merged objects are always added, whatever the scene holds: a merge never
+  // writes into an object that was there before it.
+  bool AddMergedObject(std::string_view name) {
+    const int64_t index = static_cast<int64_t>(ctx_.Obj.size());
+    if (index >= kMaxArrayElements) return false;
+    ctx_.Obj.emplace_back();
     objIndex_ = index;
-    if (mode_ == kLoadTemplate) {
-      objIndex_ = ctx_.CurrentObject;
-      shapeBase_ = static_cast<int64_t>(Current().Shape.size());
-      return;
+    ctx_.CurrentObject = index;
+    Current().Name = name.empty() ? "Object" + std::to_string(index) : std::string(name);
+    shapeBase_ = 0;
+    merged_ = true;
+    return true;
+  }
+
+  void Object(const Fields& f) {
+    if (mode_ == kLoadMerge) {
+      if (!AddMergedObject(f.Text(2))) return;
+    } else {
+      int64_t index = LastIndex(ctx_.Obj);
+      const bool append = ctx_.ObjReady >= 1 && mode_ != kLoadTemplate;
+      if (append) ++index;
+      if (index >= kMaxArrayElements) return;
+      if (!append) ctx_.ObjReady = 1;
+      objIndex_ = index;
+      if (mode_ == kLoadTemplate) {
+        objIndex_ = ctx_.CurrentObject;
+        shapeBase_ = static_cast<int64_t>(Current().Shape.size());
+        return;
+      }
+      ResizeToLast(ctx_.Obj, objIndex_);
+      ctx_.CurrentObject = objIndex_;
+      sObject& named = Current();
+      if (named.Name.empty()) {
+        named.Name =
+            f.Text(2).empty() ? "Object" + std::to_string(objIndex_) : std::string(f.Text(2));
+      }
     }
-    ResizeToLast(ctx_.Obj, objIndex_);
-    ctx_.CurrentObject = objIndex_;
     sObject& o = Current();
-    if (o.Name.empty()) {
-      o.Name = f.Text(2).empty() ? "Object" + std::to_string(objIndex_) : std::string(f.Text(2));
-    }
     o.X = f.Int(3);
     o.Y = f.Int(4);
     o.W = Wrap16(f.Int(5));
@@ -201,6 +227,9 @@ class DocumentReader {
   void Shape(const Fields& f) {
     const int64_t field = f.Int(2);
     if (field < 0 || field >= kMaxArrayElements) return;
+    // Shapes before any object line of a merged file go into an object of
+    // their own.
+    if (mode_ == kLoadMerge && !merged_ && !AddMergedObject("")) return;
     const int64_t index = field + shapeBase_;
     sObject& o = Current();
     if (!GrowTo(o.Shape, index)) return;
@@ -252,8 +281,10 @@ class DocumentReader {
   }
 
   // The shape the last "shape" line named; nullptr when the current object
-  // has no such shape (an "obj" line may have switched objects since).
+  // has no such shape (an "obj" line may have switched objects since), or
+  // when a merge has not yet added an object.
   sShape* LastShape() {
+    if (mode_ == kLoadMerge && !merged_) return nullptr;
     sObject& o = Current();
     return ValidIndex(o.Shape, lastShape_) ? &o.Shape[static_cast<size_t>(lastShape_)] : nullptr;
   }
@@ -297,6 +328,7 @@ class DocumentReader {
   double version_ = 0;
   int64_t gapBudget_ = kMaxGapElements;
   bool fxRead_ = false;
+  bool merged_ = false;  // a merge has added its first object
 };
 
 }  // namespace

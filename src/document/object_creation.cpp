@@ -1,10 +1,34 @@
 #include "document/object_creation.h"
 
 #include <algorithm>
+#include <numeric>
+#include <utility>
 
 #include "document/numeric.h"
 
 namespace tavisk {
+
+namespace {
+
+// Sorts the objects by Depth (stable) and answers the new index of the
+// object that was at followed.
+int64_t SortObjectsByDepth(std::vector<sObject>& objects, int64_t followed) {
+  std::vector<size_t> order(objects.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return objects[a].Depth < objects[b].Depth; });
+  std::vector<sObject> sorted;
+  sorted.reserve(objects.size());
+  int64_t found = followed;
+  for (size_t i = 0; i < order.size(); ++i) {
+    if (static_cast<int64_t>(order[i]) == followed) found = static_cast<int64_t>(i);
+    sorted.push_back(std::move(objects[order[i]]));
+  }
+  objects = std::move(sorted);
+  return found;
+}
+
+}  // namespace
 
 void AddObject(EditorContext& ctx, int grow) {
   const int64_t i = LastIndex(ctx.Obj) + grow;
@@ -15,9 +39,9 @@ void AddObject(EditorContext& ctx, int grow) {
   o.W = 100;
   o.H = 100;
   o.Name = "Object" + std::to_string(i);
-  ctx.CurrentObject = i;
-  std::stable_sort(ctx.Obj.begin(), ctx.Obj.end(),
-                   [](const sObject& a, const sObject& b) { return a.Depth < b.Depth; });
+  // A loaded document can hold depths above the new index: the sort may
+  // move the new object, and the panel must show it, not its old place.
+  ctx.CurrentObject = SortObjectsByDepth(ctx.Obj, i);
   ctx.Hooks->RefreshObjectPanel(1);
 }
 

@@ -6,8 +6,8 @@
 namespace tavisk {
 
 // grow 1 appends an object; grow 0 (start-up) initialises the last element
-// in place, keeping its shapes. The object becomes current; Obj is then
-// sorted on Depth.
+// in place, keeping its shapes. Obj is then sorted on Depth and the object
+// becomes current wherever the sort put it.
 void AddObject(EditorContext& ctx, int grow);
 
 // One object Object0 at 100 %. DocFile and the window title stay, so the

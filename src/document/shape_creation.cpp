@@ -44,12 +44,9 @@ bool ChooseSource(EditorContext& ctx, ShapeSource& source) {
     case kToolImage: {
       source.PicturePath = ctx.Req->OpenFile("Image", "", "Png(.png)|*.png|Jpg|*.jpg", 0);
       if (source.PicturePath.empty()) return false;
+      // LoadPicture has already told the user why a picture failed.
       source.Picture = LoadPicture(ctx, 0, source.PicturePath);
-      if (ctx.Pictures.Get(source.Picture) == nullptr) {
-        ctx.Req->Message("Error", "Unable to load the image " + source.PicturePath,
-                         MessageIcon::Error);
-        return false;
-      }
+      if (ctx.Pictures.Get(source.Picture) == nullptr) return false;
       source.Prefix = WithoutExtension(FileNamePart(source.PicturePath));
       return true;
     }
@@ -60,14 +57,12 @@ bool ChooseSource(EditorContext& ctx, ShapeSource& source) {
 
 int AddComplexShape(EditorContext& ctx) {
   MakeTemplateSlot(ctx);
-  InsertShapeTemplate(ctx, 0);
+  if (!InsertShapeTemplate(ctx, 0)) return 0;
   sObject* object = ctx.CurrentObjectPtr();
   ctx.ObjReady = 1;
-  if (object != nullptr) {
-    ctx.CurrentShape = LastIndex(object->Shape);
-    object->HasShape = 1;
-  }
-  // The panels were last filled for the blank slot; the template's last
+  ctx.CurrentShape = LastIndex(object->Shape);
+  object->HasShape = 1;
+  // The panels were last filled for the template's first shape; its last
   // shape is the one the user now edits.
   ctx.Hooks->FillFxList();
   ctx.Hooks->ShowShapeProperties();

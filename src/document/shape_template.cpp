@@ -1,11 +1,26 @@
 #include "document/shape_template.h"
 
+#include <algorithm>
+
 #include "document/document_file.h"
 #include "document/document_reader.h"
-#include "document/shape_creation.h"
 #include "platform/file_io.h"
 
 namespace tavisk {
+
+namespace {
+
+// The reader names every shape it reads ("shape_" + index when the file
+// gives none), so a nameless element it added is one of its own blanks:
+// the one a template starts with or one filling an index gap.
+void RemoveAddedBlanks(sObject& object, size_t firstAdded) {
+  const auto added = object.Shape.begin() + static_cast<std::ptrdiff_t>(firstAdded);
+  object.Shape.erase(std::remove_if(added, object.Shape.end(),
+                                    [](const sShape& shape) { return shape.Name.empty(); }),
+                     object.Shape.end());
+}
+
+}  // namespace
 
 void MakeTemplateSlot(EditorContext& ctx) {
   sObject* object = ctx.CurrentObjectPtr();
@@ -19,32 +34,34 @@ void MakeTemplateSlot(EditorContext& ctx) {
   object->Shape[static_cast<size_t>(ctx.CurrentShape)].Name.clear();
 }
 
-void RemoveBlankShapes(sObject& object) {
-  for (size_t i = 0; i < object.Shape.size(); ++i) {
-    if (object.Shape[i].Name.empty() && object.Shape.size() > 1) {
-      object.Shape.erase(object.Shape.begin() + static_cast<std::ptrdiff_t>(i));
-    }
-  }
-}
-
-void InsertShapeTemplate(EditorContext& ctx, int redraw) {
+bool InsertShapeTemplate(EditorContext& ctx, int redraw) {
   ctx.CurrentPoint = 0;
   if (ctx.ShapeFile.empty()) ctx.ShapeFile = "1-defaut.txt";
+  sObject* object = ctx.CurrentObjectPtr();
   const int64_t slot = ctx.CurrentShape;
+  if (object == nullptr || !ValidIndex(object->Shape, slot)) return false;
+  const size_t firstAdded = object->Shape.size();
   LoadDocument(ctx, kLoadTemplate, DataPath("data\\shapes\\") + ctx.ShapeFile, redraw);
-  if (sObject* object = ctx.CurrentObjectPtr()) {
-    RemoveBlankShapes(*object);
-    // The loader leaves shape 0 current; the Fx initialisation below is meant
-    // for the blank slot, which the removal keeps at the slot's index.
-    ctx.CurrentShape = ValidIndex(object->Shape, slot) ? slot : LastIndex(object->Shape);
+  // Only the slot and the blanks this load made are ever removed: a shape
+  // the user left without a name is the user's. The slot goes once the
+  // template's shapes follow it, or when it was appended for nothing; an
+  // empty object keeps it as its placeholder.
+  object = ctx.CurrentObjectPtr();
+  RemoveAddedBlanks(*object, firstAdded);
+  const bool inserted = object->Shape.size() > firstAdded;
+  if (inserted || object->HasShape != 0) {
+    object->Shape.erase(object->Shape.begin() + slot);
   }
+  // The slot's index now names the template's first shape.
+  ctx.CurrentShape = std::min(slot, LastIndex(object->Shape));
   ctx.Hooks->SetWindowTitle(kWindowTitle);
   ctx.DocFile.clear();
-  ctx.Hooks->FillShapeList();
-  InitShapeFx(ctx, 0);
+  ctx.Hooks->FillFxList();
+  ctx.Hooks->ShowShapeProperties();
   if (redraw == 1) ctx.Hooks->RedrawCanvas(0, 0, 1);
   ctx.Hooks->RefreshObjectPanel(0);
   ctx.Hooks->FillShapeList();
+  return inserted;
 }
 
 }  // namespace tavisk

@@ -5,18 +5,16 @@
 
 namespace tavisk {
 
-// Makes the blank current shape that a template insertion fills: the
-// placeholder of an object without shapes, else a new last shape.
+// Makes the blank current shape that marks where a template insertion puts
+// its shapes: the placeholder of an object without shapes, else a new last
+// shape.
 void MakeTemplateSlot(EditorContext& ctx);
 
-// Loads "data\shapes\" + ShapeFile in template mode into the current object,
-// removes the blank shapes but the one in front of the inserted shapes,
-// leaves the document without a file name and refreshes the panels.
-// CurrentShape stays at the slot the caller made.
-void InsertShapeTemplate(EditorContext& ctx, int redraw);
-
-// Removes every shape with an empty name, walking upward once: a blank shape
-// that moves into the place just examined stays. Never leaves fewer than one.
-void RemoveBlankShapes(sObject& object);
+// Loads "data\shapes\" + ShapeFile in template mode into the current object
+// in place of the slot the caller made (CurrentShape), leaves the document
+// without a file name and refreshes the panels. CurrentShape then names the
+// template's first shape. Answers whether any shape was inserted; when none
+// was, no shape of the object has changed and an appended slot is gone.
+bool InsertShapeTemplate(EditorContext& ctx, int redraw);
 
 }  // namespace tavisk

@@ -1,9 +1,8 @@
 #include "edit/object_operations.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cstdint>
 #include <utility>
-#include <vector>
 
 #include "document/field_text.h"
 
@@ -15,40 +14,24 @@ namespace {
 constexpr int kEyeColumnEnd = 25;
 constexpr int kNameColumnStart = 26;
 
-// Sorts the objects by Depth (stable) and answers the new index of the
-// object that was at followed.
-int64_t SortByDepthFollowing(std::vector<sObject>& objects, int64_t followed) {
-  std::vector<size_t> order(objects.size());
-  std::iota(order.begin(), order.end(), size_t{0});
-  std::stable_sort(order.begin(), order.end(),
-                   [&](size_t a, size_t b) { return objects[a].Depth < objects[b].Depth; });
-  std::vector<sObject> sorted;
-  sorted.reserve(objects.size());
-  int64_t found = 0;
-  for (size_t i = 0; i < order.size(); ++i) {
-    if (static_cast<int64_t>(order[i]) == followed) found = static_cast<int64_t>(i);
-    sorted.push_back(std::move(objects[order[i]]));
-  }
-  objects = std::move(sorted);
-  return found;
-}
-
+// Exchanges the current object with its neighbour at CurrentObject + step,
+// then renumbers the depths to the new drawing order. Exchanging the depths
+// alone would move nothing where added and deleted objects left equal ones,
+// and re-sorting out-of-order ones would carry unrelated objects along.
+// A byte holds 256 depths; later objects share the last.
 void MoveObject(EditorContext& ctx, int64_t step) {
   const int64_t neighbour = ctx.CurrentObject + step;
   if (ctx.CurrentObjectPtr() == nullptr || !ValidIndex(ctx.Obj, neighbour)) return;
-  std::swap(ctx.Obj[static_cast<size_t>(ctx.CurrentObject)].Depth,
-            ctx.Obj[static_cast<size_t>(neighbour)].Depth);
-  ctx.CurrentObject = SortByDepthFollowing(ctx.Obj, ctx.CurrentObject);
+  std::swap(ctx.Obj[static_cast<size_t>(ctx.CurrentObject)],
+            ctx.Obj[static_cast<size_t>(neighbour)]);
+  for (size_t i = 0; i < ctx.Obj.size(); ++i) {
+    ctx.Obj[i].Depth = static_cast<uint8_t>(std::min<size_t>(i, UINT8_MAX));
+  }
+  ctx.CurrentObject = neighbour;
   ctx.Hooks->RefreshObjectPanel(1);
 }
 
 }  // namespace
-
-void AddEmptyObject(EditorContext& ctx) {
-  ctx.Obj.emplace_back();
-  ctx.CurrentObject = LastIndex(ctx.Obj);
-  ctx.Hooks->RefreshObjectPanel(0);
-}
 
 void MoveObjectUp(EditorContext& ctx) {
   MoveObject(ctx, 1);

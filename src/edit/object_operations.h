@@ -10,13 +10,9 @@ namespace tavisk {
 // top row.
 inline constexpr int kLayerRowHeight = 25;
 
-// The menu's object: a zeroed record appended and made current. (The panel's
-// add button makes a named object at 100 % with AddObject instead.)
-void AddEmptyObject(EditorContext& ctx);
-
-// Exchange Depth with the next (Up) or previous (Down) object and re-sort
-// the objects by Depth; the current object follows. Nothing happens at
-// either end.
+// Exchange the current object with the next (Up) or previous (Down) one; the
+// depths then number the objects in order and the current object follows.
+// Nothing happens at either end.
 void MoveObjectUp(EditorContext& ctx);
 void MoveObjectDown(EditorContext& ctx);
 

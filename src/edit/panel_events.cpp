@@ -63,12 +63,12 @@ bool AskColor(EditorContext& ctx, int64_t& color, int alpha) {
   return true;
 }
 
-// The "+" button: a blank slot, the template after it, and the object
-// then holds real shapes.
+// The "+" button: the template takes the place of a slot made for it, and
+// the object then holds real shapes (unless the template gave none).
 void AddTemplateShape(EditorContext& ctx) {
   if (ctx.CurrentObjectPtr() == nullptr) return;
   MakeTemplateSlot(ctx);
-  InsertShapeTemplate(ctx, 1);
+  if (!InsertShapeTemplate(ctx, 1)) return;
   if (sObject* object = ctx.CurrentObjectPtr()) object->HasShape = 1;
   ctx.ObjReady = 1;
 }

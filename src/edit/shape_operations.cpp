@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "document/numeric.h"
+#include "edit/pointer_to_scene.h"
 
 namespace tavisk {
 
@@ -102,6 +103,17 @@ void PasteShape(EditorContext& ctx, int64_t x, int64_t y) {
   shape.Y = Wrap16(y);
   ctx.Hooks->RefreshObjectPanel(0);
   RefreshAfterShapeChange(ctx);
+}
+
+void PasteAtPointer(EditorContext& ctx, const std::optional<QPointF>& canvasPointer) {
+  const sShape& clip = ctx.Clipboard.Shape[0];
+  std::optional<ScenePointer> scene;
+  if (canvasPointer) scene = PointerToScene(ctx, canvasPointer->x(), canvasPointer->y());
+  if (scene) {
+    PasteShape(ctx, scene->SX - clip.Pt[0].X, scene->SY - clip.Pt[0].Y);
+  } else {
+    PasteShape(ctx, clip.X + kPasteOffset, clip.Y + kPasteOffset);
+  }
 }
 
 void PasteToShape(EditorContext& ctx) {

@@ -3,7 +3,9 @@
 // object and shape and ends with the refreshes and redraw it needs.
 #pragma once
 
+#include <QPointF>
 #include <cstdint>
+#include <optional>
 
 #include "document/editor_context.h"
 
@@ -24,10 +26,16 @@ void DeselectAll(EditorContext& ctx);
 // shapes of the current object.
 void CopyShape(EditorContext& ctx);
 
-// A copy of the clipboard shape at (x, y) becomes the current object's new
-// last shape and the current shape. (x, y) are window pixels minus the panel
-// width and toolbar height, without zoom, pan or object transform.
+// A copy of the clipboard shape with its X, Y at the scene position (x, y)
+// becomes the current object's new last shape and the current shape.
 void PasteShape(EditorContext& ctx, int64_t x, int64_t y);
+
+// Pastes with the copy's first point (its anchor) under the pointer, a
+// position in canvas pixels converted as the creation tools convert a press.
+// Without a pointer over the canvas the copy lands kPasteOffset scene units
+// right of and below the copied shape, in sight and not hiding it.
+inline constexpr int64_t kPasteOffset = 10;
+void PasteAtPointer(EditorContext& ctx, const std::optional<QPointF>& canvasPointer);
 
 // The current shape becomes a copy of the clipboard shape, position included.
 void PasteToShape(EditorContext& ctx);

@@ -39,6 +39,11 @@ class EditorTest : public ::testing::Test {
   }
 
   EditorContext& ctx() { return session_->ctx; }
+  QWidget* gadget(int number) { return session_->panels->Gadgets().Widget(number); }
+  template <typename T>
+  T* as(int number) {
+    return qobject_cast<T*>(gadget(number));
+  }
   CanvasWidget* canvas() { return session_->window->Canvas(); }
   sShape& shape(int i) { return ctx().Obj[0].Shape[static_cast<size_t>(i)]; }
 

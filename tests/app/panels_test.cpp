@@ -186,7 +186,8 @@ TEST_F(PanelsTest, PlusInsertsTheChosenTemplateAndUpDownReorder) {
   as<QAbstractButton>(kGadgetShapeAdd)->click();
   const sObject& object = ctx().Obj[0];
   EXPECT_EQ(object.HasShape, 1);
-  ASSERT_GE(object.Shape.size(), 2u);
+  // The template takes the place of the blank slot made for it.
+  EXPECT_FALSE(object.Shape.front().Name.empty());
   EXPECT_EQ(object.Shape.back().Typ, kComplexShape);
   EXPECT_GT(object.Shape.back().Pt.size(), 3u);
   EXPECT_EQ(session_->window->windowTitle().toStdString(), "Tavisk 0.13");

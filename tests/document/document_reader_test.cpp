@@ -348,18 +348,22 @@ TEST(DocumentReader, ReplaceRebuildsTheScene) {
   EXPECT_EQ(ctx.CurrentShape, 0);
 }
 
-TEST(DocumentReader, MergeRightAfterStartUpFillsObject0) {
-  EditorContext ctx = StartedContext();
-  ASSERT_EQ(ctx.ObjReady, 0);
-  ReadDocumentText(ctx, kLoadMerge, RichDocument(), kNoPictures);
-  ASSERT_EQ(ctx.Obj.size(), 2u);
-  EXPECT_EQ(ctx.Obj[0].Name, "Object0");
-  EXPECT_EQ(ctx.Obj[0].X, -5);
-  EXPECT_EQ(ctx.Obj[0].W, 150);
-  EXPECT_EQ(ctx.Obj[0].Shape[0].Name, "Outline");
-  EXPECT_EQ(ctx.Obj[0].Shape[1].Name, "Caption");
-  EXPECT_EQ(ctx.Obj[1].Name, "Front");
-  EXPECT_EQ(ctx.ObjReady, 1);
+TEST(DocumentReader, MergeAddsEveryObjectAndLeavesTheSceneAlone) {
+  // Right after start-up, and with no ready object (the only shape deleted).
+  for (const int8_t ready : {0, -1}) {
+    EditorContext ctx = StartedContext();
+    ctx.ObjReady = ready;
+    ctx.Obj[0].X = 3;
+    const std::string before = WriteDocumentText(ctx.Obj);
+    ReadDocumentText(ctx, kLoadMerge, RichDocument(), kNoPictures);
+    ASSERT_EQ(ctx.Obj.size(), 3u);
+    EXPECT_EQ(WriteDocumentText({ctx.Obj[0]}), before);
+    EXPECT_EQ(ctx.Obj[1].Name, "Back");
+    EXPECT_EQ(ctx.Obj[1].X, -5);
+    EXPECT_EQ(ctx.Obj[1].Shape[1].Name, "Caption");
+    EXPECT_EQ(ctx.Obj[2].Name, "Front");
+    EXPECT_EQ(ctx.CurrentObject, 2);
+  }
 }
 
 TEST(DocumentReader, MergeIntoAReadySceneAppendsObjects) {
@@ -370,10 +374,29 @@ TEST(DocumentReader, MergeIntoAReadySceneAppendsObjects) {
   EXPECT_EQ(ctx.Obj[2].Name, "Back");
   EXPECT_EQ(ctx.Obj[3].Name, "Front");
   EXPECT_EQ(ctx.Obj[3].Shape[1].Pt[3].X, 105);
-  // The object current before the merge gains one blank shape at its end.
-  ASSERT_EQ(ctx.Obj[0].Shape.size(), 3u);
-  EXPECT_EQ(ctx.Obj[0].Shape[2].Name, "");
+  EXPECT_EQ(ctx.Obj[0].Shape.size(), 2u);
   EXPECT_EQ(ctx.CurrentObject, 3);
+}
+
+TEST(DocumentReader, MergedShapesWithoutAnObjectLineGetAnObjectOfTheirOwn) {
+  const std::string shape = "shape,0,-1,Lone,255,0,1,1,1,1,5,5,,0,0,\npt,0,4,4,\n";
+  EditorContext ctx = Loaded(RichDocument());
+  const std::string before = WriteDocumentText(ctx.Obj);
+  // Points and effects before any shape line have no shape of the file.
+  ReadDocumentText(ctx, kLoadMerge, "pt,0,9,9,\nshapefx,0,1,1,1,1,1,1,1,1,1,1,1,1,1\n" + shape,
+                   kNoPictures);
+  ASSERT_EQ(ctx.Obj.size(), 3u);
+  EXPECT_EQ(WriteDocumentText({ctx.Obj[0], ctx.Obj[1]}), before);
+  EXPECT_EQ(ctx.Obj[2].Name, "Object2");
+  EXPECT_EQ(ctx.Obj[2].Shape[0].Name, "Lone");
+
+  // A file from before object lines is one object at 100 %, named by "gen".
+  ReadDocumentText(ctx, kLoadMerge, "gen,Old,0.07,\n" + shape, kNoPictures);
+  ASSERT_EQ(ctx.Obj.size(), 4u);
+  EXPECT_EQ(ctx.Obj[3].Name, "Old");
+  EXPECT_EQ(ctx.Obj[3].W, 100);
+  EXPECT_EQ(ctx.Obj[3].Shape[0].Pt[0].X, 4);
+  EXPECT_EQ(ctx.Obj[2].Shape.size(), 1u);
 }
 
 TEST(DocumentReader, TemplateAppendsEveryShapeToTheCurrentObject) {

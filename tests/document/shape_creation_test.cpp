@@ -142,7 +142,9 @@ TEST_F(ShapeCreationTest, ImageToolCancelledOrUndecodableMakesNothing) {
   EXPECT_EQ(AddShape(ctx, 1, 1), 0);
   ASSERT_FALSE(req.Messages.empty());
   EXPECT_EQ(req.Messages.back().Title, "Error");
-  EXPECT_EQ(req.Messages.back().Text, "Unable to load the image fake.png");
+  // LoadPicture's own box is the only one.
+  ASSERT_EQ(req.Messages.size(), 1u);
+  EXPECT_EQ(req.Messages.back().Text, "Unable to load the file fake.png");
   EXPECT_EQ(ctx.Obj[0].HasShape, 0);
 }
 
@@ -183,6 +185,8 @@ TEST_F(ShapeCreationTest, AddObjectSortsOnDepth) {
   EXPECT_EQ(ctx.Obj[0].Name, "Object1");
   EXPECT_EQ(ctx.Obj[2].Name, "Object3");
   EXPECT_EQ(ctx.Obj[3].Name, "Object0");
+  // The new object is current wherever the sort put it.
+  EXPECT_EQ(ctx.CurrentObject, 2);
 }
 
 }  // namespace

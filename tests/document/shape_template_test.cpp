@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/document_reader.h"
+#include "document/document_writer.h"
 #include "document/numeric.h"
 #include "document/object_creation.h"
 #include "support/recording_hooks.h"
@@ -42,8 +43,9 @@ TEST_F(ShapeTemplateTest, ComplexToolOnAFreshObject) {
   ctx.DocFile = "mine";
   ctx.Tool = kToolComplexShape;
   ASSERT_EQ(AddShape(ctx, 10, 10), 1);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"", "Tip", "Tail"}));
-  EXPECT_EQ(ctx.CurrentShape, 2);
+  // The placeholder gives way to the template; no blank shape is left.
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Tip", "Tail"}));
+  EXPECT_EQ(ctx.CurrentShape, 1);
   EXPECT_EQ(ctx.Obj[0].HasShape, 1);
   EXPECT_EQ(ctx.ObjReady, 1);
   EXPECT_EQ(ctx.DocFile, "");
@@ -51,62 +53,58 @@ TEST_F(ShapeTemplateTest, ComplexToolOnAFreshObject) {
   EXPECT_EQ(ctx.Obj.size(), 1u);
   EXPECT_EQ(ctx.Obj[0].Name, "Object0");
   EXPECT_EQ(ctx.Obj[0].X, 0);
-  EXPECT_EQ(ctx.Obj[0].Shape[0].Fx[0].Name, "FX_0");  // the blank slot's Fx
-  EXPECT_EQ(ctx.Obj[0].Shape[2].Pt[2].X, 6);
+  EXPECT_EQ(ctx.Obj[0].Shape[1].Pt[2].X, 6);
   EXPECT_EQ(hooks.Count("RedrawCanvas(0,0,1)"), 0);
 }
 
-TEST_F(ShapeTemplateTest, PanelButtonKeepsTheSlotCurrentAndOtherShapesUntouched) {
+TEST_F(ShapeTemplateTest, PanelButtonPutsTheTemplateAtTheSlotAndLeavesOtherShapesAlone) {
   ctx.Tool = kToolBox;
   AddShape(ctx, 1, 1);
+  ctx.Tool = kToolCircle;
+  AddShape(ctx, 2, 2);
   ctx.Obj[0].Shape[0].Fx[0].Color = 12345;
+  ctx.Obj[0].Shape[1].Name.clear();  // the user's own nameless shape
   MakeTemplateSlot(ctx);
-  ASSERT_EQ(ctx.CurrentShape, 1);
-  InsertShapeTemplate(ctx, 1);
+  ASSERT_EQ(ctx.CurrentShape, 2);
+  EXPECT_TRUE(InsertShapeTemplate(ctx, 1));
   EXPECT_EQ(Names(), (std::vector<std::string>{"Box_0", "", "Tip", "Tail"}));
-  EXPECT_EQ(ctx.CurrentShape, 1);
+  EXPECT_EQ(ctx.CurrentShape, 2);
   EXPECT_EQ(ctx.Obj[0].Shape[0].Fx[0].Color, 12345);
-  EXPECT_EQ(ctx.Obj[0].Shape[1].Fx[0].Name, "FX_0");
+  EXPECT_EQ(ctx.Obj[0].Shape[1].Typ, kCircle);
   EXPECT_GT(hooks.Count("RedrawCanvas(0,0,1)"), 0);
 }
 
-TEST_F(ShapeTemplateTest, MissingTemplateStillResetsTheName) {
-  ctx.Tool = kToolBox;
-  AddShape(ctx, 1, 1);
-  ctx.DocFile = "mine";
-  ctx.ShapeFile = "";  // nothing chosen: the default template
-  ASSERT_TRUE(WriteFileAtomically("data/shapes/1-defaut.txt", kTwoShapes));
-  MakeTemplateSlot(ctx);
-  InsertShapeTemplate(ctx, 0);
-  EXPECT_EQ(ctx.ShapeFile, "1-defaut.txt");
-  EXPECT_EQ(Names().size(), 4u);
-
-  // The new slot and the earlier blank both go: nothing is left to fill.
-  ctx.ShapeFile = "deleted.txt";
-  MakeTemplateSlot(ctx);
-  InsertShapeTemplate(ctx, 0);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"Box_0", "Tip", "Tail"}));
-  EXPECT_EQ(ctx.CurrentShape, 2);
-  EXPECT_EQ(ctx.DocFile, "");
-  EXPECT_EQ(hooks.Title, "Tavisk 0.13");
+TEST_F(ShapeTemplateTest, BlanksFillingTheTemplatesIndexGapsAreRemoved) {
+  ASSERT_TRUE(WriteFileAtomically("data/shapes/gaps.txt",
+                                  "gen, ,0.13,\r\nobj,G,0,0,100,100,0,0,0\r\n"
+                                  "shape,0,-1,First,255,0,1,1,1,0,0,0,,0,0,\r\n"
+                                  "shape,3,-1,Fourth,255,0,1,1,1,0,0,0,,0,0,\r\n"));
+  ctx.ShapeFile = "gaps.txt";
+  ctx.Tool = kToolComplexShape;
+  ASSERT_EQ(AddShape(ctx, 0, 0), 1);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"First", "Fourth"}));
 }
 
-TEST(RemoveBlankShapes, OneWalkUpwardNeverBelowOne) {
-  const auto run = [](std::vector<std::string> names) {
-    sObject object;
-    object.Shape.resize(names.size());
-    for (size_t i = 0; i < names.size(); ++i) object.Shape[i].Name = names[i];
-    RemoveBlankShapes(object);
-    std::vector<std::string> left;
-    for (const sShape& s : object.Shape) left.push_back(s.Name);
-    return left;
-  };
-  using V = std::vector<std::string>;
-  EXPECT_EQ(run({"a", "", "", "b"}), (V{"a", "", "b"}));
-  EXPECT_EQ(run({"", "", "", ""}), (V{"", ""}));
-  EXPECT_EQ(run({"", "a", "", "b", ""}), (V{"a", "b"}));
-  EXPECT_EQ(run({""}), (V{""}));
-  EXPECT_EQ(run({"x", "y"}), (V{"x", "y"}));
+TEST_F(ShapeTemplateTest, AMissingTemplateChangesNothing) {
+  ctx.ShapeFile = "deleted.txt";
+  ctx.Tool = kToolBox;
+  AddShape(ctx, 1, 1);
+  ctx.Obj[0].Shape[0].Fx[0].Scale = 250;
+  const std::string before = WriteDocumentText(ctx.Obj);
+  ctx.DocFile = "mine";
+  MakeTemplateSlot(ctx);
+  EXPECT_FALSE(InsertShapeTemplate(ctx, 0));
+  EXPECT_EQ(WriteDocumentText(ctx.Obj), before);
+  EXPECT_EQ(ctx.CurrentShape, 0);
+  EXPECT_EQ(ctx.DocFile, "");
+  EXPECT_EQ(hooks.Title, "Tavisk 0.13");
+
+  // An empty choice means the default template.
+  ctx.ShapeFile = "";
+  MakeTemplateSlot(ctx);
+  EXPECT_TRUE(InsertShapeTemplate(ctx, 0));
+  EXPECT_EQ(ctx.ShapeFile, "1-defaut.txt");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Box_0", "Tip", "Tail"}));
 }
 
 // Our shipped library: every template reads as complex shapes whose points

@@ -65,24 +65,35 @@ TEST_F(ObjectOperationsTest, NothingMovesPastEitherEnd) {
   EXPECT_TRUE(hooks.Calls.empty());
 }
 
-TEST_F(ObjectOperationsTest, TheCurrentObjectFollowsTheObjectThroughTheSort) {
+TEST_F(ObjectOperationsTest, EqualOrOutOfOrderDepthsAreRenumberedBeforeTheExchange) {
   Make(3);
-  // Equal depths (a deletion then an addition can leave them): nothing can
-  // be exchanged, and the current object stays on the same record.
+  // Equal depths, as a deletion then an addition leave them.
   ctx.Obj[1].Depth = 1;
   ctx.Obj[2].Depth = 1;
   ctx.CurrentObject = 1;
   MoveObjectUp(ctx);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"o0", "o1", "o2"}));
-  EXPECT_EQ(ctx.Obj[static_cast<size_t>(ctx.CurrentObject)].Name, "o1");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"o0", "o2", "o1"}));
+  EXPECT_EQ(ctx.CurrentObject, 2);
+  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(ctx.Obj[i].Depth, i);
 
-  // Out-of-order depths are sorted, and the current object is found again.
+  // Out-of-order depths: only the two neighbours change places.
   Make(3);
   ctx.Obj[0].Depth = 5;
   ctx.CurrentObject = 1;
-  MoveObjectUp(ctx);  // o1 takes 2, o2 takes 1
-  EXPECT_EQ(Names(), (std::vector<std::string>{"o2", "o1", "o0"}));
-  EXPECT_EQ(ctx.CurrentObject, 1);
+  MoveObjectUp(ctx);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"o0", "o2", "o1"}));
+  EXPECT_EQ(ctx.CurrentObject, 2);
+  EXPECT_EQ(ctx.Obj[0].Depth, 0);
+}
+
+TEST_F(ObjectOperationsTest, DepthsPastTheLastByteValueShareIt) {
+  Make(300);
+  ctx.CurrentObject = 280;
+  MoveObjectDown(ctx);
+  EXPECT_EQ(ctx.Obj[279].Name, "o280");
+  EXPECT_EQ(ctx.Obj[280].Name, "o279");
+  EXPECT_EQ(ctx.Obj[254].Depth, 254);
+  EXPECT_EQ(ctx.Obj[299].Depth, 255);
 }
 
 TEST_F(ObjectOperationsTest, DeletingKeepsAtLeastOneObject) {
@@ -97,18 +108,6 @@ TEST_F(ObjectOperationsTest, DeletingKeepsAtLeastOneObject) {
   EXPECT_EQ(ctx.CurrentObject, 0);
   EXPECT_EQ(hooks.Calls.size(), 3u);
   EXPECT_EQ(hooks.Calls.back(), "RefreshObjectPanel(1)");
-}
-
-TEST_F(ObjectOperationsTest, TheMenuAddsAZeroedObject) {
-  Make(2);
-  ctx.Obj[0].W = 100;
-  AddEmptyObject(ctx);
-  ASSERT_EQ(ctx.Obj.size(), 3u);
-  EXPECT_EQ(ctx.CurrentObject, 2);
-  EXPECT_EQ(ctx.Obj[2].Name, "");
-  EXPECT_EQ(ctx.Obj[2].W, 0);
-  EXPECT_EQ(ctx.Obj[2].HasShape, 0);
-  EXPECT_EQ(hooks.Calls, std::vector<std::string>{"RefreshObjectPanel(0)"});
 }
 
 TEST_F(ObjectOperationsTest, LayerListRowsShowTheLastObjectOnTop) {
