@@ -51,13 +51,16 @@ void LoadDocument(EditorContext& ctx, int mode, const std::string& file, int red
   if (chosen.empty()) chosen = ctx.Req->OpenFile("Save", "", "txt|*.txt", 0);
   std::string text;
   if (!chosen.empty() && ReadWholeFile(chosen, text)) {
-    ctx.DocFile = chosen;
+    // A merged file or a template joins the document; saving must still
+    // write the document, never over the file that was brought in.
+    const bool replaces = mode == kLoadReplace;
+    if (replaces) ctx.DocFile = chosen;
     const auto loadPicture = [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); };
     const DocumentReadResult read = ReadDocumentText(ctx, mode, text, loadPicture);
     // One Fx list refresh for the whole file: the panel shows the same as
     // after one refresh per "shapefx" line, without quadratic loading.
     if (read.FxRead) ctx.Hooks->FillFxList();
-    ctx.Hooks->SetWindowTitle(TitleFor(chosen));
+    if (replaces) ctx.Hooks->SetWindowTitle(TitleFor(chosen));
     ctx.ObjReady = 1;
     ctx.Hooks->ShowShapeProperties();
     ctx.Hooks->RefreshObjectPanel(0);

@@ -54,8 +54,6 @@ bool InsertShapeTemplate(EditorContext& ctx, int redraw) {
   }
   // The slot's index now names the template's first shape.
   ctx.CurrentShape = std::min(slot, LastIndex(object->Shape));
-  ctx.Hooks->SetWindowTitle(kWindowTitle);
-  ctx.DocFile.clear();
   ctx.Hooks->FillFxList();
   ctx.Hooks->ShowShapeProperties();
   if (redraw == 1) ctx.Hooks->RedrawCanvas(0, 0, 1);

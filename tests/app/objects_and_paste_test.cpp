@@ -200,6 +200,32 @@ TEST_F(ObjectsAndPasteTest, MergeAddsLayersAndNeverOverwritesOne) {
   EXPECT_EQ(Names(1), std::vector<std::string>{"Petal"});
 }
 
+TEST_F(ObjectsAndPasteTest, SavingAfterAMergeOrATemplateWritesTheDocumentNotWhatCameIn) {
+  const std::string other =
+      "gen, ,0.13,\r\nobj,Merged,7,8,50,60,3,0,0\r\n"
+      "shape,0,-1,Petal,255,0,1,1,1,1,20,20,,5,5,\r\nshapefx,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n"
+      "pt,0,0,0,\r\n";
+  ASSERT_TRUE(WriteFileAtomically("other.txt", other));
+  Box(At(40, 40), At(80, 80));
+  requesters_.FileAnswers.push_back("mine.txt");
+  Menu(kMenuSave);
+  const std::string title = session_->window->windowTitle().toStdString();
+
+  requesters_.FileAnswers.push_back("other.txt");
+  Menu(kMenuMerge);
+  Menu(kMenuSave);
+  ClickTool(kGadgetToolComplexShape);
+  Drag(At(200, 200), At(200, 200));
+  Menu(kMenuSave);
+  EXPECT_EQ(session_->window->windowTitle().toStdString(), title);
+  std::string text;
+  ASSERT_TRUE(ReadWholeFile("other.txt", text));
+  EXPECT_EQ(text, other) << "the merged file is left as it was";
+  ASSERT_TRUE(ReadWholeFile("mine.txt", text));
+  EXPECT_NE(text.find("Petal"), std::string::npos);
+  EXPECT_NE(text.find("Merged"), std::string::npos);
+}
+
 TEST_F(ObjectsAndPasteTest, ABadPictureIsReportedOnce) {
   ASSERT_TRUE(WriteFileAtomically("fake.png", "not a picture"));
   for (const char* file : {"fake.png", "missing.png"}) {
