@@ -55,10 +55,19 @@ bool ChooseSource(EditorContext& ctx, ShapeSource& source) {
   }
 }
 
-int AddComplexShape(EditorContext& ctx) {
+// The template's shapes keep their layout; the first lands where the user
+// pressed, not where the template was drawn.
+int AddComplexShape(EditorContext& ctx, int64_t x, int64_t y) {
   MakeTemplateSlot(ctx);
   if (!InsertShapeTemplate(ctx, 0)) return 0;
   sObject* object = ctx.CurrentObjectPtr();
+  const size_t first = static_cast<size_t>(ctx.CurrentShape);
+  const int64_t dx = x - object->Shape[first].X;
+  const int64_t dy = y - object->Shape[first].Y;
+  for (size_t i = first; i < object->Shape.size(); ++i) {
+    object->Shape[i].X = Wrap16(object->Shape[i].X + dx);
+    object->Shape[i].Y = Wrap16(object->Shape[i].Y + dy);
+  }
   ctx.ObjReady = 1;
   ctx.CurrentShape = LastIndex(object->Shape);
   object->HasShape = 1;
@@ -74,7 +83,7 @@ int AddComplexShape(EditorContext& ctx) {
 int AddShape(EditorContext& ctx, int64_t x, int64_t y) {
   ctx.CurrentPoint = 0;
   if (ctx.CurrentObjectPtr() == nullptr) return 0;
-  if (ctx.Tool == kToolComplexShape) return AddComplexShape(ctx);
+  if (ctx.Tool == kToolComplexShape) return AddComplexShape(ctx, x, y);
   ShapeSource source;
   if (!ChooseSource(ctx, source)) return 0;
 

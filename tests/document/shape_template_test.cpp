@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kTwoShapes =
     "gen, ,0.13,\r\nobj,Star,5,5,100,100,0,0,0\r\n"
     "shape,0,-1,Tip,255,0,1,1,1,0,0,0,,0,0,\r\npt,0,1,1,\r\npt,1,2,2,\r\npt,2,3,3,\r\n"
-    "shape,1,-1,Tail,255,0,1,1,1,0,0,0,,0,0,\r\npt,0,4,4,\r\npt,1,5,5,\r\npt,2,6,6,\r\n";
+    "shape,1,-1,Tail,255,0,1,1,1,0,0,0,,20,30,\r\npt,0,4,4,\r\npt,1,5,5,\r\npt,2,6,6,\r\n";
 
 class ShapeTemplateTest : public ::testing::Test {
  protected:
@@ -54,6 +54,11 @@ TEST_F(ShapeTemplateTest, ComplexToolOnAFreshObject) {
   EXPECT_EQ(ctx.Obj[0].Name, "Object0");
   EXPECT_EQ(ctx.Obj[0].X, 0);
   EXPECT_EQ(ctx.Obj[0].Shape[1].Pt[2].X, 6);
+  // The first shape lands at the press, the second keeps its place beside it.
+  EXPECT_EQ(ctx.Obj[0].Shape[0].X, 10);
+  EXPECT_EQ(ctx.Obj[0].Shape[0].Y, 10);
+  EXPECT_EQ(ctx.Obj[0].Shape[1].X, 30);
+  EXPECT_EQ(ctx.Obj[0].Shape[1].Y, 40);
   EXPECT_EQ(hooks.Count("RedrawCanvas(0,0,1)"), 0);
 }
 
