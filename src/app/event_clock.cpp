@@ -11,7 +11,9 @@ namespace {
 
 // The editor's loop is the thread's first (QApplication::exec); any loop
 // entered while an operation runs is deeper.
-bool InEditorLoop() { return QThread::currentThread()->loopLevel() <= 1; }
+bool InEditorLoop() {
+  return QThread::currentThread()->loopLevel() <= 1;
+}
 
 }  // namespace
 

@@ -66,6 +66,8 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   auto* column = new QVBoxLayout(this);
   column->addLayout(buttons);
   column->addWidget(browser_);
+  // Over the editor, not wherever the desktop puts new windows.
+  move(owner->frameGeometry().center() - rect().center());
 }
 
 void HelpWindow::ShowDocument(const QString& path) {

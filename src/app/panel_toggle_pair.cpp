@@ -16,10 +16,10 @@ void BuildTogglePair(QWidget* tab, GadgetSink& sink, const QWidget* beside) {
     int64_t state;
   } toggles[] = {{kGadgetToggleFirst, "A", 1}, {kGadgetToggleSecond, "B", 0}};
   for (const auto& toggle : toggles) {
-    QWidget* widget = AddPropertyGadget(
-        tab, sink,
-        {toggle.id, GadgetKind::kButton, x, beside->y(), 20, 20, toggle.caption, 1, 0,
-         "One of a pair: pressing it releases the other.", toggle.state});
+    QWidget* widget =
+        AddPropertyGadget(tab, sink,
+                          {toggle.id, GadgetKind::kButton, x, beside->y(), 20, 20, toggle.caption,
+                           1, 0, "One of a pair: pressing it releases the other.", toggle.state});
     group->addButton(qobject_cast<QAbstractButton*>(widget));
     x += 20 + 2;
   }

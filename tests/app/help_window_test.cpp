@@ -6,9 +6,9 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTest>
 #include <QUrl>
 
 #include "app/help.h"

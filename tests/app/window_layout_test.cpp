@@ -40,9 +40,9 @@ struct OpenedEditor {
 
 QString Describe(const QWidget* widget) {
   const QVariant gadget = widget->property("gadget");
-  return QString("%1 %2").arg(widget->metaObject()->className(),
-                              gadget.isValid() ? "gadget " + gadget.toString()
-                                               : widget->objectName());
+  return QString("%1 %2").arg(widget->metaObject()->className(), gadget.isValid()
+                                                                     ? "gadget " + gadget.toString()
+                                                                     : widget->objectName());
 }
 
 QRect InWindow(const QWidget* widget, const QWidget* window) {
@@ -61,9 +61,8 @@ QString Text(const QRect& r) {
     const QRect around = parent == window ? window->rect() : InWindow(parent, window);
     if (!around.contains(rect)) {
       return ::testing::AssertionFailure()
-             << Describe(widget).toStdString() << " " << Text(rect).toStdString()
-             << " is cut by " << Describe(parent).toStdString() << " "
-             << Text(around).toStdString();
+             << Describe(widget).toStdString() << " " << Text(rect).toStdString() << " is cut by "
+             << Describe(parent).toStdString() << " " << Text(around).toStdString();
     }
     if (parent == window) break;
   }
@@ -106,7 +105,8 @@ TEST_P(WindowSizes, EverythingShowsWholeAndThePanelsReachTheBottom) {
   for (const QWidget* part : {static_cast<const QWidget*>(window.LeftPanel()),
                               static_cast<const QWidget*>(window.Canvas()),
                               static_cast<const QWidget*>(window.RightPanel())}) {
-    EXPECT_EQ(InWindow(part, &window).bottom(), window.height() - 1) << Describe(part).toStdString();
+    EXPECT_EQ(InWindow(part, &window).bottom(), window.height() - 1)
+        << Describe(part).toStdString();
   }
   EXPECT_EQ(InWindow(window.RightPanel(), &window).right(), window.width() - 1);
 }
