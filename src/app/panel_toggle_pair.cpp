@@ -7,6 +7,7 @@
 namespace tavisk {
 
 void BuildTogglePair(QWidget* tab, GadgetSink& sink, const QWidget* beside) {
+  if (beside == nullptr) return;
   auto* group = new QButtonGroup(tab);
   group->setExclusive(true);
   int x = beside->geometry().right() + 1 + 3;
