@@ -109,6 +109,14 @@ TEST_P(WindowSizes, EverythingShowsWholeAndThePanelsReachTheBottom) {
         << Describe(part).toStdString();
   }
   EXPECT_EQ(InWindow(window.RightPanel(), &window).right(), window.width() - 1);
+  // The object list needs no sideways scrolling.
+  int layerLists = 0;
+  for (auto* area : window.RightPanel()->findChildren<QScrollArea*>()) {
+    if (area->property("gadget").toInt() != kGadgetLayerScroll) continue;
+    ++layerLists;
+    EXPECT_LE(area->widget()->width(), area->viewport()->width());
+  }
+  EXPECT_EQ(layerLists, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(DefaultAndSmall, WindowSizes,
