@@ -1,6 +1,7 @@
 #include "app/editor_session.h"
 
 #include <QApplication>
+#include <QFont>
 
 #include "app/canvas_input.h"
 #include "app/canvas_widget.h"
@@ -52,6 +53,9 @@ void ConnectCanvasAndTools(EditorSession& session) {
 }  // namespace
 
 std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
+  // The panels are laid out in pixels for a compact dialog font (about 11
+  // pixels high); the desktop's larger default cuts their captions short.
+  QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
   auto session = std::make_unique<EditorSession>();
   EditorContext& ctx = session->ctx;
   ctx.Req = &requesters;
@@ -78,6 +82,7 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   session->panels->Build();
   // Shown once its panels hold their gadgets: children added to a visible
   // widget would stay hidden.
+  window.CentreOnScreen();
   window.show();
   ctx.Hooks->RedrawCanvas(0, 0, 1);
   ctx.Hooks->SetPropertyGadgetsDisabled(1);
@@ -87,8 +92,6 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   AddObject(ctx, 0);
   StartAutosaveClock(ctx, ElapsedMilliseconds());
   window.BindResize();
-  session->eventFilter = std::make_unique<EventClock>(ctx);
-  QApplication::instance()->installEventFilter(session->eventFilter.get());
 
   session->tips = BuildTips();
   if (ctx.Options.ShowTip == 1 && !session->tips.empty()) {
@@ -97,6 +100,8 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
                        MessageIcon::Question);
   }
   window.BuildToolbar();
+  session->eventFilter = std::make_unique<EventClock>(ctx);
+  QApplication::instance()->installEventFilter(session->eventFilter.get());
   return session;
 }
 

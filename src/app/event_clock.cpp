@@ -1,14 +1,34 @@
 #include "app/event_clock.h"
 
+#include <QThread>
+
 #include "document/autosave.h"
 #include "platform/clock.h"
 
 namespace tavisk {
 
+namespace {
+
+// The editor's loop is the thread's first (QApplication::exec); any loop
+// entered while an operation runs is deeper.
+bool InEditorLoop() {
+  return QThread::currentThread()->loopLevel() <= 1;
+}
+
+}  // namespace
+
 bool EventClock::eventFilter(QObject* watched, QEvent* event) {
   ctx_.ZoomFactor = ctx_.Options.Zoom * 0.01;
-  CheckAutosave(ctx_, ElapsedMilliseconds());
+  if (!checkQueued_ && InEditorLoop()) {
+    checkQueued_ = true;
+    QMetaObject::invokeMethod(this, &EventClock::RunQueuedCheck, Qt::QueuedConnection);
+  }
   return QObject::eventFilter(watched, event);
+}
+
+void EventClock::RunQueuedCheck() {
+  checkQueued_ = false;
+  if (InEditorLoop()) CheckAutosave(ctx_, ElapsedMilliseconds());
 }
 
 }  // namespace tavisk

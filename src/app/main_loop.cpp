@@ -1,7 +1,6 @@
 #include "app/main_loop.h"
 
 #include <QApplication>
-#include <QFont>
 
 #include "app/editor_session.h"
 #include "app/error_report.h"
@@ -12,9 +11,6 @@ namespace tavisk {
 
 int RunEditor(int argc, char** argv) {
   QApplication application(argc, argv);
-  // The panels are laid out in pixels for a compact dialog font (about 11
-  // pixels high); the desktop's larger default cuts their captions short.
-  QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
   QtRequesters requesters;
   if (!RegisterImageCodecs()) {
     requesters.Message("Error", "Unable to open the image encode/decoder", MessageIcon::Error);

@@ -5,11 +5,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
-#include <QTabBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QThread>
 
 #include "app/canvas_widget.h"
+#include "app/side_panel.h"
 #include "edit/gadget_ids.h"
 #include "app/menus.h"
 
@@ -19,17 +20,6 @@ namespace {
 
 void Place(QWidget* widget, const Box& box) {
   widget->setGeometry(box.x, box.y, std::max(box.w, 0), std::max(box.h, 0));
-}
-
-QTabWidget* MakePanel(QWidget* parent, int gadget, std::initializer_list<const char*> tabs) {
-  auto* panel = new QTabWidget(parent);
-  panel->setProperty("gadget", gadget);
-  // Every tab stays in sight: a panel 150 pixels wide would otherwise hide
-  // the last one behind scroll arrows.
-  panel->tabBar()->setUsesScrollButtons(false);
-  panel->tabBar()->setExpanding(false);
-  for (const char* tab : tabs) panel->addTab(new QWidget(panel), QString::fromUtf8(tab));
-  return panel;
 }
 
 }  // namespace
@@ -45,11 +35,11 @@ MainWindow::MainWindow(EditorContext& ctx) : ctx_(ctx) {
 
   area_ = new QWidget(this);
   setCentralWidget(area_);
-  geometry_ = InitialGeometry(width, height, o.PanelW, o.ToolBarH);
-  leftPanel_ = MakePanel(area_, kGadgetLeftPanel, {"Shapes", "Color", "FX"});
+  geometry_ = LayoutGeometry(width, height, o.PanelW, o.ToolBarH);
+  leftPanel_ = MakeSidePanel(area_, kGadgetLeftPanel, {"Shapes", "Color", "FX"});
   canvas_ = new CanvasWidget(area_);
   canvas_->setProperty("gadget", static_cast<int>(kGadgetCanvas));
-  rightPanel_ = MakePanel(area_, kGadgetRightPanel, {"Object", "Options"});
+  rightPanel_ = MakeSidePanel(area_, kGadgetRightPanel, {"Object", "Options"});
   PlaceWidgets();
 }
 
@@ -77,10 +67,21 @@ void MainWindow::PlaceWidgets() {
   Place(rightPanel_, geometry_.rightPanel);
 }
 
+void MainWindow::CentreOnScreen() {
+  const QScreen* shown = screen();
+  if (shown == nullptr) return;
+  const QRect available = shown->availableGeometry();
+  const QRect frame = frameGeometry();
+  const Corner corner = CentredCorner(
+      {available.x(), available.y(), available.width(), available.height()}, frame.width(),
+      frame.height());
+  move(corner.x, corner.y);
+}
+
 void MainWindow::LayoutWindow() {
   sPzOptions& o = ctx_.Options;
   const int menuBarH = menuBar()->isVisible() ? menuBar()->height() : 0;
-  geometry_ = ResizedGeometry(geometry_, width(), height(), menuBarH, o.PanelW, o.ToolBarH);
+  geometry_ = LayoutGeometry(width(), height() - menuBarH, o.PanelW, o.ToolBarH);
   PlaceWidgets();
   ctx_.Hooks->RedrawCanvas(0, 0, 1);
   o.WinW = static_cast<int16_t>(width());

@@ -22,6 +22,9 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(EditorContext& ctx);
 
+  // Places the window in the middle of its screen's free area.
+  void CentreOnScreen();
+
   // Menu bar, shortcuts and the point pop-up menu.
   void BuildMenus();
 

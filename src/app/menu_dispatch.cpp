@@ -85,8 +85,8 @@ void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
 
   window.SetMenuOperation(kMenuAbout,
                           [&ctx] { ctx.Req->Message("Info", AboutText(), MessageIcon::None); });
-  window.SetMenuOperation(kMenuHelpRtf, [] { ShowHelp(0); });
-  window.SetMenuOperation(kMenuHelpHtml, [] { ShowHelp(1); });
+  window.SetMenuOperation(kMenuHelpRtf, [&window, &ctx] { ShowHelp(&window, *ctx.Req, 0); });
+  window.SetMenuOperation(kMenuHelpHtml, [&window, &ctx] { ShowHelp(&window, *ctx.Req, 1); });
 
   BindToggle(window, ctx, kMenuShowGrid, &sPzOptions::ShowGrid);
   BindToggle(window, ctx, kMenuShowCameraBorder, &sPzOptions::ShowCameraBorder);

@@ -37,7 +37,9 @@ int BuildObjectPanel(QWidget* tab, GadgetSink& sink, const EditorIconSet& icons,
   scroll->setProperty("gadget", static_cast<int>(kGadgetLayerScroll));
   scroll->setGeometry(kLeft, rows.Next(200), panelWidth - 20, 200);
   auto* list = new LayerListWidget(scroll);
-  list->setFixedSize(panelWidth, 500);
+  // Narrow enough to fit beside the vertical scroll bar: a row ends with the
+  // lock picture at 90, so nothing needs a sideways scroll.
+  list->setFixedSize(panelWidth - 42, 500);
   scroll->setWidget(list);
   scroll->verticalScrollBar()->setSingleStep(8);
   scroll->horizontalScrollBar()->setSingleStep(8);

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/panels.h"
 #include "app/point_menu.h"
+#include "app/side_panel.h"
 #include "document/fx_presets.h"
 #include "document/shape_library.h"
 #include "edit/gadget_ids.h"
@@ -23,12 +24,16 @@ void PanelSet::LoadIcons() { icons_ = LoadEditorIcons(ctx_); }
 void PanelSet::Build() {
   GadgetSink sink{gadgets_, [this](int gadget) { OnGadget(gadget); }};
   QTabWidget* left = window_.LeftPanel();
-  BuildShapesTab(left->widget(0), sink, icons_);
-  BuildColorTab(left->widget(1), sink);
-  BuildFxTab(left->widget(2), sink);
+  QWidget* shapes = SidePanelPage(left, 0);
+  BuildShapesTab(shapes, sink, icons_);
+  BuildTogglePair(shapes, sink, gadgets_.Widget(kGadgetPointMenu));
+  BuildColorTab(SidePanelPage(left, 1), sink);
+  BuildFxTab(SidePanelPage(left, 2), sink);
   QTabWidget* right = window_.RightPanel();
-  BuildObjectTab(right->widget(0), sink, icons_, ctx_.Options.PanelW, &layerList_);
-  BuildOptionsTab(right->widget(1), sink, ctx_.Options);
+  BuildObjectTab(SidePanelPage(right, 0), sink, icons_, ctx_.Options.PanelW, &layerList_);
+  BuildOptionsTab(SidePanelPage(right, 1), sink, ctx_.Options);
+  FitSidePanelPages(left);
+  FitSidePanelPages(right);
 
   for (const std::string& file : ListShapeFiles()) gadgets_.AddItem(kGadgetShapeLibrary, file);
   ShowFxPresets(ListFxPresets());

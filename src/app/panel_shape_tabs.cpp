@@ -45,12 +45,14 @@ void BuildShapesTab(QWidget* tab, GadgetSink& sink, const EditorIconSet& icons) 
   name->setGeometry(kLeft, y + 2, 30, 20);
   AddPropertyGadget(tab, sink, {kGadgetShapeName, K::kTextField, kLeft + 30, y, 100, 20});
 
+  // The library list takes the whole row so its longest name shows; its
+  // buttons go on the row below.
+  AddPropertyGadget(tab, sink, {kGadgetShapeLibrary, K::kDropDown, kLeft, rows.Next(), 130, 20,
+                                "", 0, 0, "Select the shape to add."});
   y = rows.Next();
-  AddPropertyGadget(tab, sink, {kGadgetShapeLibrary, K::kDropDown, kLeft, y, 80, 20, "", 0, 0,
-                                "Select the shape to add."});
-  AddPropertyGadget(tab, sink, {kGadgetShapeAdd, K::kButton, kLeft + 80 + kGap, y, 20, 20, "+",
-                                0, 0, "Add a new complexe Shape."});
-  AddPropertyGadget(tab, sink, {kGadgetShapeDelete, K::kButton, kLeft + 102 + kGap, y, 20, 20,
+  AddPropertyGadget(tab, sink, {kGadgetShapeAdd, K::kButton, kLeft, y, 20, 20, "+", 0, 0,
+                                "Add a new complexe Shape."});
+  AddPropertyGadget(tab, sink, {kGadgetShapeDelete, K::kButton, kLeft + 20 + kGap, y, 20, 20,
                                 "-", 0, 0, "Delete the selected shape."});
 
   AddPropertyGadget(tab, sink, {kGadgetShapeList, K::kListBox, kLeft, rows.Next(100), 130, 100});

@@ -16,6 +16,10 @@ void BuildShapesTab(QWidget* tab, GadgetSink& sink, const EditorIconSet& icons);
 void BuildColorTab(QWidget* tab, GadgetSink& sink);
 void BuildFxTab(QWidget* tab, GadgetSink& sink);
 
+// The exclusive pair of toggles, on the row of beside and right of it:
+// pressing one turns the other off.
+void BuildTogglePair(QWidget* tab, GadgetSink& sink, const QWidget* beside);
+
 // The upper part of the "Object" tab; answers the y below it.
 int BuildObjectPanel(QWidget* tab, GadgetSink& sink, const EditorIconSet& icons,
                      int panelWidth, LayerListWidget** layerList);

@@ -17,13 +17,19 @@ struct WindowGeometry {
   Box rightPanel;
 };
 
-// The geometry when the window is made, for an inner size width x height.
-WindowGeometry InitialGeometry(int width, int height, int panelW, int toolBarH);
+// The geometry for an area of width x height below the menu bar: the strip
+// across the top, the panels down both edges to the bottom, the canvas
+// between them with a 5-pixel gap on each side. The right panel ends at the
+// area's right edge, so nothing hangs outside the window.
+WindowGeometry LayoutGeometry(int width, int height, int panelW, int toolBarH);
 
-// The geometry after a resize to an inner size width x height (the menu bar
-// included): panels and canvas take the new height, the canvas the width
-// between the panels, the right panel follows the canvas.
-WindowGeometry ResizedGeometry(const WindowGeometry& current, int width, int height,
-                               int menuBarH, int panelW, int toolBarH);
+// Top-left corner that centres a frame of frameW x frameH on an available
+// area; a frame larger than the area keeps its title bar reachable at the
+// area's top-left.
+struct Corner {
+  int x = 0;
+  int y = 0;
+};
+Corner CentredCorner(const Box& available, int frameW, int frameH);
 
 }  // namespace tavisk

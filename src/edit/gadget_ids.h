@@ -63,6 +63,8 @@ enum Gadget : int {
   kGadgetShapeDist = 68,
   kGadgetShapeText = 69,
   kGadgetShapeFont = 70,
+  kGadgetToggleFirst = 71,  // an exclusive pair of toggles
+  kGadgetToggleSecond = 72,
   kGadgetPointX = 73,
   kGadgetPointY = 74,
   kGadgetPointMenu = 75,

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -88,10 +89,10 @@ TEST_F(LayoutTest, ResizeFollowsTheGeometryRuleAndIsStored) {
   QApplication::processEvents();
   EXPECT_EQ(window.Canvas()->width(), 390);
   EXPECT_EQ(window.Toolbar()->width(), 700);
-  const int menuBarH = window.Geometry().leftPanel.h;  // h = 500 - menu - 30 - 50
-  EXPECT_EQ(window.Canvas()->height(), menuBarH);
+  const int menuBarH = window.menuBar()->height();
+  EXPECT_EQ(window.Canvas()->height(), 500 - menuBarH - 30);
   EXPECT_EQ(window.LeftPanel()->height(), window.Canvas()->height());
-  EXPECT_EQ(window.RightPanel()->x(), window.Canvas()->x() + 390 + 10);
+  EXPECT_EQ(window.RightPanel()->x(), window.Canvas()->x() + 390 + 5);
   EXPECT_EQ(window.Canvas()->x(), 155);
   const sPzOptions stored = ReadOptionsFile();
   EXPECT_EQ(stored.WinW, 700);
