@@ -51,6 +51,7 @@ void MainWindow::BuildMenus() {
     actions_[id] = action;
   }
   InstallShortcuts(this, onItem);
+  WatchMenuClicks(menuBar(), pointMenu_, menuClicked_);
   const sPzOptions& o = ctx_.Options;
   actions_[kMenuShowGrid]->setChecked(o.ShowGrid == 1);
   actions_[kMenuShowCameraBorder]->setChecked(o.ShowCameraBorder == 1);
@@ -124,6 +125,7 @@ void MainWindow::SetMenuOperation(int id, std::function<void()> operation) {
 void MainWindow::OnMenu(int id) {
   const auto found = operations_.find(id);
   if (found != operations_.end() && found->second) found->second();
+  menuClicked_ = false;
 }
 
 QAction* MainWindow::MenuAction(int id) const {

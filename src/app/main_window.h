@@ -49,6 +49,9 @@ class MainWindow : public QMainWindow {
   // do nothing.
   void SetMenuOperation(int id, std::function<void()> operation);
   void OnMenu(int id);
+  // While an operation runs: it was chosen by clicking its item in a menu,
+  // so the pointer stands on the menu, not where the user works.
+  bool ChosenByMenuClick() const { return menuClicked_; }
 
   QAction* MenuAction(int id) const;
   QMenu* PointMenu() const { return pointMenu_; }
@@ -81,6 +84,7 @@ class MainWindow : public QMainWindow {
   std::function<void(QWidget*)> toolbarFiller_;
   bool resizeBound_ = false;
   bool quitRequested_ = false;
+  bool menuClicked_ = false;
 };
 
 }  // namespace tavisk

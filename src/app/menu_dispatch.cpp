@@ -59,7 +59,9 @@ void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
     const QRect drawingArea = canvas->contentsRect();
     const QPoint at = canvas->mapFromGlobal(QCursor::pos());
     std::optional<QPointF> pointer;
-    if (drawingArea.contains(at)) pointer = QPointF(at - drawingArea.topLeft());
+    if (drawingArea.contains(at) && !window.ChosenByMenuClick()) {
+      pointer = QPointF(at - drawingArea.topLeft());
+    }
     PasteAtPointer(ctx, pointer);
   });
   window.SetMenuOperation(kMenuPasteToShape, [&ctx] { PasteToShape(ctx); });

@@ -150,7 +150,29 @@ class KeypadShortcuts : public QObject {
   MenuCallback onItem_;
 };
 
+class MenuClickWatcher : public QObject {
+ public:
+  MenuClickWatcher(QObject* parent, bool& clicked) : QObject(parent), clicked_(clicked) {}
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Show) clicked_ = false;
+    if (event->type() == QEvent::MouseButtonRelease) clicked_ = true;
+    return false;
+  }
+
+ private:
+  bool& clicked_;
+};
+
 }  // namespace
+
+void WatchMenuClicks(QMenuBar* bar, QMenu* popup, bool& clicked) {
+  auto* watcher = new MenuClickWatcher(bar, clicked);
+  QList<QMenu*> menus = bar->findChildren<QMenu*>();
+  menus.append(popup);
+  for (QMenu* menu : menus) menu->installEventFilter(watcher);
+}
 
 void InstallShortcuts(QWidget* window, const MenuCallback& onItem) {
   for (const ShortcutBinding& binding : ShortcutTable()) {

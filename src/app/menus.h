@@ -35,4 +35,8 @@ const std::vector<ShortcutBinding>& ShortcutTable();
 // fields still keep their own editing keys (copy, paste, delete, select all).
 void InstallShortcuts(QWidget* window, const MenuCallback& onItem);
 
+// Sets clicked when a mouse button is let go inside one of the menus of bar
+// or in popup (the click that chooses an item); a menu opening clears it.
+void WatchMenuClicks(QMenuBar* bar, QMenu* popup, bool& clicked);
+
 }  // namespace tavisk

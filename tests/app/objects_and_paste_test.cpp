@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTest>
@@ -124,6 +125,33 @@ TEST_F(ObjectsAndPasteTest, PasteLandsUnderThePointerAtAnyZoomAndPanElseBesideTh
   ASSERT_EQ(ctx().Obj[0].Shape.size(), 3u);
   EXPECT_EQ(shape(2).X, line.X + 10);
   EXPECT_EQ(shape(2).Y, line.Y + 10);
+}
+
+TEST_F(ObjectsAndPasteTest, PasteClickedInTheMenuLandsBesideTheOriginalNotUnderTheMenu) {
+  Box(At(40, 40), At(80, 80));
+  Menu(kMenuCopyShape);
+  QAction* paste = session_->window->MenuAction(kMenuPaste);
+  QMenu* edit = nullptr;
+  for (QObject* holder : paste->associatedObjects()) {
+    if (auto* menu = qobject_cast<QMenu*>(holder)) edit = menu;
+  }
+  ASSERT_NE(edit, nullptr);
+  // The menu opens over the canvas, so the click that chooses Paste is
+  // over the drawing.
+  edit->popup(canvas()->mapToGlobal(At(300, 200)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
+  const QPoint item = edit->actionGeometry(paste).center();
+  QCursor::setPos(edit->mapToGlobal(item));
+  QTest::mouseClick(edit, Qt::LeftButton, {}, item);
+  ASSERT_EQ(ctx().Obj[0].Shape.size(), 2u);
+  EXPECT_EQ(shape(1).X, shape(0).X + 10);
+  EXPECT_EQ(shape(1).Y, shape(0).Y + 10);
+
+  // Ctrl+V with the pointer on the canvas still pastes under it.
+  QCursor::setPos(canvas()->mapToGlobal(At(250, 150)));
+  Menu(kMenuPaste);
+  EXPECT_EQ(shape(2).X, 250);
+  EXPECT_EQ(shape(2).Y, 150);
 }
 
 TEST_F(ObjectsAndPasteTest, TemplatesNeverRemoveAShapeTheUserLeftWithoutAName) {
