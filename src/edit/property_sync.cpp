@@ -62,7 +62,9 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
   const bool editable = object->HasShape != 0;
   SetPropertyGadgetsDisabled(ctx, gadgets, editable ? 0 : 1);
   ShowShapeListSelection(ctx, gadgets);
-  const sShape* shape = ctx.CurrentShapePtr();
+  // With its last shape deleted there is no current shape: the panel shows
+  // the blank placeholder, not the deleted shape.
+  sShape* shape = editable ? ctx.CurrentShapePtr() : &ctx.CurrentObjectPtr()->Shape.front();
   if (shape == nullptr) return;
   gadgets.SetText(kGadgetShapeName, shape->Name);
   gadgets.SetState(kGadgetShapeAlpha, shape->Alpha);
@@ -81,7 +83,7 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
   gadgets.SetState(kGadgetShapeHide, shape->Hide);
 
   if (!ValidIndex(shape->Fx, ctx.CurrentFx)) ctx.CurrentFx = 0;
-  sShapeFx& fx = ctx.CurrentShapePtr()->Fx[static_cast<size_t>(ctx.CurrentFx)];
+  sShapeFx& fx = shape->Fx[static_cast<size_t>(ctx.CurrentFx)];
   // The placeholder is written back as it was read, so only a real shape's
   // effect is mended.
   if (editable) {

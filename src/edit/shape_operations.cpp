@@ -137,8 +137,8 @@ void DeleteCurrentShape(EditorContext& ctx) {
   } else {
     object->Shape.erase(object->Shape.begin() + ctx.CurrentShape);
     ctx.CurrentShape = 0;
-    ctx.Hooks->ShowShapeProperties();
   }
+  ctx.Hooks->ShowShapeProperties();
   ctx.Hooks->FillShapeList();
   ctx.Hooks->RedrawCanvas(0, 0, 1);
 }

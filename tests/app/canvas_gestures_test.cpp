@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
 #include <cmath>
@@ -186,6 +187,10 @@ TEST_F(CanvasGesturesTest, OtherLayersStayDrawnAndPickableWhenOneLosesItsOnlySha
   ClickGadget(kGadgetShapeDelete);
   ASSERT_EQ(ctx().Obj[1].HasShape, 0);
   EXPECT_EQ(Pixel(150, 150), boxInk) << "the first layer is still drawn";
+  auto* name = qobject_cast<QLineEdit*>(session_->panels->Gadgets().Widget(kGadgetShapeName));
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->text(), QString()) << "the panel no longer shows the deleted box";
+  EXPECT_FALSE(name->isEnabled());
 
   // Back to the first layer through the layer list: its box can be picked
   // and listed.

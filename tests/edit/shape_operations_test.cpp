@@ -174,7 +174,9 @@ TEST_F(ShapeOperationsTest, DeletingTheOnlyShapeEmptiesTheObject) {
   // The placeholder carries nothing over into the next shape made in it.
   EXPECT_EQ(Shape(0).Name, "");
   EXPECT_EQ(Shape(0).Fx.size(), 1u);
-  EXPECT_EQ(hooks.Calls, (std::vector<std::string>{"FillShapeList", "RedrawCanvas(0,0,1)"}));
+  // The panel stops showing the deleted shape.
+  EXPECT_EQ(hooks.Calls, (std::vector<std::string>{"ShowShapeProperties", "FillShapeList",
+                                                   "RedrawCanvas(0,0,1)"}));
 
   hooks.Calls.clear();
   ctx.CurrentShape = 0;  // an empty object has nothing to delete
