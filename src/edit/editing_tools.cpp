@@ -112,14 +112,13 @@ bool MoveTool::PressShape(int64_t index, sShape& shape, const ScenePointer& p) {
     return false;
   }
   ctx_.DragMode = 1;
-  const int64_t count = static_cast<int64_t>(shape.Pt.size());
   auto at = [&](int64_t i) {
     const sPoint& q = shape.Pt[static_cast<size_t>(i)];
     return PointAtPress{i, shape.X + q.X, shape.Y + q.Y};
   };
   dragged_ = at(k);
-  previous_ = at(PreviousPoint(k, count));
-  next_ = at(NextPoint(k, count));
+  controls_.clear();
+  for (const int64_t i : ControlPointsOf(shape, k)) controls_.push_back(at(i));
   return true;
 }
 
@@ -146,15 +145,14 @@ void MoveTool::DragPoint(const ScenePointer& p) {
   point.X = p.SX - shape->X;
   point.Y = p.SY - shape->Y;
   ctx_.Hooks->ShowPointPosition(point.X, point.Y);
-  const bool chained = shape->Typ == kComplexShape || shape->Typ == kCurve;
-  if (!chained || ctx_.CurrentPoint % 3 != 0 || dragged_.index != ctx_.CurrentPoint) return;
+  if (dragged_.index != ctx_.CurrentPoint) return;
   const int64_t dx = p.SX - dragged_.x;
   const int64_t dy = p.SY - dragged_.y;
-  for (const PointAtPress& neighbour : {previous_, next_}) {
-    if (!ValidIndex(shape->Pt, neighbour.index) || neighbour.index == ctx_.CurrentPoint) continue;
-    sPoint& q = shape->Pt[static_cast<size_t>(neighbour.index)];
-    q.X = neighbour.x + dx - shape->X;
-    q.Y = neighbour.y + dy - shape->Y;
+  for (const PointAtPress& control : controls_) {
+    if (!ValidIndex(shape->Pt, control.index) || control.index == ctx_.CurrentPoint) continue;
+    sPoint& q = shape->Pt[static_cast<size_t>(control.index)];
+    q.X = control.x + dx - shape->X;
+    q.Y = control.y + dy - shape->Y;
   }
 }
 

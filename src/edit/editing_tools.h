@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "edit/canvas_tool.h"
 #include "edit/shape_transform_drag.h"
@@ -90,8 +91,8 @@ class MoveTool final : public EditingTool {
   void DragPoint(const ScenePointer& p);
 
   PointAtPress dragged_;
-  PointAtPress previous_;
-  PointAtPress next_;
+  // The control points that follow a dragged anchor.
+  std::vector<PointAtPress> controls_;
   ShapeTransformDrag transform_;
 };
 

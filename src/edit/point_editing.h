@@ -2,17 +2,26 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "document/editor_context.h"
 
 namespace tavisk {
 
-// Neighbours of point k in a chain of count points; the chain wraps.
-inline int64_t PreviousPoint(int64_t k, int64_t count) { return k == 0 ? count - 1 : k - 1; }
-inline int64_t NextPoint(int64_t k, int64_t count) { return k == count - 1 ? 0 : k + 1; }
+// The points that go when point k of shape is deleted, in the order they
+// are removed: an anchor of a curve or complex shape with its two control
+// points, a control point with the points on either side. A complex shape's
+// chain is closed, so its first and last points are neighbours; an open
+// curve's end anchor takes the two control points beside it; a line's point
+// goes alone.
+std::vector<int64_t> PointsDeletedWith(const sShape& shape, int64_t k);
 
-// Deletes point k of the current shape with its two neighbours, so an anchor
-// of a curve goes with its control points; the array never becomes empty.
+// The control points that follow anchor k of a curve or complex shape when
+// it is dragged; none for other points and types.
+std::vector<int64_t> ControlPointsOf(const sShape& shape, int64_t k);
+
+// Deletes point k of the current shape with PointsDeletedWith; the array
+// never becomes empty.
 void DeletePoint(EditorContext& ctx, int64_t k);
 
 }  // namespace tavisk

@@ -90,11 +90,11 @@ TEST_F(CanvasToolsTest, PointDragAtZoom200HitsWithinThreeUnitsAndMovesNeighbours
   EXPECT_EQ(ctx().CurrentPoint, 0);
   EXPECT_EQ(curve.Pt[0].X, 103);
   EXPECT_EQ(curve.Pt[0].Y, 97);
-  // The anchor's neighbours: the next point and, before the first, the last.
-  // The anchor moved by (13, 7); so did its neighbours.
+  // The anchor moved by (13, 7); so did its control point. The curve is
+  // open: its other end stays where it was.
   EXPECT_EQ(curve.Pt[1].X, 95 + 13);
   EXPECT_EQ(curve.Pt[1].Y, 95 + 7);
-  EXPECT_EQ(curve.Pt[3].X, 105 + 13);
+  EXPECT_EQ(curve.Pt[3].X, 105);
   EXPECT_EQ(curve.Pt[2].X, 100);
 
   // 8 pixels off (4 units) is no hit.

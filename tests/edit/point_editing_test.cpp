@@ -47,6 +47,30 @@ TEST(DeletePoint, RemovesThePointWithItsNeighbours) {
   }
 }
 
+TEST(DeletePoint, AnOpenCurveKeepsItsOtherEndAndALineLosesOnePoint) {
+  struct Case {
+    uint8_t type;
+    int count;
+    int64_t k;
+    std::vector<int64_t> left;
+  };
+  const Case cases[] = {
+      {kCurve, 7, 0, {3, 4, 5, 6}},  // the start anchor with its control points
+      {kCurve, 7, 6, {0, 1, 2, 3}},  // the end anchor likewise
+      {kCurve, 7, 3, {0, 1, 5, 6}},
+      {kCurve, 7, 1, {3, 4, 5, 6}},  // a control point with its neighbours
+      {kCurve, 2, 0, {1}},  // the deleted point goes, the last one stays
+      {kLine, 4, 0, {1, 2, 3}},
+      {kLine, 4, 2, {0, 1, 3}},
+  };
+  for (const Case& c : cases) {
+    EditorContext ctx = WithPoints(c.count);
+    ctx.Obj[0].Shape[0].Typ = c.type;
+    DeletePoint(ctx, c.k);
+    EXPECT_EQ(Remaining(ctx), c.left) << int{c.type} << ": " << c.count << " points, k = " << c.k;
+  }
+}
+
 TEST(DeletePoint, InvalidIndicesChangeNothing) {
   EditorContext ctx = WithPoints(4);
   DeletePoint(ctx, -1);
