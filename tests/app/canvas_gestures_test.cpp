@@ -23,11 +23,6 @@ namespace {
 
 class CanvasGesturesTest : public test::EditorTest {
  protected:
-  void MakeShape(int toolGadget, QPoint from, QPoint to) {
-    ClickTool(toolGadget);
-    Drag(from, to);
-  }
-
   // A curve whose four points (absolute, scene units) are given.
   void MakeCurve(int index, std::vector<sPoint> points) {
     MakeShape(kGadgetToolCurve, At(10, 10), At(10, 10));
@@ -53,12 +48,6 @@ class CanvasGesturesTest : public test::EditorTest {
                        Qt::LeftButton, Qt::LeftButton, {});
     QApplication::sendEvent(canvas(), &second);
     QTest::mouseRelease(canvas(), Qt::LeftButton, {}, at);
-  }
-
-  void ClickGadget(int number) {
-    auto* button = qobject_cast<QAbstractButton*>(session_->panels->Gadgets().Widget(number));
-    ASSERT_NE(button, nullptr);
-    button->click();
   }
 
   // A click on the name of layer index in the layer list (last layer on top).

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -49,6 +50,20 @@ class EditorTest : public ::testing::Test {
 
   // Canvas pixel (x, y) of the drawing area, as the widget sees it.
   QPoint At(int x, int y) { return canvas()->contentsRect().topLeft() + QPoint(x, y); }
+
+  void ClickGadget(int number) {
+    auto* button = as<QAbstractButton>(number);
+    ASSERT_NE(button, nullptr) << "gadget " << number;
+    button->click();
+  }
+
+  // The menu item, as a click on it would choose it.
+  void Menu(int item) { session_->window->MenuAction(item)->trigger(); }
+
+  void MakeShape(int toolGadget, QPoint from, QPoint to) {
+    ClickTool(toolGadget);
+    Drag(from, to);
+  }
 
   void ClickTool(int gadget) {
     auto* button =

@@ -49,26 +49,13 @@ class JourneyTest : public test::EditorTest {
  protected:
   int Draw(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
 
-  QWidget* Gadget(int number) { return session_->panels->Gadgets().Widget(number); }
-  template <typename T>
-  T* As(int number) {
-    T* widget = qobject_cast<T*>(Gadget(number));
-    EXPECT_NE(widget, nullptr) << number;
-    return widget;
-  }
-  void Click(int gadget) { As<QAbstractButton>(gadget)->click(); }
-  void Menu(int item) { session_->window->MenuAction(item)->trigger(); }
-  void Make(int toolGadget, QPoint from, QPoint to) {
-    ClickTool(toolGadget);
-    Drag(from, to);
-  }
   void Choose(int gadget, int index) {
-    auto* combo = As<QComboBox>(gadget);
+    auto* combo = as<QComboBox>(gadget);
     combo->setCurrentIndex(index);
     emit combo->activated(index);
   }
   void TypeName(const QString& name) {
-    auto* field = As<QLineEdit>(kGadgetShapeName);
+    auto* field = as<QLineEdit>(kGadgetShapeName);
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, name);
@@ -96,22 +83,22 @@ TEST_F(JourneyTest, AWholeDrawingSessionSurvivesSaveLoadMergeAndExport) {
   Drag(At(Draw(300, 400), Draw(200, 300)), At(Draw(300, 400), Draw(200, 300)));
   ASSERT_EQ(Current().Typ, kComplexShape);
   const int bx = Draw(40, 120), by = Draw(40, 120), bw = Draw(40, 90), bh = Draw(30, 80);
-  Make(kGadgetToolBox, At(bx, by), At(bx + bw, by + bh));
+  MakeShape(kGadgetToolBox, At(bx, by), At(bx + bw, by + bh));
   const int64_t boxIndex = ctx().CurrentShape;
   EXPECT_EQ(Current().W, bw);
   EXPECT_EQ(Current().H, bh);
-  Make(kGadgetToolCircle, At(Draw(200, 260), Draw(60, 120)), At(Draw(270, 300), Draw(130, 160)));
+  MakeShape(kGadgetToolCircle, At(Draw(200, 260), Draw(60, 120)), At(Draw(270, 300), Draw(130, 160)));
   EXPECT_EQ(Current().Typ, kCircle);
-  Make(kGadgetToolLine, At(Draw(20, 60), Draw(300, 340)), At(Draw(100, 160), Draw(300, 340)));
+  MakeShape(kGadgetToolLine, At(Draw(20, 60), Draw(300, 340)), At(Draw(100, 160), Draw(300, 340)));
   EXPECT_EQ(Current().Pt.size(), 2u);
-  Make(kGadgetToolCurve, At(Draw(400, 460), Draw(60, 100)), At(Draw(480, 520), Draw(120, 160)));
+  MakeShape(kGadgetToolCurve, At(Draw(400, 460), Draw(60, 100)), At(Draw(480, 520), Draw(120, 160)));
   EXPECT_EQ(Current().Pt.size(), 4u);
   requesters_.InputAnswers.push_back("Hello");
-  Make(kGadgetToolText, At(Draw(200, 260), Draw(300, 340)), At(Draw(280, 320), Draw(330, 360)));
-  Click(kGadgetShapeText);
+  MakeShape(kGadgetToolText, At(Draw(200, 260), Draw(300, 340)), At(Draw(280, 320), Draw(330, 360)));
+  ClickGadget(kGadgetShapeText);
   EXPECT_EQ(Current().Text, "Hello");
   requesters_.FileAnswers.push_back("photo.png");
-  Make(kGadgetToolImage, At(Draw(500, 540), Draw(300, 340)), At(Draw(500, 540), Draw(300, 340)));
+  MakeShape(kGadgetToolImage, At(Draw(500, 540), Draw(300, 340)), At(Draw(500, 540), Draw(300, 340)));
   EXPECT_EQ(Current().Typ, kImage);
   EXPECT_EQ(Current().W, 12);
 
@@ -122,12 +109,12 @@ TEST_F(JourneyTest, AWholeDrawingSessionSurvivesSaveLoadMergeAndExport) {
   ASSERT_EQ(ctx().CurrentShape, boxIndex);
   TypeName("Roof");
   requesters_.ColorAnswers.push_back(RGBA(10, 200, 30, 0));
-  Click(kGadgetShapeColor);
+  ClickGadget(kGadgetShapeColor);
   EXPECT_EQ(Current().Name, "Roof");
   EXPECT_EQ(Current().Color, RGBA(10, 200, 30, 255));
-  Click(kGadgetFxAdd);
+  ClickGadget(kGadgetFxAdd);
   EXPECT_EQ(Current().Fx.size(), 2u);
-  As<QSpinBox>(kGadgetFxX)->setValue(4);
+  as<QSpinBox>(kGadgetFxX)->setValue(4);
   EXPECT_EQ(Current().Fx[1].X, 4);
 
   // Snap on: the box lands on the grid; off again: it follows the pointer.
@@ -149,7 +136,7 @@ TEST_F(JourneyTest, AWholeDrawingSessionSurvivesSaveLoadMergeAndExport) {
 
   // An effect preset saved from the box and applied to the circle.
   requesters_.InputAnswers.push_back("journey-rim");
-  Click(kGadgetFxPresetSave);
+  ClickGadget(kGadgetFxPresetSave);
   EXPECT_TRUE(IsRegularFile("data/shapefx/journey-rim.sfx"));
   const int64_t boxFxX = Current().Fx[static_cast<size_t>(ctx().CurrentFx)].X;
 
@@ -166,12 +153,12 @@ TEST_F(JourneyTest, AWholeDrawingSessionSurvivesSaveLoadMergeAndExport) {
   EXPECT_EQ(Current().Color, RGBA(10, 200, 30, 255));
 
   // A second layer with a circle, hidden before the export.
-  Click(kGadgetObjectAdd);
+  ClickGadget(kGadgetObjectAdd);
   ASSERT_EQ(ctx().CurrentObject, 1);
-  Make(kGadgetToolCircle, At(Draw(100, 200), Draw(400, 450)), At(Draw(220, 260), Draw(470, 500)));
+  MakeShape(kGadgetToolCircle, At(Draw(100, 200), Draw(400, 450)), At(Draw(220, 260), Draw(470, 500)));
   requesters_.ColorAnswers.push_back(RGBA(250, 0, 250, 0));
-  Click(kGadgetShapeColor);
-  Choose(kGadgetFxPresets, As<QComboBox>(kGadgetFxPresets)->findText("journey-rim"));
+  ClickGadget(kGadgetShapeColor);
+  Choose(kGadgetFxPresets, as<QComboBox>(kGadgetFxPresets)->findText("journey-rim"));
   EXPECT_EQ(Current().Fx[static_cast<size_t>(ctx().CurrentFx)].X, boxFxX);
   EXPECT_EQ(Layer(1).Shape.size(), 1u);
 

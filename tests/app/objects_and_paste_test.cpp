@@ -26,12 +26,6 @@ namespace {
 
 class ObjectsAndPasteTest : public test::EditorTest {
  protected:
-  void Menu(int item) { session_->window->MenuAction(item)->trigger(); }
-  void Click(int number) { as<QAbstractButton>(number)->click(); }
-  void Box(QPoint from, QPoint to) {
-    ClickTool(kGadgetToolBox);
-    Drag(from, to);
-  }
   void TypeInto(int number, const QString& text) {
     auto* field = as<QAbstractSpinBox>(number);
     field->setFocus();
@@ -69,7 +63,7 @@ TEST_F(ObjectsAndPasteTest, MenuAddsANamedLayerAtFullScaleThatThePanelShowsAndTo
   EXPECT_EQ(as<QSpinBox>(kGadgetObjectW)->value(), 100);
 
   // A box drawn now lands in the new layer, under the pointer.
-  Box(At(120, 90), At(150, 110));
+  MakeShape(kGadgetToolBox, At(120, 90), At(150, 110));
   EXPECT_EQ(ctx().Obj[1].HasShape, 1);
   EXPECT_EQ(ctx().Obj[1].Shape[0].X, 120);
   EXPECT_EQ(ctx().Obj[1].Shape[0].W, 30);
@@ -77,23 +71,23 @@ TEST_F(ObjectsAndPasteTest, MenuAddsANamedLayerAtFullScaleThatThePanelShowsAndTo
 }
 
 TEST_F(ObjectsAndPasteTest, LayerUpAndDownMoveLayersWhoseDepthsWereEqual) {
-  Click(kGadgetObjectAdd);
-  Click(kGadgetObjectAdd);
+  ClickGadget(kGadgetObjectAdd);
+  ClickGadget(kGadgetObjectAdd);
   // Deleting Object0 and adding again leaves two layers of the same depth.
   QTest::mouseClick(gadget(kGadgetLayerList), Qt::LeftButton, {}, QPoint(60, 2 * 25 + 10));
   ASSERT_EQ(ctx().CurrentObject, 0);
-  Click(kGadgetObjectDelete);
-  Click(kGadgetObjectAdd);
+  ClickGadget(kGadgetObjectDelete);
+  ClickGadget(kGadgetObjectAdd);
   ASSERT_EQ(ObjectNames(), (std::vector<std::string>{"Object1", "Object2", "Object2"}));
   ctx().Obj[2].Name = "Newest";
   ASSERT_EQ(ctx().Obj[1].Depth, ctx().Obj[2].Depth);
 
-  Click(kGadgetObjectDown);
+  ClickGadget(kGadgetObjectDown);
   EXPECT_EQ(ObjectNames(), (std::vector<std::string>{"Object1", "Newest", "Object2"}));
   EXPECT_EQ(ctx().CurrentObject, 1);
-  Click(kGadgetObjectDown);
+  ClickGadget(kGadgetObjectDown);
   EXPECT_EQ(ObjectNames(), (std::vector<std::string>{"Newest", "Object1", "Object2"}));
-  Click(kGadgetObjectUp);
+  ClickGadget(kGadgetObjectUp);
   EXPECT_EQ(ObjectNames(), (std::vector<std::string>{"Object1", "Newest", "Object2"}));
   EXPECT_EQ(ctx().CurrentObject, 1);
   // The saved depths keep the new order.
@@ -128,7 +122,7 @@ TEST_F(ObjectsAndPasteTest, PasteLandsUnderThePointerAtAnyZoomAndPanElseBesideTh
 }
 
 TEST_F(ObjectsAndPasteTest, PasteClickedInTheMenuLandsBesideTheOriginalNotUnderTheMenu) {
-  Box(At(40, 40), At(80, 80));
+  MakeShape(kGadgetToolBox, At(40, 40), At(80, 80));
   Menu(kMenuCopyShape);
   QAction* paste = session_->window->MenuAction(kMenuPaste);
   QMenu* edit = nullptr;
@@ -155,8 +149,8 @@ TEST_F(ObjectsAndPasteTest, PasteClickedInTheMenuLandsBesideTheOriginalNotUnderT
 }
 
 TEST_F(ObjectsAndPasteTest, TemplatesNeverRemoveAShapeTheUserLeftWithoutAName) {
-  Box(At(40, 40), At(80, 80));
-  Box(At(100, 40), At(140, 80));
+  MakeShape(kGadgetToolBox, At(40, 40), At(80, 80));
+  MakeShape(kGadgetToolBox, At(100, 40), At(140, 80));
   auto* name = as<QLineEdit>(kGadgetShapeName);
   name->setFocus();
   name->selectAll();
@@ -164,7 +158,7 @@ TEST_F(ObjectsAndPasteTest, TemplatesNeverRemoveAShapeTheUserLeftWithoutAName) {
   ASSERT_EQ(shape(1).Name, "");
 
   ChooseTemplate("2-star.txt");
-  Click(kGadgetShapeAdd);
+  ClickGadget(kGadgetShapeAdd);
   const std::vector<std::string> names = Names(0);
   ASSERT_GE(names.size(), 3u);
   EXPECT_EQ(names[0], "Box_0");
@@ -186,16 +180,16 @@ TEST_F(ObjectsAndPasteTest, AMissingTemplateChangesNoShape) {
   ChooseTemplate("3-heart.txt");
   ASSERT_TRUE(std::filesystem::remove("data/shapes/3-heart.txt"));
   // An empty layer stays empty.
-  Click(kGadgetShapeAdd);
+  ClickGadget(kGadgetShapeAdd);
   EXPECT_EQ(ctx().Obj[0].HasShape, 0);
   EXPECT_EQ(ctx().Obj[0].Shape.size(), 1u);
 
-  Box(At(40, 40), At(80, 80));
+  MakeShape(kGadgetToolBox, At(40, 40), At(80, 80));
   TypeInto(kGadgetFxScale, "250");
   TypeInto(kGadgetFxWidth, "33");
   ASSERT_EQ(shape(0).Fx[0].Scale, 250);
 
-  Click(kGadgetShapeAdd);
+  ClickGadget(kGadgetShapeAdd);
   ClickTool(kGadgetToolComplexShape);
   Drag(At(200, 200), At(200, 200));
   EXPECT_EQ(Names(0), std::vector<std::string>{"Box_0"});
@@ -212,7 +206,7 @@ TEST_F(ObjectsAndPasteTest, MergeAddsLayersAndNeverOverwritesOne) {
       "shape,0,-1,Petal,255,0,1,1,1,1,20,20,,5,5,\r\nshapefx,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n"
       "pt,0,0,0,\r\n"));
   // The only shape deleted: the scene has no ready object.
-  Box(At(40, 40), At(80, 80));
+  MakeShape(kGadgetToolBox, At(40, 40), At(80, 80));
   TypeInto(kGadgetObjectX, "15");
   Menu(kMenuDeleteShape);
   ASSERT_EQ(ctx().Obj[0].HasShape, 0);
@@ -234,7 +228,7 @@ TEST_F(ObjectsAndPasteTest, SavingAfterAMergeOrATemplateWritesTheDocumentNotWhat
       "shape,0,-1,Petal,255,0,1,1,1,1,20,20,,5,5,\r\nshapefx,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n"
       "pt,0,0,0,\r\n";
   ASSERT_TRUE(WriteFileAtomically("other.txt", other));
-  Box(At(40, 40), At(80, 80));
+  MakeShape(kGadgetToolBox, At(40, 40), At(80, 80));
   requesters_.FileAnswers.push_back("mine.txt");
   Menu(kMenuSave);
   const std::string title = session_->window->windowTitle().toStdString();

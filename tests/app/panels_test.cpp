@@ -29,15 +29,6 @@ namespace {
 
 class PanelsTest : public test::EditorTest {
  protected:
-  QWidget* gadget(int number) { return session_->panels->Gadgets().Widget(number); }
-  template <typename T>
-  T* as(int number) {
-    return qobject_cast<T*>(gadget(number));
-  }
-  void MakeShape(int toolGadget, QPoint from, QPoint to) {
-    ClickTool(toolGadget);
-    Drag(from, to);
-  }
   // The caption label drawn left of a gadget, if any.
   QLabel* CaptionOf(QWidget* widget) {
     for (QLabel* label : widget->parentWidget()->findChildren<QLabel*>()) {

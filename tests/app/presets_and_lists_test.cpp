@@ -21,25 +21,11 @@ namespace {
 
 class PresetsAndListsTest : public test::EditorTest {
  protected:
-  template <typename T>
-  T* Gadget(int number) {
-    auto* widget = qobject_cast<T*>(session_->panels->Gadgets().Widget(number));
-    EXPECT_NE(widget, nullptr) << "gadget " << number;
-    return widget;
-  }
-
-  void Click(int number) { Gadget<QAbstractButton>(number)->click(); }
-
-  void DrawBox(QPoint from, QPoint to) {
-    ClickTool(kGadgetToolBox);
-    Drag(from, to);
-  }
-
   // Opens the drop-down, moves to the entry and presses Return, as the user
   // picks from it with the keys (a click would be taken for the release of
   // the opening press when it lands on the current entry this soon).
   void ChooseEntry(int number, const QString& text) {
-    auto* combo = Gadget<QComboBox>(number);
+    auto* combo = as<QComboBox>(number);
     const int index = combo->findText(text);
     ASSERT_GE(index, 0) << text.toStdString();
     combo->showPopup();
@@ -52,7 +38,7 @@ class PresetsAndListsTest : public test::EditorTest {
 
   // Types a value into a spin, as the user edits one field of a pair.
   void Type(int number, int value) {
-    auto* spin = Gadget<QSpinBox>(number);
+    auto* spin = as<QSpinBox>(number);
     spin->setFocus();
     spin->selectAll();
     QTest::keyClicks(spin, QString::number(value));
@@ -60,19 +46,19 @@ class PresetsAndListsTest : public test::EditorTest {
 
   void SavePreset(const std::string& name) {
     requesters_.InputAnswers.push_back(name);
-    Click(kGadgetFxPresetSave);
+    ClickGadget(kGadgetFxPresetSave);
   }
 
   std::vector<std::string> Items(int number) {
     std::vector<std::string> items;
-    auto* combo = Gadget<QComboBox>(number);
+    auto* combo = as<QComboBox>(number);
     for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
     return items;
   }
 
   std::vector<int> SelectedRows() {
     std::vector<int> rows;
-    auto* list = Gadget<QListWidget>(kGadgetShapeList);
+    auto* list = as<QListWidget>(kGadgetShapeList);
     for (int i = 0; i < list->count(); ++i) {
       if (list->item(i)->isSelected()) rows.push_back(i);
     }
@@ -82,7 +68,7 @@ class PresetsAndListsTest : public test::EditorTest {
 
 TEST_F(PresetsAndListsTest, SavingMakesThePresetFolderKeepsNamesInsideAndReportsFailures) {
   ASSERT_FALSE(QDir(QStringLiteral("data/shapefx")).exists());
-  DrawBox(At(100, 80), At(140, 110));
+  MakeShape(kGadgetToolBox, At(100, 80), At(140, 110));
 
   SavePreset("glow");
   EXPECT_TRUE(IsRegularFile("data/shapefx/glow.sfx"));
@@ -115,8 +101,8 @@ TEST_F(PresetsAndListsTest, SavingMakesThePresetFolderKeepsNamesInsideAndReports
 
 TEST_F(PresetsAndListsTest, PresetsLeaveTheFxGadgetsAndListOnTheCurrentFx) {
   ASSERT_TRUE(QDir().mkpath(QStringLiteral("data/shapefx")));
-  DrawBox(At(100, 80), At(140, 110));
-  Click(kGadgetFxAdd);
+  MakeShape(kGadgetToolBox, At(100, 80), At(140, 110));
+  ClickGadget(kGadgetFxAdd);
   ASSERT_EQ(ctx().CurrentFx, 1);
   const sShapeFx& fx = ctx().CurrentShapePtr()->Fx[1];
   Type(kGadgetFxX, 5);
@@ -125,7 +111,7 @@ TEST_F(PresetsAndListsTest, PresetsLeaveTheFxGadgetsAndListOnTheCurrentFx) {
   ASSERT_EQ(fx.Y, 6);
 
   SavePreset("soft");
-  auto* fxList = Gadget<QComboBox>(kGadgetFxList);
+  auto* fxList = as<QComboBox>(kGadgetFxList);
   EXPECT_EQ(fxList->currentIndex(), 1);
   EXPECT_EQ(fxList->currentText().toStdString(), "soft");
 
@@ -135,8 +121,8 @@ TEST_F(PresetsAndListsTest, PresetsLeaveTheFxGadgetsAndListOnTheCurrentFx) {
   EXPECT_EQ(ctx().CurrentFx, 1);
   EXPECT_EQ(fx.X, 5);
   EXPECT_EQ(fx.Y, 6);
-  EXPECT_EQ(Gadget<QSpinBox>(kGadgetFxX)->value(), 5);
-  EXPECT_EQ(Gadget<QSpinBox>(kGadgetFxY)->value(), 6);
+  EXPECT_EQ(as<QSpinBox>(kGadgetFxX)->value(), 5);
+  EXPECT_EQ(as<QSpinBox>(kGadgetFxY)->value(), 6);
   EXPECT_EQ(fxList->currentIndex(), 1);
 
   // Editing one of the pair keeps the other as the preset left it.
@@ -146,9 +132,9 @@ TEST_F(PresetsAndListsTest, PresetsLeaveTheFxGadgetsAndListOnTheCurrentFx) {
 }
 
 TEST_F(PresetsAndListsTest, ListsFollowPicksListChoicesAndReordering) {
-  DrawBox(At(100, 80), At(140, 110));
-  Click(kGadgetFxAdd);
-  DrawBox(At(300, 80), At(340, 110));
+  MakeShape(kGadgetToolBox, At(100, 80), At(140, 110));
+  ClickGadget(kGadgetFxAdd);
+  MakeShape(kGadgetToolBox, At(300, 80), At(340, 110));
   const std::string first = shape(0).Name;
   const std::string second = shape(1).Name;
   ASSERT_EQ(ctx().CurrentShape, 1);
@@ -158,19 +144,19 @@ TEST_F(PresetsAndListsTest, ListsFollowPicksListChoicesAndReordering) {
   QTest::mouseClick(canvas(), Qt::LeftButton, {}, At(120, 95));
   ASSERT_EQ(ctx().CurrentShape, 0);
   EXPECT_EQ(Items(kGadgetFxList), (std::vector<std::string>{"FX_0", "FX_1"}));
-  auto* list = Gadget<QListWidget>(kGadgetShapeList);
+  auto* list = as<QListWidget>(kGadgetShapeList);
   EXPECT_EQ(list->currentRow(), 0);
   EXPECT_EQ(SelectedRows(), std::vector<int>{0});
   ChooseEntry(kGadgetFxList, QStringLiteral("FX_1"));
   EXPECT_EQ(ctx().CurrentFx, 1);
-  EXPECT_EQ(Gadget<QComboBox>(kGadgetFxList)->currentIndex(), 1);
+  EXPECT_EQ(as<QComboBox>(kGadgetFxList)->currentIndex(), 1);
 
   // A choice in the shape list.
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                     list->visualItemRect(list->item(1)).center());
   ASSERT_EQ(ctx().CurrentShape, 1);
   EXPECT_EQ(Items(kGadgetFxList), std::vector<std::string>{"FX_0"});
-  EXPECT_EQ(Gadget<QComboBox>(kGadgetFxList)->currentIndex(), 0);
+  EXPECT_EQ(as<QComboBox>(kGadgetFxList)->currentIndex(), 0);
   EXPECT_EQ(list->currentRow(), 1);
   EXPECT_EQ(shape(0).Selected, 1);
   EXPECT_EQ(shape(1).Selected, 1);
@@ -178,7 +164,7 @@ TEST_F(PresetsAndListsTest, ListsFollowPicksListChoicesAndReordering) {
 
   // Up moves the current shape and the list stays on it.
   QTest::mouseClick(canvas(), Qt::LeftButton, {}, At(320, 95));
-  Click(kGadgetShapeUp);
+  ClickGadget(kGadgetShapeUp);
   ASSERT_EQ(ctx().CurrentShape, 0);
   EXPECT_EQ(shape(0).Name, second);
   EXPECT_EQ(list->item(0)->text().toStdString(), second);
