@@ -3,6 +3,7 @@
 #include "document/document_reader.h"
 #include "document/document_writer.h"
 #include "document/picture_loader.h"
+#include "document/special_file_message.h"
 #include "platform/atomic_file.h"
 #include "platform/file_io.h"
 
@@ -42,7 +43,9 @@ void SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
   const std::string path = DocumentFilePath(chosen);
   AtomicFile out(path);
   WriteDocument(ctx.Obj, [&out](std::string_view block) { out.Write(block); });
-  out.Commit();
+  // Only a save the user asked for is told why it was refused; the
+  // autosave stays silent.
+  if (!out.Commit() && out.Refused() && copy == 0) TellNotARegularFile(*ctx.Req, path);
   if (copy == 0) ctx.Hooks->SetWindowTitle(TitleFor(path));
 }
 
@@ -50,16 +53,18 @@ void LoadDocument(EditorContext& ctx, int mode, const std::string& file, int red
   std::string chosen = file;
   if (chosen.empty()) chosen = ctx.Req->OpenFile("Save", "", "txt|*.txt", 0);
   std::string text;
-  if (!chosen.empty() && ReadWholeFile(chosen, text)) {
+  const FileOutcome read = chosen.empty() ? FileOutcome::Failed : ReadFile(chosen, text);
+  if (read == FileOutcome::NotRegular) TellNotARegularFile(*ctx.Req, chosen);
+  if (read == FileOutcome::Done) {
     // A merged file or a template joins the document; saving must still
     // write the document, never over the file that was brought in.
     const bool replaces = mode == kLoadReplace;
     if (replaces) ctx.DocFile = chosen;
     const auto loadPicture = [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); };
-    const DocumentReadResult read = ReadDocumentText(ctx, mode, text, loadPicture);
+    const DocumentReadResult result = ReadDocumentText(ctx, mode, text, loadPicture);
     // One Fx list refresh for the whole file: the panel shows the same as
     // after one refresh per "shapefx" line, without quadratic loading.
-    if (read.FxRead) ctx.Hooks->FillFxList();
+    if (result.FxRead) ctx.Hooks->FillFxList();
     if (replaces) ctx.Hooks->SetWindowTitle(TitleFor(chosen));
     ctx.ObjReady = 1;
     ctx.Hooks->ShowShapeProperties();

@@ -1,57 +1,64 @@
 #include "document/fx_preset_text.h"
 
-#include <vector>
-
 #include "document/document_reader.h"
 #include "document/editor_context.h"
+#include "document/field_text.h"
 #include "document/numeric.h"
 
 namespace tavisk {
 
 namespace {
 
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-  std::vector<std::string_view> parts;
-  size_t start = 0;
-  for (;;) {
-    const size_t stop = text.find(separator, start);
-    if (stop == std::string_view::npos) {
-      parts.push_back(text.substr(start));
-      return parts;
+// The leading fields of one line, numbered from 1 as the format counts
+// them; a missing field reads as empty. Views into the text, and no more
+// than a preset line has: a line of a million commas costs nothing.
+class PresetFields {
+ public:
+  explicit PresetFields(std::string_view line) {
+    size_t start = 0;
+    while (count_ < kMaxFields) {
+      const size_t stop = line.find(',', start);
+      fields_[count_++] = line.substr(start, stop == std::string_view::npos ? stop : stop - start);
+      if (stop == std::string_view::npos) break;
+      start = stop + 1;
     }
-    parts.push_back(text.substr(start, stop - start));
-    start = stop + 1;
   }
-}
+  std::string_view operator[](size_t n) const {
+    return n >= 1 && n <= count_ ? fields_[n - 1] : std::string_view();
+  }
 
-// Field number n of a line, counted from 1 as the format counts them; empty
-// when the line is shorter.
-std::string_view FieldAt(const std::vector<std::string_view>& fields, size_t n) {
-  return n >= 1 && n <= fields.size() ? fields[n - 1] : std::string_view();
-}
+ private:
+  static constexpr size_t kMaxFields = 14;  // "shapefx" and its 13 numbers
+  std::string_view fields_[kMaxFields];
+  size_t count_ = 0;
+};
 
-int64_t IntAt(const std::vector<std::string_view>& fields, size_t n) {
-  return ParseDocumentInt(FieldAt(fields, n));
+// A name from a file is kept to what a typed name may hold; a preset with a
+// name of megabytes would otherwise carry it into every Fx list.
+std::string BoundedName(std::string_view name) {
+  // A character takes at most 4 bytes in UTF-8: cut the view before copying.
+  return CutToCharacters(std::string(name.substr(0, 4 * kNameCharacters)), kNameCharacters);
 }
 
 void ApplyLine(sShapeFx& fx, int64_t fxIndex, std::string_view line) {
-  const std::vector<std::string_view> f = Split(line, ',');
-  const std::string_view tag = FieldAt(f, 1);
+  const PresetFields fields(line);
+  const auto intAt = [&fields](size_t n) { return ParseDocumentInt(fields[n]); };
+  const std::string_view tag = fields[1];
   if (tag == "gen") {
-    fx.Name = FieldAt(f, 2).empty() ? "fx_" + std::to_string(fxIndex) : std::string(FieldAt(f, 2));
+    fx.Name = fields[2].empty() ? "fx_" + std::to_string(fxIndex) : BoundedName(fields[2]);
   } else if (tag == "shapefx") {
-    fx.X = Wrap16(IntAt(f, 3));
-    fx.Y = Wrap16(IntAt(f, 4));
-    fx.Color = IntAt(f, 5);
-    fx.Alpha = Wrap8(IntAt(f, 6));
-    fx.Depth = Wrap8(IntAt(f, 7));
-    fx.Typ = Wrap8(IntAt(f, 8));
-    fx.Width = IntAt(f, 9);
-    fx.Height = IntAt(f, 10);
-    fx.Dist = IntAt(f, 11);
-    fx.Scale = Wrap16(IntAt(f, 12));
-    fx.P1 = Wrap16(IntAt(f, 13));
-    fx.P2 = Wrap16(IntAt(f, 14));
+    fx.X = Wrap16(intAt(3));
+    fx.Y = Wrap16(intAt(4));
+    fx.Color = intAt(5);
+    fx.Alpha = Wrap8(intAt(6));
+    fx.Depth = Wrap8(intAt(7));
+    fx.Typ = Wrap8(intAt(8));
+    fx.Width = intAt(9);
+    fx.Height = intAt(10);
+    fx.Dist = intAt(11);
+    fx.Scale = Wrap16(intAt(12));
+    fx.P1 = Wrap16(intAt(13));
+    fx.P2 = Wrap16(intAt(14));
   }
 }
 
@@ -68,10 +75,14 @@ std::string FormatFxPreset(const sShapeFx& fx, int64_t fxIndex) {
 }
 
 void ApplyFxPresetText(sShapeFx& fx, int64_t fxIndex, std::string_view text) {
-  // Lines may end in CR LF, LF or CR: cut at LF, then drop a CR left at
-  // either end of a piece.
-  for (std::string_view piece : Split(text, '\n')) {
-    for (std::string_view line : Split(piece, '\r')) ApplyLine(fx, fxIndex, line);
+  // Lines may end in CR LF, LF or CR: every CR and LF ends a line, and the
+  // empty lines between them apply nothing.
+  size_t start = 0;
+  for (;;) {
+    const size_t stop = text.find_first_of("\r\n", start);
+    ApplyLine(fx, fxIndex, text.substr(start, stop == std::string_view::npos ? stop : stop - start));
+    if (stop == std::string_view::npos) return;
+    start = stop + 1;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "document/field_text.h"
 #include "document/fx_preset_text.h"
+#include "document/special_file_message.h"
 #include "platform/file_io.h"
 
 namespace tavisk {
@@ -40,7 +41,10 @@ void SaveFxPreset(EditorContext& ctx) {
   // The shipped data has no preset folder: the first save makes it.
   MakeDirectories(PresetFolder());
   const std::string path = PresetPath(name);
-  if (!WriteFileAtomically(path, FormatFxPreset(*fx, ctx.CurrentFx))) {
+  const FileOutcome written = WriteFile(path, FormatFxPreset(*fx, ctx.CurrentFx));
+  if (written == FileOutcome::NotRegular) {
+    TellNotARegularFile(*ctx.Req, path);
+  } else if (written == FileOutcome::Failed) {
     ctx.Req->Message("Error", "Unable to save the preset " + path, MessageIcon::Error);
   }
   // The new name shows in the Fx list, which stays on the current Fx.
@@ -52,8 +56,11 @@ void LoadFxPreset(EditorContext& ctx, const std::string& name) {
   if (ctx.CurrentShape == -1 || name.empty()) return;
   sShapeFx* fx = ctx.CurrentFxPtr();
   if (fx == nullptr) return;
+  const std::string path = PresetPath(name);
   std::string text;
-  if (ReadWholeFile(PresetPath(name), text)) ApplyFxPresetText(*fx, ctx.CurrentFx, text);
+  const FileOutcome read = ReadFile(path, text);
+  if (read == FileOutcome::Done) ApplyFxPresetText(*fx, ctx.CurrentFx, text);
+  if (read == FileOutcome::NotRegular) TellNotARegularFile(*ctx.Req, path);
   // The Fx gadgets must show the applied values: a later edit of one of a
   // pair of spins writes both back.
   ctx.Hooks->ShowShapeProperties();

@@ -17,7 +17,8 @@ void SaveFxPreset(EditorContext& ctx);
 
 // Applies the preset of that name (see PresetListName) to the current Fx,
 // then refreshes the Fx gadgets and the canvas, also when there is no such
-// file.
+// file. A preset file that is not a regular file (a FIFO, a device) is not
+// read, and the user is told; so is a save over one.
 void LoadFxPreset(EditorContext& ctx, const std::string& name);
 
 // The preset names found in the folder, in the folder's order.

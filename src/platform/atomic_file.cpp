@@ -5,30 +5,45 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
+
+#include "platform/file_io.h"
+#include "platform/stale_temporaries.h"
 
 namespace tavisk {
 
 namespace {
 
-// Where the bytes really go: a link is followed, so saving through it
-// updates the file it points to and the link stays a link.
+// Where the bytes really go: a chain of links is followed, also to a file
+// that does not exist yet, so saving through a link updates (or creates)
+// the file it points to and the link stays a link.
 std::string ResolvedTarget(const std::string& path) {
-  struct stat link {};
-  if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
-  char* resolved = ::realpath(path.c_str(), nullptr);
-  if (resolved == nullptr) return path;
-  std::string target(resolved);
-  std::free(resolved);
+  std::string target = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat link {};
+    if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return target;
+    char next[PATH_MAX];
+    const ssize_t size = ::readlink(target.c_str(), next, sizeof next);
+    if (size <= 0 || static_cast<size_t>(size) >= sizeof next) return target;
+    const std::string pointed(next, static_cast<size_t>(size));
+    target = pointed.front() == '/' ? pointed : FolderPart(target) + "/" + pointed;
+  }
   return target;
+}
+
+// Only a regular file may be replaced, or a missing one created: renaming
+// over a FIFO, a device or a link that leads nowhere would put a regular file
+// in its place.
+bool MayReplace(const std::string& path) {
+  struct stat target {};
+  if (::lstat(path.c_str(), &target) != 0) return errno == ENOENT;
+  return S_ISREG(target.st_mode);
 }
 
 // The rename is only durable once the folder holding it is on disk.
 void SyncFolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  const std::string folder =
-      slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = ::open(FolderPart(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
@@ -38,9 +53,12 @@ void SyncFolderOf(const std::string& path) {
 
 AtomicFile::AtomicFile(const std::string& path) : path_(ResolvedTarget(path)) {
   if (path_.empty()) return;
+  if (!MayReplace(path_)) {
+    refused_ = true;
+    return;
+  }
   struct stat target {};
   if (::stat(path_.c_str(), &target) == 0) {
-    if (S_ISDIR(target.st_mode)) return;
     // A replaced file keeps its permissions: a private document stays private.
     mode_ = target.st_mode & 07777;
   } else {
@@ -49,9 +67,13 @@ AtomicFile::AtomicFile(const std::string& path) : path_(ResolvedTarget(path)) {
     ::umask(mask);
     mode_ = 0666 & ~mask;
   }
-  temporary_ = path_ + ".tmp-XXXXXX";
+  RemoveStaleTemporaries(path_);
+  temporary_ = path_ + kTemporarySuffix;
   fd_ = ::mkstemp(temporary_.data());
   created_ = fd_ >= 0;
+  // Held until the file is closed: tells a concurrent save of the same
+  // target that this temporary is alive.
+  if (created_) LockTemporary(fd_);
   ok_ = created_;
 }
 
@@ -83,9 +105,18 @@ bool AtomicFile::Commit() {
   if (!ok_ || committed_) return false;
   ::fchmod(fd_, mode_);
   ok_ = ::fsync(fd_) == 0;
+  // The lock outlives the checked close by this copy of the descriptor, so
+  // the temporary never looks abandoned before its rename.
+  const int lockHolder = ::dup(fd_);
   ok_ = ::close(fd_) == 0 && ok_;
   fd_ = -1;
+  // The target may have been swapped for a special file while writing.
+  if (ok_ && !MayReplace(path_)) {
+    refused_ = true;
+    ok_ = false;
+  }
   ok_ = ok_ && ::rename(temporary_.c_str(), path_.c_str()) == 0;
+  if (lockHolder >= 0) ::close(lockHolder);
   committed_ = ok_;
   if (committed_) SyncFolderOf(path_);
   return ok_;

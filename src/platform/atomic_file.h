@@ -1,7 +1,10 @@
 // A file replaced in one step: bytes go to a temporary file beside the target,
 // which is renamed over it only when everything was written, so a crash or a
 // full disk never leaves a half-written file. A replaced file keeps its
-// permissions, and a symbolic link stays a link to the updated file.
+// permissions, and a symbolic link stays a link to the updated file (or to
+// the file it names, created). A target that exists but is not a regular
+// file (a FIFO, a device, a folder) is refused: nothing is written. The
+// temporaries that a killed save left beside the same target are removed.
 #pragma once
 
 #include <sys/types.h>
@@ -24,6 +27,9 @@ class AtomicFile {
 
   bool Ok() const { return ok_; }
 
+  // True when the target is not a regular file, so nothing was written.
+  bool Refused() const { return refused_; }
+
   // Appends bytes; a failure makes Ok() false for good.
   bool Write(std::string_view bytes);
 
@@ -42,6 +48,7 @@ class AtomicFile {
   bool created_ = false;
   bool ok_ = false;
   bool committed_ = false;
+  bool refused_ = false;
 };
 
 }  // namespace tavisk

@@ -33,6 +33,12 @@ std::string FileNamePart(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string FolderPart(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 int64_t FileSize(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
@@ -43,14 +49,27 @@ bool IsRegularFile(const std::string& path) {
   return FileSize(path) >= 0;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  bytes.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+bool IsSpecialFile(const std::string& path) {
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (::stat(path.c_str(), &info) == 0) return !S_ISREG(info.st_mode);
+  return errno == ELOOP;
+}
+
+FileOutcome ReadFile(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  // Opening some devices already acts on them: refuse what is visibly not a
+  // file before opening; the descriptor check catches a swap in between.
+  if (IsSpecialFile(path)) return FileOutcome::NotRegular;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno == ELOOP ? FileOutcome::NotRegular : FileOutcome::Failed;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
     ::close(fd);
-    return false;
+    return FileOutcome::Failed;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return FileOutcome::NotRegular;
   }
   bytes.reserve(static_cast<size_t>(info.st_size));
   char buffer[1 << 16];
@@ -59,18 +78,28 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) {
       ::close(fd);
-      return false;
+      bytes.clear();
+      return FileOutcome::Failed;
     }
     if (got == 0) break;
     bytes.append(buffer, static_cast<size_t>(got));
   }
   ::close(fd);
-  return true;
+  return FileOutcome::Done;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  return ReadFile(path, bytes) == FileOutcome::Done;
+}
+
+FileOutcome WriteFile(const std::string& path, std::string_view bytes) {
+  AtomicFile file(path);
+  if (file.Write(bytes) && file.Commit()) return FileOutcome::Done;
+  return file.Refused() ? FileOutcome::NotRegular : FileOutcome::Failed;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  AtomicFile file(path);
-  return file.Write(bytes) && file.Commit();
+  return WriteFile(path, bytes) == FileOutcome::Done;
 }
 
 std::vector<std::string> ListFiles(const std::string& directory, std::string_view suffix) {

@@ -17,15 +17,36 @@ std::string JoinPath(const std::string& directory, const std::string& name);
 // The file name part of a path: "a/b/c.txt" -> "c.txt".
 std::string FileNamePart(const std::string& path);
 
+// The folder part of a path: "a/b/c.txt" -> "a/b", "c.txt" -> ".".
+std::string FolderPart(const std::string& path);
+
 // Size in bytes; -1 when there is no file of that name (or it is a folder).
 int64_t FileSize(const std::string& path);
 bool IsRegularFile(const std::string& path);
 
+// NotRegular: something other than a regular file is at the path, links
+// followed (a FIFO, a device, a folder, a socket, a link loop); such a file
+// is never read nor replaced.
+enum class FileOutcome { Done, Failed, NotRegular };
+
+// True when a file that is NotRegular in that sense is at path.
+bool IsSpecialFile(const std::string& path);
+
+// Reads a regular file whole. Anything else is refused unread: a FIFO
+// without a writer would block the reader forever and a device may never
+// end, so the file is opened without blocking and checked on the opened
+// descriptor before a byte is read.
+FileOutcome ReadFile(const std::string& path, std::string& bytes);
+
+// ReadFile, answering whether the bytes were read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 // Writes a temporary file beside path and renames it over path, so the old
-// file stays whole until the new one is complete. Answers false on any failure
-// (the old file is then untouched).
+// file stays whole until the new one is complete (see AtomicFile). On any
+// failure the old file is untouched.
+FileOutcome WriteFile(const std::string& path, std::string_view bytes);
+
+// WriteFile, answering whether the bytes were written.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Names of the regular files in directory whose name ends with suffix, in the

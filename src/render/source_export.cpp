@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "document/special_file_message.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 
@@ -228,7 +229,9 @@ void ExportObjectSource(EditorContext& ctx) {
   const std::string answer =
       ctx.Req->SaveFile("Save Purebasic Command...", CurrentDirectory() + "/",
                         "Pb files (.pb)|*.pb|All Files|*.*", 0);
-  SaveObjectSource(ctx, answer);
+  if (!SaveObjectSource(ctx, answer) && !answer.empty() && IsSpecialFile(SourceFileName(answer))) {
+    TellNotARegularFile(*ctx.Req, SourceFileName(answer));
+  }
 }
 
 }  // namespace tavisk
