@@ -68,7 +68,9 @@ TEST(FxPresetLimits, ANameFromAFileIsCutToATypedNamesLength) {
   ctx.CurrentShape = 0;
   ctx.CurrentFx = 0;
   LoadFxPreset(ctx, "big");
-  EXPECT_EQ(ctx.Obj[0].Shape[0].Fx[0].Name, std::string(kNameCharacters, 'n'));
+  const std::string& name = ctx.Obj[0].Shape[0].Fx[0].Name;
+  ASSERT_EQ(name.size(), kNameCharacters);
+  EXPECT_EQ(name, std::string(kNameCharacters, 'n'));
 }
 
 }  // namespace
