@@ -80,7 +80,8 @@ void ApplyFxPresetText(sShapeFx& fx, int64_t fxIndex, std::string_view text) {
   size_t start = 0;
   for (;;) {
     const size_t stop = text.find_first_of("\r\n", start);
-    ApplyLine(fx, fxIndex, text.substr(start, stop == std::string_view::npos ? stop : stop - start));
+    ApplyLine(fx, fxIndex,
+              text.substr(start, stop == std::string_view::npos ? stop : stop - start));
     if (stop == std::string_view::npos) return;
     start = stop + 1;
   }

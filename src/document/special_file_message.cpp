@@ -3,8 +3,7 @@
 namespace tavisk {
 
 void TellNotARegularFile(Requesters& req, const std::string& path) {
-  req.Message("Error",
-              "Not a regular file (a pipe, a device or a folder), left as it is: " + path,
+  req.Message("Error", "Not a regular file (a pipe, a device or a folder), left as it is: " + path,
               MessageIcon::Error);
 }
 

@@ -50,7 +50,8 @@ TEST(FxPresetLimits, ANameFromAFileIsCutToATypedNamesLength) {
   sShapeFx fx;
   // 25 characters, the last ones of two bytes each: the cut keeps whole
   // characters.
-  ApplyFxPresetText(fx, 0, "gen,twenty_chars_here\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9,0.13,\r\n");
+  ApplyFxPresetText(fx, 0,
+                    "gen,twenty_chars_here\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9,0.13,\r\n");
   EXPECT_EQ(fx.Name, "twenty_chars_here\xC3\xA9\xC3\xA9\xC3\xA9");
 
   // Through the editor: a preset file with a 50 MB name gives the Fx a short

@@ -3,7 +3,6 @@
 // nothing but a regular file is replaced, and the user hears of a file they
 // asked for.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -64,7 +63,8 @@ class SpecialFileTargets : public ::testing::Test {
 
   // What went wrong after the last message, or nothing when it read text.
   std::string ToldOnce(const std::string& text) const {
-    if (req.Messages.size() != told + 1) return "told " + std::to_string(req.Messages.size() - told);
+    if (req.Messages.size() != told + 1)
+      return "told " + std::to_string(req.Messages.size() - told);
     return req.Messages.back().Text == text ? "" : "told: " + req.Messages.back().Text;
   }
 

@@ -1,8 +1,7 @@
 // FIFOs, devices and links where a file is read or written: nothing but a
 // regular file is ever read or replaced, and a read never blocks.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>

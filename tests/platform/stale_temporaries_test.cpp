@@ -1,8 +1,7 @@
 // A save killed before its rename leaves its temporary beside the target;
 // the next save of that target removes it, and only it.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>

@@ -23,8 +23,8 @@ inline std::string RunInChild(const std::function<std::string()>& probe, unsigne
     ::close(pipeEnds[0]);
     ::alarm(seconds);
     const std::string answer = probe();
-    const bool sent = ::write(pipeEnds[1], answer.data(), answer.size()) ==
-                      static_cast<ssize_t>(answer.size());
+    const bool sent =
+        ::write(pipeEnds[1], answer.data(), answer.size()) == static_cast<ssize_t>(answer.size());
     ::_exit(sent ? 0 : 1);
   }
   ::close(pipeEnds[1]);
