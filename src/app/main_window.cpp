@@ -29,8 +29,8 @@ MainWindow::MainWindow(EditorContext& ctx) : ctx_(ctx) {
   const sPzOptions& o = ctx_.Options;
   const QScreen* shown = screen();
   const QRect available = shown != nullptr ? shown->availableGeometry() : QRect();
-  const WindowSize size = OpeningWindowSize(o.WinW, o.WinH, {available.x(), available.y(),
-                                                             available.width(), available.height()});
+  const WindowSize size = OpeningWindowSize(
+      o.WinW, o.WinH, {available.x(), available.y(), available.width(), available.height()});
   const int width = size.w;
   const int height = size.h;
   resize(width, height);
