@@ -69,6 +69,10 @@ int ExportPng(EditorContext& ctx, const Arguments& args, std::ostream& out, std:
                             : "no pixel is drawn between the origin and the camera's far corner\n");
     return kExitNothingToExport;
   }
+  if (result == ImageExportResult::TooLarge) {
+    err << "tavisk-cli: " << kExportTooLargeText << "\n";
+    return kExitNothingToExport;
+  }
   return Written(result == ImageExportResult::Saved, path, out, err);
 }
 

@@ -63,6 +63,10 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   ctx.Obj.assign(1, sObject{});
   ctx.Obj[0].Shape[0].Color = RGBA(189, 21, 64, 255);
   LoadOptions(ctx.Options);
+  // The panel width and the strip height are not the user's to choose: they
+  // are in place before the window lays anything out from them.
+  ctx.Options.PanelW = 150;
+  ctx.Options.ToolBarH = 30;
 
   session->window = std::make_unique<MainWindow>(ctx);
   MainWindow& window = *session->window;
@@ -76,8 +80,6 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   session->panels->LoadIcons();
   ctx.ShapeFile = "1-defaut.txt";
   ctx.Tool = kToolMove;
-  ctx.Options.PanelW = 150;
-  ctx.Options.ToolBarH = 30;
   window.BuildToolbar();
   session->panels->Build();
   // Shown once its panels hold their gadgets: children added to a visible

@@ -27,10 +27,12 @@ void Place(QWidget* widget, const Box& box) {
 MainWindow::MainWindow(EditorContext& ctx) : ctx_(ctx) {
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   const sPzOptions& o = ctx_.Options;
-  // A stored size of zero (a member missing from the options file) would
-  // open a window nobody can use; such a size falls back to the default.
-  const int width = o.WinW > 0 ? o.WinW : 1024;
-  const int height = o.WinH > 0 ? o.WinH : 768;
+  const QScreen* shown = screen();
+  const QRect available = shown != nullptr ? shown->availableGeometry() : QRect();
+  const WindowSize size = OpeningWindowSize(
+      o.WinW, o.WinH, {available.x(), available.y(), available.width(), available.height()});
+  const int width = size.w;
+  const int height = size.h;
   resize(width, height);
 
   area_ = new QWidget(this);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "document/options.h"
+
 namespace tavisk {
 
 WindowGeometry LayoutGeometry(int width, int height, int panelW, int toolBarH) {
@@ -18,6 +20,21 @@ WindowGeometry LayoutGeometry(int width, int height, int panelW, int toolBarH) {
 Corner CentredCorner(const Box& available, int frameW, int frameH) {
   return {available.x + std::max((available.w - frameW) / 2, 0),
           available.y + std::max((available.h - frameH) / 2, 0)};
+}
+
+namespace {
+
+int OpeningSide(int stored, int fallback, int minimum, int available) {
+  const int wanted = stored > 0 ? stored : fallback;
+  if (available <= 0) return std::max(wanted, minimum);
+  return std::clamp(wanted, std::min(minimum, available), available);
+}
+
+}  // namespace
+
+WindowSize OpeningWindowSize(int storedW, int storedH, const Box& available) {
+  return {OpeningSide(storedW, 1024, kMinWindowWidth, available.w),
+          OpeningSide(storedH, 768, kMinWindowHeight, available.h)};
 }
 
 }  // namespace tavisk

@@ -32,4 +32,16 @@ struct Corner {
 };
 Corner CentredCorner(const Box& available, int frameW, int frameH);
 
+// The size a window opens at from the stored options: 1024 x 768 for a side
+// of 0 or less (a member missing from the file), then held between
+// kMinWindowWidth x kMinWindowHeight and the available area, so a damaged
+// file opens neither a window larger than the screen nor one too small to
+// use. A screen smaller than the minimum wins; an empty area (no screen)
+// bounds nothing.
+struct WindowSize {
+  int w = 0;
+  int h = 0;
+};
+WindowSize OpeningWindowSize(int storedW, int storedH, const Box& available);
+
 }  // namespace tavisk

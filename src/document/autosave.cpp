@@ -1,5 +1,7 @@
 #include "document/autosave.h"
 
+#include <algorithm>
+
 #include "document/document_file.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
@@ -9,10 +11,13 @@ namespace tavisk {
 namespace {
 
 // AutosaveTime comes from the options file: a period so long that the due
-// time leaves 64 bits never comes due.
+// time leaves 64 bits never comes due, and one shorter than the minimum
+// (0 or negative included) waits the minimum, so saves never follow every
+// event.
 bool DueTime(const EditorContext& ctx, int64_t& due) {
+  const int64_t seconds = std::max(ctx.Options.AutosaveTime, kMinAutosaveSeconds);
   int64_t period = 0;
-  return !__builtin_mul_overflow(ctx.Options.AutosaveTime, int64_t{1000}, &period) &&
+  return !__builtin_mul_overflow(seconds, int64_t{1000}, &period) &&
          !__builtin_add_overflow(ctx.AutosaveClock, period, &due);
 }
 

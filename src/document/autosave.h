@@ -17,8 +17,9 @@ std::string AutosavePath(int64_t number);
 void StartAutosaveClock(EditorContext& ctx, int64_t nowMs);
 
 // Once per event: when autosave is on and nowMs is past the clock plus the
-// period, restarts the clock and saves a copy, creating the folder when it is
-// missing. Every failure is silent; the next due event tries again.
+// period (at least kMinAutosaveSeconds), restarts the clock and saves a copy,
+// creating the folder when it is missing. Every failure is silent; the next
+// due event tries again.
 void CheckAutosave(EditorContext& ctx, int64_t nowMs);
 
 }  // namespace tavisk

@@ -146,18 +146,30 @@ class DocumentReader {
     return true;
   }
 
+  // Outside replace mode every "gen" line adds a blank element that the
+  // file's shapes may never fill: each one is paid from the gap budget, so a
+  // file of nothing but "gen" lines stays bounded.
+  bool TakeFromGapBudget() {
+    if (gapBudget_ <= 0) return false;
+    --gapBudget_;
+    return true;
+  }
+
   void General(const Fields& f) {
     version_ = ParseDocumentVersion(f.Text(3));
     if (mode_ == kLoadMerge) {
       // A file from before the "obj" lines holds one object at 100 %: it is
       // added as well.
-      if (version_ < 0.08 && AddMergedObject(f.Text(2))) Current().W = Current().H = 100;
+      if (version_ < 0.08 && TakeFromGapBudget() && AddMergedObject(f.Text(2))) {
+        Current().W = Current().H = 100;
+      }
       return;
     }
     sObject& current = Current();
     if (mode_ == kLoadReplace) {
       ResizeToLast(current.Shape, 0);
-    } else if (static_cast<int64_t>(current.Shape.size()) < kMaxArrayElements) {
+    } else if (static_cast<int64_t>(current.Shape.size()) < kMaxArrayElements &&
+               TakeFromGapBudget()) {
       current.Shape.emplace_back();
       shapeBase_ = LastIndex(current.Shape);
     }

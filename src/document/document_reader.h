@@ -17,8 +17,9 @@ enum LoadMode : int { kLoadReplace = 0, kLoadMerge = 1, kLoadTemplate = 2 };
 // Hostile or damaged documents must not exhaust memory: an index past the
 // last allowed element of an array, or a negative one, skips its line; and
 // one load may create at most kMaxGapElements blank elements to fill index
-// gaps (lines that would need more are skipped too). The writer never leaves
-// gaps, and a blank shape costs about half a kilobyte.
+// gaps or as the blank a "gen" line adds outside replace mode (lines that
+// would need more are skipped too). The writer never leaves gaps, and a
+// blank shape costs about half a kilobyte.
 inline constexpr int64_t kMaxArrayElements = 1'000'000;
 inline constexpr int64_t kMaxGapElements = 100'000;
 

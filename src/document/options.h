@@ -45,6 +45,19 @@ inline constexpr int64_t kWindowMinimized = 536870912;
 
 inline constexpr const char* kOptionsFileName = "Preferences.ini";
 
+// The file may hold any value; the editor holds these where it uses them, so
+// a damaged or hand-edited file cannot make it unusable or wasteful:
+// - WinW and WinH open a window no larger than the screen's free area and
+//   no smaller than kMinWindowWidth x kMinWindowHeight (0 or less opens the
+//   default 1024 x 768);
+// - AutosaveTime below kMinAutosaveSeconds autosaves every
+//   kMinAutosaveSeconds, not at every event;
+// - CameraW and CameraH are free, but an image export refuses a picture
+//   above its pixel budget (kMaxExportPixels, render/image_export.h).
+inline constexpr int kMinWindowWidth = 480;
+inline constexpr int kMinWindowHeight = 360;
+inline constexpr int64_t kMinAutosaveSeconds = 10;
+
 // Calls visit(name, field) for every field in record order; the file's member
 // names are these names.
 template <typename Options, typename Visit>

@@ -90,6 +90,7 @@ ImageExportResult SaveSceneImage(EditorContext& ctx, int mode, int canvasWidth, 
   const int width = std::max<int>(canvasWidth, o.CameraW);
   const int height = std::max<int>(canvasHeight, o.CameraH);
   if (width <= 0 || height <= 0) return ImageExportResult::NothingSaved;
+  if (int64_t{width} * height > kMaxExportPixels) return ImageExportResult::TooLarge;
   QImage drawing(width, height, QImage::Format_ARGB32_Premultiplied);
   if (drawing.isNull()) return ImageExportResult::NothingSaved;
   PaintSceneForExport(ctx, drawing);
@@ -107,9 +108,16 @@ void ExportImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight
       ctx.Req->SaveFile("Save Image...", "", "png Images|*.png|All Files|*.*", 0);
   if (answer.empty()) return;
   const std::string path = ImageFileName(answer);
-  if (SaveSceneImage(ctx, mode, canvasWidth, canvasHeight, path) ==
-      ImageExportResult::WriteFailed) {
-    ctx.Req->Message("Save image", "Cannot save image: " + path, MessageIcon::Error);
+  switch (SaveSceneImage(ctx, mode, canvasWidth, canvasHeight, path)) {
+    case ImageExportResult::WriteFailed:
+      ctx.Req->Message("Save image", "Cannot save image: " + path, MessageIcon::Error);
+      break;
+    case ImageExportResult::TooLarge:
+      ctx.Req->Message("Save image", kExportTooLargeText, MessageIcon::Error);
+      break;
+    case ImageExportResult::Saved:
+    case ImageExportResult::NothingSaved:
+      break;
   }
 }
 

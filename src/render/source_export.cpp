@@ -12,9 +12,14 @@ namespace {
 
 constexpr const char* kEol = "\r\n";
 
+// Point coordinates fill 64 bits and shape offsets add to them: sums are
+// taken in 128 bits, so extreme points export their true values instead of
+// overflowing.
+using Coordinate = __int128;
+
 struct Reference {
-  int64_t MinX = 1000;
-  int64_t MinY = 1000;
+  Coordinate MinX = 1000;
+  Coordinate MinY = 1000;
 };
 
 // The top-left corner the coordinates are written from: a candidate counts
@@ -22,7 +27,7 @@ struct Reference {
 Reference FindReference(const sObject& object) {
   Reference ref;
   const sShape* chosen = &object.Shape.front();
-  auto consider = [&](const sShape& shape, int64_t a, int64_t b) {
+  auto consider = [&](const sShape& shape, Coordinate a, Coordinate b) {
     if (a < ref.MinX && b < ref.MinY) {
       ref.MinX = a;
       ref.MinY = b;
@@ -44,7 +49,9 @@ Reference FindReference(const sObject& object) {
       case kComplexShape:
       case kLine:
       case kCurve:
-        for (const sPoint& point : shape.Pt) consider(shape, point.X + shape.X, point.Y + shape.Y);
+        for (const sPoint& point : shape.Pt) {
+          consider(shape, Coordinate{point.X} + shape.X, Coordinate{point.Y} + shape.Y);
+        }
         break;
       default:
         break;
@@ -57,8 +64,16 @@ Reference FindReference(const sObject& object) {
   return ref;
 }
 
-std::string Num(int64_t value) {
-  return std::to_string(value);
+std::string Num(Coordinate value) {
+  if (value >= INT64_MIN && value <= INT64_MAX) return std::to_string(static_cast<int64_t>(value));
+  const bool negative = value < 0;
+  unsigned __int128 magnitude =
+      negative ? 0 - static_cast<unsigned __int128>(value) : static_cast<unsigned __int128>(value);
+  std::string digits;
+  for (; magnitude != 0; magnitude /= 10) {
+    digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));
+  }
+  return negative ? "-" + digits : digits;
 }
 
 // A string expression the target compiler reads back as text: characters
@@ -80,8 +95,8 @@ class ShapeWriter {
   ShapeWriter(std::string& out, const sShape& shape, const Reference& ref)
       : out_(out),
         shape_(shape),
-        dx_(int64_t{shape.X} - ref.MinX),
-        dy_(int64_t{shape.Y} - ref.MinY) {}
+        dx_(Coordinate{shape.X} - ref.MinX),
+        dy_(Coordinate{shape.Y} - ref.MinY) {}
 
   void Write() {
     Line("    MovePathCursor(" + Num(PX(0)) + "*Z, " + Num(PY(0)) + "*Z)");
@@ -109,8 +124,8 @@ class ShapeWriter {
   }
 
  private:
-  int64_t PX(int64_t k) const { return shape_.Pt[static_cast<size_t>(k)].X + dx_; }
-  int64_t PY(int64_t k) const { return shape_.Pt[static_cast<size_t>(k)].Y + dy_; }
+  Coordinate PX(int64_t k) const { return shape_.Pt[static_cast<size_t>(k)].X + dx_; }
+  Coordinate PY(int64_t k) const { return shape_.Pt[static_cast<size_t>(k)].Y + dy_; }
   std::string At(int64_t k) const { return "(" + Num(PX(k)) + "+x)*Z, (" + Num(PY(k)) + "+y)*Z"; }
   std::string Sizes() const {
     return "(" + Num(shape_.W) + "*ScaleX)*Z, (" + Num(shape_.H) + "*ScaleY)*Z";
@@ -155,8 +170,8 @@ class ShapeWriter {
 
   std::string& out_;
   const sShape& shape_;
-  const int64_t dx_;
-  const int64_t dy_;
+  const Coordinate dx_;
+  const Coordinate dy_;
 };
 
 // The layer name as a procedure name: a blank or any other character that

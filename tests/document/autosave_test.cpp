@@ -91,6 +91,24 @@ TEST_F(AutosaveTest, ClockStartsTwoPeriodsAwayAndHugePeriodsNeverComeDue) {
   EXPECT_FALSE(IsRegularFile(AutosavePath(ctx.AutosaveNumber)));
 }
 
+TEST_F(AutosaveTest, AZeroOrNegativePeriodSavesAtTheMinimumRateNotAtEveryEvent) {
+  for (const int64_t seconds : {int64_t{0}, int64_t{-5}, int64_t{1}, INT64_MIN}) {
+    SCOPED_TRACE(seconds);
+    ctx.Options.AutosaveTime = seconds;
+    StartAutosaveClock(ctx, 0);
+    EXPECT_EQ(ctx.AutosaveClock, kMinAutosaveSeconds * 1000);
+    // An event every tenth of a second for a minute.
+    int saves = 0;
+    for (int64_t now = 100; now <= 60000; now += 100) {
+      const int64_t clock = ctx.AutosaveClock;
+      CheckAutosave(ctx, now);
+      saves += ctx.AutosaveClock != clock;
+    }
+    EXPECT_EQ(saves, 60 / kMinAutosaveSeconds - 2);
+    EXPECT_TRUE(IsRegularFile(AutosavePath(ctx.AutosaveNumber)));
+  }
+}
+
 TEST(ShapeLibrary, ListsTemplateFilesByName) {
   test::ScopedWorkDir dir;
   EXPECT_TRUE(ListShapeFiles().empty());

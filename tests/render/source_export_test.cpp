@@ -125,6 +125,25 @@ TEST(SourceExport, NegativeReferenceIsClampedOnlyForBoxesAndCircles) {
             "    MovePathCursor(0*Z, 0*Z)\r\n    ");
 }
 
+TEST(SourceExport, PointsAtTheEndsOfSixtyFourBitsExportTheirTrueValues) {
+  // The lowest point becomes the reference, so the highest one lies 2^64 - 1
+  // (plus the shape offsets) away from it; no sum may wrap.
+  const sObject object = MakeObject(
+      {MakeComplex(10, -32768, {{INT64_MIN, INT64_MIN}, {INT64_MAX, INT64_MAX}}),
+       MakeComplex(32767, 32767, {{INT64_MAX, 0}})});
+  EXPECT_EQ(Blocks(object),
+            std::string("    MovePathCursor(0*Z, 0*Z)\r\n"
+                        "    AddPathCurve((18446744073709551615+x)*Z, (18446744073709551615+y)*Z, "
+                        "(0+x)*Z, (0+y)*Z, (18446744073709551615+x)*Z, (18446744073709551615+y)*Z)"
+                        "\r\n") +
+                kPaintRed +
+                "    MovePathCursor(18446744073709584372*Z, 9223372036854841343*Z)\r\n"
+                "    AddPathCurve((18446744073709584372+x)*Z, (9223372036854841343+y)*Z, "
+                "(18446744073709584372+x)*Z, (9223372036854841343+y)*Z, "
+                "(18446744073709584372+x)*Z, (9223372036854841343+y)*Z)\r\n" +
+                kPaintRed);
+}
+
 TEST(SourceExport, HiddenShapesCountForTheReferenceButWriteNothing) {
   sShape hidden = MakeShape(kBox, 10, 20, 40, 30);
   hidden.Hide = 1;
