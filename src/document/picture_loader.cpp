@@ -35,8 +35,8 @@ bool KeepWithinBudget(EditorContext& ctx, const std::string& key, const std::str
     const auto inUse = [&used](int64_t handle) { return used.count(handle) != 0; };
     if (store.ReleaseUnused(inUse) && store.KeepDecoded(key, image)) return true;
     ctx.Req->Message("Error",
-                     "The pictures take more than " +
-                         std::to_string(store.Budget() >> 20) + " MB: " + path +
+                     "The pictures take more than " + std::to_string(store.Budget() >> 20) +
+                         " MB: " + path +
                          " and any further picture past that are shown as grey boxes. "
                          "Their file names are kept in the document.",
                      MessageIcon::Error);

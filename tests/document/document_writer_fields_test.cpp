@@ -74,9 +74,18 @@ const Field kTextFields[] = {
 };
 
 const char* const kHostile[] = {
-    ",", ";", "\r", "\n", "\r\n", ",,,;;;", "a,b;c", "\n\n\n",
+    ",",
+    ";",
+    "\r",
+    "\n",
+    "\r\n",
+    ",,,;;;",
+    "a,b;c",
+    "\n\n\n",
     "x\r\nobj,Injected,0,0,1,1,0,0,0\r\nshape,0,0,Evil,255,0,1,1,1,1,9,9,,0,0,\r\n",
-    "pic;1;2;3.png", "tail,\r", "caf\xC3\xA9;, ok",
+    "pic;1;2;3.png",
+    "tail,\r",
+    "caf\xC3\xA9;, ok",
 };
 
 std::vector<std::string> Lines(const std::string& text) {

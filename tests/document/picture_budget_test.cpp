@@ -1,7 +1,6 @@
 // Pictures shared by file and held within a byte budget: a small file named
 // by many image shapes, or many large pictures, cannot exhaust memory.
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -214,8 +214,7 @@ TEST(TaviskCli, AFileThatIsNotADocumentIsRefusedAndNothingWritten) {
       SCOPED_TRACE(std::string(command) + " " + source);
       const CliRun run = RunCli(dir, {command, source, "doc.txt"});
       EXPECT_EQ(run.Code, 3);
-      EXPECT_NE(run.Err.find(std::string("'") + source + "' is not a document"),
-                std::string::npos)
+      EXPECT_NE(run.Err.find(std::string("'") + source + "' is not a document"), std::string::npos)
           << run.Err;
       EXPECT_EQ(run.Out, "");
     }
