@@ -84,8 +84,11 @@ std::string UsageText() {
          "one, else from the defaults; the file is never created. The path written is\n"
          "printed on standard output.\n"
          "\n"
-         "Exit codes: 0 done, 2 bad arguments, 3 unreadable document, 4 output not\n"
-         "written, 5 nothing to export (empty drawing, camera outside the drawing).\n";
+         "Only png reads the pictures of image shapes; pb and resave keep their file\n"
+         "names as they are.\n"
+         "\n"
+         "Exit codes: 0 done, 2 bad arguments, 3 unreadable file or not a document,\n"
+         "4 output not written, 5 nothing to export (empty drawing, camera outside the drawing).\n";
 }
 
 }  // namespace tavisk::cli

@@ -6,9 +6,11 @@
 #include <string>
 
 #include "document/document_file.h"
+#include "document/document_reader.h"
 #include "document/document_writer.h"
 #include "document/editor_context.h"
 #include "document/options.h"
+#include "document/picture_loader.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"
@@ -29,15 +31,27 @@ void ReadOptionsIfPresent(sPzOptions& options, std::ostream& err) {
   }
 }
 
-// Loads the document through the editor's own loader; false when the file
-// cannot be read. Messages the loader shows (missing pictures) become warnings.
-bool LoadInto(EditorContext& ctx, ScriptedRequesters& req, const std::string& path,
+// Reads the document as the editor does; false when the file cannot be read
+// or holds no line of a document. Only the PNG export draws, so only it
+// decodes pictures: the others need no more than their file names, and a
+// picture's pixels can be a thousand times its file. Messages the loader
+// shows (missing pictures, the picture budget) become warnings.
+bool LoadInto(EditorContext& ctx, ScriptedRequesters& req, const Arguments& args,
               std::ostream& err) {
-  if (!IsRegularFile(path) || ::access(path.c_str(), R_OK) != 0) {
+  const std::string& path = args.Document;
+  std::string text;
+  if (!IsRegularFile(path) || ::access(path.c_str(), R_OK) != 0 || !ReadWholeFile(path, text)) {
     err << "tavisk-cli: cannot read document '" << path << "'\n";
     return false;
   }
-  LoadDocument(ctx, 0, path, 0);
+  PictureLoader loadPicture;
+  if (args.Cmd == Command::Png) {
+    loadPicture = [&ctx](const std::string& picture) { return LoadPicture(ctx, 0, picture); };
+  }
+  if (!ReadDocumentText(ctx, kLoadReplace, text, loadPicture).AnyTaggedLine) {
+    err << "tavisk-cli: '" << path << "' is not a document\n";
+    return false;
+  }
   for (const ShownMessage& message : req.Messages) {
     err << "tavisk-cli: warning: " << message.Title << ": " << message.Text << "\n";
   }
@@ -102,7 +116,7 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
   ScriptedRequesters req;
   ctx.Req = &req;
   ReadOptionsIfPresent(ctx.Options, err);
-  if (!LoadInto(ctx, req, args.Document, err)) return kExitUnreadable;
+  if (!LoadInto(ctx, req, args, err)) return kExitUnreadable;
   switch (args.Cmd) {
     case Command::Png:
       return ExportPng(ctx, args, out, err);

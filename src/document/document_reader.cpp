@@ -125,10 +125,14 @@ class DocumentReader {
       Object(f);
     } else if (tag == "gen") {
       General(f);
+    } else {
+      return;
     }
+    taggedLine_ = true;
   }
 
   bool FxRead() const { return fxRead_; }
+  bool AnyTaggedLine() const { return taggedLine_; }
 
  private:
   sObject& Current() { return ctx_.Obj[static_cast<size_t>(ctx_.CurrentObject)]; }
@@ -340,6 +344,7 @@ class DocumentReader {
   double version_ = 0;
   int64_t gapBudget_ = kMaxGapElements;
   bool fxRead_ = false;
+  bool taggedLine_ = false;
   bool merged_ = false;  // a merge has added its first object
 };
 
@@ -360,6 +365,8 @@ DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_vi
                                     const PictureLoader& loadPicture) {
   // Tolerate a byte-order mark that another editor may have put in front.
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  // One budget report for all the pictures of the document.
+  ctx.Pictures.StartBatch();
   DocumentReader reader(ctx, mode, loadPicture);
   const char* p = text.data();
   const char* const end = p + text.size();
@@ -368,7 +375,7 @@ DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_vi
     reader.Line(Fields(p, end, ',', &next));
     p = next;
   }
-  return {reader.FxRead()};
+  return {reader.FxRead(), reader.AnyTaggedLine()};
 }
 
 }  // namespace tavisk

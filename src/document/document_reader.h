@@ -28,6 +28,9 @@ using PictureLoader = std::function<int64_t(const std::string& path)>;
 
 struct DocumentReadResult {
   bool FxRead = false;  // at least one "shapefx" line was applied
+  // At least one line carried a tag of the format: without one, the text
+  // is not a document at all.
+  bool AnyTaggedLine = false;
 };
 
 // Mode 0 first resets the scene to one blank object. Text shapes get their

@@ -1,10 +1,12 @@
 #include "document/document_writer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
 #include "document/editor_context.h"
+#include "document/field_text.h"
 
 namespace tavisk {
 
@@ -19,16 +21,27 @@ class LineWriter {
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
 
-  void Text(std::string_view text) {
-    if (used_ + text.size() + kLineRoom > sizeof buffer_) {
-      Flush();
-      if (text.size() + kLineRoom > sizeof buffer_) {
-        sink_(text);
-        return;
-      }
-    }
+  // The format's own words ("shape,", the version): short, and never holding
+  // a separator they are not meant to.
+  void Literal(std::string_view text) {
+    if (used_ + text.size() + kLineRoom > sizeof buffer_) Flush();
     std::memcpy(buffer_ + used_, text.data(), text.size());
     used_ += text.size();
+  }
+  // Names, texts, font names and picture paths, whoever set them: their
+  // separators and line breaks are replaced as when typed, so no stored
+  // string can end a field or a line early. inTypeData: the text goes into
+  // the type data field, whose parts ";" separates.
+  void StoredText(std::string_view text, bool inTypeData) {
+    while (!text.empty()) {
+      if (used_ + kLineRoom >= sizeof buffer_) Flush();
+      const size_t count = std::min(text.size(), sizeof buffer_ - kLineRoom - used_);
+      for (size_t i = 0; i < count; ++i) {
+        buffer_[used_ + i] = SanitizedFieldChar(text[i], inTypeData);
+      }
+      used_ += count;
+      text.remove_prefix(count);
+    }
   }
   void Char(char c) { buffer_[used_++] = c; }
   void Int(int64_t value) {
@@ -59,8 +72,8 @@ class LineWriter {
     Int(value);
     Char(',');
   }
-  void Field(std::string_view text) {
-    Text(text);
+  void Field(std::string_view storedText) {
+    StoredText(storedText, false);
     Char(',');
   }
   void EndLine() {
@@ -101,7 +114,7 @@ size_t EstimatedSize(const std::vector<sObject>& objects) {
 }
 
 void WriteShape(LineWriter& w, const sShape& s, size_t index) {
-  w.Text("shape,");
+  w.Literal("shape,");
   w.Field(static_cast<int64_t>(index));
   w.Field(s.Color);
   w.Field(s.Name);
@@ -114,18 +127,18 @@ void WriteShape(LineWriter& w, const sShape& s, size_t index) {
   w.Field(s.W);
   w.Field(s.H);
   if (s.Typ == kText) {
-    w.Text(s.Text);
+    w.StoredText(s.Text, true);
     w.Char(';');
-    w.Text(s.FontName);
+    w.StoredText(s.FontName, true);
     w.Char(';');
     w.Int(s.FontStyle);
     w.Char(';');
   } else if (s.Typ == kImage) {
     // ImageP2 to ImageP6 are never set and keep their places as 0.
-    w.Text(s.ImageFile);
+    w.StoredText(s.ImageFile, true);
     w.Char(';');
     w.Int(s.ImageP1);
-    w.Text(";0;0;0;0;0;");
+    w.Literal(";0;0;0;0;0;");
   }
   w.Char(',');
   w.Field(s.X);
@@ -134,7 +147,7 @@ void WriteShape(LineWriter& w, const sShape& s, size_t index) {
 
   for (size_t k = 0; k < s.Fx.size(); ++k) {
     const sShapeFx& fx = s.Fx[k];
-    w.Text("shapefx,");
+    w.Literal("shapefx,");
     for (int64_t value : {static_cast<int64_t>(k), int64_t{fx.X}, int64_t{fx.Y}, fx.Color,
                           int64_t{fx.Alpha}, int64_t{fx.Depth}, int64_t{fx.Typ}, fx.Width,
                           fx.Height, fx.Dist, int64_t{fx.Scale}, int64_t{fx.P1}, int64_t{fx.P2}}) {
@@ -144,7 +157,7 @@ void WriteShape(LineWriter& w, const sShape& s, size_t index) {
     w.EndLine();
   }
   for (size_t l = 0; l < s.Pt.size(); ++l) {
-    w.Text("pt,");
+    w.Literal("pt,");
     w.Field(static_cast<int64_t>(l));
     w.Field(s.Pt[l].X);
     w.Field(s.Pt[l].Y);
@@ -156,11 +169,12 @@ void WriteShape(LineWriter& w, const sShape& s, size_t index) {
 
 void WriteDocument(const std::vector<sObject>& objects, const TextSink& sink) {
   LineWriter w(sink);
-  w.Text("gen, ,");
-  w.Field(kVersionText);
+  w.Literal("gen, ,");
+  w.Literal(kVersionText);
+  w.Char(',');
   w.EndLine();
   for (const sObject& o : objects) {
-    w.Text("obj,");
+    w.Literal("obj,");
     w.Field(o.Name);
     for (int64_t value :
          {o.X, o.Y, int64_t{o.W}, int64_t{o.H}, int64_t{o.Depth}, int64_t{o.Hide}}) {

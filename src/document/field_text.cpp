@@ -3,15 +3,7 @@
 namespace tavisk {
 
 std::string SanitizeFieldText(std::string text, bool inTypeData) {
-  for (char& c : text) {
-    if (c == ',') {
-      c = '.';
-    } else if (c == ';' && inTypeData) {
-      c = ':';
-    } else if (c == '\r' || c == '\n') {
-      c = ' ';
-    }
-  }
+  for (char& c : text) c = SanitizedFieldChar(c, inTypeData);
   return text;
 }
 

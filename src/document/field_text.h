@@ -15,6 +15,14 @@ namespace tavisk {
 // would end the line.
 std::string SanitizeFieldText(std::string text, bool inTypeData);
 
+// The same replacement for one byte, for writers that copy text as it goes.
+inline char SanitizedFieldChar(char c, bool inTypeData) {
+  if (c == ',') return '.';
+  if (c == ';' && inTypeData) return ':';
+  if (c == '\r' || c == '\n') return ' ';
+  return c;
+}
+
 // The first count characters of UTF-8 text (not bytes, so a cut never
 // splits a character).
 std::string CutToCharacters(const std::string& text, size_t count);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "document/field_text.h"
 #include "document/numeric.h"
 #include "document/picture_loader.h"
 #include "document/shape_template.h"
@@ -20,6 +21,35 @@ struct ShapeSource {
 std::string WithoutExtension(const std::string& name) {
   const size_t dot = name.find_last_of('.');
   return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+// The document stores the path in a field that ",", ";" and line breaks
+// would end: such a path could not be read back, so it is refused here
+// rather than changed into the path of another file.
+bool StorablePath(const std::string& path) {
+  return SanitizeFieldText(path, true) == path;
+}
+
+bool ChoosePicture(EditorContext& ctx, ShapeSource& source) {
+  source.PicturePath = ctx.Req->OpenFile("Image", "", "Png(.png)|*.png|Jpg|*.jpg", 0);
+  if (source.PicturePath.empty()) return false;
+  if (!StorablePath(source.PicturePath)) {
+    ctx.Req->Message("Error",
+                     "The document cannot keep a picture whose path holds \",\", \";\" or a "
+                     "line break: rename " +
+                         SanitizeFieldText(source.PicturePath, true) + " and pick it again.",
+                     MessageIcon::Error);
+    return false;
+  }
+  ctx.Pictures.StartBatch();
+  // LoadPicture has already told the user why a picture failed, or that it
+  // does not fit in the picture budget.
+  source.Picture = LoadPicture(ctx, 0, source.PicturePath);
+  if (ctx.Pictures.Get(source.Picture) == nullptr || ctx.Pictures.IsPlaceholder(source.Picture)) {
+    return false;
+  }
+  source.Prefix = WithoutExtension(FileNamePart(source.PicturePath));
+  return true;
 }
 
 // The name prefix of the new shape and, for the image tool, its picture;
@@ -41,15 +71,8 @@ bool ChooseSource(EditorContext& ctx, ShapeSource& source) {
     case kToolText:
       source.Prefix = "Text_";
       return true;
-    case kToolImage: {
-      source.PicturePath = ctx.Req->OpenFile("Image", "", "Png(.png)|*.png|Jpg|*.jpg", 0);
-      if (source.PicturePath.empty()) return false;
-      // LoadPicture has already told the user why a picture failed.
-      source.Picture = LoadPicture(ctx, 0, source.PicturePath);
-      if (ctx.Pictures.Get(source.Picture) == nullptr) return false;
-      source.Prefix = WithoutExtension(FileNamePart(source.PicturePath));
-      return true;
-    }
+    case kToolImage:
+      return ChoosePicture(ctx, source);
     default:  // the rounded box tool makes none
       return false;
   }

@@ -148,6 +148,28 @@ TEST_F(ShapeCreationTest, ImageToolCancelledOrUndecodableMakesNothing) {
   EXPECT_EQ(ctx.Obj[0].HasShape, 0);
 }
 
+// The picture's path goes into a document field: one that holds a field
+// or line separator could not be read back, so the tool refuses it.
+TEST_F(ShapeCreationTest, ImageToolRefusesAPathTheDocumentCannotHold) {
+  const std::string picture = test::MakePng(4, 4, Qt::red, false);
+  ctx.Tool = kToolImage;
+  for (const std::string name :
+       {"wing,left.png", "wing;left.png", "two\nlines.png", "x\r\nobj,Evil,0,0,1,1,0,0,0.png"}) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(WriteFileAtomically(name, picture));
+    req.Messages.clear();
+    req.FileAnswers = {name};
+    EXPECT_EQ(AddShape(ctx, 1, 1), 0);
+    ASSERT_EQ(req.Messages.size(), 1u);
+    EXPECT_EQ(req.Messages[0].Title, "Error");
+    EXPECT_NE(req.Messages[0].Text.find("rename"), std::string::npos);
+    EXPECT_EQ(ctx.Obj[0].HasShape, 0);
+  }
+  ASSERT_TRUE(WriteFileAtomically("wing left.png", picture));
+  req.FileAnswers = {"wing left.png"};
+  EXPECT_EQ(Made(kToolImage, 1, 1).ImageFile, "wing left.png");
+}
+
 TEST_F(ShapeCreationTest, AddObjectAndNewDocument) {
   Made(kToolBox, 1, 1);
   ctx.Obj[0].Alpha = 9;

@@ -9,6 +9,7 @@
 #include "document/document_writer.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
+#include "platform/picture_fixtures.h"
 #include "render/source_export.h"
 #include "render_fixtures.h"
 #include "support/temp_dir.h"
@@ -169,6 +170,60 @@ TEST(TaviskCli, ResaveBringsAnOlderFileToTheCurrentVersion) {
   std::string saved;
   ASSERT_TRUE(ReadWholeFile(dir.File("new.txt"), saved));
   EXPECT_EQ(saved, current);
+}
+
+// Only the PNG export draws; the others never open a picture, so a document
+// naming huge, missing or broken pictures costs them nothing.
+TEST(TaviskCli, OnlyPngReadsPictures) {
+  test::ScopedWorkDir dir;
+  ASSERT_TRUE(WriteFileAtomically(dir.File("broken.png"), "not a picture"));
+  sObject object = test::MakeObject(
+      {test::MakeShape(kImage, 0, 0, 40, 30), test::MakeShape(kImage, 50, 0, 40, 30)});
+  object.Name = "Pictures";
+  object.Shape[0].Name = "Missing";
+  object.Shape[0].ImageFile = "missing.png";
+  object.Shape[1].Name = "Broken";
+  object.Shape[1].ImageFile = "broken.png";
+  const std::string document = WriteDocumentText({object});
+  ASSERT_TRUE(WriteFileAtomically(dir.File("pictures.txt"), document));
+
+  const CliRun resave = RunCli(dir, {"resave", "pictures.txt", "again"});
+  EXPECT_EQ(resave.Code, 0);
+  EXPECT_EQ(resave.Err, "");
+  std::string saved;
+  ASSERT_TRUE(ReadWholeFile(dir.File("again.txt"), saved));
+  EXPECT_EQ(saved, document);
+  const CliRun pb = RunCli(dir, {"pb", "pictures.txt", "source"});
+  EXPECT_EQ(pb.Code, 0);
+  EXPECT_EQ(pb.Err, "");
+
+  const CliRun png = RunCli(dir, {"png", "pictures.txt", "drawn", "--area", "camera"});
+  EXPECT_NE(png.Err.find("The file doesn't exists :  missing.png"), std::string::npos) << png.Err;
+  EXPECT_NE(png.Err.find("Unable to load the file broken.png"), std::string::npos) << png.Err;
+}
+
+TEST(TaviskCli, AFileThatIsNotADocumentIsRefusedAndNothingWritten) {
+  test::ScopedWorkDir dir;
+  WriteSample(dir);
+  const std::string kept = WriteDocumentText(SampleScene());
+  ASSERT_TRUE(WriteFileAtomically(dir.File("notes.txt"), "shopping list\r\nmilk, eggs\r\n"));
+  ASSERT_TRUE(WriteFileAtomically(dir.File("empty.txt"), ""));
+  ASSERT_TRUE(WriteFileAtomically(dir.File("photo.png"), test::MakePng(4, 4, Qt::red, false)));
+  for (const char* source : {"notes.txt", "empty.txt", "photo.png"}) {
+    for (const char* command : {"resave", "pb", "png"}) {
+      SCOPED_TRACE(std::string(command) + " " + source);
+      const CliRun run = RunCli(dir, {command, source, "doc.txt"});
+      EXPECT_EQ(run.Code, 3);
+      EXPECT_NE(run.Err.find(std::string("'") + source + "' is not a document"), std::string::npos)
+          << run.Err;
+      EXPECT_EQ(run.Out, "");
+    }
+  }
+  std::string target;
+  ASSERT_TRUE(ReadWholeFile(dir.File("doc.txt"), target));
+  EXPECT_EQ(target, kept);
+  EXPECT_FALSE(IsRegularFile(dir.File("doc.txt.png")));
+  EXPECT_FALSE(IsRegularFile(dir.File("doc.txt.pb")));
 }
 
 }  // namespace
