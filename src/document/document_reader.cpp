@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "document/field_text.h"
 #include "document/numeric.h"
 
 namespace tavisk {
@@ -129,6 +130,7 @@ class DocumentReader {
   }
 
   bool FxRead() const { return fxRead_; }
+  bool TextsCut() const { return textsCut_; }
 
  private:
   sObject& Current() { return ctx_.Obj[static_cast<size_t>(ctx_.CurrentObject)]; }
@@ -267,6 +269,7 @@ class DocumentReader {
     const Fields data = SubFields(f.Text(13));
     if (s.Typ == kText) {
       s.Text = data.Text(1);
+      textsCut_ = CutToBytes(s.Text, kMaxTextBytes) || textsCut_;
       s.FontName = data.Text(2);
       s.FontStyle = data.Int(3);
       s.Font = ctx_.Fonts.Load(s.FontName, s.W, s.FontStyle);
@@ -328,6 +331,7 @@ class DocumentReader {
   double version_ = 0;
   int64_t gapBudget_ = kMaxGapElements;
   bool fxRead_ = false;
+  bool textsCut_ = false;
   bool merged_ = false;  // a merge has added its first object
 };
 
@@ -355,6 +359,10 @@ DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_vi
     const char* next = nullptr;
     reader.Line(Fields(p, end, ',', &next));
     p = next;
+  }
+  // One message for the whole file, however many texts were cut.
+  if (reader.TextsCut() && ctx.Req != nullptr) {
+    ctx.Req->Message("Load", kTextCutMessage, MessageIcon::Info);
   }
   return {reader.FxRead()};
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/png_writer.h"
+#include "render/painting_failure.h"
 #include "render/painting_thread.h"
 #include "render/painter_surface.h"
 #include "render/renderer.h"
@@ -107,8 +108,12 @@ void ExportImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight
       ctx.Req->SaveFile("Save Image...", "", "png Images|*.png|All Files|*.*", 0);
   if (answer.empty()) return;
   const std::string path = ImageFileName(answer);
-  if (SaveSceneImage(ctx, mode, canvasWidth, canvasHeight, path) ==
-      ImageExportResult::WriteFailed) {
+  static PaintingFailureReport failures;
+  ImageExportResult result = ImageExportResult::NothingSaved;
+  if (!failures.Run(ctx.Req, [&] { result = SaveSceneImage(ctx, mode, canvasWidth, canvasHeight, path); })) {
+    return;
+  }
+  if (result == ImageExportResult::WriteFailed) {
     ctx.Req->Message("Save image", "Cannot save image: " + path, MessageIcon::Error);
   }
 }
