@@ -4,8 +4,8 @@
 // and time: paths and texts far larger than the picture cost what shows.
 #include <QGuiApplication>
 #include <cstddef>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ctx.Options.CameraW = 200;
   ctx.Options.CameraH = 150;
   ReadDocumentText(ctx, kLoadReplace,
-                   std::string_view(reinterpret_cast<const char*>(data + 1), size - 1), kNoPictures);
+                   std::string_view(reinterpret_cast<const char*>(data + 1), size - 1),
+                   kNoPictures);
   std::remove(PngPath().c_str());
   const ImageExportResult result = SaveSceneImage(ctx, mode, 320, 240, PngPath());
   if (result != ImageExportResult::Saved) return 0;

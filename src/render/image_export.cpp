@@ -110,9 +110,8 @@ void ExportImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight
   const std::string path = ImageFileName(answer);
   static PaintingFailureReport failures;
   ImageExportResult result = ImageExportResult::NothingSaved;
-  if (!failures.Run(ctx.Req, [&] { result = SaveSceneImage(ctx, mode, canvasWidth, canvasHeight, path); })) {
-    return;
-  }
+  const auto save = [&] { result = SaveSceneImage(ctx, mode, canvasWidth, canvasHeight, path); };
+  if (!failures.Run(ctx.Req, save)) return;
   if (result == ImageExportResult::WriteFailed) {
     ctx.Req->Message("Save image", "Cannot save image: " + path, MessageIcon::Error);
   }

@@ -169,8 +169,8 @@ void PaintPlayer::PlayPattern(const PaintOp& op) {
   PaintOp visible = op;
   const QRectF area = PatternArea(op);
   if (KeepsAngles(op.transform)) {
-    visible.path = ClipPathForPattern(op.path, area,
-                                      PatternPeriod(op) * UniformScale(op.transform));
+    const double period = PatternPeriod(op) * UniformScale(op.transform);
+    visible.path = ClipPathForPattern(op.path, area, period);
     PlayWhole(visible);
     return;
   }

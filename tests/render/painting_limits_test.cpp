@@ -56,7 +56,8 @@ long DrawCase(const std::string& name) {
   const auto reaches = [](const QImage& image) {
     return qAlpha(image.pixel(798, 10)) > 0 || qAlpha(image.pixel(799, 10)) > 0;
   };
-  const bool drawn = name.find("text") != std::string::npos || (reaches(canvas) && reaches(drawing));
+  const bool drawn =
+      name.find("text") != std::string::npos || (reaches(canvas) && reaches(drawing));
   return drawn ? static_cast<long>(req.Messages.size()) : -1;
 }
 

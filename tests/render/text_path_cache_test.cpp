@@ -37,8 +37,9 @@ TEST(TextPathCache, ALongTextIsOutlinedOnlyWhereItShows) {
   QImage shortImage = test::MakeCanvas(300, 40);
   QImage longImage = test::MakeCanvas(300, 40);
   TextPathCache longCache;
-  for (auto [image, text, cache] : {std::tuple{&shortImage, start, static_cast<TextPathCache*>(nullptr)},
-                                    std::tuple{&longImage, longText, &longCache}}) {
+  for (auto [image, text, cache] :
+       {std::tuple{&shortImage, start, static_cast<TextPathCache*>(nullptr)},
+        std::tuple{&longImage, longText, &longCache}}) {
     PainterSurface surface(*image, cache);
     ASSERT_TRUE(surface.BeginSurface());
     surface.VectorFont("Sans", 0, 20);
