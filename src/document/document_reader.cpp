@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "document/field_text.h"
 #include "document/numeric.h"
 
 namespace tavisk {
@@ -132,7 +133,11 @@ class DocumentReader {
   }
 
   bool FxRead() const { return fxRead_; }
+<<<<<<< HEAD
   bool AnyTaggedLine() const { return taggedLine_; }
+=======
+  bool TextsCut() const { return textsCut_; }
+>>>>>>> wt-e
 
  private:
   sObject& Current() { return ctx_.Obj[static_cast<size_t>(ctx_.CurrentObject)]; }
@@ -283,6 +288,7 @@ class DocumentReader {
     const Fields data = SubFields(f.Text(13));
     if (s.Typ == kText) {
       s.Text = data.Text(1);
+      textsCut_ = CutToBytes(s.Text, kMaxTextBytes) || textsCut_;
       s.FontName = data.Text(2);
       s.FontStyle = data.Int(3);
       s.Font = ctx_.Fonts.Load(s.FontName, s.W, s.FontStyle);
@@ -344,7 +350,11 @@ class DocumentReader {
   double version_ = 0;
   int64_t gapBudget_ = kMaxGapElements;
   bool fxRead_ = false;
+<<<<<<< HEAD
   bool taggedLine_ = false;
+=======
+  bool textsCut_ = false;
+>>>>>>> wt-e
   bool merged_ = false;  // a merge has added its first object
 };
 
@@ -375,7 +385,15 @@ DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_vi
     reader.Line(Fields(p, end, ',', &next));
     p = next;
   }
+<<<<<<< HEAD
   return {reader.FxRead(), reader.AnyTaggedLine()};
+=======
+  // One message for the whole file, however many texts were cut.
+  if (reader.TextsCut() && ctx.Req != nullptr) {
+    ctx.Req->Message("Load", kTextCutMessage, MessageIcon::Info);
+  }
+  return {reader.FxRead()};
+>>>>>>> wt-e
 }
 
 }  // namespace tavisk

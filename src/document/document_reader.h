@@ -34,7 +34,8 @@ struct DocumentReadResult {
 };
 
 // Mode 0 first resets the scene to one blank object. Text shapes get their
-// fonts from ctx.Fonts; image shapes their pictures from loadPicture.
+// fonts from ctx.Fonts; image shapes their pictures from loadPicture. Texts
+// longer than kMaxTextBytes are cut, and ctx.Req (when set) told once.
 DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_view text,
                                     const PictureLoader& loadPicture);
 

@@ -17,4 +17,12 @@ std::string CutToCharacters(const std::string& text, size_t count) {
   return text;
 }
 
+bool CutToBytes(std::string& text, size_t bytes) {
+  if (text.size() <= bytes) return false;
+  size_t end = bytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  text.resize(end);
+  return true;
+}
+
 }  // namespace tavisk

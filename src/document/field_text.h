@@ -30,4 +30,17 @@ std::string CutToCharacters(const std::string& text, size_t count);
 // Names typed for objects and presets are kept to this many characters.
 inline constexpr size_t kNameCharacters = 20;
 
+// A text shape's text is kept to this many bytes (64 KiB, pages of prose on
+// one line): its outline costs memory and time in proportion, and a
+// megabyte of text took gigabytes to draw. Longer texts are cut, on load and
+// when typed, and the user is told.
+inline constexpr size_t kMaxTextBytes = 64 * 1024;
+
+// Cuts text to at most bytes bytes, never inside a UTF-8 character; true
+// when something was cut.
+bool CutToBytes(std::string& text, size_t bytes);
+
+inline constexpr const char* kTextCutMessage =
+    "A text longer than 64 KB was cut to its first 64 KB.";
+
 }  // namespace tavisk

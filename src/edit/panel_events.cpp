@@ -150,7 +150,12 @@ const std::unordered_map<int, Handler>& Table() {
          if (shape == nullptr) return;
          const std::string answer = ctx.Req->Input("Text", "Change the text", shape->Text);
          // A cancelled dialog (an empty answer) keeps the text.
-         if (!answer.empty()) shape->Text = SanitizeFieldText(answer, true);
+         if (!answer.empty()) {
+           shape->Text = SanitizeFieldText(answer, true);
+           if (CutToBytes(shape->Text, kMaxTextBytes)) {
+             ctx.Req->Message("Text", kTextCutMessage, MessageIcon::Info);
+           }
+         }
          Redraw(ctx);
        }},
       {kGadgetShapeLibrary,

@@ -119,6 +119,11 @@ void CanvasRenderer::Compose(const EditorContext& ctx, PainterSurface& surface, 
 void CanvasRenderer::Redraw(EditorContext& ctx, QImage& canvas, int64_t x, int64_t y, int pick) {
   PainterSurface surface(canvas, &text_cache_);
   if (!surface.BeginSurface()) return;
+  // Kept text paints hold only what was inside the old canvas.
+  if (canvas.size() != memo_size_) {
+    memo_ = ShapeMemo();
+    memo_size_ = canvas.size();
+  }
 
   ops_.clear();
   spans_.clear();

@@ -43,6 +43,7 @@ class CanvasRenderer {
 
   TextPathCache text_cache_;
   ShapeMemo memo_;
+  QSize memo_size_;
   SceneLayer below_;
   SceneLayer above_;
   std::vector<PaintOp> ops_;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/png_writer.h"
+#include "render/painting_failure.h"
 #include "render/painting_thread.h"
 #include "render/painter_surface.h"
 #include "render/renderer.h"
@@ -108,7 +109,11 @@ void ExportImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight
       ctx.Req->SaveFile("Save Image...", "", "png Images|*.png|All Files|*.*", 0);
   if (answer.empty()) return;
   const std::string path = ImageFileName(answer);
-  switch (SaveSceneImage(ctx, mode, canvasWidth, canvasHeight, path)) {
+  static PaintingFailureReport failures;
+  ImageExportResult result = ImageExportResult::NothingSaved;
+  const auto save = [&] { result = SaveSceneImage(ctx, mode, canvasWidth, canvasHeight, path); };
+  if (!failures.Run(ctx.Req, save)) return;
+  switch (result) {
     case ImageExportResult::WriteFailed:
       ctx.Req->Message("Save image", "Cannot save image: " + path, MessageIcon::Error);
       break;

@@ -6,6 +6,7 @@
 
 #include "render/dot_stamps.h"
 #include "render/hasher.h"
+#include "render/path_clip.h"
 
 namespace tavisk {
 
@@ -32,6 +33,17 @@ double MaxStretch(const QTransform& t) {
 }
 
 double PenWidth(double width) { return width > 0 ? width : 1.0; }
+
+// One whole dash and gap, or dot and gap, in user units, as UsePen lays
+// them; 0 for a solid line.
+double PatternPeriod(const PaintOp& op) {
+  const double unit = PenWidth(op.width);
+  if (op.kind == PaintKind::kDash) return op.length > 0 ? 2 * op.length : 0;
+  if (op.kind != PaintKind::kDot) return 0;
+  const double step = std::max(op.length, 0.0) / unit;
+  const double dot = op.roundEnds ? 1e-3 : 1.0;
+  return (dot + std::max(step - dot, 1e-3)) * unit;
+}
 
 }  // namespace
 
@@ -138,7 +150,38 @@ void PaintPlayer::UsePen(const PaintOp& op, double scale) {
   pen_color_ = op.color;
 }
 
+QRectF PaintPlayer::PatternArea(const PaintOp& op) const {
+  const QPaintDevice* device = painter_.device();
+  const double grow = PenWidth(op.width) * MaxStretch(op.transform) + 2.0;
+  return QRectF(0, 0, device->width(), device->height()).adjusted(-grow, -grow, grow, grow);
+}
+
 void PaintPlayer::Play(const PaintOp& op) {
+  const bool patterned = op.kind == PaintKind::kDash || op.kind == PaintKind::kDot;
+  if (patterned && !PatternArea(op).contains(op.path.controlPointRect())) {
+    PlayPattern(op);
+    return;
+  }
+  PlayWhole(op);
+}
+
+void PaintPlayer::PlayPattern(const PaintOp& op) {
+  PaintOp visible = op;
+  const QRectF area = PatternArea(op);
+  if (KeepsAngles(op.transform)) {
+    const double period = PatternPeriod(op) * UniformScale(op.transform);
+    visible.path = ClipPathForPattern(op.path, area, period);
+    PlayWhole(visible);
+    return;
+  }
+  // The pattern is laid in user units: cut there, then map back.
+  const QTransform inverse = op.transform.inverted();
+  visible.path = op.transform.map(
+      ClipPathForPattern(inverse.map(op.path), inverse.mapRect(area), PatternPeriod(op)));
+  PlayWhole(visible);
+}
+
+void PaintPlayer::PlayWhole(const PaintOp& op) {
   UseAntialiasing(op.antialias);
   switch (op.kind) {
     case PaintKind::kFill: {

@@ -53,6 +53,11 @@ class PaintPlayer {
   }
 
  private:
+  // The device area, grown by the pen, where a dash or dot can show.
+  QRectF PatternArea(const PaintOp& op) const;
+  // A dash or dot path reaching outside the device, cut to it first.
+  void PlayPattern(const PaintOp& op);
+  void PlayWhole(const PaintOp& op);
   void UsePen(const PaintOp& op, double scale);
   void UseAntialiasing(bool on);
 

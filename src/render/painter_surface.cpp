@@ -12,6 +12,23 @@ namespace tavisk {
 namespace {
 // Control-point distance of a quarter ellipse drawn as one cubic.
 constexpr double kKappa = 0.5522847498307936;
+
+// Long texts are outlined piece by piece, so only the pieces in the picture
+// are built; a text of one piece outlines (and kerns) as a whole.
+constexpr size_t kTextPieceBytes = 256;
+
+std::vector<std::string> TextPieces(const std::string& text) {
+  std::vector<std::string> pieces;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = std::min(start + kTextPieceBytes, text.size());
+    // Never inside a UTF-8 character.
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    pieces.push_back(text.substr(start, end - start));
+    start = end;
+  }
+  return pieces;
+}
 }  // namespace
 
 PainterSurface::PainterSurface(QImage& image, TextPathCache* textCache)
@@ -158,10 +175,31 @@ void PainterSurface::VectorFont(const std::string& face, int64_t style, double s
 
 void PainterSurface::AddPathText(const std::string& text) {
   if (!font_valid_ || text.empty()) return;
-  const QPainterPath& outline = text_cache_->Get(font_key_, font_, text);
   const QPointF at = UserCursor();
   const QTransform place = QTransform::fromTranslate(at.x(), at.y()) * transform_;
-  path_.addPath(place.map(outline));
+  const QRectF visible = QRectF(image_.rect());
+  const QFontMetricsF metrics(font_);
+  const double height = metrics.height();
+  const std::vector<std::string> pieces = TextPieces(text);
+  double x = 0;
+  bool shown = false;
+  for (const std::string& piece : pieces) {
+    // A lone piece is not measured: the widest glyph bounds it.
+    const double advance = pieces.size() == 1
+                               ? std::max(metrics.maxWidth(), height) *
+                                     static_cast<double>(piece.size())
+                               : metrics.horizontalAdvance(QString::fromStdString(piece));
+    // Room around the advance for glyphs that overhang it (italics, accents).
+    const QRectF box(x - height, -height, advance + 2 * height, 3 * height);
+    if (place.mapRect(box).intersects(visible)) {
+      const QPainterPath& outline = text_cache_->Get(font_key_, font_, piece);
+      path_.addPath((QTransform::fromTranslate(x, 0) * place).map(outline));
+      shown = true;
+    } else if (shown) {
+      break;  // a straight row of text that has left the picture never comes back
+    }
+    x += advance;
+  }
   path_.moveTo(cursor_);
 }
 

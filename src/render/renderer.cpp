@@ -1,6 +1,7 @@
 #include "render/renderer.h"
 
 #include "render/canvas_renderer.h"
+#include "render/painting_failure.h"
 #include "render/shape_paint.h"
 
 namespace tavisk {
@@ -32,7 +33,11 @@ void DrawSceneForExport(const EditorContext& ctx, Surface& surface) {
 
 void RedrawCanvas(EditorContext& ctx, QImage& canvas, int64_t x, int64_t y, int pick) {
   static CanvasRenderer renderer;
-  renderer.Redraw(ctx, canvas, x, y, pick);
+  static PaintingFailureReport failures;
+  // A redraw cut short leaves the kept layers half painted.
+  if (!failures.Run(ctx.Req, [&] { renderer.Redraw(ctx, canvas, x, y, pick); })) {
+    renderer.Invalidate();
+  }
 }
 
 }  // namespace tavisk

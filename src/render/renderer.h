@@ -13,7 +13,8 @@ namespace tavisk {
 
 // Paints canvas synchronously and, when pick is 1, runs the pick at the
 // pointer (x, y) in user units. A null or empty canvas draws and picks
-// nothing. Uses one CanvasRenderer (canvas_renderer.h) kept for the
+// nothing. Running out of memory while painting is reported through
+// ctx.Req (painting_failure.h), not thrown. Uses one CanvasRenderer (canvas_renderer.h) kept for the
 // program's run.
 void RedrawCanvas(EditorContext& ctx, QImage& canvas, int64_t x, int64_t y, int pick);
 

@@ -5,9 +5,11 @@
 namespace tavisk {
 
 namespace {
-// Enough for every text of a large scene; past it the cache starts over
-// rather than growing without bound.
-constexpr size_t kMaxPaths = 8192;
+// The key is held twice (map and use list) beside the outline's elements.
+size_t EntryBytes(const std::string& key, const QPainterPath& path) {
+  return 2 * key.size() + static_cast<size_t>(path.elementCount()) * sizeof(QPainterPath::Element) +
+         128;
+}
 }  // namespace
 
 const QPainterPath& TextPathCache::Get(const std::string& fontKey, const QFont& font,
@@ -16,13 +18,27 @@ const QPainterPath& TextPathCache::Get(const std::string& fontKey, const QFont& 
   key.push_back('\0');
   key += text;
   auto found = paths_.find(key);
-  if (found != paths_.end()) return found->second;
-  if (paths_.size() >= kMaxPaths) paths_.clear();
+  if (found != paths_.end()) {
+    uses_.splice(uses_.end(), uses_, found->second.use);
+    return found->second.path;
+  }
 
   QPainterPath path;
   path.addText(0, QFontMetricsF(font).ascent(), font, QString::fromStdString(text));
   path.setFillRule(Qt::OddEvenFill);
-  return paths_.emplace(std::move(key), std::move(path)).first->second;
+  const size_t bytes = EntryBytes(key, path);
+  // The newest outline stays even when it alone is over the budget: the
+  // caller is about to use it.
+  while (!uses_.empty() && bytes_ + bytes > budget_) {
+    auto oldest = paths_.find(uses_.front());
+    bytes_ -= oldest->second.bytes;
+    paths_.erase(oldest);
+    uses_.pop_front();
+  }
+  uses_.push_back(key);
+  bytes_ += bytes;
+  return paths_.emplace(std::move(key), Entry{std::move(path), bytes, std::prev(uses_.end())})
+      .first->second.path;
 }
 
 }  // namespace tavisk

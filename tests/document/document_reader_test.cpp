@@ -6,6 +6,7 @@
 #include <random>
 
 #include "document/document_writer.h"
+#include "document/field_text.h"
 #include "document/object_creation.h"
 
 namespace tavisk {
@@ -283,7 +284,7 @@ TEST(DocumentReader, LongNamesAndTextsRoundTrip) {
   sShape proto;
   proto.Typ = kText;
   proto.Name = std::string(70000, 'n');
-  proto.Text = std::string(140000, 't');
+  proto.Text = std::string(kMaxTextBytes, 't');  // the longest text kept
   proto.FontName = "Serif";
   proto.Width = proto.Height = proto.Dist = 1;
   EditorContext ctx = StartedContext();
