@@ -133,11 +133,8 @@ class DocumentReader {
   }
 
   bool FxRead() const { return fxRead_; }
-<<<<<<< HEAD
   bool AnyTaggedLine() const { return taggedLine_; }
-=======
   bool TextsCut() const { return textsCut_; }
->>>>>>> wt-e
 
  private:
   sObject& Current() { return ctx_.Obj[static_cast<size_t>(ctx_.CurrentObject)]; }
@@ -350,11 +347,8 @@ class DocumentReader {
   double version_ = 0;
   int64_t gapBudget_ = kMaxGapElements;
   bool fxRead_ = false;
-<<<<<<< HEAD
   bool taggedLine_ = false;
-=======
   bool textsCut_ = false;
->>>>>>> wt-e
   bool merged_ = false;  // a merge has added its first object
 };
 
@@ -385,15 +379,11 @@ DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_vi
     reader.Line(Fields(p, end, ',', &next));
     p = next;
   }
-<<<<<<< HEAD
-  return {reader.FxRead(), reader.AnyTaggedLine()};
-=======
   // One message for the whole file, however many texts were cut.
   if (reader.TextsCut() && ctx.Req != nullptr) {
     ctx.Req->Message("Load", kTextCutMessage, MessageIcon::Info);
   }
-  return {reader.FxRead()};
->>>>>>> wt-e
+  return {reader.FxRead(), reader.AnyTaggedLine()};
 }
 
 }  // namespace tavisk
