@@ -19,13 +19,14 @@ std::string FileKey(const std::string& path, int64_t size) {
          std::to_string(error ? 0 : written.time_since_epoch().count());
 }
 
-// Pictures of shapes that are gone (a document replaced, shapes deleted)
-// make room first; the budget is reported once a batch, and the rest of
-// the batch only refuses.
-bool KeepWithinBudget(EditorContext& ctx, const std::string& key, const std::string& path,
-                      const QImage& image) {
+// Room for bytes more decoded pixels. Pictures of shapes that are gone (a
+// document replaced, shapes deleted) make room first; the budget is
+// reported once a batch, and the rest of the batch only refuses.
+bool MakeRoom(EditorContext& ctx, const std::string& key, const std::string& path,
+              int64_t bytes) {
   PictureStore& store = ctx.Pictures;
-  if (store.KeepDecoded(key, image)) return true;
+  const auto fits = [&store, bytes] { return store.DecodedBytes() + bytes <= store.Budget(); };
+  if (fits()) return true;
   if (!store.BudgetMetInBatch()) {
     std::unordered_set<int64_t> used;
     for (const sShape& shape : ctx.Clipboard.Shape) used.insert(shape.Image);
@@ -33,7 +34,8 @@ bool KeepWithinBudget(EditorContext& ctx, const std::string& key, const std::str
       for (const sShape& shape : object.Shape) used.insert(shape.Image);
     }
     const auto inUse = [&used](int64_t handle) { return used.count(handle) != 0; };
-    if (store.ReleaseUnused(inUse) && store.KeepDecoded(key, image)) return true;
+    store.ReleaseUnused(inUse);
+    if (fits()) return true;
     ctx.Req->Message("Error",
                      "The pictures take more than " + std::to_string(store.Budget() >> 20) +
                          " MB: " + path +
@@ -61,12 +63,23 @@ int64_t LoadPicture(EditorContext& ctx, int64_t id, const std::string& path) {
     image = *decoded;
   } else {
     std::string bytes;
-    if (ReadWholeFile(path, bytes)) image = DecodePicture(bytes);
+    if (ReadWholeFile(path, bytes)) {
+      // The header's claim is checked first: a small file must not take a
+      // gigabyte only to be refused.
+      const std::optional<QSize> claimed = PictureSize(bytes);
+      const int64_t claimedBytes =
+          claimed ? int64_t{4} * claimed->width() * claimed->height() : 0;
+      if (!MakeRoom(ctx, key, path, claimedBytes)) return store.Placeholder();
+      image = DecodePicture(bytes);
+    }
     if (image.isNull()) {
       ctx.Req->Message("Error", "Unable to load the file " + path, MessageIcon::Error);
       return 0;
     }
-    if (!KeepWithinBudget(ctx, key, path, image)) return store.Placeholder();
+    if (!store.KeepDecoded(key, image) &&
+        !(MakeRoom(ctx, key, path, image.sizeInBytes()) && store.KeepDecoded(key, image))) {
+      return store.Placeholder();
+    }
   }
   if (id > 0 && store.Replace(id, image)) return id;
   return store.Add(std::move(image));

@@ -15,9 +15,10 @@
 
 namespace tavisk {
 
-// The decoded pixels of every picture together; one picture at the
-// decoder's side limit (16384 x 16384, 4 bytes a pixel) fills it alone.
-inline constexpr int64_t kPictureBudgetBytes = int64_t{1} << 30;
+// The decoded pixels of every picture together: 768 MiB, so that the
+// editor stays under a gigabyte whatever a document names. The largest
+// square picture that fits alone is about 14,000 pixels a side.
+inline constexpr int64_t kPictureBudgetBytes = int64_t{768} << 20;
 
 class PictureStore {
  public:

@@ -5,6 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <png.h>
+
+#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -49,6 +52,7 @@ long VmKb(const char* field) {
 struct ChildLoad {
   long rssGrowthKb = -1;
   size_t shapesWithPicture = 0;
+  size_t placeholders = 0;
   size_t messages = 0;
 };
 
@@ -71,6 +75,7 @@ ChildLoad LoadInChild(const std::string& text, long limitKb) {
     ChildLoad result;
     for (const sShape& shape : ctx.Obj[0].Shape) {
       result.shapesWithPicture += ctx.Pictures.Get(shape.Image) != nullptr ? 1 : 0;
+      result.placeholders += ctx.Pictures.IsPlaceholder(shape.Image) ? 1 : 0;
     }
     result.messages = req.Messages.size();
     result.rssGrowthKb = VmKb("VmHWM:") - before;
@@ -112,6 +117,35 @@ TEST(PictureBudget, AFileNamedByManyShapesIsDecodedOnce) {
   EXPECT_EQ(ctx.Pictures.Get(object.Shape[0].Image)->constBits(),
             ctx.Pictures.Get(object.Shape[1].Image)->constBits());
   EXPECT_EQ(ctx.Pictures.DecodedBytes(), 2048 * 2048 * 4);
+}
+
+// A 16384 x 16384 one-bit picture, written a row at a time: a few
+// kilobytes that decode to a gigabyte.
+void WriteHugeSparsePng(const char* path) {
+  FILE* file = std::fopen(path, "wb");
+  ASSERT_NE(file, nullptr);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_init_io(png, file);
+  png_set_IHDR(png, info, 16384, 16384, 1, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  std::vector<png_byte> row(16384 / 8, 0);
+  for (int y = 0; y < 16384; ++y) png_write_row(png, row.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(file);
+}
+
+TEST(PictureBudget, APictureBeyondTheBudgetIsRefusedBeforeItIsDecoded) {
+  test::ScopedWorkDir dir;
+  WriteHugeSparsePng("bomb.png");
+  ASSERT_LT(FileSize("bomb.png"), 1 << 20);
+  const ChildLoad load = LoadInChild(DocumentNaming({"bomb.png", "bomb.png"}), 900 * 1024);
+  ASSERT_GE(load.rssGrowthKb, 0) << "the loading child died";
+  EXPECT_EQ(load.placeholders, 2u);
+  EXPECT_EQ(load.messages, 1u);
+  EXPECT_LT(load.rssGrowthKb, 64 * 1024);
 }
 
 class PictureBudgetTest : public ::testing::Test {
