@@ -2,8 +2,6 @@
 // by many image shapes, or many large pictures, cannot exhaust memory.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <png.h>
 
@@ -18,6 +16,7 @@
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"
+#include "support/bounded_child.h"
 #include "support/recording_hooks.h"
 #include "support/temp_dir.h"
 
@@ -60,36 +59,25 @@ struct ChildLoad {
 // limitKb: a load that decodes a copy per shape fails there instead of
 // taking the machine's memory.
 ChildLoad LoadInChild(const std::string& text, long limitKb) {
-  int pipeEnds[2];
-  if (::pipe(pipeEnds) != 0) return {};
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const rlimit limit{static_cast<rlim_t>(VmKb("VmSize:") + limitKb) * 1024,
-                       static_cast<rlim_t>(VmKb("VmSize:") + limitKb) * 1024};
-    ::setrlimit(RLIMIT_AS, &limit);
-    const long before = VmKb("VmHWM:");
-    ScriptedRequesters req;
-    EditorContext ctx;
-    ctx.Req = &req;
-    ReadWithPictures(ctx, text);
-    ChildLoad result;
-    for (const sShape& shape : ctx.Obj[0].Shape) {
-      result.shapesWithPicture += ctx.Pictures.Get(shape.Image) != nullptr ? 1 : 0;
-      result.placeholders += ctx.Pictures.IsPlaceholder(shape.Image) ? 1 : 0;
-    }
-    result.messages = req.Messages.size();
-    result.rssGrowthKb = VmKb("VmHWM:") - before;
-    ::_exit(::write(pipeEnds[1], &result, sizeof result) == sizeof result ? 0 : 1);
-  }
-  ::close(pipeEnds[1]);
-  ChildLoad result;
-  if (::read(pipeEnds[0], &result, sizeof result) != static_cast<ssize_t>(sizeof result)) {
-    result.rssGrowthKb = -1;
-  }
-  ::close(pipeEnds[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return result;
+  return test::ValueFromChild<ChildLoad>([&] {
+           const rlimit limit{static_cast<rlim_t>(VmKb("VmSize:") + limitKb) * 1024,
+                              static_cast<rlim_t>(VmKb("VmSize:") + limitKb) * 1024};
+           ::setrlimit(RLIMIT_AS, &limit);
+           const long before = VmKb("VmHWM:");
+           ScriptedRequesters req;
+           EditorContext ctx;
+           ctx.Req = &req;
+           ReadWithPictures(ctx, text);
+           ChildLoad result;
+           for (const sShape& shape : ctx.Obj[0].Shape) {
+             result.shapesWithPicture += ctx.Pictures.Get(shape.Image) != nullptr ? 1 : 0;
+             result.placeholders += ctx.Pictures.IsPlaceholder(shape.Image) ? 1 : 0;
+           }
+           result.messages = req.Messages.size();
+           result.rssGrowthKb = VmKb("VmHWM:") - before;
+           return result;
+         })
+      .value_or(ChildLoad{});
 }
 
 TEST(PictureBudget, AFileNamedByManyShapesIsDecodedOnce) {

@@ -2,14 +2,11 @@
 // reader's gap budget in every mode.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <iostream>
 
 #include "document/document_reader.h"
+#include "support/bounded_child.h"
 
 namespace tavisk {
 namespace {
@@ -29,31 +26,19 @@ struct GenLinesLoad {
 // Reads text in mode into a one-object scene, in a fresh child so the peak
 // belongs to this load alone.
 GenLinesLoad LoadInChild(int mode, const std::string& text) {
-  int pipeEnds[2];
-  if (::pipe(pipeEnds) != 0) return {};
-  const pid_t child = ::fork();
-  if (child == 0) {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    const long before = usage.ru_maxrss;
-    EditorContext ctx;
-    const auto start = std::chrono::steady_clock::now();
-    ReadDocumentText(ctx, mode, text, [](const std::string&) { return int64_t{0}; });
-    GenLinesLoad load;
-    load.seconds = SecondsSince(start);
-    load.objects = ctx.Obj.size();
-    for (const sObject& o : ctx.Obj) load.shapes += o.Shape.size();
-    ::getrusage(RUSAGE_SELF, &usage);
-    load.rssGrowthKb = usage.ru_maxrss - before;
-    ::_exit(::write(pipeEnds[1], &load, sizeof load) == sizeof load ? 0 : 1);
-  }
-  ::close(pipeEnds[1]);
-  GenLinesLoad load;
-  if (::read(pipeEnds[0], &load, sizeof load) != static_cast<ssize_t>(sizeof load)) load = {};
-  ::close(pipeEnds[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return load;
+  return test::ValueFromChild<GenLinesLoad>([&] {
+           const long before = test::PeakRssKb();
+           EditorContext ctx;
+           const auto start = std::chrono::steady_clock::now();
+           ReadDocumentText(ctx, mode, text, [](const std::string&) { return int64_t{0}; });
+           GenLinesLoad load;
+           load.seconds = SecondsSince(start);
+           load.objects = ctx.Obj.size();
+           for (const sObject& o : ctx.Obj) load.shapes += o.Shape.size();
+           load.rssGrowthKb = test::PeakRssKb() - before;
+           return load;
+         })
+      .value_or(GenLinesLoad{});
 }
 
 TEST(TemplateLimits, AMillionGenLinesStayWithinTheGapBudgetInEveryMode) {

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "support/bounded_child.h"
+
 namespace tavisk::test {
 
 // What the child measured; died is set when it did not report.
@@ -28,12 +30,6 @@ struct ChildMeasure {
 
 inline constexpr const char* kChildCaseVariable = "TAVISK_CHILD_CASE";
 inline constexpr const char* kChildFdVariable = "TAVISK_CHILD_FD";
-
-inline long PeakRssKb() {
-  rusage usage{};
-  ::getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
 
 inline long AddressSpaceKb() {
   std::ifstream status("/proc/self/status");

@@ -2,24 +2,15 @@
 // why, and never allocates the picture.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"
 #include "render_fixtures.h"
+#include "support/bounded_child.h"
 #include "support/temp_dir.h"
 
 namespace tavisk {
 namespace {
-
-long PeakRssKb() {
-  rusage usage{};
-  ::getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
 
 struct ChildExport {
   ImageExportResult result = ImageExportResult::Saved;
@@ -30,25 +21,14 @@ struct ChildExport {
 // the export touched.
 ChildExport ExportInChild(EditorContext& ctx, int mode, int canvasW, int canvasH,
                           const std::string& path) {
-  int pipeEnds[2];
-  if (::pipe(pipeEnds) != 0) return {};
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const long before = PeakRssKb();
-    ChildExport done;
-    done.result = SaveSceneImage(ctx, mode, canvasW, canvasH, path);
-    done.rssGrowthKb = PeakRssKb() - before;
-    ::_exit(::write(pipeEnds[1], &done, sizeof done) == sizeof done ? 0 : 1);
-  }
-  ::close(pipeEnds[1]);
-  ChildExport done;
-  if (::read(pipeEnds[0], &done, sizeof done) != static_cast<ssize_t>(sizeof done)) {
-    done.rssGrowthKb = -1;
-  }
-  ::close(pipeEnds[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return done;
+  return test::ValueFromChild<ChildExport>([&] {
+           const long before = test::PeakRssKb();
+           ChildExport done;
+           done.result = SaveSceneImage(ctx, mode, canvasW, canvasH, path);
+           done.rssGrowthKb = test::PeakRssKb() - before;
+           return done;
+         })
+      .value_or(ChildExport{});
 }
 
 TEST(ExportBudget, AHugeCameraIsRefusedWithoutAllocatingThePicture) {

@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <type_traits>
 
 namespace tavisk::test {
 
@@ -41,6 +43,30 @@ inline std::string RunInChild(const std::function<std::string()>& probe, unsigne
   }
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "the child died";
   return answer;
+}
+
+// Runs work in a forked child and returns the plain value it computed, so
+// that the child's peak memory and any limit it sets are its own; nullopt
+// when the child died before answering.
+template <typename T, typename Work>
+std::optional<T> ValueFromChild(Work work) {
+  static_assert(std::is_trivially_copyable_v<T>);
+  int pipeEnds[2];
+  if (::pipe(pipeEnds) != 0) return std::nullopt;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(pipeEnds[0]);
+    const T value = work();
+    ::_exit(::write(pipeEnds[1], &value, sizeof value) == sizeof value ? 0 : 1);
+  }
+  ::close(pipeEnds[1]);
+  T value{};
+  const bool answered = ::read(pipeEnds[0], &value, sizeof value) == sizeof value;
+  ::close(pipeEnds[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  if (!answered) return std::nullopt;
+  return value;
 }
 
 // The peak resident size of this process so far.
