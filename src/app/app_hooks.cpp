@@ -23,8 +23,17 @@ void AppHooks::SetPropertyGadgetsDisabled(int flag) {
 
 void AppHooks::RedrawCanvas(int64_t x, int64_t y, int pick) { window_.Canvas()->Redraw(x, y, pick); }
 
-void AppHooks::SetWindowTitle(const std::string& title) {
-  window_.setWindowTitle(QString::fromStdString(title));
+void AppHooks::SetWindowTitle(const std::string& title) { window_.SetDocumentTitle(title); }
+
+void AppHooks::Changed(const EditorChanges& changes) {
+  const bool scene = changes.objects || changes.shapes;
+  if (scene || changes.cursor) panels_.RefreshObjectPanel(0);
+  if (scene || changes.cursor || changes.selection) FillShapeList();
+  if (scene || changes.cursor) ShowShapeProperties();
+  // No pick: an edit made elsewhere than on the canvas must not change the
+  // current shape under the user.
+  if (scene || changes.cursor || changes.selection) RedrawCanvas(0, 0, 0);
+  if (changes.history) window_.ShowHistory();
 }
 
 void AppHooks::ShowPointPosition(int64_t x, int64_t y) {

@@ -25,6 +25,7 @@ class AppHooks : public EditorHooks {
   void ShowPointPosition(int64_t x, int64_t y) override;
   void ShowFxPresets(const std::vector<std::string>& names) override;
   void ShowTool(uint8_t tool) override;
+  void Changed(const EditorChanges& changes) override;
 
  private:
   MainWindow& window_;

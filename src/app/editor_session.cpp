@@ -22,7 +22,7 @@ namespace {
 void ConnectCanvasAndTools(EditorSession& session) {
   EditorContext& ctx = session.ctx;
   MainWindow& window = *session.window;
-  session.tools = std::make_unique<CanvasTools>(ctx);
+  session.tools = std::make_unique<CanvasTools>(ctx, session.history);
   CanvasTools* tools = session.tools.get();
   CanvasWidget* canvas = window.Canvas();
   canvas->SetPainter([&ctx](QImage& image, int64_t x, int64_t y, int pick) {
@@ -70,11 +70,12 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
 
   session->window = std::make_unique<MainWindow>(ctx);
   MainWindow& window = *session->window;
-  session->panels = std::make_unique<PanelSet>(window, ctx);
+  window.SetEditHistory(&session->history);
+  session->panels = std::make_unique<PanelSet>(window, ctx, session->history);
   session->hooks = std::make_unique<AppHooks>(window, *session->panels, ctx);
   ctx.Hooks = session->hooks.get();
   window.BuildMenus();
-  InstallMenuOperations(window, ctx);
+  InstallMenuOperations(window, ctx, session->history);
   ConnectCanvasAndTools(*session);
 
   session->panels->LoadIcons();
@@ -92,6 +93,8 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   window.LayoutWindow();
 
   AddObject(ctx, 0);
+  // The drawing the editor opens with is where the history starts.
+  session->history.Forget();
   StartAutosaveClock(ctx, ElapsedMilliseconds());
   window.BindResize();
 
@@ -104,6 +107,10 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   window.BuildToolbar();
   session->eventFilter = std::make_unique<EventClock>(ctx);
   QApplication::instance()->installEventFilter(session->eventFilter.get());
+  // A field left ends the step its held or typed changes made. Bound to the
+  // event filter, which goes before the hooks when the session ends.
+  QObject::connect(qApp, &QApplication::focusChanged, session->eventFilter.get(),
+                   [history = &session->history] { history->CloseOpenStep(); });
   return session;
 }
 

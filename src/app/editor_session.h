@@ -11,6 +11,7 @@
 #include "app/panel_set.h"
 #include "document/editor_context.h"
 #include "edit/canvas_tools.h"
+#include "edit/edit_history.h"
 
 class QObject;
 
@@ -18,6 +19,7 @@ namespace tavisk {
 
 struct EditorSession {
   EditorContext ctx;
+  EditHistory history{ctx};
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<PanelSet> panels;
   std::unique_ptr<AppHooks> hooks;

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 #include "app/side_panel.h"
 #include "edit/gadget_ids.h"
 #include "app/menus.h"
+#include "edit/unsaved_changes.h"
 
 namespace tavisk {
 
@@ -126,8 +128,34 @@ void MainWindow::SetMenuOperation(int id, std::function<void()> operation) {
 
 void MainWindow::OnMenu(int id) {
   const auto found = operations_.find(id);
-  if (found != operations_.end() && found->second) found->second();
+  if (found != operations_.end() && found->second) {
+    // Undo and Redo move through the history themselves.
+    const bool edit = history_ != nullptr && id != kMenuUndo && id != kMenuRedo;
+    if (edit) history_->Begin();
+    found->second();
+    if (edit) history_->End(MenuItemName(id));
+  }
   menuClicked_ = false;
+}
+
+void MainWindow::ShowHistory() {
+  if (history_ == nullptr) return;
+  const auto show = [this](int id, const char* verb, bool enabled, const std::string& step,
+                           const char* keys) {
+    QAction* action = MenuAction(id);
+    if (action == nullptr) return;
+    action->setEnabled(enabled);
+    const std::string text = std::string(verb) + (step.empty() ? "" : " " + step) + "\t" + keys;
+    action->setText(QString::fromStdString(text));
+  };
+  show(kMenuUndo, "Undo", history_->CanUndo(), history_->UndoName(), "Ctrl+Z");
+  show(kMenuRedo, "Redo", history_->CanRedo(), history_->RedoName(), "Ctrl+Shift+Z");
+  setWindowTitle(QString::fromStdString(documentTitle_ + (history_->Modified() ? " *" : "")));
+}
+
+void MainWindow::SetDocumentTitle(const std::string& title) {
+  documentTitle_ = title;
+  ShowHistory();
 }
 
 QAction* MainWindow::MenuAction(int id) const {
@@ -140,6 +168,14 @@ void MainWindow::RequestQuit() {
   // Only a running loop can be left; outside one (a test driving the
   // window) exit would instead end the next loop that starts.
   if (QThread::currentThread()->loopLevel() > 0) QApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (history_ != nullptr && !MayLeaveDocument(ctx_, *history_)) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -8,6 +8,7 @@
 
 #include "app/window_layout.h"
 #include "document/editor_context.h"
+#include "edit/edit_history.h"
 
 class QAction;
 class QMenu;
@@ -48,7 +49,14 @@ class MainWindow : public QMainWindow {
   // The menu dispatch: one operation per item number; numbers without one
   // do nothing.
   void SetMenuOperation(int id, std::function<void()> operation);
+  // Every operation runs as one edit of the history, named after its item.
   void OnMenu(int id);
+  void SetEditHistory(EditHistory* history) { history_ = history; }
+  // The Undo and Redo items, enabled and named after the steps they take,
+  // and the title's mark for unsaved changes.
+  void ShowHistory();
+  // The title without the mark: the program's, with the document's file name.
+  void SetDocumentTitle(const std::string& title);
   // While an operation runs: it was chosen by clicking its item in a menu,
   // so the pointer stands on the menu, not where the user works.
   bool ChosenByMenuClick() const { return menuClicked_; }
@@ -67,11 +75,15 @@ class MainWindow : public QMainWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // The close box asks before unsaved changes are lost.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void PlaceWidgets();
 
   EditorContext& ctx_;
+  EditHistory* history_ = nullptr;
+  std::string documentTitle_ = kWindowTitle;
   QWidget* area_ = nullptr;
   QWidget* toolbar_ = nullptr;
   QTabWidget* leftPanel_ = nullptr;

@@ -13,6 +13,7 @@
 #include "edit/object_operations.h"
 #include "edit/point_editing.h"
 #include "edit/shape_operations.h"
+#include "edit/unsaved_changes.h"
 #include "edit/view_commands.h"
 #include "render/image_export.h"
 #include "render/source_export.h"
@@ -31,11 +32,22 @@ void BindToggle(MainWindow& window, EditorContext& ctx, int id, uint8_t sPzOptio
 
 }  // namespace
 
-void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
-  window.SetMenuOperation(kMenuNewDocument, [&ctx] { NewDocument(ctx); });
-  window.SetMenuOperation(kMenuLoadDocument, [&ctx] { LoadDocument(ctx, 0, "", 1); });
+void InstallMenuOperations(MainWindow& window, EditorContext& ctx, EditHistory& history) {
+  window.SetMenuOperation(kMenuUndo, [&history] { history.Undo(); });
+  window.SetMenuOperation(kMenuRedo, [&history] { history.Redo(); });
+  window.SetMenuOperation(kMenuNewDocument, [&ctx, &history] {
+    if (!MayLeaveDocument(ctx, history)) return;
+    NewDocument(ctx);
+    history.Forget();
+  });
+  window.SetMenuOperation(kMenuLoadDocument, [&ctx, &history] {
+    if (!MayLeaveDocument(ctx, history)) return;
+    if (LoadDocument(ctx, 0, "", 1)) history.Forget();
+  });
   window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, "", 1); });
-  window.SetMenuOperation(kMenuSave, [&ctx] { SaveDocument(ctx, ctx.DocFile, 0); });
+  window.SetMenuOperation(kMenuSave, [&ctx, &history] {
+    if (SaveDocument(ctx, ctx.DocFile, 0)) history.MarkSaved();
+  });
   window.SetMenuOperation(kMenuSaveCopy, [&ctx] { SaveDocument(ctx, "", 0); });
   const auto exportImage = [&window, &ctx](int mode) {
     ExportImage(ctx, mode, window.Canvas()->contentsRect().width(),
@@ -44,7 +56,9 @@ void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
   window.SetMenuOperation(kMenuExportDrawnArea, [exportImage] { exportImage(0); });
   window.SetMenuOperation(kMenuExportCamera, [exportImage] { exportImage(1); });
   window.SetMenuOperation(kMenuExportSource, [&ctx] { ExportObjectSource(ctx); });
-  window.SetMenuOperation(kMenuQuit, [&window] { window.RequestQuit(); });
+  window.SetMenuOperation(kMenuQuit, [&window, &ctx, &history] {
+    if (MayLeaveDocument(ctx, history)) window.RequestQuit();
+  });
 
   window.SetMenuOperation(kMenuPointDelete, [&ctx] {
     DeletePoint(ctx, ctx.CurrentPoint);

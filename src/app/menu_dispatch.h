@@ -2,11 +2,12 @@
 #pragma once
 
 #include "document/editor_context.h"
+#include "edit/edit_history.h"
 
 namespace tavisk {
 
 class MainWindow;
 
-void InstallMenuOperations(MainWindow& window, EditorContext& ctx);
+void InstallMenuOperations(MainWindow& window, EditorContext& ctx, EditHistory& history);
 
 }  // namespace tavisk

@@ -32,6 +32,9 @@ const std::vector<MenuEntry>& MainMenuEntries() {
       Bar(),
       Item(kMenuQuit, "Quit"),
       Title("Edit"),
+      Item(kMenuUndo, "Undo\tCtrl+Z"),
+      Item(kMenuRedo, "Redo\tCtrl+Shift+Z"),
+      Bar(),
       Sub("Object"),
       Item(kMenuAddObject, "Add a new object"),
       Item(kMenuDeleteObject, "Delete the current object"),
@@ -89,6 +92,19 @@ const std::vector<MenuEntry>& PointMenuEntries() {
       Item(kMenuPointJoin, "Joint selected shape"),
   };
   return entries;
+}
+
+std::string MenuItemName(int id) {
+  for (const auto* entries : {&MainMenuEntries(), &PointMenuEntries()}) {
+    for (const MenuEntry& entry : *entries) {
+      if (entry.id != id || (entry.kind != K::kItem && entry.kind != K::kCheckItem)) continue;
+      std::string name = entry.text;
+      name = name.substr(0, name.find('\t'));
+      while (!name.empty() && name.back() == ' ') name.pop_back();
+      return name;
+    }
+  }
+  return {};
 }
 
 }  // namespace tavisk

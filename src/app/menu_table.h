@@ -2,6 +2,7 @@
 // their menu events and shortcuts deliver.
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace tavisk {
@@ -50,7 +51,12 @@ enum MenuId : int {
   kMenuPointToComplex = 51,
   kMenuPointSeparate = 52,
   kMenuPointJoin = 53,
+  kMenuUndo = 54,
+  kMenuRedo = 55,
 };
+
+// The item's text without its shortcut, as an undo step is named after it.
+std::string MenuItemName(int id);
 
 struct MenuEntry {
   enum Kind { kTitle, kSubMenu, kEndSubMenu, kItem, kCheckItem, kSeparator };

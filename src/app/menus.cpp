@@ -77,6 +77,9 @@ const std::vector<ShortcutBinding>& ShortcutTable() {
   static const std::vector<ShortcutBinding> table = {
       {QKeySequence(ctrl | Qt::Key_O), kMenuLoadDocument},
       {QKeySequence(ctrl | Qt::Key_N), kMenuNewDocument},
+      {QKeySequence(ctrl | Qt::Key_Z), kMenuUndo},
+      {QKeySequence(ctrl | Qt::ShiftModifier | Qt::Key_Z), kMenuRedo},
+      {QKeySequence(ctrl | Qt::Key_Y), kMenuRedo},
       {QKeySequence(ctrl | Qt::Key_S), kMenuSave},
       {QKeySequence(ctrl | Qt::Key_E), kMenuExportDrawnArea},
       {QKeySequence(ctrl | Qt::Key_C), kMenuCopyShape},

@@ -17,7 +17,8 @@
 
 namespace tavisk {
 
-PanelSet::PanelSet(MainWindow& window, EditorContext& ctx) : window_(window), ctx_(ctx) {}
+PanelSet::PanelSet(MainWindow& window, EditorContext& ctx, EditHistory& history)
+    : window_(window), ctx_(ctx), history_(history) {}
 
 void PanelSet::LoadIcons() { icons_ = LoadEditorIcons(ctx_); }
 
@@ -37,12 +38,9 @@ void PanelSet::Build() {
 
   for (const std::string& file : ListShapeFiles()) gadgets_.AddItem(kGadgetShapeLibrary, file);
   ShowFxPresets(ListFxPresets());
-  layerList_->OnPress([this](int x, int y) {
-    HandlePanelEvent(ctx_, gadgets_, kGadgetLayerList, {x, y, false});
-  });
-  layerList_->OnDoubleClick([this](int x, int y) {
-    HandlePanelEvent(ctx_, gadgets_, kGadgetLayerList, {x, y, true});
-  });
+  layerList_->OnPress([this](int x, int y) { HandleAsEdit(kGadgetLayerList, {x, y, false}); });
+  layerList_->OnDoubleClick(
+      [this](int x, int y) { HandleAsEdit(kGadgetLayerList, {x, y, true}); });
   RefreshObjectPanel(0);
 }
 
@@ -51,9 +49,16 @@ void PanelSet::OnGadget(int gadget) {
     ShowPointMenu(window_, ctx_, gadgets_.Widget(kGadgetPointMenu));
     return;
   }
-  HandlePanelEvent(ctx_, gadgets_, gadget);
+  HandleAsEdit(gadget, {});
   // After adding or deleting a shape the keys go back to the canvas.
   if (gadget == kGadgetShapeAdd || gadget == kGadgetShapeDelete) window_.Canvas()->setFocus();
+}
+
+void PanelSet::HandleAsEdit(int gadget, const PanelEvent& event) {
+  const PanelStep step = PanelStepOf(gadget);
+  history_.Begin(step.mergeKey);
+  HandlePanelEvent(ctx_, gadgets_, gadget, event);
+  history_.End(step.name, step.mergeKey);
 }
 
 void PanelSet::RefreshObjectPanel(int full) {

@@ -8,6 +8,8 @@
 #include "app/editor_icons.h"
 #include "app/widget_gadgets.h"
 #include "document/editor_context.h"
+#include "edit/edit_history.h"
+#include "edit/panel_events.h"
 
 namespace tavisk {
 
@@ -16,7 +18,7 @@ class MainWindow;
 
 class PanelSet {
  public:
-  PanelSet(MainWindow& window, EditorContext& ctx);
+  PanelSet(MainWindow& window, EditorContext& ctx, EditHistory& history);
 
   // Loads the icons; the toolbar and panels use them.
   void LoadIcons();
@@ -31,9 +33,12 @@ class PanelSet {
 
  private:
   void OnGadget(int gadget);
+  // One panel event as one edit of the history.
+  void HandleAsEdit(int gadget, const PanelEvent& event);
 
   MainWindow& window_;
   EditorContext& ctx_;
+  EditHistory& history_;
   WidgetGadgets gadgets_;
   EditorIconSet icons_;
   LayerListWidget* layerList_ = nullptr;

@@ -102,4 +102,13 @@ std::string QtRequesters::Input(const std::string& title, const std::string& pro
   return ok ? text.toStdString() : std::string();
 }
 
+SaveAnswer QtRequesters::AskToSave(const std::string& title, const std::string& text) {
+  const QMessageBox::StandardButton answer = QMessageBox::question(
+      parent_, Q(title), Q(text), QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+      QMessageBox::Save);
+  if (answer == QMessageBox::Save) return SaveAnswer::Save;
+  if (answer == QMessageBox::Discard) return SaveAnswer::Discard;
+  return SaveAnswer::Cancel;
+}
+
 }  // namespace tavisk

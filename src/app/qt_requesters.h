@@ -20,6 +20,7 @@ class QtRequesters : public Requesters {
   std::optional<FontChoice> Font(const std::string& name, int size) override;
   std::string Input(const std::string& title, const std::string& prompt,
                     const std::string& initial) override;
+  SaveAnswer AskToSave(const std::string& title, const std::string& text) override;
 
  private:
   QWidget* parent_ = nullptr;

@@ -35,21 +35,23 @@ std::string DocumentFilePath(const std::string& chosen) {
   return chosen.substr(0, nameStart) + RemoveAll(chosen.substr(nameStart), ".txt") + ".txt";
 }
 
-void SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
+bool SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
   std::string chosen = file;
   if (chosen.empty()) chosen = ctx.Req->SaveFile("Save", "", "txt|*.txt|all|*.*", 0);
-  if (chosen.empty()) return;
+  if (chosen.empty()) return false;
   if (copy == 0) ctx.DocFile = chosen;
   const std::string path = DocumentFilePath(chosen);
   AtomicFile out(path);
   WriteDocument(ctx.Obj, [&out](std::string_view block) { out.Write(block); });
   // Only a save the user asked for is told why it was refused; the
   // autosave stays silent.
-  if (!out.Commit() && out.Refused() && copy == 0) TellNotARegularFile(*ctx.Req, path);
+  const bool written = out.Commit();
+  if (!written && out.Refused() && copy == 0) TellNotARegularFile(*ctx.Req, path);
   if (copy == 0) ctx.Hooks->SetWindowTitle(TitleFor(path));
+  return written;
 }
 
-void LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw) {
+bool LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw) {
   std::string chosen = file;
   if (chosen.empty()) chosen = ctx.Req->OpenFile("Save", "", "txt|*.txt", 0);
   std::string text;
@@ -73,6 +75,7 @@ void LoadDocument(EditorContext& ctx, int mode, const std::string& file, int red
   }
   ctx.Hooks->FillShapeList();
   ctx.CurrentShape = 0;
+  return read == FileOutcome::Done;
 }
 
 }  // namespace tavisk

@@ -13,13 +13,13 @@ namespace tavisk {
 // removed from the file name part and one is appended. Failures are silent,
 // except that copy 0 tells the user when the target is not a regular file
 // (a FIFO, a device): it is never replaced.
-void SaveDocument(EditorContext& ctx, const std::string& file, int copy);
+bool SaveDocument(EditorContext& ctx, const std::string& file, int copy);
 
 // mode 0 replaces the scene, 1 merges the file's objects, 2 inserts the
 // file's shapes into the current object; file empty asks for one. redraw 1
 // redraws the canvas at the end. A file that is not a regular file (a FIFO,
 // a device) is not read and the user is told; other failures are silent.
-void LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw);
+bool LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw);
 
 // The path as written: every ".txt" removed from its file name part (not
 // from its folders), then ".txt" appended.

@@ -22,6 +22,9 @@ class SilentRequesters : public Requesters {
   std::string Input(const std::string&, const std::string&, const std::string&) override {
     return {};
   }
+  SaveAnswer AskToSave(const std::string&, const std::string&) override {
+    return SaveAnswer::Cancel;
+  }
 };
 
 SilentRequesters gSilentRequesters;

@@ -9,9 +9,23 @@
 
 namespace tavisk {
 
+// What an edit, an undo or a redo changed, as the edit history announces it:
+// the shell refreshes its panels, lists and canvas from this alone.
+struct EditorChanges {
+  bool objects = false;    // objects added, removed, reordered or their fields
+  bool shapes = false;     // the shapes of some object
+  bool cursor = false;     // the current object, shape, point or Fx
+  bool selection = false;  // which shapes are selected
+  bool history = false;    // what can be undone or redone, or the saved state
+
+  bool Any() const { return objects || shapes || cursor || selection || history; }
+};
+
 class EditorHooks {
  public:
   virtual ~EditorHooks() = default;
+
+  virtual void Changed(const EditorChanges& /*changes*/) {}
 
   virtual void ShowShapeProperties() {}
   virtual void RefreshObjectPanel(int /*full*/) {}

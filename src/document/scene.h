@@ -27,6 +27,8 @@ struct sPoint {
   int64_t Y = 0;
   int64_t StartX = 0;
   int64_t StartY = 0;
+
+  bool operator==(const sPoint&) const = default;
 };
 
 struct sShapeFx {
@@ -44,6 +46,8 @@ struct sShapeFx {
   int16_t Scale = 0;
   int64_t Dist = 0;
   uint8_t Actif = 0;
+
+  bool operator==(const sShapeFx&) const = default;
 };
 
 struct sShape {
@@ -81,6 +85,8 @@ struct sShape {
   int16_t Width = 0;
   int16_t Height = 0;
   int16_t Dist = 0;
+
+  bool operator==(const sShape&) const = default;
 };
 
 struct sObject {
@@ -98,6 +104,8 @@ struct sObject {
   int16_t Angle = 0;
   uint8_t Hide = 0;
   uint8_t Locked = 0;
+
+  bool operator==(const sObject&) const = default;
 };
 
 // Index of the last element, as the records count their arrays.

@@ -17,8 +17,37 @@ void ChooseTool(EditorContext& ctx, uint8_t tool) {
   }
 }
 
-CanvasTools::CanvasTools(EditorContext& ctx)
+namespace {
+
+// The undo step a gesture makes, named by its tool and what it dragged.
+const char* GestureName(uint8_t tool, uint8_t dragMode) {
+  switch (tool) {
+    case kToolMove:
+      return dragMode == 1 ? "Move point" : "Move";
+    case kToolSelect:
+      return "Select";
+    case kToolScale:
+      return "Scale";
+    case kToolRotate:
+      return "Rotate";
+    case kToolAddPoint:
+      return "Add point";
+    case kToolDeletePoint:
+      return "Delete point";
+    case kToolImage:
+      return "Place image";
+    case kToolText:
+      return "Write text";
+    default:
+      return "Draw shape";
+  }
+}
+
+}  // namespace
+
+CanvasTools::CanvasTools(EditorContext& ctx, EditHistory& history)
     : ctx_(ctx),
+      history_(history),
       select_(ctx),
       move_(ctx),
       transform_(ctx),
@@ -104,12 +133,13 @@ void CanvasTools::Press(const ScenePointer& p) {
   // A pick left over from a redraw without a press must not swallow this one.
   ctx_.PickState = 0;
   active_ = ToolFor(ctx_.Tool);
+  history_.Begin();
+  editOpen_ = true;
   if (active_ != nullptr) active_->Press(p);
 }
 
 void CanvasTools::Release() {
-  // A point or shape drag changed what the panel shows.
-  const bool dragged = ctx_.DragMode == 1 || ctx_.DragMode == 2;
+  const char* name = GestureName(ctx_.Tool, ctx_.DragMode);
   ctx_.DragMode = 0;
   ctx_.PickState = 0;
   ctx_.ButtonDown = 0;
@@ -118,12 +148,10 @@ void CanvasTools::Release() {
     ctx_.CreateMode = 0;
     ctx_.Tool = kToolMove;
     ctx_.Hooks->ShowTool(kToolMove);
-    // The panel still shows the size the shape was made with, before the
-    // drag gave it its own.
-    ctx_.Hooks->ShowShapeProperties();
-  } else if (dragged) {
-    ctx_.Hooks->ShowShapeProperties();
   }
+  // The panels follow from the history's announcement of what the gesture did.
+  if (editOpen_) history_.End(name);
+  editOpen_ = false;
 }
 
 }  // namespace tavisk

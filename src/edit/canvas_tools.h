@@ -6,6 +6,7 @@
 
 #include "document/editor_context.h"
 #include "edit/creation_tool.h"
+#include "edit/edit_history.h"
 #include "edit/editing_tools.h"
 #include "edit/pointer_to_scene.h"
 
@@ -31,7 +32,8 @@ void ChooseTool(EditorContext& ctx, uint8_t tool);
 
 class CanvasTools {
  public:
-  explicit CanvasTools(EditorContext& ctx);
+  // Each gesture, from its press to its release, is one edit of history.
+  CanvasTools(EditorContext& ctx, EditHistory& history);
 
   void HandleEvent(const CanvasInput& input);
 
@@ -42,6 +44,9 @@ class CanvasTools {
   void Release();
 
   EditorContext& ctx_;
+  EditHistory& history_;
+  // The press of the gesture under way opened an edit.
+  bool editOpen_ = false;
   SelectTool select_;
   MoveTool move_;
   TransformTool transform_;

@@ -14,6 +14,14 @@ struct PanelEvent {
   bool doubleClick = false;
 };
 
+// The undo step a gadget's edit makes: its name, and for a field that is
+// held or typed into, a key that joins its edits in a row into one step.
+struct PanelStep {
+  const char* name;
+  int mergeKey;
+};
+PanelStep PanelStepOf(int gadget);
+
 // A gadget without an entry does nothing.
 void HandlePanelEvent(EditorContext& ctx, Gadgets& gadgets, int gadget,
                       const PanelEvent& event = {});

@@ -10,6 +10,8 @@ namespace tavisk {
 
 enum class MessageIcon { None, Error, Info, Question };
 
+enum class SaveAnswer { Save, Discard, Cancel };
+
 struct FontChoice {
   std::string Name;
   int Size = 0;
@@ -36,6 +38,10 @@ class Requesters {
   // The typed text; empty when cancelled.
   virtual std::string Input(const std::string& title, const std::string& prompt,
                             const std::string& initial) = 0;
+
+  // Unsaved changes are about to be left: save them, throw them away, or
+  // stay where the user was.
+  virtual SaveAnswer AskToSave(const std::string& title, const std::string& text) = 0;
 };
 
 }  // namespace tavisk

@@ -48,4 +48,9 @@ std::string ScriptedRequesters::Input(const std::string& title, const std::strin
   return TakeFront(InputAnswers, std::string());
 }
 
+SaveAnswer ScriptedRequesters::AskToSave(const std::string& title, const std::string& text) {
+  Asked.push_back({"ask-save", title, text, ""});
+  return TakeFront(SaveAnswers, SaveAnswer::Cancel);
+}
+
 }  // namespace tavisk

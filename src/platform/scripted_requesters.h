@@ -17,7 +17,7 @@ struct ShownMessage {
 };
 
 struct AskedRequester {
-  std::string Kind;  // "open", "save", "color", "font", "input"
+  std::string Kind;  // "open", "save", "color", "font", "input", "ask-save"
   std::string Title;
   std::string Detail;  // pattern or prompt
   std::string Initial;
@@ -30,6 +30,7 @@ class ScriptedRequesters : public Requesters {
   std::deque<int64_t> ColorAnswers;
   std::deque<FontChoice> FontAnswers;
   std::deque<std::string> InputAnswers;
+  std::deque<SaveAnswer> SaveAnswers;
 
   std::vector<ShownMessage> Messages;
   std::vector<AskedRequester> Asked;
@@ -43,6 +44,7 @@ class ScriptedRequesters : public Requesters {
   std::optional<FontChoice> Font(const std::string& name, int size) override;
   std::string Input(const std::string& title, const std::string& prompt,
                     const std::string& initial) override;
+  SaveAnswer AskToSave(const std::string& title, const std::string& text) override;
 };
 
 }  // namespace tavisk

@@ -129,7 +129,9 @@ void CanvasRenderer::Redraw(EditorContext& ctx, QImage& canvas, int64_t x, int64
   spans_.clear();
   surface.RecordPaintsInto(&ops_);
   DrawObjects(ctx, surface, x, y, pick);
-  SettlePick(ctx);
+  // Only a redraw that picks settles a pick: a refresh after an edit must
+  // not drop the selection.
+  if (pick == 1) SettlePick(ctx);
   surface.RecordPaintsInto(nullptr);
   Compose(ctx, surface, canvas.size());
 

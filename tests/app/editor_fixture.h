@@ -19,8 +19,8 @@
 
 namespace tavisk::test {
 
-// Options for a normal, unmaximised window without the tip, written before
-// the start.
+// Options for a normal, unmaximised window without the tip and without the
+// question before unsaved changes are left, written before the start.
 inline void WriteNormalWindowOptions(int width = 1024, int height = 768) {
   sPzOptions options;
   SetDefaultOptions(options);
@@ -28,6 +28,7 @@ inline void WriteNormalWindowOptions(int width = 1024, int height = 768) {
   options.WinW = static_cast<int16_t>(width);
   options.WinH = static_cast<int16_t>(height);
   options.ShowTip = 0;
+  options.ConfirmExit = 0;
   SaveOptions(options);
 }
 

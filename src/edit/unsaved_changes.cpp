@@ -1,0 +1,24 @@
+#include "edit/unsaved_changes.h"
+
+#include "document/document_file.h"
+
+namespace tavisk {
+
+bool MayLeaveDocument(EditorContext& ctx, EditHistory& history) {
+  if (ctx.Options.ConfirmExit != 1 || !history.Modified()) return true;
+  switch (ctx.Req->AskToSave(kWindowTitle, kUnsavedChangesText)) {
+    case SaveAnswer::Save:
+      // A document without a name asks for one; a save refused or cancelled
+      // keeps the user where they were.
+      if (!SaveDocument(ctx, ctx.DocFile, 0)) return false;
+      history.MarkSaved();
+      return true;
+    case SaveAnswer::Discard:
+      return true;
+    case SaveAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+}  // namespace tavisk
