@@ -1,5 +1,6 @@
 #include "document/document_file.h"
 
+#include "document/document_file_messages.h"
 #include "document/document_reader.h"
 #include "document/document_writer.h"
 #include "document/picture_loader.h"
@@ -35,27 +36,45 @@ std::string DocumentFilePath(const std::string& chosen) {
   return chosen.substr(0, nameStart) + RemoveAll(chosen.substr(nameStart), ".txt") + ".txt";
 }
 
-void SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
+bool SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
   std::string chosen = file;
   if (chosen.empty()) chosen = ctx.Req->SaveFile("Save", "", "txt|*.txt|all|*.*", 0);
-  if (chosen.empty()) return;
-  if (copy == 0) ctx.DocFile = chosen;
+  if (chosen.empty()) return false;
   const std::string path = DocumentFilePath(chosen);
   AtomicFile out(path);
-  WriteDocument(ctx.Obj, [&out](std::string_view block) { out.Write(block); });
-  // Only a save the user asked for is told why it was refused; the
-  // autosave stays silent.
-  if (!out.Commit() && out.Refused() && copy == 0) TellNotARegularFile(*ctx.Req, path);
-  if (copy == 0) ctx.Hooks->SetWindowTitle(TitleFor(path));
+  if (out.Ok()) WriteDocument(ctx.Obj, [&out](std::string_view block) { out.Write(block); });
+  const bool saved = out.Commit();
+  // Only a save the user asked for is told why it failed; the autosave
+  // stays silent.
+  if (copy != 0) return saved;
+  if (!saved) {
+    if (out.Refused()) {
+      TellNotARegularFile(*ctx.Req, path);
+    } else {
+      TellNotSaved(*ctx.Req, path, out.Error());
+    }
+    // The name and title stay those of the last file that holds the work.
+    return false;
+  }
+  ctx.DocFile = chosen;
+  ctx.Hooks->SetWindowTitle(TitleFor(path));
+  return true;
 }
 
-void LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw) {
+bool LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw) {
   std::string chosen = file;
   if (chosen.empty()) chosen = ctx.Req->OpenFile("Save", "", "txt|*.txt", 0);
   std::string text;
   const FileOutcome read = chosen.empty() ? FileOutcome::Failed : ReadFile(chosen, text);
   if (read == FileOutcome::NotRegular) TellNotARegularFile(*ctx.Req, chosen);
-  if (read == FileOutcome::Done) {
+  // Checked before the scene is touched: a picture or a binary file leaves
+  // the document, its name, the selection and the panels as they were.
+  if (read == FileOutcome::Done && !HoldsDocumentLine(text)) {
+    TellNotADocument(*ctx.Req, chosen);
+    return false;
+  }
+  const bool loaded = read == FileOutcome::Done;
+  if (loaded) {
     // A merged file or a template joins the document; saving must still
     // write the document, never over the file that was brought in.
     const bool replaces = mode == kLoadReplace;
@@ -73,6 +92,7 @@ void LoadDocument(EditorContext& ctx, int mode, const std::string& file, int red
   }
   ctx.Hooks->FillShapeList();
   ctx.CurrentShape = 0;
+  return loaded;
 }
 
 }  // namespace tavisk
