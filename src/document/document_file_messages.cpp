@@ -31,7 +31,8 @@ std::string ReasonInWords(int error) {
 }  // namespace
 
 void TellNotSaved(Requesters& req, const std::string& path, int error) {
-  req.Message("Error", "The document could not be saved to " + path + ": " + ReasonInWords(error) + ".",
+  req.Message("Error",
+              "The document could not be saved to " + path + ": " + ReasonInWords(error) + ".",
               MessageIcon::Error);
 }
 

@@ -168,8 +168,7 @@ TEST_F(SaveAndLoadFailuresTest, ATemplateThatIsNotADocumentAddsNothing) {
         MakeShape(kGadgetToolComplexShape, At(500, 200), At(500, 200));
       }
       ASSERT_EQ(requesters_.Messages.size(), 1u);
-      EXPECT_EQ(requesters_.Messages[0].Text,
-                "data/shapes/" + file + " is not a Tavisk document.");
+      EXPECT_EQ(requesters_.Messages[0].Text, "data/shapes/" + file + " is not a Tavisk document.");
       EXPECT_EQ(WriteDocumentText(ctx().Obj), document);
       EXPECT_EQ(ctx().DocFile, "drawing");
       EXPECT_EQ(Title(), "Tavisk 0.13 - drawing.txt");

@@ -6,10 +6,10 @@
 #include "document/document_writer.h"
 #include "document/object_creation.h"
 #include "document/shape_creation.h"
-#include "support/recording_hooks.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"
+#include "support/recording_hooks.h"
 #include "support/temp_dir.h"
 
 namespace tavisk {
@@ -246,9 +246,10 @@ TEST_F(DocumentFileTest, AFileWithoutADocumentLineChangesNothingInAnyMode) {
 }
 
 TEST_F(DocumentFileTest, ADamagedDocumentStillLoadsWhatItCan) {
-  ASSERT_TRUE(WriteFileAtomically(
-      "damaged.txt", "\x89PNG\r\n\x1a\n\x01\x02,\x03\r\n"
-                     "shape,0,-1,Survivor,255,0,1,1,1,1,20,20,,5,5,\r\npt,\x7f\xff,\r\n"));
+  ASSERT_TRUE(
+      WriteFileAtomically("damaged.txt",
+                          "\x89PNG\r\n\x1a\n\x01\x02,\x03\r\n"
+                          "shape,0,-1,Survivor,255,0,1,1,1,1,20,20,,5,5,\r\npt,\x7f\xff,\r\n"));
   EXPECT_TRUE(LoadDocument(ctx, kLoadReplace, "damaged.txt", 1));
   EXPECT_TRUE(req.Messages.empty());
   EXPECT_EQ(ctx.DocFile, "damaged.txt");

@@ -116,8 +116,7 @@ std::vector<Writer> Writers() {
        },
        Always({"Error", "Unable to save the preset data/shapefx/Glow.sfx", MessageIcon::Error})},
       {"options", "out", "Preferences.ini",
-       [](Editor& e, const std::string& folder) { SaveOptions(e.ctx.Options, folder); },
-       Silent()},
+       [](Editor& e, const std::string& folder) { SaveOptions(e.ctx.Options, folder); }, Silent()},
       {"PNG export", "out", "pic.png",
        [](Editor& e, const std::string& folder) {
          e.req.FileAnswers = {folder + "/pic"};
