@@ -86,6 +86,9 @@ TEST_F(SaveAndLoadFailuresTest, ASaveThatCannotBeWrittenSaysWhyAndKeepsTheOldNam
   std::vector<Case> cases = {
       {"missing/drawing",
        "The document could not be saved to missing/drawing.txt: the folder does not exist."},
+      // A file where a folder should be.
+      {"drawing.txt/inner",
+       "The document could not be saved to drawing.txt/inner.txt: the folder does not exist."},
       {"folder", "Not a regular file (a pipe, a device or a folder), left as it is: folder.txt"},
   };
   // Root writes into a read-only folder all the same; the missing folder and

