@@ -48,10 +48,11 @@ bool LoadInto(EditorContext& ctx, ScriptedRequesters& req, const Arguments& args
   if (args.Cmd == Command::Png) {
     loadPicture = [&ctx](const std::string& picture) { return LoadPicture(ctx, 0, picture); };
   }
-  if (!ReadDocumentText(ctx, kLoadReplace, text, loadPicture).AnyTaggedLine) {
+  if (!HoldsDocumentLine(text)) {
     err << "tavisk-cli: '" << path << "' is not a document\n";
     return false;
   }
+  ReadDocumentText(ctx, kLoadReplace, text, loadPicture);
   for (const ShownMessage& message : req.Messages) {
     err << "tavisk-cli: warning: " << message.Title << ": " << message.Text << "\n";
   }

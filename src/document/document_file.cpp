@@ -1,5 +1,6 @@
 #include "document/document_file.h"
 
+#include "document/document_file_messages.h"
 #include "document/document_reader.h"
 #include "document/document_writer.h"
 #include "document/picture_loader.h"
@@ -39,16 +40,25 @@ bool SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
   std::string chosen = file;
   if (chosen.empty()) chosen = ctx.Req->SaveFile("Save", "", "txt|*.txt|all|*.*", 0);
   if (chosen.empty()) return false;
-  if (copy == 0) ctx.DocFile = chosen;
   const std::string path = DocumentFilePath(chosen);
   AtomicFile out(path);
-  WriteDocument(ctx.Obj, [&out](std::string_view block) { out.Write(block); });
-  // Only a save the user asked for is told why it was refused; the
-  // autosave stays silent.
-  const bool written = out.Commit();
-  if (!written && out.Refused() && copy == 0) TellNotARegularFile(*ctx.Req, path);
-  if (copy == 0) ctx.Hooks->SetWindowTitle(TitleFor(path));
-  return written;
+  if (out.Ok()) WriteDocument(ctx.Obj, [&out](std::string_view block) { out.Write(block); });
+  const bool saved = out.Commit();
+  // Only a save the user asked for is told why it failed; the autosave
+  // stays silent.
+  if (copy != 0) return saved;
+  if (!saved) {
+    if (out.Refused()) {
+      TellNotARegularFile(*ctx.Req, path);
+    } else {
+      TellNotSaved(*ctx.Req, path, out.Error());
+    }
+    // The name and title stay those of the last file that holds the work.
+    return false;
+  }
+  ctx.DocFile = chosen;
+  ctx.Hooks->SetWindowTitle(TitleFor(path));
+  return true;
 }
 
 bool LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw) {
@@ -57,7 +67,14 @@ bool LoadDocument(EditorContext& ctx, int mode, const std::string& file, int red
   std::string text;
   const FileOutcome read = chosen.empty() ? FileOutcome::Failed : ReadFile(chosen, text);
   if (read == FileOutcome::NotRegular) TellNotARegularFile(*ctx.Req, chosen);
-  if (read == FileOutcome::Done) {
+  // Checked before the scene is touched: a picture or a binary file leaves
+  // the document, its name, the selection and the panels as they were.
+  if (read == FileOutcome::Done && !HoldsDocumentLine(text)) {
+    TellNotADocument(*ctx.Req, chosen);
+    return false;
+  }
+  const bool loaded = read == FileOutcome::Done;
+  if (loaded) {
     // A merged file or a template joins the document; saving must still
     // write the document, never over the file that was brought in.
     const bool replaces = mode == kLoadReplace;
@@ -75,7 +92,7 @@ bool LoadDocument(EditorContext& ctx, int mode, const std::string& file, int red
   }
   ctx.Hooks->FillShapeList();
   ctx.CurrentShape = 0;
-  return read == FileOutcome::Done;
+  return loaded;
 }
 
 }  // namespace tavisk

@@ -97,6 +97,17 @@ int16_t AtLeastOne(int64_t value) {
   return narrowed < 1 ? int16_t{1} : narrowed;
 }
 
+// The tags DocumentReader::Line reads; every other line is skipped.
+bool IsDocumentTag(std::string_view tag) {
+  return tag == "pt" || tag == "shapefx" || tag == "shape" || tag == "obj" || tag == "gen";
+}
+
+// Tolerate a byte-order mark that another editor may have put in front.
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  return text;
+}
+
 class DocumentReader {
  public:
   DocumentReader(EditorContext& ctx, int mode, const PictureLoader& loadPicture)
@@ -126,14 +137,10 @@ class DocumentReader {
       Object(f);
     } else if (tag == "gen") {
       General(f);
-    } else {
-      return;
     }
-    taggedLine_ = true;
   }
 
   bool FxRead() const { return fxRead_; }
-  bool AnyTaggedLine() const { return taggedLine_; }
   bool TextsCut() const { return textsCut_; }
 
  private:
@@ -347,7 +354,6 @@ class DocumentReader {
   double version_ = 0;
   int64_t gapBudget_ = kMaxGapElements;
   bool fxRead_ = false;
-  bool taggedLine_ = false;
   bool textsCut_ = false;
   bool merged_ = false;  // a merge has added its first object
 };
@@ -365,10 +371,21 @@ double ParseDocumentVersion(std::string_view field) {
   return result.ec == std::errc() ? value : 0;
 }
 
+bool HoldsDocumentLine(std::string_view text) {
+  text = WithoutByteOrderMark(text);
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p != end) {
+    const char* next = nullptr;
+    if (IsDocumentTag(Fields(p, end, ',', &next).Text(1))) return true;
+    p = next;
+  }
+  return false;
+}
+
 DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_view text,
                                     const PictureLoader& loadPicture) {
-  // Tolerate a byte-order mark that another editor may have put in front.
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  text = WithoutByteOrderMark(text);
   // One budget report for all the pictures of the document.
   ctx.Pictures.StartBatch();
   DocumentReader reader(ctx, mode, loadPicture);
@@ -383,7 +400,7 @@ DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_vi
   if (reader.TextsCut() && ctx.Req != nullptr) {
     ctx.Req->Message("Load", kTextCutMessage, MessageIcon::Info);
   }
-  return {reader.FxRead(), reader.AnyTaggedLine()};
+  return {reader.FxRead()};
 }
 
 }  // namespace tavisk

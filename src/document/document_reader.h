@@ -28,10 +28,12 @@ using PictureLoader = std::function<int64_t(const std::string& path)>;
 
 struct DocumentReadResult {
   bool FxRead = false;  // at least one "shapefx" line was applied
-  // At least one line carried a tag of the format: without one, the text
-  // is not a document at all.
-  bool AnyTaggedLine = false;
 };
+
+// True when at least one line carries a tag of the format: without one, the
+// text is not a document at all (a picture, a binary or an empty file), and
+// reading it would only blank the scene. Decides before the scene is touched.
+bool HoldsDocumentLine(std::string_view text);
 
 // Mode 0 first resets the scene to one blank object. Text shapes get their
 // fonts from ctx.Fonts; image shapes their pictures from loadPicture. Texts

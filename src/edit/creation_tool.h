@@ -19,6 +19,10 @@ class CreationTool final : public CanvasTool {
   // The first of the points that follow the pointer while a new line or
   // curve is dragged out.
   int64_t createdPoint_ = 0;
+  // The press made a shape. One that made none (a template that holds no
+  // document, the rounded box) leaves the drag nothing to size: the current
+  // shape is one the user made before.
+  bool created_ = false;
 };
 
 }  // namespace tavisk

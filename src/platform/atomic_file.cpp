@@ -34,11 +34,14 @@ std::string ResolvedTarget(const std::string& path) {
 
 // Only a regular file may be replaced, or a missing one created: renaming
 // over a FIFO, a device or a link that leads nowhere would put a regular file
-// in its place.
-bool MayReplace(const std::string& path) {
+// in its place. 0 when the target may be replaced, kNotRegular when something
+// else is there, or the errno of a look that failed on the way (a folder
+// missing or closed to this user).
+constexpr int kNotRegular = -1;
+int ReplaceCheck(const std::string& path) {
   struct stat target {};
-  if (::lstat(path.c_str(), &target) != 0) return errno == ENOENT;
-  return S_ISREG(target.st_mode);
+  if (::lstat(path.c_str(), &target) != 0) return errno == ENOENT ? 0 : errno;
+  return S_ISREG(target.st_mode) ? 0 : kNotRegular;
 }
 
 // The rename is only durable once the folder holding it is on disk.
@@ -52,9 +55,12 @@ void SyncFolderOf(const std::string& path) {
 }  // namespace
 
 AtomicFile::AtomicFile(const std::string& path) : path_(ResolvedTarget(path)) {
-  if (path_.empty()) return;
-  if (!MayReplace(path_)) {
-    refused_ = true;
+  if (path_.empty()) {
+    error_ = ENOENT;
+    return;
+  }
+  if (const int check = ReplaceCheck(path_); check != 0) {
+    Fail(check);
     return;
   }
   struct stat target {};
@@ -71,6 +77,7 @@ AtomicFile::AtomicFile(const std::string& path) : path_(ResolvedTarget(path)) {
   temporary_ = path_ + kTemporarySuffix;
   fd_ = ::mkstemp(temporary_.data());
   created_ = fd_ >= 0;
+  if (!created_) error_ = errno;
   // Held until the file is closed: tells a concurrent save of the same
   // target that this temporary is alive.
   if (created_) LockTemporary(fd_);
@@ -87,7 +94,7 @@ bool AtomicFile::Write(std::string_view bytes) {
   while (ok_ && done < bytes.size()) {
     const ssize_t wrote = ::write(fd_, bytes.data() + done, bytes.size() - done);
     if (wrote < 0 && errno == EINTR) continue;
-    if (wrote <= 0) ok_ = false;
+    if (wrote <= 0) Fail(wrote < 0 ? errno : EIO);
     if (wrote > 0) done += static_cast<size_t>(wrote);
   }
   written_ += done;
@@ -104,22 +111,25 @@ bool AtomicFile::Write(std::string_view bytes) {
 bool AtomicFile::Commit() {
   if (!ok_ || committed_) return false;
   ::fchmod(fd_, mode_);
-  ok_ = ::fsync(fd_) == 0;
+  if (::fsync(fd_) != 0) Fail(errno);
   // The lock outlives the checked close by this copy of the descriptor, so
   // the temporary never looks abandoned before its rename.
   const int lockHolder = ::dup(fd_);
-  ok_ = ::close(fd_) == 0 && ok_;
+  if (::close(fd_) != 0 && ok_) Fail(errno);
   fd_ = -1;
   // The target may have been swapped for a special file while writing.
-  if (ok_ && !MayReplace(path_)) {
-    refused_ = true;
-    ok_ = false;
-  }
-  ok_ = ok_ && ::rename(temporary_.c_str(), path_.c_str()) == 0;
+  if (const int check = ok_ ? ReplaceCheck(path_) : 0; check != 0) Fail(check);
+  if (ok_ && ::rename(temporary_.c_str(), path_.c_str()) != 0) Fail(errno);
   if (lockHolder >= 0) ::close(lockHolder);
   committed_ = ok_;
   if (committed_) SyncFolderOf(path_);
   return ok_;
+}
+
+void AtomicFile::Fail(int error) {
+  ok_ = false;
+  refused_ = error == kNotRegular;
+  error_ = refused_ ? 0 : error;
 }
 
 }  // namespace tavisk

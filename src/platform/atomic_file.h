@@ -30,6 +30,11 @@ class AtomicFile {
   // True when the target is not a regular file, so nothing was written.
   bool Refused() const { return refused_; }
 
+  // The errno of the step that failed (ENOENT for a missing folder, EACCES
+  // for a read-only one, ENOSPC for a full disk); 0 while nothing failed or
+  // when the target was refused.
+  int Error() const { return error_; }
+
   // Appends bytes; a failure makes Ok() false for good.
   bool Write(std::string_view bytes);
 
@@ -38,6 +43,9 @@ class AtomicFile {
   bool Commit();
 
  private:
+  // Ends the file's use: a failed look, write, sync or rename.
+  void Fail(int error);
+
   std::string path_;
   std::string temporary_;
   static constexpr size_t kWritebackStep = 4 << 20;
@@ -49,6 +57,7 @@ class AtomicFile {
   bool ok_ = false;
   bool committed_ = false;
   bool refused_ = false;
+  int error_ = 0;
 };
 
 }  // namespace tavisk

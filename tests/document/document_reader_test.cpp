@@ -417,6 +417,17 @@ TEST(DocumentReader, TemplateAppendsEveryShapeToTheCurrentObject) {
   EXPECT_EQ(ctx.CurrentObject, 0);
 }
 
+TEST(DocumentReader, ADocumentIsTextWithOneLineTheReaderReads) {
+  for (const char* text : {"gen", "obj,A", "shape,0", "shapefx,0", "pt,0,1,1,",
+                           "\xEF\xBB\xBFgen, ,0.13,", "notes\rpt,0,1,1,", "x\n\nshape,0,,\r\n"}) {
+    EXPECT_TRUE(HoldsDocumentLine(text)) << text;
+  }
+  for (const char* text : {"", "\r\n\r\n", "\xEF\xBB\xBF", "general,0", "GEN,0", " gen,0",
+                           "points\npoint,1,2", "x,gen,obj"}) {
+    EXPECT_FALSE(HoldsDocumentLine(text)) << text;
+  }
+}
+
 TEST(DocumentReader, DamagedDocumentsNeverBreakTheScene) {
   const std::string base = RichDocument();
   const char alphabet[] = "0123456789-,;\r\nshapefxptobjgen";

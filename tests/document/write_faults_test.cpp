@@ -1,7 +1,7 @@
 // Every file the editor writes, written where it cannot be: a read-only
 // folder, a missing folder, a full file system. The previous file must stay
-// whole, no temporary may be left behind, and the user hears only of a PNG
-// or an Fx preset that could not be saved.
+// whole, no temporary may be left behind, and the user hears why a document,
+// a PNG or an Fx preset could not be saved; the other writers stay silent.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -66,48 +66,69 @@ struct Editor {
   }
 };
 
+// The message a failed write shows under a fault; none when silent.
+using Failure = std::function<std::optional<ShownMessage>(Fault)>;
+
+Failure Silent() {
+  return [](Fault) { return std::nullopt; };
+}
+
+Failure Always(const ShownMessage& message) {
+  return [message](Fault) { return message; };
+}
+
+// A read-only folder is a read-only mount for root and a folder without
+// write permission for anyone else.
+Failure DocumentNotSaved(const std::string& path) {
+  return [path](Fault fault) {
+    const std::string reason = fault == Fault::Missing ? "the folder does not exist"
+                               : fault == Fault::Full  ? "the disk is full"
+                               : ::geteuid() == 0      ? "the disk is read-only"
+                                                       : "permission denied";
+    return ShownMessage{"Error", "The document could not be saved to " + path + ": " + reason + ".",
+                        MessageIcon::Error};
+  };
+}
+
 struct Writer {
   std::string name;
   std::string folder;  // relative to the working folder
   std::string file;    // in folder
   // Writes with the folder as it stands; the working folder is current.
   std::function<void(Editor&, const std::string& folder)> save;
-  // The message shown for a failed write; none when silent.
-  std::optional<ShownMessage> failure;
+  Failure failure;
 };
 
 std::vector<Writer> Writers() {
   return {
       {"document", "out", "doc.txt",
        [](Editor& e, const std::string& folder) { SaveDocument(e.ctx, folder + "/doc", 0); },
-       std::nullopt},
+       DocumentNotSaved("out/doc.txt")},
       {"document copy", "out", "copy.txt",
        [](Editor& e, const std::string& folder) { SaveDocument(e.ctx, folder + "/copy", 1); },
-       std::nullopt},
+       Silent()},
       {"autosave", "data/shapes/_autosave", "autosave42.txt",
-       [](Editor& e, const std::string&) { CheckAutosave(e.ctx, 5000); }, std::nullopt},
+       [](Editor& e, const std::string&) { CheckAutosave(e.ctx, 5000); }, Silent()},
       {"Fx preset", "data/shapefx", "Glow.sfx",
        [](Editor& e, const std::string&) {
          e.req.InputAnswers = {"Glow"};
          SaveFxPreset(e.ctx);
        },
-       ShownMessage{"Error", "Unable to save the preset data/shapefx/Glow.sfx",
-                    MessageIcon::Error}},
+       Always({"Error", "Unable to save the preset data/shapefx/Glow.sfx", MessageIcon::Error})},
       {"options", "out", "Preferences.ini",
-       [](Editor& e, const std::string& folder) { SaveOptions(e.ctx.Options, folder); },
-       std::nullopt},
+       [](Editor& e, const std::string& folder) { SaveOptions(e.ctx.Options, folder); }, Silent()},
       {"PNG export", "out", "pic.png",
        [](Editor& e, const std::string& folder) {
          e.req.FileAnswers = {folder + "/pic"};
          ExportImage(e.ctx, kExportDrawnArea, 500, 400);
        },
-       ShownMessage{"Save image", "Cannot save image: out/pic.png", MessageIcon::Error}},
+       Always({"Save image", "Cannot save image: out/pic.png", MessageIcon::Error})},
       {"source export", "out", "src.pb",
        [](Editor& e, const std::string& folder) {
          e.req.FileAnswers = {folder + "/src"};
          ExportObjectSource(e.ctx);
        },
-       std::nullopt},
+       Silent()},
   };
 }
 
@@ -136,7 +157,7 @@ class WriteFaults : public ::testing::TestWithParam<Fault> {
   test::ScopedWorkDir dir;
 };
 
-TEST_P(WriteFaults, PreviousFileStaysWholeAndOnlyPngAndPresetFailuresAreShown) {
+TEST_P(WriteFaults, PreviousFileStaysWholeAndTheUserHearsOfEveryFailedSaveOfTheirs) {
   std::vector<std::string> skipped;
   for (const Writer& w : Writers()) {
     SCOPED_TRACE(w.name + " in a " + FaultName(GetParam()));
@@ -162,11 +183,11 @@ TEST_P(WriteFaults, PreviousFileStaysWholeAndOnlyPngAndPresetFailuresAreShown) {
       EXPECT_EQ(now, kPrevious);
       EXPECT_EQ(ListFiles(dir.File(w.folder), ""), before) << "a temporary was left behind";
     }
-    if (w.failure) {
+    if (const std::optional<ShownMessage> failure = w.failure(GetParam())) {
       ASSERT_EQ(e.req.Messages.size(), 1u);
-      EXPECT_EQ(e.req.Messages[0].Title, w.failure->Title);
-      EXPECT_EQ(e.req.Messages[0].Text, w.failure->Text);
-      EXPECT_EQ(e.req.Messages[0].Icon, w.failure->Icon);
+      EXPECT_EQ(e.req.Messages[0].Title, failure->Title);
+      EXPECT_EQ(e.req.Messages[0].Text, failure->Text);
+      EXPECT_EQ(e.req.Messages[0].Icon, failure->Icon);
     } else {
       EXPECT_TRUE(e.req.Messages.empty());
     }
