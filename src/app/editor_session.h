@@ -9,15 +9,15 @@
 #include "app/app_hooks.h"
 #include "app/main_window.h"
 #include "app/panel_set.h"
-#include "document/editor_context.h"
 #include "edit/canvas_tools.h"
+#include "edit/editor.h"
 
 class QObject;
 
 namespace tavisk {
 
 struct EditorSession {
-  EditorContext ctx;
+  Editor ctx;
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<PanelSet> panels;
   std::unique_ptr<AppHooks> hooks;

@@ -31,7 +31,7 @@ void BindToggle(MainWindow& window, EditorContext& ctx, int id, uint8_t sPzOptio
 
 }  // namespace
 
-void InstallMenuOperations(MainWindow& window, EditorContext& ctx) {
+void InstallMenuOperations(MainWindow& window, Editor& ctx) {
   window.SetMenuOperation(kMenuNewDocument, [&ctx] { NewDocument(ctx); });
   window.SetMenuOperation(kMenuLoadDocument, [&ctx] { LoadDocument(ctx, 0, "", 1); });
   window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, "", 1); });

@@ -1,12 +1,12 @@
 // Binds each menu item number to its operation.
 #pragma once
 
-#include "document/editor_context.h"
+#include "edit/editor.h"
 
 namespace tavisk {
 
 class MainWindow;
 
-void InstallMenuOperations(MainWindow& window, EditorContext& ctx);
+void InstallMenuOperations(MainWindow& window, Editor& ctx);
 
 }  // namespace tavisk

@@ -4,20 +4,20 @@
 
 namespace tavisk {
 
-void ChooseTool(EditorContext& ctx, uint8_t tool) {
+void ChooseTool(Editor& ctx, Tool tool) {
   // A tool button was clicked, so no canvas gesture can still be under way,
   // even one whose release went to a dialog.
-  ctx.ButtonDown = 0;
-  ctx.DragMode = 0;
-  ctx.PickState = 0;
-  ctx.CreateMode = 0;
-  ctx.Tool = tool;
-  if (tool == kToolRoundBox) {
+  ctx.ButtonDown = false;
+  ctx.View.Drag = DragMode::None;
+  ctx.View.Pick = PickState::Open;
+  ctx.View.CreateMode = false;
+  ctx.UseTool(tool);
+  if (tool == Tool::RoundBox) {
     ctx.Req->Message("Info", "These tool doesn't work for the moment", MessageIcon::Info);
   }
 }
 
-CanvasTools::CanvasTools(EditorContext& ctx)
+CanvasTools::CanvasTools(Editor& ctx)
     : ctx_(ctx),
       select_(ctx),
       move_(ctx),
@@ -27,30 +27,37 @@ CanvasTools::CanvasTools(EditorContext& ctx)
       creation_(ctx) {}
 
 // The rounded box has no tool yet: nullptr.
-CanvasTool* CanvasTools::ToolFor(uint8_t tool) {
+CanvasTool* CanvasTools::ToolFor(Tool tool) {
   switch (tool) {
-    case kToolMove:
+    case Tool::Move:
       return &move_;
-    case kToolSelect:
+    case Tool::Select:
       return &select_;
-    case kToolScale:
-    case kToolRotate:
+    case Tool::Scale:
+    case Tool::Rotate:
       return &transform_;
-    case kToolAddPoint:
+    case Tool::AddPoint:
       return &addPoint_;
-    case kToolDeletePoint:
+    case Tool::DeletePoint:
       return &deletePoint_;
-    case kToolRoundBox:
+    case Tool::RoundBox:
       return nullptr;
-    default:
-      return tool >= kToolComplexShape && tool <= kToolText ? &creation_ : nullptr;
+    case Tool::ComplexShape:
+    case Tool::Box:
+    case Tool::Circle:
+    case Tool::Line:
+    case Tool::Curve:
+    case Tool::Image:
+    case Tool::Text:
+      return &creation_;
   }
+  return nullptr;
 }
 
 void CanvasTools::HandleEvent(const CanvasInput& input) {
   if (input.kind == CanvasInput::kKeyDown) {
-    if (input.shift || input.key == kKeyShift) ctx_.ShiftHeld = 1;
-    if (input.key == kKeySpace) ctx_.SpaceHeld = 1;
+    if (input.shift || input.key == kKeyShift) ctx_.View.ShiftHeld = true;
+    if (input.key == kKeySpace) ctx_.SpaceHeld = true;
     return;
   }
   const bool press = input.kind == CanvasInput::kPress && input.left;
@@ -58,15 +65,15 @@ void CanvasTools::HandleEvent(const CanvasInput& input) {
   // A release that went to a dialog (a file requester or an error box opened
   // by the press) never reaches the canvas: the gesture ended there.
   const bool buttonUpUnseen = press || (input.kind == CanvasInput::kMove && !input.left);
-  if (buttonUpUnseen && ctx_.ButtonDown == 1) Release();
+  if (buttonUpUnseen && ctx_.ButtonDown) Release();
   if (!press && !drag) {
-    if (input.kind == CanvasInput::kKeyUp && input.key == kKeySpace) ctx_.SpaceHeld = 0;
-    if (input.kind == CanvasInput::kKeyUp && input.key == kKeyShift) ctx_.ShiftHeld = 0;
+    if (input.kind == CanvasInput::kKeyUp && input.key == kKeySpace) ctx_.SpaceHeld = false;
+    if (input.kind == CanvasInput::kKeyUp && input.key == kKeyShift) ctx_.View.ShiftHeld = false;
     if (input.kind == CanvasInput::kRelease && input.left) Release();
     return;
   }
   // Shift held while clicking counts even when the canvas missed its key-down.
-  if (press && input.shift) ctx_.ShiftHeld = 1;
+  if (press && input.shift) ctx_.View.ShiftHeld = true;
 
   const std::optional<ScenePointer> pointer = PointerToScene(ctx_, input.x, input.y);
   ScenePointer p;
@@ -76,48 +83,48 @@ void CanvasTools::HandleEvent(const CanvasInput& input) {
     ctx_.MouseY = p.MY;
     if (ctx_.SpaceHeld) {
       Pan(p);
-    } else if (press && ctx_.ButtonDown == 0) {
+    } else if (press && !ctx_.ButtonDown) {
       Press(p);
-    } else if (drag && ctx_.ButtonDown == 1 && active_ != nullptr) {
+    } else if (drag && ctx_.ButtonDown && active_ != nullptr) {
       active_->Drag(p, previous_);
     }
     previous_ = p;
   }
-  if (ctx_.DragMode != 0 || ctx_.ButtonDown == 1) ctx_.Hooks->RedrawCanvas(p.MX, p.MY, 1);
+  if (ctx_.View.Drag != DragMode::None || ctx_.ButtonDown) ctx_.Hooks->RedrawCanvas(p.MX, p.MY, 1);
 }
 
 void CanvasTools::Pan(const ScenePointer& p) {
-  if (ctx_.ButtonDown == 0) {
-    ctx_.ButtonDown = 1;
+  if (!ctx_.ButtonDown) {
+    ctx_.ButtonDown = true;
     ctx_.DragStartX = p.SX;
     ctx_.DragStartY = p.SY;
   }
-  ctx_.PanX = Wrap16(p.MX - ctx_.DragStartX);
-  ctx_.PanY = Wrap16(p.MY - ctx_.DragStartY);
+  ctx_.View.PanX = Wrap16(p.MX - ctx_.DragStartX);
+  ctx_.View.PanY = Wrap16(p.MY - ctx_.DragStartY);
 }
 
 void CanvasTools::Press(const ScenePointer& p) {
   ctx_.DragStartX = p.SX;
   ctx_.DragStartY = p.SY;
-  ctx_.ButtonDown = 1;
-  ctx_.DragMode = 0;
+  ctx_.ButtonDown = true;
+  ctx_.View.Drag = DragMode::None;
   // A pick left over from a redraw without a press must not swallow this one.
-  ctx_.PickState = 0;
-  active_ = ToolFor(ctx_.Tool);
+  ctx_.View.Pick = PickState::Open;
+  active_ = ToolFor(ctx_.CurrentTool());
   if (active_ != nullptr) active_->Press(p);
 }
 
 void CanvasTools::Release() {
   // A point or shape drag changed what the panel shows.
-  const bool dragged = ctx_.DragMode == 1 || ctx_.DragMode == 2;
-  ctx_.DragMode = 0;
-  ctx_.PickState = 0;
-  ctx_.ButtonDown = 0;
+  const bool dragged = ctx_.View.Drag == DragMode::Point || ctx_.View.Drag == DragMode::Shapes;
+  ctx_.View.Drag = DragMode::None;
+  ctx_.View.Pick = PickState::Open;
+  ctx_.ButtonDown = false;
   active_ = nullptr;
-  if (ctx_.CreateMode != 0) {
-    ctx_.CreateMode = 0;
-    ctx_.Tool = kToolMove;
-    ctx_.Hooks->ShowTool(kToolMove);
+  if (ctx_.View.CreateMode) {
+    ctx_.View.CreateMode = false;
+    ctx_.UseTool(Tool::Move);
+    ctx_.Hooks->ShowTool(ButtonNumber(Tool::Move));
     // The panel still shows the size the shape was made with, before the
     // drag gave it its own.
     ctx_.Hooks->ShowShapeProperties();

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "document/editor_context.h"
 #include "edit/creation_tool.h"
 #include "edit/editing_tools.h"
+#include "edit/editor.h"
 #include "edit/pointer_to_scene.h"
 
 namespace tavisk {
@@ -27,21 +27,21 @@ inline constexpr int kKeySpace = 32;
 inline constexpr int kKeyShift = 16;
 
 // A tool button was pressed: gadget g chooses tool g - 2.
-void ChooseTool(EditorContext& ctx, uint8_t tool);
+void ChooseTool(Editor& ctx, Tool tool);
 
 class CanvasTools {
  public:
-  explicit CanvasTools(EditorContext& ctx);
+  explicit CanvasTools(Editor& ctx);
 
   void HandleEvent(const CanvasInput& input);
 
  private:
-  CanvasTool* ToolFor(uint8_t tool);
+  CanvasTool* ToolFor(Tool tool);
   void Pan(const ScenePointer& p);
   void Press(const ScenePointer& p);
   void Release();
 
-  EditorContext& ctx_;
+  Editor& ctx_;
   SelectTool select_;
   MoveTool move_;
   TransformTool transform_;

@@ -9,18 +9,18 @@
 namespace tavisk {
 
 void CreationTool::Press(const ScenePointer& p) {
-  if (AddShape(ctx_, p.SX, p.SY) == 1) {
+  if (AddShape(ctx_, ShapeTypeOf(ctx_.CurrentTool()), p.SX, p.SY) == 1) {
     if (const sShape* shape = ctx_.CurrentShapePtr()) {
       createdPoint_ = LastIndex(shape->Pt) - (shape->Typ == kCurve ? 2 : 0);
     }
   }
-  ctx_.CreateMode = 2;
+  ctx_.View.CreateMode = true;
 }
 
 // The new shape was placed at the pointer less the pan, so it is sized in
 // the same units: with the view panned it still follows the pointer.
 void CreationTool::Drag(const ScenePointer& p, const ScenePointer& /*previous*/) {
-  if (ctx_.CreateMode != 2) return;
+  if (!ctx_.View.CreateMode) return;
   sShape* shape = ctx_.CurrentShapePtr();
   if (shape == nullptr) return;
   switch (shape->Typ) {
