@@ -29,7 +29,9 @@ enum class Tool : uint8_t {
   Text = 15,
 };
 
-inline constexpr uint8_t ButtonNumber(Tool tool) { return static_cast<uint8_t>(tool); }
+inline constexpr uint8_t ButtonNumber(Tool tool) {
+  return static_cast<uint8_t>(tool);
+}
 
 // The shape a creation tool (ComplexShape to Text) makes.
 inline constexpr ShapeType ShapeTypeOf(Tool tool) {

@@ -14,8 +14,7 @@ QTransform ObjectTransform(const sObject& object) {
   return transform;
 }
 
-std::optional<ScenePointer> PointerToScene(const Editor& ctx, double pointerX,
-                                           double pointerY) {
+std::optional<ScenePointer> PointerToScene(const Editor& ctx, double pointerX, double pointerY) {
   // A zoom of 0 (a member missing from the options) would divide by zero;
   // the conversion then works as at 1 %.
   const double zoom = ctx.Options.Zoom > 0 ? ZoomFactor(ctx.Options) : 0.01;

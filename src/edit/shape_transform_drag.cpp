@@ -38,8 +38,7 @@ void ShapeTransformDrag::Begin(EditorContext& ctx, int64_t fromX, int64_t fromY)
   }
 }
 
-void ShapeTransformDrag::Apply(Editor& ctx, int64_t fromX, int64_t fromY, int64_t mx,
-                               int64_t my) {
+void ShapeTransformDrag::Apply(Editor& ctx, int64_t fromX, int64_t fromY, int64_t mx, int64_t my) {
   if (!started_) Begin(ctx, fromX, fromY);
   sObject* object = ctx.CurrentObjectPtr();
   if (object == nullptr) return;

@@ -35,8 +35,8 @@ void CanvasRenderer::Invalidate() {
   above_.Invalidate();
 }
 
-void CanvasRenderer::DrawShape(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t i, int64_t j,
-                               bool pickRuns, int64_t x, int64_t y) {
+void CanvasRenderer::DrawShape(EditorContext& ctx, CanvasView& view, PainterSurface& surface,
+                               int64_t i, int64_t j, bool pickRuns, int64_t x, int64_t y) {
   const sObject& object = ctx.Obj[static_cast<size_t>(i)];
   const sShape& shape = object.Shape[static_cast<size_t>(j)];
   // Paints of an unchanged shape are taken as they were, with the figures
@@ -64,8 +64,8 @@ void CanvasRenderer::DrawShape(EditorContext& ctx, CanvasView& view, PainterSurf
 
 // Each object's transform starts again from the view, so a layer never
 // inherits the scale or rotation of the layers drawn before it.
-void CanvasRenderer::DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t x, int64_t y,
-                                 int pick) {
+void CanvasRenderer::DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface,
+                                 int64_t x, int64_t y, int pick) {
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
     // A layer whose last shape was deleted keeps a placeholder that is not
     // drawn; the other layers are.
@@ -116,7 +116,8 @@ void CanvasRenderer::Compose(const EditorContext& ctx, PainterSurface& surface, 
   surface.BlendPicture(above_.Image(), above_.ContentBounds());
 }
 
-void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick) {
+void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
+                            int64_t y, int pick) {
   PainterSurface surface(canvas, &text_cache_);
   if (!surface.BeginSurface()) return;
   // Kept text paints hold only what was inside the old canvas.

@@ -82,8 +82,8 @@ void DrawHandles(const CanvasView& view, Surface& surface, const sShape& shape) 
   surface.FillPath();
 }
 
-void AddSelectionOutline(const EditorContext& ctx, const CanvasView& view, Surface& surface, const sObject& object,
-                         int64_t index) {
+void AddSelectionOutline(const EditorContext& ctx, const CanvasView& view, Surface& surface,
+                         const sObject& object, int64_t index) {
   const sShape& shape = object.Shape[static_cast<size_t>(index)];
   const Origin o = ShapeOrigin(view, shape);
   switch (shape.Typ) {
@@ -108,7 +108,8 @@ void AddSelectionOutline(const EditorContext& ctx, const CanvasView& view, Surfa
   }
 }
 
-void DrawSelectionOutlines(const EditorContext& ctx, const CanvasView& view, Surface& surface, const sObject& object) {
+void DrawSelectionOutlines(const EditorContext& ctx, const CanvasView& view, Surface& surface,
+                           const sObject& object) {
   bool any = false;
   for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
     if (object.Shape[static_cast<size_t>(j)].Selected == 1 || j == ctx.CurrentShape) {

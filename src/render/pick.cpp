@@ -41,7 +41,8 @@ void DeselectCurrentObject(EditorContext& ctx) {
   }
 }
 
-void PickTest(EditorContext& ctx, CanvasView& view, const Surface& surface, int64_t index, int64_t x, int64_t y) {
+void PickTest(EditorContext& ctx, CanvasView& view, const Surface& surface, int64_t index,
+              int64_t x, int64_t y) {
   sObject* object = ctx.CurrentObjectPtr();
   if (object == nullptr || !ValidIndex(object->Shape, index)) return;
   sShape& shape = object->Shape[static_cast<size_t>(index)];

@@ -16,7 +16,8 @@ bool PickRuns(const EditorContext& ctx, const CanvasView& view, int64_t object, 
 // Tests the current path of shape (of the current object), its area and
 // its outline, against the pointer (x, y) and updates the selection,
 // CurrentShape and the pick and drag of view.
-void PickTest(EditorContext& ctx, CanvasView& view, const Surface& surface, int64_t shape, int64_t x, int64_t y);
+void PickTest(EditorContext& ctx, CanvasView& view, const Surface& surface, int64_t shape,
+              int64_t x, int64_t y);
 
 // After the object loop: resolves a pick made by this redraw into a drag,
 // or, with the select tool and nothing picked, clears the selection. A drag

@@ -32,7 +32,8 @@ void DrawSceneForExport(const EditorContext& ctx, Surface& surface) {
   }
 }
 
-void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick) {
+void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
+                  int pick) {
   static CanvasRenderer renderer;
   static PaintingFailureReport failures;
   // A redraw cut short leaves the kept layers half painted.

@@ -15,9 +15,10 @@ namespace tavisk {
 // Paints canvas synchronously with the pan of view and, when pick is 1, runs
 // the pick of view at the pointer (x, y) in user units. A null or empty canvas draws and picks
 // nothing. Running out of memory while painting is reported through
-// ctx.Req (painting_failure.h), not thrown. Uses one CanvasRenderer (canvas_renderer.h) kept for the
-// program's run.
-void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
+// ctx.Req (painting_failure.h), not thrown. Uses one CanvasRenderer (canvas_renderer.h) kept for
+// the program's run.
+void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
+                  int pick);
 
 // Device pixels scaled by the zoom.
 void ApplyViewTransform(const EditorContext& ctx, Surface& surface);

@@ -36,8 +36,8 @@ void AddScaledComplexChain(Surface& surface, const std::vector<sPoint>& points, 
 
 }  // namespace
 
-void DrawShapeFx(const EditorContext& ctx, const CanvasView& view, Surface& surface, const sObject& object, int64_t index,
-                 const sShapeFx& fx) {
+void DrawShapeFx(const EditorContext& ctx, const CanvasView& view, Surface& surface,
+                 const sObject& object, int64_t index, const sShapeFx& fx) {
   const sShape& shape = object.Shape[static_cast<size_t>(index)];
   const float s = static_cast<float>(fx.Scale) * 0.01f;
   // The object's offset is added here although the shape path leaves it to
@@ -81,8 +81,8 @@ void DrawShapeFx(const EditorContext& ctx, const CanvasView& view, Surface& surf
   }
 }
 
-void DrawShapeFxLayer(const EditorContext& ctx, const CanvasView& view, Surface& surface, const sObject& object,
-                      int64_t index, int depth) {
+void DrawShapeFxLayer(const EditorContext& ctx, const CanvasView& view, Surface& surface,
+                      const sObject& object, int64_t index, int depth) {
   // "All back" and "All front" (2 and 3) are kept but never drawn.
   if (depth != 0 && depth != 1) return;
   for (const sShapeFx& fx : object.Shape[static_cast<size_t>(index)].Fx) {

@@ -4,8 +4,8 @@
 
 namespace tavisk {
 
-uint64_t ShapeFingerprint(const EditorContext& ctx, const CanvasView& view, const sObject& object, int64_t index,
-                          const QTransform& t, const QPainterPath& pending) {
+uint64_t ShapeFingerprint(const EditorContext& ctx, const CanvasView& view, const sObject& object,
+                          int64_t index, const QTransform& t, const QPainterPath& pending) {
   const sShape& shape = object.Shape[static_cast<size_t>(index)];
   Hasher h;
   h.Add(pending.isEmpty() ? uint64_t{0} : HashPath(pending));

@@ -4,8 +4,8 @@
 
 namespace tavisk {
 
-void BuildShapePath(const EditorContext& ctx, const CanvasView& view, Surface& surface, const sObject& object,
-                    int64_t index) {
+void BuildShapePath(const EditorContext& ctx, const CanvasView& view, Surface& surface,
+                    const sObject& object, int64_t index) {
   const sShape& shape = object.Shape[static_cast<size_t>(index)];
   const double ox = static_cast<double>(view.PanX) + shape.X;
   const double oy = static_cast<double>(view.PanY) + shape.Y;

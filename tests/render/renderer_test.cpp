@@ -17,7 +17,9 @@ class RendererTest : public ::testing::Test {
   EditorContext ctx;
   CanvasView view;
   QImage canvas = test::MakeCanvas(200, 150);
-  void Redraw(int64_t x = 0, int64_t y = 0, int pick = 0) { RedrawCanvas(ctx, view, canvas, x, y, pick); }
+  void Redraw(int64_t x = 0, int64_t y = 0, int pick = 0) {
+    RedrawCanvas(ctx, view, canvas, x, y, pick);
+  }
   bool IsRed(int x, int y) const { return IsColor(canvas, x, y, 255, 0, 0); }
   bool IsBlue(int x, int y) const { return IsColor(canvas, x, y, 0, 0, 255); }
 };

@@ -64,7 +64,7 @@ TEST(ShapeGeometry, CurvesLinesAndPanPositions) {
   sShape line = IndexedShape(kLine, 1);
   const sObject object = MakeObject({curve, line});
   EXPECT_EQ(BuildCalls(ctx, object, 0, view),
-              (Calls{"move 6 95", "curve 16 96 26 97 36 98", "close"}));
+            (Calls{"move 6 95", "curve 16 96 26 97 36 98", "close"}));
   EXPECT_EQ(BuildCalls(ctx, object, 1, view), (Calls{"move 5 93", "line 5 93"}));
 }
 
@@ -109,10 +109,10 @@ TEST(ShapeEffects, ScaledBoxAndCircleFromTheBasePlusFirstPoint) {
   object.Y = 2000;
   // 1 + 100 + 10 + 1000 + 3 = 1114; 0 + 50 + 20 + 2000 + 4 = 2074.
   EXPECT_EQ(FxCalls(ctx, object, 0, 1, view),
-              (Calls{"move 1114 2074", "box 1114 2074 80 40", "stroke 1"}));
+            (Calls{"move 1114 2074", "box 1114 2074 80 40", "stroke 1"}));
   EXPECT_TRUE(FxCalls(ctx, object, 0, 0, view).empty()) << "depth 1 effect is not below";
   EXPECT_EQ(FxCalls(ctx, object, 1, 0, view),
-              (Calls{"move 1001 2000", "ellipse 1001 2000 5 3", "dash 1 1"}));
+            (Calls{"move 1001 2000", "ellipse 1001 2000 5 3", "dash 1 1"}));
 }
 
 TEST(ShapeEffects, OnlyActiveEffectsOfDepthZeroAndOneInListOrder) {
