@@ -52,10 +52,10 @@ QImage Canvas() {
 
 // A press in the middle of the canvas: the pick runs over the whole current
 // object.
-void PrepareClick(EditorContext& ctx) {
-  ctx.PickState = 0;
-  ctx.DragMode = 0;
-  ctx.Tool = kToolMove;
+void PrepareClick(CanvasView& view) {
+  view.Pick = PickState::Open;
+  view.Drag = DragMode::None;
+  view.SelectTool = false;
 }
 
 void PaintStraightOnPoolThread(const EditorContext& ctx, QImage& canvas) {
@@ -89,11 +89,12 @@ void BM_ColdRedraw(benchmark::State& state) {
   EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
   QImage canvas = Canvas();
   CanvasRenderer renderer;
-  renderer.Redraw(ctx, canvas, 0, 0, 0);
+  CanvasView view;
+  renderer.Redraw(ctx, view, canvas, 0, 0, 0);
   for (auto _ : state) {
-    PrepareClick(ctx);
+    PrepareClick(view);
     renderer.Invalidate();
-    renderer.Redraw(ctx, canvas, kWidth / 2, kHeight / 2, 1);
+    renderer.Redraw(ctx, view, canvas, kWidth / 2, kHeight / 2, 1);
   }
 }
 
@@ -101,10 +102,11 @@ void BM_ColdRedraw(benchmark::State& state) {
 void BM_LoadRedraw(benchmark::State& state) {
   EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
   QImage canvas = Canvas();
+  CanvasView view;
   for (auto _ : state) {
-    PrepareClick(ctx);
+    PrepareClick(view);
     CanvasRenderer renderer;
-    renderer.Redraw(ctx, canvas, kWidth / 2, kHeight / 2, 1);
+    renderer.Redraw(ctx, view, canvas, kWidth / 2, kHeight / 2, 1);
   }
 }
 
@@ -123,22 +125,20 @@ void BM_DragMove(benchmark::State& state) {
   const int16_t homeX = shape.X;
   QImage canvas = Canvas();
   CanvasRenderer renderer;
+  CanvasView view;
   ctx.CurrentShape = dragged;
   shape.Selected = 1;
-  ctx.Tool = kToolMove;
-  ctx.PickState = 1;
-  ctx.DragMode = 2;
-  renderer.Redraw(ctx, canvas, shape.X, shape.Y, 1);
+  view.Pick = PickState::Settled;
+  view.Drag = DragMode::Shapes;
+  renderer.Redraw(ctx, view, canvas, shape.X, shape.Y, 1);
   int step = 0;
   for (auto _ : state) {
     shape.X = static_cast<int16_t>(homeX + (step++ % 40) * 3);
-    renderer.Redraw(ctx, canvas, shape.X + 5, shape.Y + 5, 1);
+    renderer.Redraw(ctx, view, canvas, shape.X + 5, shape.Y + 5, 1);
   }
   shape.X = homeX;
   shape.Selected = 0;
   ctx.CurrentShape = -1;
-  ctx.PickState = 0;
-  ctx.DragMode = 0;
 }
 
 // A press that selects another shape: the pick runs over the current object
@@ -153,12 +153,13 @@ void BM_PressSelect(benchmark::State& state) {
   }
   QImage canvas = Canvas();
   CanvasRenderer renderer;
-  renderer.Redraw(ctx, canvas, 0, 0, 0);
+  CanvasView view;
+  renderer.Redraw(ctx, view, canvas, 0, 0, 0);
   size_t next = 0;
   for (auto _ : state) {
-    PrepareClick(ctx);
+    PrepareClick(view);
     const QPoint at = targets[next++ % targets.size()];
-    renderer.Redraw(ctx, canvas, at.x(), at.y(), 1);
+    renderer.Redraw(ctx, view, canvas, at.x(), at.y(), 1);
   }
 }
 
@@ -223,14 +224,15 @@ void PrintPairedRounds(int shapes, int rounds) {
   EditorContext& ctx = Scene(shapes);
   QImage canvas = Canvas();
   CanvasRenderer renderer;
+  CanvasView view;
   std::vector<double> straight, cold, ratio;
   for (int r = 0; r < rounds; ++r) {
     const auto t0 = std::chrono::steady_clock::now();
     PaintStraightOnPoolThread(ctx, canvas);
     const auto t1 = std::chrono::steady_clock::now();
-    PrepareClick(ctx);
+    PrepareClick(view);
     renderer.Invalidate();
-    renderer.Redraw(ctx, canvas, kWidth / 2, kHeight / 2, 1);
+    renderer.Redraw(ctx, view, canvas, kWidth / 2, kHeight / 2, 1);
     const auto t2 = std::chrono::steady_clock::now();
     straight.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
     cold.push_back(std::chrono::duration<double, std::milli>(t2 - t1).count());

@@ -20,13 +20,13 @@ namespace tavisk {
 namespace {
 
 void ConnectCanvasAndTools(EditorSession& session) {
-  EditorContext& ctx = session.ctx;
+  Editor& ctx = session.ctx;
   MainWindow& window = *session.window;
   session.tools = std::make_unique<CanvasTools>(ctx, session.history);
   CanvasTools* tools = session.tools.get();
   CanvasWidget* canvas = window.Canvas();
   canvas->SetPainter([&ctx](QImage& image, int64_t x, int64_t y, int pick) {
-    RedrawCanvas(ctx, image, x, y, pick);
+    RedrawCanvas(ctx, ctx.View, image, x, y, pick);
   });
   canvas->SetInputHandler([tools, canvas](QEvent* event) {
     const std::optional<CanvasInput> input = ToCanvasInput(event, canvas);
@@ -44,7 +44,7 @@ void ConnectCanvasAndTools(EditorSession& session) {
   PanelSet* panels = session.panels.get();
   window.SetToolbarFiller([&ctx, &window, panels](QWidget* strip) {
     FillToolbar(strip, ctx, panels->Icons(), [&ctx, &window](uint8_t tool) {
-      ChooseTool(ctx, tool);
+      ChooseTool(ctx, static_cast<Tool>(tool));
       ShowToolPressed(window.Toolbar(), tool);
     });
   });
@@ -57,7 +57,7 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   // pixels high); the desktop's larger default cuts their captions short.
   QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
   auto session = std::make_unique<EditorSession>();
-  EditorContext& ctx = session->ctx;
+  Editor& ctx = session->ctx;
   ctx.Req = &requesters;
 
   ctx.Obj.assign(1, sObject{});
@@ -80,7 +80,7 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
 
   session->panels->LoadIcons();
   ctx.ShapeFile = "1-defaut.txt";
-  ctx.Tool = kToolMove;
+  ctx.UseTool(Tool::Move);
   window.BuildToolbar();
   session->panels->Build();
   // Shown once its panels hold their gadgets: children added to a visible

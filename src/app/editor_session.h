@@ -9,16 +9,16 @@
 #include "app/app_hooks.h"
 #include "app/main_window.h"
 #include "app/panel_set.h"
-#include "document/editor_context.h"
 #include "edit/canvas_tools.h"
 #include "edit/edit_history.h"
+#include "edit/editor.h"
 
 class QObject;
 
 namespace tavisk {
 
 struct EditorSession {
-  EditorContext ctx;
+  Editor ctx;
   EditHistory history{ctx};
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<PanelSet> panels;

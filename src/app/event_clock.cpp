@@ -18,7 +18,6 @@ bool InEditorLoop() {
 }  // namespace
 
 bool EventClock::eventFilter(QObject* watched, QEvent* event) {
-  ctx_.ZoomFactor = ctx_.Options.Zoom * 0.01;
   if (!checkQueued_ && InEditorLoop()) {
     checkQueued_ = true;
     QMetaObject::invokeMethod(this, &EventClock::RunQueuedCheck, Qt::QueuedConnection);

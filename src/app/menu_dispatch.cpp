@@ -32,7 +32,7 @@ void BindToggle(MainWindow& window, EditorContext& ctx, int id, uint8_t sPzOptio
 
 }  // namespace
 
-void InstallMenuOperations(MainWindow& window, EditorContext& ctx, EditHistory& history) {
+void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history) {
   window.SetMenuOperation(kMenuUndo, [&history] { history.Undo(); });
   window.SetMenuOperation(kMenuRedo, [&history] { history.Redo(); });
   window.SetMenuOperation(kMenuNewDocument, [&ctx, &history] {
@@ -48,7 +48,10 @@ void InstallMenuOperations(MainWindow& window, EditorContext& ctx, EditHistory& 
   window.SetMenuOperation(kMenuSave, [&ctx, &history] {
     if (SaveDocument(ctx, ctx.DocFile, 0)) history.MarkSaved();
   });
-  window.SetMenuOperation(kMenuSaveCopy, [&ctx] { SaveDocument(ctx, "", 0); });
+  // "Save a copy" adopts the name it saves under, as a "save as" does.
+  window.SetMenuOperation(kMenuSaveCopy, [&ctx, &history] {
+    if (SaveDocument(ctx, "", 0)) history.MarkSaved();
+  });
   const auto exportImage = [&window, &ctx](int mode) {
     ExportImage(ctx, mode, window.Canvas()->contentsRect().width(),
                 window.Canvas()->contentsRect().height());

@@ -1,13 +1,13 @@
 // Binds each menu item number to its operation.
 #pragma once
 
-#include "document/editor_context.h"
 #include "edit/edit_history.h"
+#include "edit/editor.h"
 
 namespace tavisk {
 
 class MainWindow;
 
-void InstallMenuOperations(MainWindow& window, EditorContext& ctx, EditHistory& history);
+void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history);
 
 }  // namespace tavisk

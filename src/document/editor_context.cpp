@@ -34,7 +34,6 @@ EditorHooks gNoHooks;
 
 EditorContext::EditorContext() : Req(&gSilentRequesters), Hooks(&gNoHooks) {
   SetDefaultOptions(Options);
-  ZoomFactor = Options.Zoom * 0.01;
 }
 
 sObject* EditorContext::CurrentObjectPtr() {

@@ -94,6 +94,11 @@ void ForEachOption(Options& o, Visit&& visit) {
 
 void SetDefaultOptions(sPzOptions& options);
 
+// The scale the canvas is drawn at: the Zoom option, a percentage.
+inline double ZoomFactor(const sPzOptions& options) {
+  return options.Zoom * 0.01;
+}
+
 // The JSON text of the options file, one member per line, CR LF endings.
 std::string OptionsToJson(const sPzOptions& options);
 

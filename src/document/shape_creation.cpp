@@ -54,26 +54,26 @@ bool ChoosePicture(EditorContext& ctx, ShapeSource& source) {
 
 // The name prefix of the new shape and, for the image tool, its picture;
 // false when no shape is to be made.
-bool ChooseSource(EditorContext& ctx, ShapeSource& source) {
-  switch (ctx.Tool) {
-    case kToolBox:
+bool ChooseSource(EditorContext& ctx, ShapeType type, ShapeSource& source) {
+  switch (type) {
+    case kBox:
       source.Prefix = "Box_";
       return true;
-    case kToolCircle:
+    case kCircle:
       source.Prefix = "Circle_";
       return true;
-    case kToolLine:
+    case kLine:
       source.Prefix = "Line_";
       return true;
-    case kToolCurve:
+    case kCurve:
       source.Prefix = "Curve_";
       return true;
-    case kToolText:
+    case kText:
       source.Prefix = "Text_";
       return true;
-    case kToolImage:
+    case kImage:
       return ChoosePicture(ctx, source);
-    default:  // the rounded box tool makes none
+    default:  // no rounded box yet
       return false;
   }
 }
@@ -103,12 +103,12 @@ int AddComplexShape(EditorContext& ctx, int64_t x, int64_t y) {
 
 }  // namespace
 
-int AddShape(EditorContext& ctx, int64_t x, int64_t y) {
+int AddShape(EditorContext& ctx, ShapeType type, int64_t x, int64_t y) {
   ctx.CurrentPoint = 0;
   if (ctx.CurrentObjectPtr() == nullptr) return 0;
-  if (ctx.Tool == kToolComplexShape) return AddComplexShape(ctx, x, y);
+  if (type == kComplexShape) return AddComplexShape(ctx, x, y);
   ShapeSource source;
-  if (!ChooseSource(ctx, source)) return 0;
+  if (!ChooseSource(ctx, type, source)) return 0;
 
   sObject& object = *ctx.CurrentObjectPtr();
   // An object without shapes fills its placeholder.
@@ -127,12 +127,12 @@ int AddShape(EditorContext& ctx, int64_t x, int64_t y) {
   // are spread around it.
   shape.Pt[0].X = x;
   shape.Pt[0].Y = y;
-  if (ctx.Tool == kToolLine) {
+  if (type == kLine) {
     ResizeToLast(shape.Pt, 1);
     shape.Pt[1].X = x;
     shape.Pt[1].Y = y;
     shape.Style = kLineStyle;
-  } else if (ctx.Tool == kToolCurve) {
+  } else if (type == kCurve) {
     ResizeToLast(shape.Pt, 3);
     for (int64_t i = 0; i < 4; ++i) {
       shape.Pt[static_cast<size_t>(i)].X = x + 5 * i - 10;
@@ -149,23 +149,23 @@ int AddShape(EditorContext& ctx, int64_t x, int64_t y) {
   shape.Name = source.Prefix + std::to_string(s);
   shape.Alpha = 255;
   shape.Color = RGBA(220, 220, 120, 255);
-  shape.Typ = static_cast<uint8_t>(ctx.Tool - 8);
+  shape.Typ = type;
 
   // Box, circle, text and image keep their place in X, Y around the point
   // (0, 0); lines and curves keep it in their points.
-  if (ctx.Tool != kToolLine && ctx.Tool != kToolCurve) {
+  if (type != kLine && type != kCurve) {
     shape.X = Wrap16(x);
     shape.Y = Wrap16(y);
     shape.Pt[0].X = 0;
     shape.Pt[0].Y = 0;
   }
-  if (ctx.Tool == kToolText) {
+  if (type == kText) {
     shape.W = 10;
     shape.Text = "Text_0";
     shape.FontName = "Times New roman";
     shape.FontStyle = kFontBold;
     shape.Font = ctx.Fonts.Load("Times New roman", 20, kFontBold);
-  } else if (ctx.Tool == kToolImage) {
+  } else if (type == kImage) {
     const QImage* picture = ctx.Pictures.Get(source.Picture);
     shape.Image = source.Picture;
     shape.W = Wrap16(picture->width());

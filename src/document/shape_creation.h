@@ -7,10 +7,10 @@
 
 namespace tavisk {
 
-// Creates a shape of the type of ctx.Tool (creation tools 8 to 15) in the
-// current object at the scene position (x, y) and makes it current. The
-// image tool asks for a picture file. Answers 1 when a shape was created.
-int AddShape(EditorContext& ctx, int64_t x, int64_t y);
+// Creates a shape of type (kComplexShape inserts the shape template) in the
+// current object at the scene position (x, y) and makes it current. An image
+// asks for a picture file. Answers 1 when a shape was created.
+int AddShape(EditorContext& ctx, ShapeType type, int64_t x, int64_t y);
 
 // Gives element k of the current shape's Fx its defaults (inactive, colour
 // red 255 green 120 blue 0), then refreshes the Fx list and the properties.

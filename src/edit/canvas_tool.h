@@ -3,14 +3,14 @@
 // an earlier gesture or another tool left behind leaks into the next one.
 #pragma once
 
-#include "document/editor_context.h"
+#include "edit/editor.h"
 #include "edit/pointer_to_scene.h"
 
 namespace tavisk {
 
 class CanvasTool {
  public:
-  explicit CanvasTool(EditorContext& ctx) : ctx_(ctx) {}
+  explicit CanvasTool(Editor& ctx) : ctx_(ctx) {}
   virtual ~CanvasTool() = default;
   CanvasTool(const CanvasTool&) = delete;
   CanvasTool& operator=(const CanvasTool&) = delete;
@@ -20,7 +20,7 @@ class CanvasTool {
   virtual void Drag(const ScenePointer& /*p*/, const ScenePointer& /*previous*/) {}
 
  protected:
-  EditorContext& ctx_;
+  Editor& ctx_;
 };
 
 }  // namespace tavisk

@@ -4,15 +4,15 @@
 
 namespace tavisk {
 
-void ChooseTool(EditorContext& ctx, uint8_t tool) {
+void ChooseTool(Editor& ctx, Tool tool) {
   // A tool button was clicked, so no canvas gesture can still be under way,
   // even one whose release went to a dialog.
-  ctx.ButtonDown = 0;
-  ctx.DragMode = 0;
-  ctx.PickState = 0;
-  ctx.CreateMode = 0;
-  ctx.Tool = tool;
-  if (tool == kToolRoundBox) {
+  ctx.ButtonDown = false;
+  ctx.View.Drag = DragMode::None;
+  ctx.View.Pick = PickState::Open;
+  ctx.View.CreateMode = false;
+  ctx.UseTool(tool);
+  if (tool == Tool::RoundBox) {
     ctx.Req->Message("Info", "These tool doesn't work for the moment", MessageIcon::Info);
   }
 }
@@ -20,23 +20,23 @@ void ChooseTool(EditorContext& ctx, uint8_t tool) {
 namespace {
 
 // The undo step a gesture makes, named by its tool and what it dragged.
-const char* GestureName(uint8_t tool, uint8_t dragMode) {
+const char* GestureName(Tool tool, DragMode drag) {
   switch (tool) {
-    case kToolMove:
-      return dragMode == 1 ? "Move point" : "Move";
-    case kToolSelect:
+    case Tool::Move:
+      return drag == DragMode::Point ? "Move point" : "Move";
+    case Tool::Select:
       return "Select";
-    case kToolScale:
+    case Tool::Scale:
       return "Scale";
-    case kToolRotate:
+    case Tool::Rotate:
       return "Rotate";
-    case kToolAddPoint:
+    case Tool::AddPoint:
       return "Add point";
-    case kToolDeletePoint:
+    case Tool::DeletePoint:
       return "Delete point";
-    case kToolImage:
+    case Tool::Image:
       return "Place image";
-    case kToolText:
+    case Tool::Text:
       return "Write text";
     default:
       return "Draw shape";
@@ -45,7 +45,7 @@ const char* GestureName(uint8_t tool, uint8_t dragMode) {
 
 }  // namespace
 
-CanvasTools::CanvasTools(EditorContext& ctx, EditHistory& history)
+CanvasTools::CanvasTools(Editor& ctx, EditHistory& history)
     : ctx_(ctx),
       history_(history),
       select_(ctx),
@@ -56,30 +56,37 @@ CanvasTools::CanvasTools(EditorContext& ctx, EditHistory& history)
       creation_(ctx) {}
 
 // The rounded box has no tool yet: nullptr.
-CanvasTool* CanvasTools::ToolFor(uint8_t tool) {
+CanvasTool* CanvasTools::ToolFor(Tool tool) {
   switch (tool) {
-    case kToolMove:
+    case Tool::Move:
       return &move_;
-    case kToolSelect:
+    case Tool::Select:
       return &select_;
-    case kToolScale:
-    case kToolRotate:
+    case Tool::Scale:
+    case Tool::Rotate:
       return &transform_;
-    case kToolAddPoint:
+    case Tool::AddPoint:
       return &addPoint_;
-    case kToolDeletePoint:
+    case Tool::DeletePoint:
       return &deletePoint_;
-    case kToolRoundBox:
+    case Tool::RoundBox:
       return nullptr;
-    default:
-      return tool >= kToolComplexShape && tool <= kToolText ? &creation_ : nullptr;
+    case Tool::ComplexShape:
+    case Tool::Box:
+    case Tool::Circle:
+    case Tool::Line:
+    case Tool::Curve:
+    case Tool::Image:
+    case Tool::Text:
+      return &creation_;
   }
+  return nullptr;
 }
 
 void CanvasTools::HandleEvent(const CanvasInput& input) {
   if (input.kind == CanvasInput::kKeyDown) {
-    if (input.shift || input.key == kKeyShift) ctx_.ShiftHeld = 1;
-    if (input.key == kKeySpace) ctx_.SpaceHeld = 1;
+    if (input.shift || input.key == kKeyShift) ctx_.View.ShiftHeld = true;
+    if (input.key == kKeySpace) ctx_.SpaceHeld = true;
     return;
   }
   const bool press = input.kind == CanvasInput::kPress && input.left;
@@ -87,15 +94,15 @@ void CanvasTools::HandleEvent(const CanvasInput& input) {
   // A release that went to a dialog (a file requester or an error box opened
   // by the press) never reaches the canvas: the gesture ended there.
   const bool buttonUpUnseen = press || (input.kind == CanvasInput::kMove && !input.left);
-  if (buttonUpUnseen && ctx_.ButtonDown == 1) Release();
+  if (buttonUpUnseen && ctx_.ButtonDown) Release();
   if (!press && !drag) {
-    if (input.kind == CanvasInput::kKeyUp && input.key == kKeySpace) ctx_.SpaceHeld = 0;
-    if (input.kind == CanvasInput::kKeyUp && input.key == kKeyShift) ctx_.ShiftHeld = 0;
+    if (input.kind == CanvasInput::kKeyUp && input.key == kKeySpace) ctx_.SpaceHeld = false;
+    if (input.kind == CanvasInput::kKeyUp && input.key == kKeyShift) ctx_.View.ShiftHeld = false;
     if (input.kind == CanvasInput::kRelease && input.left) Release();
     return;
   }
   // Shift held while clicking counts even when the canvas missed its key-down.
-  if (press && input.shift) ctx_.ShiftHeld = 1;
+  if (press && input.shift) ctx_.View.ShiftHeld = true;
 
   const std::optional<ScenePointer> pointer = PointerToScene(ctx_, input.x, input.y);
   ScenePointer p;
@@ -105,49 +112,49 @@ void CanvasTools::HandleEvent(const CanvasInput& input) {
     ctx_.MouseY = p.MY;
     if (ctx_.SpaceHeld) {
       Pan(p);
-    } else if (press && ctx_.ButtonDown == 0) {
+    } else if (press && !ctx_.ButtonDown) {
       Press(p);
-    } else if (drag && ctx_.ButtonDown == 1 && active_ != nullptr) {
+    } else if (drag && ctx_.ButtonDown && active_ != nullptr) {
       active_->Drag(p, previous_);
     }
     previous_ = p;
   }
-  if (ctx_.DragMode != 0 || ctx_.ButtonDown == 1) ctx_.Hooks->RedrawCanvas(p.MX, p.MY, 1);
+  if (ctx_.View.Drag != DragMode::None || ctx_.ButtonDown) ctx_.Hooks->RedrawCanvas(p.MX, p.MY, 1);
 }
 
 void CanvasTools::Pan(const ScenePointer& p) {
-  if (ctx_.ButtonDown == 0) {
-    ctx_.ButtonDown = 1;
+  if (!ctx_.ButtonDown) {
+    ctx_.ButtonDown = true;
     ctx_.DragStartX = p.SX;
     ctx_.DragStartY = p.SY;
   }
-  ctx_.PanX = Wrap16(p.MX - ctx_.DragStartX);
-  ctx_.PanY = Wrap16(p.MY - ctx_.DragStartY);
+  ctx_.View.PanX = Wrap16(p.MX - ctx_.DragStartX);
+  ctx_.View.PanY = Wrap16(p.MY - ctx_.DragStartY);
 }
 
 void CanvasTools::Press(const ScenePointer& p) {
   ctx_.DragStartX = p.SX;
   ctx_.DragStartY = p.SY;
-  ctx_.ButtonDown = 1;
-  ctx_.DragMode = 0;
+  ctx_.ButtonDown = true;
+  ctx_.View.Drag = DragMode::None;
   // A pick left over from a redraw without a press must not swallow this one.
-  ctx_.PickState = 0;
-  active_ = ToolFor(ctx_.Tool);
+  ctx_.View.Pick = PickState::Open;
+  active_ = ToolFor(ctx_.CurrentTool());
   history_.Begin();
   editOpen_ = true;
   if (active_ != nullptr) active_->Press(p);
 }
 
 void CanvasTools::Release() {
-  const char* name = GestureName(ctx_.Tool, ctx_.DragMode);
-  ctx_.DragMode = 0;
-  ctx_.PickState = 0;
-  ctx_.ButtonDown = 0;
+  const char* name = GestureName(ctx_.CurrentTool(), ctx_.View.Drag);
+  ctx_.View.Drag = DragMode::None;
+  ctx_.View.Pick = PickState::Open;
+  ctx_.ButtonDown = false;
   active_ = nullptr;
-  if (ctx_.CreateMode != 0) {
-    ctx_.CreateMode = 0;
-    ctx_.Tool = kToolMove;
-    ctx_.Hooks->ShowTool(kToolMove);
+  if (ctx_.View.CreateMode) {
+    ctx_.View.CreateMode = false;
+    ctx_.UseTool(Tool::Move);
+    ctx_.Hooks->ShowTool(ButtonNumber(Tool::Move));
   }
   // The panels follow from the history's announcement of what the gesture did.
   if (editOpen_) history_.End(name);

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "document/editor_context.h"
 #include "edit/creation_tool.h"
 #include "edit/edit_history.h"
 #include "edit/editing_tools.h"
+#include "edit/editor.h"
 #include "edit/pointer_to_scene.h"
 
 namespace tavisk {
@@ -28,22 +28,22 @@ inline constexpr int kKeySpace = 32;
 inline constexpr int kKeyShift = 16;
 
 // A tool button was pressed: gadget g chooses tool g - 2.
-void ChooseTool(EditorContext& ctx, uint8_t tool);
+void ChooseTool(Editor& ctx, Tool tool);
 
 class CanvasTools {
  public:
   // Each gesture, from its press to its release, is one edit of history.
-  CanvasTools(EditorContext& ctx, EditHistory& history);
+  CanvasTools(Editor& ctx, EditHistory& history);
 
   void HandleEvent(const CanvasInput& input);
 
  private:
-  CanvasTool* ToolFor(uint8_t tool);
+  CanvasTool* ToolFor(Tool tool);
   void Pan(const ScenePointer& p);
   void Press(const ScenePointer& p);
   void Release();
 
-  EditorContext& ctx_;
+  Editor& ctx_;
   EditHistory& history_;
   // The press of the gesture under way opened an edit.
   bool editOpen_ = false;

@@ -9,19 +9,19 @@
 namespace tavisk {
 
 void CreationTool::Press(const ScenePointer& p) {
-  created_ = AddShape(ctx_, p.SX, p.SY) == 1;
+  created_ = AddShape(ctx_, ShapeTypeOf(ctx_.CurrentTool()), p.SX, p.SY) == 1;
   if (created_) {
     if (const sShape* shape = ctx_.CurrentShapePtr()) {
       createdPoint_ = LastIndex(shape->Pt) - (shape->Typ == kCurve ? 2 : 0);
     }
   }
-  ctx_.CreateMode = 2;
+  ctx_.View.CreateMode = true;
 }
 
 // The new shape was placed at the pointer less the pan, so it is sized in
 // the same units: with the view panned it still follows the pointer.
 void CreationTool::Drag(const ScenePointer& p, const ScenePointer& /*previous*/) {
-  if (ctx_.CreateMode != 2 || !created_) return;
+  if (!ctx_.View.CreateMode || !created_) return;
   sShape* shape = ctx_.CurrentShapePtr();
   if (shape == nullptr) return;
   switch (shape->Typ) {

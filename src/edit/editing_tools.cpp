@@ -44,8 +44,8 @@ void EditingTool::PressPicture(const ScenePointer& p) {
     if (p.SX < x0 || p.SX > x1 || p.SY < y0 || p.SY > y1) continue;
     shape.Selected = 1;
     ctx_.CurrentShape = i;
-    ctx_.PickState = 1;
-    if (ctx_.Tool == kToolMove) ctx_.DragMode = 2;
+    ctx_.View.Pick = PickState::Settled;
+    if (ctx_.CurrentTool() == Tool::Move) ctx_.View.Drag = DragMode::Shapes;
     return;
   }
 }
@@ -94,12 +94,12 @@ bool AddPointTool::PressShape(int64_t /*index*/, sShape& shape, const ScenePoint
   } else {
     return false;
   }
-  ctx_.DragMode = 3;
+  ctx_.View.Drag = DragMode::AddedPoints;
   return true;
 }
 
 void TransformTool::Drag(const ScenePointer& p, const ScenePointer& previous) {
-  if (ctx_.CurrentShape >= 0 && ctx_.DragMode == 2) {
+  if (ctx_.CurrentShape >= 0 && ctx_.View.Drag == DragMode::Shapes) {
     transform_.Apply(ctx_, previous.MX, previous.MY, p.MX, p.MY);
   }
 }
@@ -108,10 +108,10 @@ bool MoveTool::PressShape(int64_t index, sShape& shape, const ScenePointer& p) {
   const int64_t k = HitPoint(index, shape, p);
   if (k < 0) {
     // Texts and pictures have no points to grab: a press on them moves them.
-    if (shape.Typ == kImage || shape.Typ == kText) ctx_.DragMode = 2;
+    if (shape.Typ == kImage || shape.Typ == kText) ctx_.View.Drag = DragMode::Shapes;
     return false;
   }
-  ctx_.DragMode = 1;
+  ctx_.View.Drag = DragMode::Point;
   auto at = [&](int64_t i) {
     const sPoint& q = shape.Pt[static_cast<size_t>(i)];
     return PointAtPress{i, shape.X + q.X, shape.Y + q.Y};
@@ -124,14 +124,14 @@ bool MoveTool::PressShape(int64_t index, sShape& shape, const ScenePointer& p) {
 
 void MoveTool::Drag(const ScenePointer& p, const ScenePointer& previous) {
   if (ctx_.CurrentShape < 0) return;
-  if (ctx_.DragMode == 1) {
+  if (ctx_.View.Drag == DragMode::Point) {
     ScenePointer snapped = p;
     if (ctx_.Options.Snap == 1) {
       snapped.SX = SnapToStep(p.SX, ctx_.Options.SnapX);
       snapped.SY = SnapToStep(p.SY, ctx_.Options.SnapY);
     }
     DragPoint(snapped);
-  } else if (ctx_.DragMode == 2) {
+  } else if (ctx_.View.Drag == DragMode::Shapes) {
     transform_.Apply(ctx_, previous.MX, previous.MY, p.MX, p.MY);
   }
 }

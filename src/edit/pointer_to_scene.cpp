@@ -14,11 +14,10 @@ QTransform ObjectTransform(const sObject& object) {
   return transform;
 }
 
-std::optional<ScenePointer> PointerToScene(const EditorContext& ctx, double pointerX,
-                                           double pointerY) {
+std::optional<ScenePointer> PointerToScene(const Editor& ctx, double pointerX, double pointerY) {
   // A zoom of 0 (a member missing from the options) would divide by zero;
   // the conversion then works as at 1 %.
-  const double zoom = ctx.ZoomFactor > 0 ? ctx.ZoomFactor : 0.01;
+  const double zoom = ctx.Options.Zoom > 0 ? ZoomFactor(ctx.Options) : 0.01;
   const double rx = static_cast<double>(RoundInt(pointerX / zoom));
   const double ry = static_cast<double>(RoundInt(pointerY / zoom));
   QTransform transform;
@@ -32,8 +31,8 @@ std::optional<ScenePointer> PointerToScene(const EditorContext& ctx, double poin
   ScenePointer p;
   p.MX = RoundInt(user.x());
   p.MY = RoundInt(user.y());
-  p.SX = p.MX - ctx.PanX;
-  p.SY = p.MY - ctx.PanY;
+  p.SX = p.MX - ctx.View.PanX;
+  p.SY = p.MY - ctx.View.PanY;
   return p;
 }
 

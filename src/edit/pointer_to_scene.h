@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "document/editor_context.h"
+#include "edit/editor.h"
 
 namespace tavisk {
 
@@ -23,7 +23,6 @@ QTransform ObjectTransform(const sObject& object);
 
 // nullopt when the current object's transform cannot be inverted (a scale
 // of 0): no tool can act then.
-std::optional<ScenePointer> PointerToScene(const EditorContext& ctx, double pointerX,
-                                           double pointerY);
+std::optional<ScenePointer> PointerToScene(const Editor& ctx, double pointerX, double pointerY);
 
 }  // namespace tavisk

@@ -55,20 +55,20 @@ void SetAllSelected(EditorContext& ctx, uint8_t flag) {
   for (sShape& shape : object->Shape) shape.Selected = flag;
 }
 
-void SelectAll(EditorContext& ctx) {
+void SelectAll(Editor& ctx) {
   SetAllSelected(ctx, 1);
   if (sObject* object = ctx.CurrentObjectPtr()) {
     for (sShape& shape : object->Shape) {
-      if (ctx.Tool == kToolMove) {
+      if (ctx.CurrentTool() == Tool::Move) {
         shape.StartX = Wrap16(ctx.MouseX - shape.X);
         shape.StartY = Wrap16(ctx.MouseY - shape.Y);
-      } else if (ctx.Tool == kToolScale) {
+      } else if (ctx.CurrentTool() == Tool::Scale) {
         shape.StartX = Wrap16(ctx.MouseX - shape.W);
         shape.StartY = Wrap16(ctx.MouseY + shape.H);
       }
     }
   }
-  ctx.ShiftHeld = 1;
+  ctx.View.ShiftHeld = true;
   ctx.Hooks->RedrawCanvas(0, 0, 0);
 }
 
@@ -105,7 +105,7 @@ void PasteShape(EditorContext& ctx, int64_t x, int64_t y) {
   RefreshAfterShapeChange(ctx);
 }
 
-void PasteAtPointer(EditorContext& ctx, const std::optional<QPointF>& canvasPointer) {
+void PasteAtPointer(Editor& ctx, const std::optional<QPointF>& canvasPointer) {
   const sShape& clip = ctx.Clipboard.Shape[0];
   std::optional<ScenePointer> scene;
   if (canvasPointer) scene = PointerToScene(ctx, canvasPointer->x(), canvasPointer->y());

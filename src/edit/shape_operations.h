@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "document/editor_context.h"
+#include "edit/editor.h"
 
 namespace tavisk {
 
@@ -17,7 +17,7 @@ void SetAllSelected(EditorContext& ctx, uint8_t flag);
 // Selects every shape, takes the drag start of the Move and Scale tools from
 // the last pointer position (MouseX, MouseY), and holds Shift so that later
 // clicks add to the selection.
-void SelectAll(EditorContext& ctx);
+void SelectAll(Editor& ctx);
 
 // Deselects every shape; no shape is current afterwards.
 void DeselectAll(EditorContext& ctx);
@@ -35,7 +35,7 @@ void PasteShape(EditorContext& ctx, int64_t x, int64_t y);
 // Without a pointer over the canvas the copy lands kPasteOffset scene units
 // right of and below the copied shape, in sight and not hiding it.
 inline constexpr int64_t kPasteOffset = 10;
-void PasteAtPointer(EditorContext& ctx, const std::optional<QPointF>& canvasPointer);
+void PasteAtPointer(Editor& ctx, const std::optional<QPointF>& canvasPointer);
 
 // The current shape becomes a copy of the clipboard shape, position included.
 void PasteToShape(EditorContext& ctx);

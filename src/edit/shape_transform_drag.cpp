@@ -38,22 +38,21 @@ void ShapeTransformDrag::Begin(EditorContext& ctx, int64_t fromX, int64_t fromY)
   }
 }
 
-void ShapeTransformDrag::Apply(EditorContext& ctx, int64_t fromX, int64_t fromY, int64_t mx,
-                               int64_t my) {
+void ShapeTransformDrag::Apply(Editor& ctx, int64_t fromX, int64_t fromY, int64_t mx, int64_t my) {
   if (!started_) Begin(ctx, fromX, fromY);
   sObject* object = ctx.CurrentObjectPtr();
   if (object == nullptr) return;
   const int64_t dx = mx - fromX_;
   const int64_t dy = my - fromY_;
-  if (ctx.Tool == kToolMove) {
+  if (ctx.CurrentTool() == Tool::Move) {
     Move(ctx, *object, dx, dy);
     return;
   }
   for (const ShapeAtStart& start : shapes_) {
     if (!ValidIndex(object->Shape, start.index)) continue;
     sShape& shape = object->Shape[static_cast<size_t>(start.index)];
-    if (ctx.Tool == kToolScale) Scale(shape, start, dx);
-    if (ctx.Tool == kToolRotate) Rotate(shape, start, dx);
+    if (ctx.CurrentTool() == Tool::Scale) Scale(shape, start, dx);
+    if (ctx.CurrentTool() == Tool::Rotate) Rotate(shape, start, dx);
   }
 }
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "document/editor_context.h"
+#include "edit/editor.h"
 
 namespace tavisk {
 
@@ -20,7 +20,7 @@ class ShapeTransformDrag {
   // selected unlocked shapes of the current object for a pointer at (mx, my);
   // (fromX, fromY) is where the pointer stood when the drag began, used at
   // the first call of a gesture.
-  void Apply(EditorContext& ctx, int64_t fromX, int64_t fromY, int64_t mx, int64_t my);
+  void Apply(Editor& ctx, int64_t fromX, int64_t fromY, int64_t mx, int64_t my);
 
  private:
   struct ShapeAtStart {

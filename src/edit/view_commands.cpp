@@ -6,7 +6,6 @@ namespace {
 
 void ApplyZoom(EditorContext& ctx, uint8_t percent) {
   ctx.Options.Zoom = percent;
-  ctx.ZoomFactor = percent * 0.01;
   ctx.Hooks->RedrawCanvas(0, 0, 1);
 }
 
@@ -24,9 +23,9 @@ void ZoomOut(EditorContext& ctx) {
 
 void SetZoom(EditorContext& ctx, uint8_t percent) { ApplyZoom(ctx, percent); }
 
-void ViewReset(EditorContext& ctx) {
-  ctx.PanX = 0;
-  ctx.PanY = 0;
+void ViewReset(Editor& ctx) {
+  ctx.View.PanX = 0;
+  ctx.View.PanY = 0;
   ctx.Hooks->RedrawCanvas(0, 0, 1);
 }
 

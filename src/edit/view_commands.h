@@ -4,14 +4,14 @@
 
 #include <cstdint>
 
-#include "document/editor_context.h"
+#include "edit/editor.h"
 
 namespace tavisk {
 
 void ZoomIn(EditorContext& ctx);
 void ZoomOut(EditorContext& ctx);
 void SetZoom(EditorContext& ctx, uint8_t percent);
-void ViewReset(EditorContext& ctx);
+void ViewReset(Editor& ctx);
 
 // Flips a 0/1 option and answers its new value.
 uint8_t ToggleViewOption(EditorContext& ctx, uint8_t& option);

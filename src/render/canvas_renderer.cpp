@@ -35,14 +35,14 @@ void CanvasRenderer::Invalidate() {
   above_.Invalidate();
 }
 
-void CanvasRenderer::DrawShape(EditorContext& ctx, PainterSurface& surface, int64_t i, int64_t j,
-                               bool pickRuns, int64_t x, int64_t y) {
+void CanvasRenderer::DrawShape(EditorContext& ctx, CanvasView& view, PainterSurface& surface,
+                               int64_t i, int64_t j, bool pickRuns, int64_t x, int64_t y) {
   const sObject& object = ctx.Obj[static_cast<size_t>(i)];
   const sShape& shape = object.Shape[static_cast<size_t>(j)];
   // Paints of an unchanged shape are taken as they were, with the figures
   // it left for the next paint, unless the pick needs its path.
   const uint64_t fingerprint =
-      ShapeFingerprint(ctx, object, j, surface.Transform(), surface.PendingPath());
+      ShapeFingerprint(ctx, view, object, j, surface.Transform(), surface.PendingPath());
   if (!pickRuns) {
     if (const ShapeDrawing* kept = memo_.Find(i, j, fingerprint)) {
       ops_.insert(ops_.end(), kept->ops.begin(), kept->ops.end());
@@ -51,12 +51,12 @@ void CanvasRenderer::DrawShape(EditorContext& ctx, PainterSurface& surface, int6
     }
   }
   const size_t begin = ops_.size();
-  DrawShapeFxLayer(ctx, surface, object, j, 0);
-  BuildShapePath(ctx, surface, object, j);
-  if (pickRuns) PickTest(ctx, surface, j, x, y);
+  DrawShapeFxLayer(ctx, view, surface, object, j, 0);
+  BuildShapePath(ctx, view, surface, object, j);
+  if (pickRuns) PickTest(ctx, view, surface, j, x, y);
   // A linked shape leaves its path to the next one: one even-odd paint.
   if (shape.Link == 0 || j == LastIndex(object.Shape)) PaintShapePath(surface, shape);
-  DrawShapeFxLayer(ctx, surface, object, j, 1);
+  DrawShapeFxLayer(ctx, view, surface, object, j, 1);
   memo_.Keep(i, j, fingerprint,
              ShapeDrawing{std::vector<PaintOp>(ops_.begin() + static_cast<ptrdiff_t>(begin), ops_.end()),
                           surface.PathIsEmpty() ? QPainterPath() : surface.PendingPath()});
@@ -64,8 +64,8 @@ void CanvasRenderer::DrawShape(EditorContext& ctx, PainterSurface& surface, int6
 
 // Each object's transform starts again from the view, so a layer never
 // inherits the scale or rotation of the layers drawn before it.
-void CanvasRenderer::DrawObjects(EditorContext& ctx, PainterSurface& surface, int64_t x, int64_t y,
-                                 int pick) {
+void CanvasRenderer::DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface,
+                                 int64_t x, int64_t y, int pick) {
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
     // A layer whose last shape was deleted keeps a placeholder that is not
     // drawn; the other layers are.
@@ -74,13 +74,13 @@ void CanvasRenderer::DrawObjects(EditorContext& ctx, PainterSurface& surface, in
     }
     ApplyViewTransform(ctx, surface);
     ApplyObjectTransform(surface, ctx.Obj[static_cast<size_t>(i)]);
-    const bool pickRuns = PickRuns(ctx, i, pick);
+    const bool pickRuns = PickRuns(ctx, view, i, pick);
     for (int64_t j = 0; j <= LastIndex(ctx.Obj[static_cast<size_t>(i)].Shape); ++j) {
       if (!ShapeShown(ctx, ctx.Obj[static_cast<size_t>(i)].Shape[static_cast<size_t>(j)], j)) {
         continue;
       }
       const size_t begin = ops_.size();
-      DrawShape(ctx, surface, i, j, pickRuns, x, y);
+      DrawShape(ctx, view, surface, i, j, pickRuns, x, y);
       if (i == ctx.CurrentObject) spans_.push_back({j, begin, ops_.size()});
     }
   }
@@ -116,7 +116,8 @@ void CanvasRenderer::Compose(const EditorContext& ctx, PainterSurface& surface, 
   surface.BlendPicture(above_.Image(), above_.ContentBounds());
 }
 
-void CanvasRenderer::Redraw(EditorContext& ctx, QImage& canvas, int64_t x, int64_t y, int pick) {
+void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
+                            int64_t y, int pick) {
   PainterSurface surface(canvas, &text_cache_);
   if (!surface.BeginSurface()) return;
   // Kept text paints hold only what was inside the old canvas.
@@ -128,17 +129,17 @@ void CanvasRenderer::Redraw(EditorContext& ctx, QImage& canvas, int64_t x, int64
   ops_.clear();
   spans_.clear();
   surface.RecordPaintsInto(&ops_);
-  DrawObjects(ctx, surface, x, y, pick);
+  DrawObjects(ctx, view, surface, x, y, pick);
   // Only a redraw that picks settles a pick: a refresh after an edit must
   // not drop the selection.
-  if (pick == 1) SettlePick(ctx);
+  if (pick == 1) SettlePick(ctx, view);
   surface.RecordPaintsInto(nullptr);
   Compose(ctx, surface, canvas.size());
 
   // Handles and outlines sit on the current object's shapes.
   ApplyViewTransform(ctx, surface);
   if (const sObject* object = ctx.CurrentObjectPtr()) ApplyObjectTransform(surface, *object);
-  DrawOverlays(ctx, surface);
+  DrawOverlays(ctx, view, surface);
   surface.EndSurface();
 }
 

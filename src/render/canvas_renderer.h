@@ -23,7 +23,7 @@ class PainterSurface;
 class CanvasRenderer {
  public:
   // RedrawCanvas on this renderer's kept state.
-  void Redraw(EditorContext& ctx, QImage& canvas, int64_t x, int64_t y, int pick);
+  void Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
   // The next redraw repaints both kept layers whole.
   void Invalidate();
   const SceneLayer& Below() const { return below_; }
@@ -36,9 +36,10 @@ class CanvasRenderer {
     size_t begin, end;
   };
 
-  void DrawObjects(EditorContext& ctx, PainterSurface& surface, int64_t x, int64_t y, int pick);
-  void DrawShape(EditorContext& ctx, PainterSurface& surface, int64_t object, int64_t shape,
-                 bool pickRuns, int64_t x, int64_t y);
+  void DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t x,
+                   int64_t y, int pick);
+  void DrawShape(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t object,
+                 int64_t shape, bool pickRuns, int64_t x, int64_t y);
   void Compose(const EditorContext& ctx, PainterSurface& surface, QSize size);
 
   TextPathCache text_cache_;

@@ -14,26 +14,6 @@ namespace tavisk {
 
 namespace {
 
-// Sets the pan to 0 for the export and gives it back on every way out.
-class PanReset {
- public:
-  explicit PanReset(EditorContext& ctx) : ctx_(ctx), x_(ctx.PanX), y_(ctx.PanY) {
-    ctx.PanX = 0;
-    ctx.PanY = 0;
-  }
-  ~PanReset() {
-    ctx_.PanX = x_;
-    ctx_.PanY = y_;
-  }
-  PanReset(const PanReset&) = delete;
-  PanReset& operator=(const PanReset&) = delete;
-
- private:
-  EditorContext& ctx_;
-  const int16_t x_;
-  const int16_t y_;
-};
-
 bool Drawn(QRgb pixel) {
   return qAlpha(pixel) > 0;
 }
@@ -86,7 +66,6 @@ void PaintSceneForExport(const EditorContext& ctx, QImage& drawing) {
 
 ImageExportResult SaveSceneImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight,
                                  const std::string& path) {
-  PanReset pan(ctx);
   const sPzOptions& o = ctx.Options;
   const int width = std::max<int>(canvasWidth, o.CameraW);
   const int height = std::max<int>(canvasHeight, o.CameraH);

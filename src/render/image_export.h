@@ -46,8 +46,8 @@ std::string ImageFileName(const std::string& answer);
 void PaintSceneForExport(const EditorContext& ctx, QImage& drawing);
 
 // Draws the scene on an image at least canvas and camera sized, cuts the
-// rectangle of mode out of it and writes it to path as it stands. The pan is
-// 0 while drawing and restored afterwards. A picture above kMaxExportPixels
+// rectangle of mode out of it and writes it to path as it stands, without
+// the pan of the canvas. A picture above kMaxExportPixels
 // is refused before anything is allocated.
 ImageExportResult SaveSceneImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight,
                                  const std::string& path);

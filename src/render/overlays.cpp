@@ -24,8 +24,8 @@ struct Origin {
   double x, y;
 };
 
-Origin ShapeOrigin(const EditorContext& ctx, const sShape& shape) {
-  return {static_cast<double>(ctx.PanX) + shape.X, static_cast<double>(ctx.PanY) + shape.Y};
+Origin ShapeOrigin(const CanvasView& view, const sShape& shape) {
+  return {static_cast<double>(view.PanX) + shape.X, static_cast<double>(view.PanY) + shape.Y};
 }
 
 double PointX(const sShape& shape, int64_t i, Origin o) {
@@ -66,8 +66,8 @@ void DrawComplexHandles(Surface& surface, const sShape& shape, Origin o) {
   }
 }
 
-void DrawHandles(const EditorContext& ctx, Surface& surface, const sShape& shape) {
-  const Origin o = ShapeOrigin(ctx, shape);
+void DrawHandles(const CanvasView& view, Surface& surface, const sShape& shape) {
+  const Origin o = ShapeOrigin(view, shape);
   if (shape.Typ == kComplexShape) {
     DrawComplexHandles(surface, shape, o);
   } else {
@@ -82,10 +82,10 @@ void DrawHandles(const EditorContext& ctx, Surface& surface, const sShape& shape
   surface.FillPath();
 }
 
-void AddSelectionOutline(const EditorContext& ctx, Surface& surface, const sObject& object,
-                         int64_t index) {
+void AddSelectionOutline(const EditorContext& ctx, const CanvasView& view, Surface& surface,
+                         const sObject& object, int64_t index) {
   const sShape& shape = object.Shape[static_cast<size_t>(index)];
-  const Origin o = ShapeOrigin(ctx, shape);
+  const Origin o = ShapeOrigin(view, shape);
   switch (shape.Typ) {
     case kComplexShape:
     case kCurve:
@@ -103,16 +103,17 @@ void AddSelectionOutline(const EditorContext& ctx, Surface& surface, const sObje
       surface.AddPathBox(PointX(shape, 0, o), PointY(shape, 0, o), shape.W, shape.H);
       break;
     default:
-      BuildShapePath(ctx, surface, object, index);
+      BuildShapePath(ctx, view, surface, object, index);
       break;
   }
 }
 
-void DrawSelectionOutlines(const EditorContext& ctx, Surface& surface, const sObject& object) {
+void DrawSelectionOutlines(const EditorContext& ctx, const CanvasView& view, Surface& surface,
+                           const sObject& object) {
   bool any = false;
   for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
     if (object.Shape[static_cast<size_t>(j)].Selected == 1 || j == ctx.CurrentShape) {
-      AddSelectionOutline(ctx, surface, object, j);
+      AddSelectionOutline(ctx, view, surface, object, j);
       any = true;
     }
   }
@@ -123,13 +124,13 @@ void DrawSelectionOutlines(const EditorContext& ctx, Surface& surface, const sOb
   surface.SetAntialiasing(true);
 }
 
-void DrawGrid(const EditorContext& ctx, Surface& surface) {
+void DrawGrid(const EditorContext& ctx, const CanvasView& view, Surface& surface) {
   const sPzOptions& opt = ctx.Options;
   // A zero or negative cell size (a member missing from the options file)
   // shows no grid rather than dividing by zero.
   if (opt.ShowGrid != 1 || opt.GridW <= 0 || opt.GridH <= 0) return;
-  const double ox = ctx.PanX;
-  const double oy = ctx.PanY;
+  const double ox = view.PanX;
+  const double oy = view.PanY;
   const int64_t rows = DivTrunc(opt.CameraH, opt.GridH);
   const int64_t columns = DivTrunc(opt.CameraW, opt.GridW);
   for (int64_t r = 0; r <= rows; ++r) {
@@ -146,29 +147,29 @@ void DrawGrid(const EditorContext& ctx, Surface& surface) {
   surface.StrokePath(1, false);
 }
 
-void DrawCameraFrame(const EditorContext& ctx, Surface& surface) {
+void DrawCameraFrame(const EditorContext& ctx, const CanvasView& view, Surface& surface) {
   const sPzOptions& opt = ctx.Options;
   if (opt.ShowCameraBorder == 0) return;
-  surface.AddPathBox(ctx.PanX + opt.CameraX, ctx.PanY + opt.CameraY, opt.CameraW, opt.CameraH);
+  surface.AddPathBox(view.PanX + opt.CameraX, view.PanY + opt.CameraY, opt.CameraW, opt.CameraH);
   surface.VectorSourceColor(kCameraColor);
   surface.StrokePath(2, false);
 }
 
 }  // namespace
 
-void DrawOverlays(const EditorContext& ctx, Surface& surface) {
+void DrawOverlays(const EditorContext& ctx, const CanvasView& view, Surface& surface) {
   if (ValidIndex(ctx.Obj, ctx.CurrentObject) &&
       ctx.Obj[static_cast<size_t>(ctx.CurrentObject)].Hide == 0) {
     const sObject* object = &ctx.Obj[static_cast<size_t>(ctx.CurrentObject)];
     if (ctx.Options.HideAncre == 0 && ValidIndex(object->Shape, ctx.CurrentShape)) {
-      DrawHandles(ctx, surface, object->Shape[static_cast<size_t>(ctx.CurrentShape)]);
+      DrawHandles(view, surface, object->Shape[static_cast<size_t>(ctx.CurrentShape)]);
     }
-    if (ctx.Options.ShowSelection != 0) DrawSelectionOutlines(ctx, surface, *object);
+    if (ctx.Options.ShowSelection != 0) DrawSelectionOutlines(ctx, view, surface, *object);
   }
   ApplyViewTransform(ctx, surface);
   surface.SetAntialiasing(false);
-  DrawGrid(ctx, surface);
-  DrawCameraFrame(ctx, surface);
+  DrawGrid(ctx, view, surface);
+  DrawCameraFrame(ctx, view, surface);
   surface.SetAntialiasing(true);
 }
 

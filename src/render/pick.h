@@ -4,23 +4,25 @@
 
 #include <cstdint>
 
+#include "document/canvas_view.h"
 #include "document/editor_context.h"
 #include "render/surface.h"
 
 namespace tavisk {
 
 // Whether the pick test runs for a shape of object (an index of ctx.Obj).
-bool PickRuns(const EditorContext& ctx, int64_t object, int pick);
+bool PickRuns(const EditorContext& ctx, const CanvasView& view, int64_t object, int pick);
 
 // Tests the current path of shape (of the current object), its area and
-// its outline, against the pointer (x, y) and updates the selection and
-// CurrentShape.
-void PickTest(EditorContext& ctx, const Surface& surface, int64_t shape, int64_t x, int64_t y);
+// its outline, against the pointer (x, y) and updates the selection,
+// CurrentShape and the pick and drag of view.
+void PickTest(EditorContext& ctx, CanvasView& view, const Surface& surface, int64_t shape,
+              int64_t x, int64_t y);
 
 // After the object loop: resolves a pick made by this redraw into a drag,
 // or, with the select tool and nothing picked, clears the selection. A drag
 // already under way is left alone: the tools keep where it started.
-void SettlePick(EditorContext& ctx);
+void SettlePick(EditorContext& ctx, CanvasView& view);
 
 // Every Selected of the current object's shapes becomes 0.
 void DeselectCurrentObject(EditorContext& ctx);

@@ -7,7 +7,7 @@
 namespace tavisk {
 
 void ApplyViewTransform(const EditorContext& ctx, Surface& surface) {
-  const double z = ctx.Options.Zoom * 0.01;
+  const double z = ZoomFactor(ctx.Options);
   surface.ResetTransform();
   surface.ScaleTransform(z, z);
 }
@@ -19,23 +19,25 @@ void ApplyObjectTransform(Surface& surface, const sObject& object) {
 }
 
 void DrawSceneForExport(const EditorContext& ctx, Surface& surface) {
+  const CanvasView unpanned;
   surface.ResetTransform();
   for (const sObject& object : ctx.Obj) {
     if (object.Hide != 0) continue;
     for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
-      DrawShapeFxLayer(ctx, surface, object, j, 0);
-      BuildShapePath(ctx, surface, object, j);
+      DrawShapeFxLayer(ctx, unpanned, surface, object, j, 0);
+      BuildShapePath(ctx, unpanned, surface, object, j);
       PaintShapePath(surface, object.Shape[static_cast<size_t>(j)]);
-      DrawShapeFxLayer(ctx, surface, object, j, 1);
+      DrawShapeFxLayer(ctx, unpanned, surface, object, j, 1);
     }
   }
 }
 
-void RedrawCanvas(EditorContext& ctx, QImage& canvas, int64_t x, int64_t y, int pick) {
+void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
+                  int pick) {
   static CanvasRenderer renderer;
   static PaintingFailureReport failures;
   // A redraw cut short leaves the kept layers half painted.
-  if (!failures.Run(ctx.Req, [&] { renderer.Redraw(ctx, canvas, x, y, pick); })) {
+  if (!failures.Run(ctx.Req, [&] { renderer.Redraw(ctx, view, canvas, x, y, pick); })) {
     renderer.Invalidate();
   }
 }

@@ -6,17 +6,19 @@
 #include <QImage>
 #include <cstdint>
 
+#include "document/canvas_view.h"
 #include "document/editor_context.h"
 #include "render/surface.h"
 
 namespace tavisk {
 
-// Paints canvas synchronously and, when pick is 1, runs the pick at the
-// pointer (x, y) in user units. A null or empty canvas draws and picks
+// Paints canvas synchronously with the pan of view and, when pick is 1, runs
+// the pick of view at the pointer (x, y) in user units. A null or empty canvas draws and picks
 // nothing. Running out of memory while painting is reported through
-// ctx.Req (painting_failure.h), not thrown. Uses one CanvasRenderer (canvas_renderer.h) kept for the
-// program's run.
-void RedrawCanvas(EditorContext& ctx, QImage& canvas, int64_t x, int64_t y, int pick);
+// ctx.Req (painting_failure.h), not thrown. Uses one CanvasRenderer (canvas_renderer.h) kept for
+// the program's run.
+void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
+                  int pick);
 
 // Device pixels scaled by the zoom.
 void ApplyViewTransform(const EditorContext& ctx, Surface& surface);
@@ -25,11 +27,11 @@ void ApplyViewTransform(const EditorContext& ctx, Surface& surface);
 void ApplyObjectTransform(Surface& surface, const sObject& object);
 // Handles, pivot marker and selection outlines of the current object under
 // the transform in force, then the grid and camera frame under the view.
-void DrawOverlays(const EditorContext& ctx, Surface& surface);
+void DrawOverlays(const EditorContext& ctx, const CanvasView& view, Surface& surface);
 
 // The picture of an image export on a begun surface: every shape of every
 // visible object, hidden shapes included, each painted by itself, at scale 1
-// with the pan as it is, without overlays.
+// and without the pan, without overlays.
 void DrawSceneForExport(const EditorContext& ctx, Surface& surface);
 
 }  // namespace tavisk

@@ -36,14 +36,14 @@ void AddScaledComplexChain(Surface& surface, const std::vector<sPoint>& points, 
 
 }  // namespace
 
-void DrawShapeFx(const EditorContext& ctx, Surface& surface, const sObject& object, int64_t index,
-                 const sShapeFx& fx) {
+void DrawShapeFx(const EditorContext& ctx, const CanvasView& view, Surface& surface,
+                 const sObject& object, int64_t index, const sShapeFx& fx) {
   const sShape& shape = object.Shape[static_cast<size_t>(index)];
   const float s = static_cast<float>(fx.Scale) * 0.01f;
   // The object's offset is added here although the shape path leaves it to
   // the object transform; effects have always been placed this way.
-  const double bx = static_cast<double>(ctx.PanX + fx.X + shape.X + object.X);
-  const double by = static_cast<double>(ctx.PanY + fx.Y + shape.Y + object.Y);
+  const double bx = static_cast<double>(view.PanX + fx.X + shape.X + object.X);
+  const double by = static_cast<double>(view.PanY + fx.Y + shape.Y + object.Y);
   const double qx = bx + static_cast<double>(shape.Pt.front().X);
   const double qy = by + static_cast<double>(shape.Pt.front().Y);
   surface.MovePathCursor(qx, qy);
@@ -81,12 +81,12 @@ void DrawShapeFx(const EditorContext& ctx, Surface& surface, const sObject& obje
   }
 }
 
-void DrawShapeFxLayer(const EditorContext& ctx, Surface& surface, const sObject& object,
-                      int64_t index, int depth) {
+void DrawShapeFxLayer(const EditorContext& ctx, const CanvasView& view, Surface& surface,
+                      const sObject& object, int64_t index, int depth) {
   // "All back" and "All front" (2 and 3) are kept but never drawn.
   if (depth != 0 && depth != 1) return;
   for (const sShapeFx& fx : object.Shape[static_cast<size_t>(index)].Fx) {
-    if (fx.Depth == depth && fx.Actif == 1) DrawShapeFx(ctx, surface, object, index, fx);
+    if (fx.Depth == depth && fx.Actif == 1) DrawShapeFx(ctx, view, surface, object, index, fx);
   }
 }
 

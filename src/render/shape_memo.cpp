@@ -4,13 +4,13 @@
 
 namespace tavisk {
 
-uint64_t ShapeFingerprint(const EditorContext& ctx, const sObject& object, int64_t index,
-                          const QTransform& t, const QPainterPath& pending) {
+uint64_t ShapeFingerprint(const EditorContext& ctx, const CanvasView& view, const sObject& object,
+                          int64_t index, const QTransform& t, const QPainterPath& pending) {
   const sShape& shape = object.Shape[static_cast<size_t>(index)];
   Hasher h;
   h.Add(pending.isEmpty() ? uint64_t{0} : HashPath(pending));
   for (double v : {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()}) h.Add(v);
-  h.Add(int64_t{ctx.PanX} << 32 ^ (int64_t{ctx.PanY} & 0xFFFFFFFF));
+  h.Add(int64_t{view.PanX} << 32 ^ (int64_t{view.PanY} & 0xFFFFFFFF));
   h.Add(object.X);
   h.Add(object.Y);
   h.Add(static_cast<int64_t>(index == LastIndex(object.Shape)));

@@ -4,11 +4,11 @@
 
 namespace tavisk {
 
-void BuildShapePath(const EditorContext& ctx, Surface& surface, const sObject& object,
-                    int64_t index) {
+void BuildShapePath(const EditorContext& ctx, const CanvasView& view, Surface& surface,
+                    const sObject& object, int64_t index) {
   const sShape& shape = object.Shape[static_cast<size_t>(index)];
-  const double ox = static_cast<double>(ctx.PanX) + shape.X;
-  const double oy = static_cast<double>(ctx.PanY) + shape.Y;
+  const double ox = static_cast<double>(view.PanX) + shape.X;
+  const double oy = static_cast<double>(view.PanY) + shape.Y;
   const sPoint& first = shape.Pt.front();
   const double x0 = ox + static_cast<double>(first.X);
   const double y0 = oy + static_cast<double>(first.Y);

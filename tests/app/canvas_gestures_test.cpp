@@ -86,9 +86,8 @@ TEST_F(CanvasGesturesTest, AddedPointsSitUnderThePointerWithTheShapeMovedPannedA
   shape(0).X = 300;
   shape(0).Y = 250;
   ctx().Options.Zoom = 200;
-  ctx().ZoomFactor = 2.0;
-  ctx().PanX = 30;
-  ctx().PanY = 10;
+  ctx().View.PanX = 30;
+  ctx().View.PanY = 10;
   ClickTool(kGadgetToolAddPoint);
   // Pixel (300, 240) at 200 % is (150, 120); less the pan, scene (120, 110).
   Drag(At(300, 240), At(300, 240));
@@ -98,9 +97,8 @@ TEST_F(CanvasGesturesTest, AddedPointsSitUnderThePointerWithTheShapeMovedPannedA
 
   // A template shape placed away from the origin gets its points there too.
   ctx().Options.Zoom = 100;
-  ctx().ZoomFactor = 1.0;
-  ctx().PanX = 0;
-  ctx().PanY = 0;
+  ctx().View.PanX = 0;
+  ctx().View.PanY = 0;
   MakeCurve(1, {{200, 200, 0, 0}, {250, 200, 0, 0}, {250, 250, 0, 0}, {200, 250, 0, 0}});
   sShape& curve = shape(1);
   curve.X = 320;
@@ -226,7 +224,7 @@ TEST_F(CanvasGesturesTest, AReleaseLostToADialogHoldsNoButton) {
   EXPECT_EQ(shape(1).Typ, kBox);
   EXPECT_EQ(shape(1).W, 60);
   EXPECT_EQ(shape(1).H, 40);
-  EXPECT_EQ(ctx().Tool, kToolMove);
+  EXPECT_EQ(ctx().CurrentTool(), Tool::Move);
 
   // A press whose release went elsewhere does not carry the box along with
   // the next drag, made on empty canvas.
@@ -247,7 +245,6 @@ TEST_F(CanvasGesturesTest, ThinOutlinesArePickedWithinAFewScreenPixelsAtAnyZoom)
   EXPECT_EQ(shape(0).Selected, 0) << "far from it, nothing";
 
   ctx().Options.Zoom = 250;
-  ctx().ZoomFactor = 2.5;
   Drag(At(450, 253), At(450, 253));  // the line at 250 % runs along y = 250
   EXPECT_EQ(ctx().CurrentShape, 0);
   EXPECT_EQ(shape(0).Selected, 1);

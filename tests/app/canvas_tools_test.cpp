@@ -22,14 +22,14 @@ class CanvasToolsTest : public test::EditorTest {};
 
 TEST_F(CanvasToolsTest, BoxFollowsThePointerSignedThenToolReturnsToMove) {
   ClickTool(kGadgetToolBox);
-  EXPECT_EQ(ctx().Tool, kToolBox);
+  EXPECT_EQ(ctx().CurrentTool(), Tool::Box);
   Drag(At(100, 80), At(60, 50));
   EXPECT_EQ(shape(0).Name, "Box_0");
   EXPECT_EQ(shape(0).X, 100);
   EXPECT_EQ(shape(0).Y, 80);
   EXPECT_EQ(shape(0).W, -40);
   EXPECT_EQ(shape(0).H, -30);
-  EXPECT_EQ(ctx().Tool, kToolMove);
+  EXPECT_EQ(ctx().CurrentTool(), Tool::Move);
   auto* move = qobject_cast<QAbstractButton*>(
       ToolbarGadget(session_->window->Toolbar(), kGadgetToolMove));
   auto* box = qobject_cast<QAbstractButton*>(
@@ -56,9 +56,8 @@ TEST_F(CanvasToolsTest, CirclesAndTextsKeepAWidthOfAtLeastOne) {
 
 TEST_F(CanvasToolsTest, CreationFollowsThePointerWhenPannedAndZoomed) {
   ctx().Options.Zoom = 200;
-  ctx().ZoomFactor = 2.0;
-  ctx().PanX = 30;
-  ctx().PanY = 10;
+  ctx().View.PanX = 30;
+  ctx().View.PanY = 10;
   ClickTool(kGadgetToolLine);
   Drag(At(200, 100), At(300, 140));
   // Pixel (300, 140) at 200 % is (150, 70); less the pan, (120, 60): the
@@ -83,7 +82,6 @@ TEST_F(CanvasToolsTest, PointDragAtZoom200HitsWithinThreeUnitsAndMovesNeighbours
   sShape& curve = shape(0);
   ASSERT_EQ(curve.Pt.size(), 4u);
   ctx().Options.Zoom = 200;
-  ctx().ZoomFactor = 2.0;
   ctx().CurrentShape = 0;
   // Point 0 sits at pixel (180, 180); 6 pixels off is 3 units: still a hit.
   Drag(At(186, 174), At(206, 194));
@@ -113,8 +111,8 @@ TEST_F(CanvasToolsTest, SnappingTruncatesTowardZero) {
   ctx().Options.SnapX = 10;
   ctx().Options.SnapY = 10;
   ctx().CurrentShape = 0;
-  ctx().PanX = 40;
-  ctx().PanY = 40;
+  ctx().View.PanX = 40;
+  ctx().View.PanY = 40;
   // Point 0 at scene (10, 10) shows at pixel (50, 50).
   Drag(At(50, 50), At(67, 13));  // scene (27, -27)
   EXPECT_EQ(shape(0).Pt[0].X, 20);
@@ -128,7 +126,7 @@ TEST_F(CanvasToolsTest, RotationCountsFromThePressNotPerEvent) {
   curve.Pt = {{100, 100, 0, 0}, {300, 100, 0, 0}, {300, 300, 0, 0}, {100, 300, 0, 0}};
   ClickTool(kGadgetToolRotate);
   QTest::mousePress(canvas(), Qt::LeftButton, {}, At(200, 200));
-  ASSERT_EQ(ctx().DragMode, 2) << "the press inside the curve picks it";
+  ASSERT_EQ(ctx().View.Drag, DragMode::Shapes) << "the press inside the curve picks it";
   for (int x : {300, 400, 500}) {
     MoveHeld(At(x, 200));
   }
@@ -159,8 +157,8 @@ TEST_F(CanvasToolsTest, SpaceHeldPansAndReleasingItReturnsTheTools) {
   canvas()->setFocus();
   QTest::keyPress(canvas(), Qt::Key_Space);
   Drag(At(100, 100), At(130, 90));
-  EXPECT_EQ(ctx().PanX, 30);
-  EXPECT_EQ(ctx().PanY, -10);
+  EXPECT_EQ(ctx().View.PanX, 30);
+  EXPECT_EQ(ctx().View.PanY, -10);
   EXPECT_EQ(ctx().Obj[0].HasShape, 0);
   QTest::keyRelease(canvas(), Qt::Key_Space);
   Drag(At(100, 100), At(130, 90));

@@ -40,7 +40,7 @@ class EditorTest : public ::testing::Test {
     session_ = StartEditor(requesters_);
   }
 
-  EditorContext& ctx() { return session_->ctx; }
+  Editor& ctx() { return session_->ctx; }
   QWidget* gadget(int number) { return session_->panels->Gadgets().Widget(number); }
   template <typename T>
   T* as(int number) {

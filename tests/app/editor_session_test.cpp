@@ -51,7 +51,7 @@ TEST(Startup, FirstStartWritesDefaultsThenTheRealLayout) {
   EXPECT_EQ(stored.WinH, session->window->height());
   EXPECT_EQ(stored.WinState, kWindowMaximized);
   EXPECT_EQ(session->window->windowTitle().toStdString(), "Tavisk 0.13");
-  EXPECT_EQ(session->ctx.Tool, kToolMove);
+  EXPECT_EQ(session->ctx.CurrentTool(), Tool::Move);
   EXPECT_EQ(session->ctx.ShapeFile, "1-defaut.txt");
   EXPECT_GE(session->ctx.AutosaveNumber, 0);
   EXPECT_LE(session->ctx.AutosaveNumber, 1000000);
@@ -103,7 +103,7 @@ TEST_F(LayoutTest, ResizeFollowsTheGeometryRuleAndIsStored) {
 TEST_F(MenusTest, ZoomItemsAndShortcuts) {
   EditorSession* session = session_.get();
   MainWindow& window = *session->window;
-  EditorContext& ctx = session->ctx;
+  Editor& ctx = session->ctx;
 
   window.OnMenu(kMenuZoom50);
   window.OnMenu(kMenuZoomIn);
@@ -134,11 +134,11 @@ TEST_F(MenusTest, ZoomItemsAndShortcuts) {
   window.OnMenu(kMenuZoomIn);
   EXPECT_EQ(ctx.Options.Zoom, 255);
 
-  ctx.PanX = 40;
-  ctx.PanY = -7;
+  ctx.View.PanX = 40;
+  ctx.View.PanY = -7;
   QTest::keyClick(window.Canvas(), Qt::Key_0, Qt::ControlModifier | Qt::KeypadModifier);
-  EXPECT_EQ(ctx.PanX, 0);
-  EXPECT_EQ(ctx.PanY, 0);
+  EXPECT_EQ(ctx.View.PanX, 0);
+  EXPECT_EQ(ctx.View.PanY, 0);
   EXPECT_EQ(ctx.Options.Zoom, 255);
 }
 

@@ -103,8 +103,8 @@ TEST_F(ObjectsAndPasteTest, PasteLandsUnderThePointerAtAnyZoomAndPanElseBesideTh
   Menu(kMenuCopyShape);
 
   Menu(kMenuZoom200);
-  ctx().PanX = 30;
-  ctx().PanY = 20;
+  ctx().View.PanX = 30;
+  ctx().View.PanY = 20;
   QCursor::setPos(canvas()->mapToGlobal(At(300, 240)));
   Menu(kMenuPaste);
   // Canvas (300, 240) at 200 % is (150, 120); less the pan (120, 100).

@@ -20,8 +20,7 @@ class AutosaveTest : public ::testing::Test {
     ctx.Req = &req;
     ctx.Hooks = &hooks;
     AddObject(ctx, 0);
-    ctx.Tool = kToolCircle;
-    AddShape(ctx, 3, 4);
+    AddShape(ctx, kCircle, 3, 4);
     ctx.AutosaveNumber = 42;
     ctx.Options.Autosave = 1;
     ctx.Options.AutosaveTime = 180;
@@ -53,8 +52,7 @@ TEST_F(AutosaveTest, SavesOnlyStrictlyAfterThePeriodAndCreatesItsFolder) {
   EXPECT_TRUE(req.Asked.empty());
 
   // The next one is due a full period after this one, into the same file.
-  ctx.Tool = kToolBox;
-  AddShape(ctx, 5, 5);
+  AddShape(ctx, kBox, 5, 5);
   CheckAutosave(ctx, 181001 + 180000);
   ASSERT_TRUE(ReadWholeFile(path, bytes));
   EXPECT_EQ(bytes.find("Box_1"), std::string::npos);

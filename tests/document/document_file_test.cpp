@@ -20,8 +20,7 @@ class DocumentFileTest : public ::testing::Test {
     ctx.Req = &req;
     ctx.Hooks = &hooks;
     AddObject(ctx, 0);
-    ctx.Tool = kToolBox;
-    AddShape(ctx, 100, 80);
+    AddShape(ctx, kBox, 100, 80);
     hooks.Calls.clear();
   }
 
@@ -103,16 +102,13 @@ TEST_F(DocumentFileTest, SavingReplacesWholeFilesAndLeavesNoTemporaries) {
 
 TEST_F(DocumentFileTest, SaveLoadSaveGivesTheSameBytes) {
   ASSERT_TRUE(WriteFileAtomically("pic.png", test::MakePng(6, 4, Qt::red, true)));
-  for (uint8_t tool : {kToolText, kToolLine, kToolCurve, kToolCircle}) {
-    ctx.Tool = tool;
-    AddShape(ctx, 30, -40);
+  for (ShapeType type : {kText, kLine, kCurve, kCircle}) {
+    AddShape(ctx, type, 30, -40);
   }
   req.FileAnswers = {"pic.png"};
-  ctx.Tool = kToolImage;
-  ASSERT_EQ(AddShape(ctx, 7, 8), 1);
+  ASSERT_EQ(AddShape(ctx, kImage, 7, 8), 1);
   AddObject(ctx, 1);
-  ctx.Tool = kToolBox;
-  AddShape(ctx, -1, -2);
+  AddShape(ctx, kBox, -1, -2);
   SaveDocument(ctx, "first", 0);
 
   EditorContext other;

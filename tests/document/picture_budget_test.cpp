@@ -187,8 +187,7 @@ TEST_F(PictureBudgetTest, PicturesOfShapesThatAreGoneMakeRoom) {
   // The image tool refuses a picture past the budget, with its message.
   ASSERT_TRUE(WriteFileAtomically("d.png", test::MakePng(64, 64, Qt::blue, true)));
   req.FileAnswers = {"d.png"};
-  ctx.Tool = kToolImage;
-  EXPECT_EQ(AddShape(ctx, 5, 5), 0);
+  EXPECT_EQ(AddShape(ctx, kImage, 5, 5), 0);
   EXPECT_EQ(ctx.Obj[0].Shape.size(), 1u);
   ASSERT_EQ(req.Messages.size(), 1u);
   EXPECT_NE(req.Messages[0].Text.find("d.png"), std::string::npos);

@@ -21,9 +21,8 @@ class ShapeCreationTest : public ::testing::Test {
     AddObject(ctx, 0);
   }
 
-  const sShape& Made(uint8_t tool, int64_t x, int64_t y) {
-    ctx.Tool = tool;
-    EXPECT_EQ(AddShape(ctx, x, y), 1);
+  const sShape& Made(ShapeType type, int64_t x, int64_t y) {
+    EXPECT_EQ(AddShape(ctx, type, x, y), 1);
     return *ctx.CurrentShapePtr();
   }
 
@@ -41,7 +40,7 @@ class ShapeCreationTest : public ::testing::Test {
 };
 
 TEST_F(ShapeCreationTest, BoxAtStartUpIsWrittenByteForByte) {
-  Made(kToolBox, 100, 80);
+  Made(kBox, 100, 80);
   EXPECT_EQ(Saved(),
             "gen, ,0.13,\r\n"
             "obj,Object0,0,0,100,100,0,0,0\r\n"
@@ -51,7 +50,7 @@ TEST_F(ShapeCreationTest, BoxAtStartUpIsWrittenByteForByte) {
 }
 
 TEST_F(ShapeCreationTest, TextShapeLineAndFont) {
-  const sShape& text = Made(kToolText, 100, 80);
+  const sShape& text = Made(kText, 100, 80);
   const std::string saved = Saved();
   EXPECT_NE(saved.find("\r\nshape,0,-8856356,Text_0,255,0,10,5,5,7,10,5,"
                        "Text_0;Times New roman;256;,100,80,\r\n"),
@@ -65,22 +64,22 @@ TEST_F(ShapeCreationTest, TextShapeLineAndFont) {
 }
 
 TEST_F(ShapeCreationTest, IndicesNamesAndPlacesByTool) {
-  EXPECT_EQ(Made(kToolBox, 1, 2).Name, "Box_0");
+  EXPECT_EQ(Made(kBox, 1, 2).Name, "Box_0");
   EXPECT_EQ(ctx.CurrentShape, 0);
-  EXPECT_EQ(Made(kToolBox, 1, 2).Name, "Box_1");
-  const sShape& text = Made(kToolText, 3, 4);
+  EXPECT_EQ(Made(kBox, 1, 2).Name, "Box_1");
+  const sShape& text = Made(kText, 3, 4);
   EXPECT_EQ(text.Name, "Text_2");
   EXPECT_EQ(text.Text, "Text_0");
   EXPECT_EQ(text.Id, 2);
 
-  const sShape& circle = Made(kToolCircle, 5, 6);
+  const sShape& circle = Made(kCircle, 5, 6);
   EXPECT_EQ(circle.Name, "Circle_3");
   EXPECT_EQ(circle.Typ, kCircle);
   EXPECT_EQ(circle.X, 5);
   EXPECT_EQ(circle.Pt.size(), 1u);
   EXPECT_EQ(circle.Pt[0].X, 0);
 
-  const sShape& line = Made(kToolLine, 70, 80);
+  const sShape& line = Made(kLine, 70, 80);
   EXPECT_EQ(line.Name, "Line_4");
   EXPECT_EQ(line.Style, kLineStyle);
   EXPECT_EQ(line.X, 0);
@@ -88,7 +87,7 @@ TEST_F(ShapeCreationTest, IndicesNamesAndPlacesByTool) {
   EXPECT_EQ(line.Pt[0].X, 70);
   EXPECT_EQ(line.Pt[1].Y, 80);
 
-  const sShape& curve = Made(kToolCurve, 100, 100);
+  const sShape& curve = Made(kCurve, 100, 100);
   EXPECT_EQ(curve.Name, "Curve_5");
   ASSERT_EQ(curve.Pt.size(), 4u);
   for (int i = 0; i < 4; ++i) {
@@ -106,11 +105,8 @@ TEST_F(ShapeCreationTest, IndicesNamesAndPlacesByTool) {
   EXPECT_EQ(hooks.Calls.back(), "FillShapeList");
 }
 
-TEST_F(ShapeCreationTest, RoundBoxAndOtherToolsMakeNothing) {
-  for (uint8_t tool : {kToolRoundBox, kToolMove, kToolAddPoint}) {
-    ctx.Tool = tool;
-    EXPECT_EQ(AddShape(ctx, 1, 1), 0);
-  }
+TEST_F(ShapeCreationTest, RoundBoxMakesNothing) {
+  EXPECT_EQ(AddShape(ctx, kRoundBox, 1, 1), 0);
   EXPECT_EQ(ctx.Obj[0].HasShape, 0);
   EXPECT_EQ(ctx.Obj[0].Shape.size(), 1u);
 }
@@ -119,7 +115,7 @@ TEST_F(ShapeCreationTest, ImageToolTakesItsPictureAndName) {
   ASSERT_TRUE(MakeDirectories("pics"));
   ASSERT_TRUE(WriteFileAtomically("pics/photo.v2.png", test::MakePng(12, 7, Qt::red, false)));
   req.FileAnswers = {"pics/photo.v2.png"};
-  const sShape& image = Made(kToolImage, 40, 50);
+  const sShape& image = Made(kImage, 40, 50);
   ASSERT_EQ(req.Asked.size(), 1u);
   EXPECT_EQ(req.Asked[0].Title, "Image");
   EXPECT_EQ(req.Asked[0].Detail, "Png(.png)|*.png|Jpg|*.jpg");
@@ -133,13 +129,12 @@ TEST_F(ShapeCreationTest, ImageToolTakesItsPictureAndName) {
 }
 
 TEST_F(ShapeCreationTest, ImageToolCancelledOrUndecodableMakesNothing) {
-  ctx.Tool = kToolImage;
-  EXPECT_EQ(AddShape(ctx, 1, 1), 0);  // no answer queued: cancelled
+  EXPECT_EQ(AddShape(ctx, kImage, 1, 1), 0);  // no answer queued: cancelled
   EXPECT_TRUE(req.Messages.empty());
 
   ASSERT_TRUE(WriteFileAtomically("fake.png", "text"));
   req.FileAnswers = {"fake.png"};
-  EXPECT_EQ(AddShape(ctx, 1, 1), 0);
+  EXPECT_EQ(AddShape(ctx, kImage, 1, 1), 0);
   ASSERT_FALSE(req.Messages.empty());
   EXPECT_EQ(req.Messages.back().Title, "Error");
   // LoadPicture's own box is the only one.
@@ -152,14 +147,13 @@ TEST_F(ShapeCreationTest, ImageToolCancelledOrUndecodableMakesNothing) {
 // or line separator could not be read back, so the tool refuses it.
 TEST_F(ShapeCreationTest, ImageToolRefusesAPathTheDocumentCannotHold) {
   const std::string picture = test::MakePng(4, 4, Qt::red, false);
-  ctx.Tool = kToolImage;
   for (const std::string name :
        {"wing,left.png", "wing;left.png", "two\nlines.png", "x\r\nobj,Evil,0,0,1,1,0,0,0.png"}) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(WriteFileAtomically(name, picture));
     req.Messages.clear();
     req.FileAnswers = {name};
-    EXPECT_EQ(AddShape(ctx, 1, 1), 0);
+    EXPECT_EQ(AddShape(ctx, kImage, 1, 1), 0);
     ASSERT_EQ(req.Messages.size(), 1u);
     EXPECT_EQ(req.Messages[0].Title, "Error");
     EXPECT_NE(req.Messages[0].Text.find("rename"), std::string::npos);
@@ -167,11 +161,11 @@ TEST_F(ShapeCreationTest, ImageToolRefusesAPathTheDocumentCannotHold) {
   }
   ASSERT_TRUE(WriteFileAtomically("wing left.png", picture));
   req.FileAnswers = {"wing left.png"};
-  EXPECT_EQ(Made(kToolImage, 1, 1).ImageFile, "wing left.png");
+  EXPECT_EQ(Made(kImage, 1, 1).ImageFile, "wing left.png");
 }
 
 TEST_F(ShapeCreationTest, AddObjectAndNewDocument) {
-  Made(kToolBox, 1, 1);
+  Made(kBox, 1, 1);
   ctx.Obj[0].Alpha = 9;
   ctx.Obj[0].W = 3;
   AddObject(ctx, 0);

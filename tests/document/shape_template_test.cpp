@@ -41,8 +41,7 @@ class ShapeTemplateTest : public ::testing::Test {
 
 TEST_F(ShapeTemplateTest, ComplexToolOnAFreshObject) {
   ctx.DocFile = "mine";
-  ctx.Tool = kToolComplexShape;
-  ASSERT_EQ(AddShape(ctx, 10, 10), 1);
+  ASSERT_EQ(AddShape(ctx, kComplexShape, 10, 10), 1);
   // The placeholder gives way to the template; no blank shape is left.
   EXPECT_EQ(Names(), (std::vector<std::string>{"Tip", "Tail"}));
   EXPECT_EQ(ctx.CurrentShape, 1);
@@ -63,10 +62,8 @@ TEST_F(ShapeTemplateTest, ComplexToolOnAFreshObject) {
 }
 
 TEST_F(ShapeTemplateTest, PanelButtonPutsTheTemplateAtTheSlotAndLeavesOtherShapesAlone) {
-  ctx.Tool = kToolBox;
-  AddShape(ctx, 1, 1);
-  ctx.Tool = kToolCircle;
-  AddShape(ctx, 2, 2);
+  AddShape(ctx, kBox, 1, 1);
+  AddShape(ctx, kCircle, 2, 2);
   ctx.Obj[0].Shape[0].Fx[0].Color = 12345;
   ctx.Obj[0].Shape[1].Name.clear();  // the user's own nameless shape
   MakeTemplateSlot(ctx);
@@ -85,15 +82,13 @@ TEST_F(ShapeTemplateTest, BlanksFillingTheTemplatesIndexGapsAreRemoved) {
                                   "shape,0,-1,First,255,0,1,1,1,0,0,0,,0,0,\r\n"
                                   "shape,3,-1,Fourth,255,0,1,1,1,0,0,0,,0,0,\r\n"));
   ctx.ShapeFile = "gaps.txt";
-  ctx.Tool = kToolComplexShape;
-  ASSERT_EQ(AddShape(ctx, 0, 0), 1);
+  ASSERT_EQ(AddShape(ctx, kComplexShape, 0, 0), 1);
   EXPECT_EQ(Names(), (std::vector<std::string>{"First", "Fourth"}));
 }
 
 TEST_F(ShapeTemplateTest, AMissingTemplateChangesNothing) {
   ctx.ShapeFile = "deleted.txt";
-  ctx.Tool = kToolBox;
-  AddShape(ctx, 1, 1);
+  AddShape(ctx, kBox, 1, 1);
   ctx.Obj[0].Shape[0].Fx[0].Scale = 250;
   const std::string before = WriteDocumentText(ctx.Obj);
   ctx.DocFile = "mine";

@@ -43,7 +43,7 @@ class ShapeOperationsTest : public ::testing::Test {
   sShape& Shape(size_t i) { return ctx.Obj[0].Shape[i]; }
 
   test::RecordingHooks hooks;
-  EditorContext ctx;
+  Editor ctx;
 };
 
 TEST_F(ShapeOperationsTest, UpAndDownMoveOnePlaceAndTheCurrentShapeFollows) {
@@ -202,9 +202,9 @@ TEST_F(ShapeOperationsTest, SelectAllHoldsShiftAndSetsTheDragStart) {
   Make(2);
   ctx.MouseX = 100;
   ctx.MouseY = 200;
-  ctx.Tool = kToolMove;
+  ctx.UseTool(Tool::Move);
   SelectAll(ctx);
-  EXPECT_EQ(ctx.ShiftHeld, 1);
+  EXPECT_TRUE(ctx.View.ShiftHeld);
   for (size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(Shape(i).Selected, 1);
     EXPECT_EQ(Shape(i).StartX, 100 - Shape(i).X);
@@ -212,7 +212,7 @@ TEST_F(ShapeOperationsTest, SelectAllHoldsShiftAndSetsTheDragStart) {
   }
   EXPECT_EQ(hooks.Calls, std::vector<std::string>{"RedrawCanvas(0,0,0)"});
 
-  ctx.Tool = kToolScale;
+  ctx.UseTool(Tool::Scale);
   SelectAll(ctx);
   EXPECT_EQ(Shape(1).StartX, 100 - 5);
   EXPECT_EQ(Shape(1).StartY, 200 + 7);

@@ -33,6 +33,7 @@ bool SamePixels(const QImage& a, const QImage& b) {
 class CanvasCacheTest : public ::testing::Test {
  protected:
   EditorContext ctx;
+  CanvasView view;
   CanvasRenderer kept;
   QImage canvas = test::MakeCanvas(320, 240);
 
@@ -79,10 +80,11 @@ class CanvasCacheTest : public ::testing::Test {
   int64_t EditAndCompare(const std::function<void()>& edit, const char* what) {
     edit();
     EditorContext copy = ctx;
-    kept.Redraw(ctx, canvas, 0, 0, 0);
+    CanvasView copiedView = view;
+    kept.Redraw(ctx, view, canvas, 0, 0, 0);
     QImage full = test::MakeCanvas(canvas.width(), canvas.height());
     CanvasRenderer fresh;
-    fresh.Redraw(copy, full, 0, 0, 0);
+    fresh.Redraw(copy, copiedView, full, 0, 0, 0);
     EXPECT_TRUE(SamePixels(canvas, full)) << "after " << what;
     return kept.Below().LastRepaintedArea() + kept.Above().LastRepaintedArea();
   }
@@ -119,7 +121,7 @@ TEST_F(CanvasCacheTest, KeptLayerMatchesAFullRedrawAfterEdits) {
                  "deleting a shape");
   EditAndCompare([&] { Shape(2).Hide = 1; }, "hiding the text");
   EditAndCompare([&] { ctx.Pictures.Replace(Shape(6).Image, QImage()); }, "emptying a picture");
-  EditAndCompare([&] { ctx.PanX += 13; }, "panning");
+  EditAndCompare([&] { view.PanX += 13; }, "panning");
   EditAndCompare([&] { ctx.Options.Zoom = 150; }, "zooming");
   EditAndCompare([&] { ctx.Obj[0].Angle = 20; ctx.Obj[0].W = 80; }, "rotating the object");
   EditAndCompare([&] { ctx.Options.BgColor = RGBA(0, 0, 0, 255); }, "changing the background");
@@ -131,7 +133,7 @@ TEST_F(CanvasCacheTest, SelectionSplitDiffersFromOnePassByRoundingOnly) {
   ctx.Options.HideAncre = 1;
   ctx.Options.ShowGrid = 0;
   ctx.CurrentShape = -1;
-  kept.Redraw(ctx, canvas, 0, 0, 0);
+  kept.Redraw(ctx, view, canvas, 0, 0, 0);
   const QImage onePass = canvas.copy();
   ctx.CurrentShape = 1;  // the circle: every later paint goes to the layer above
   EditAndCompare([] {}, "selecting the circle");
@@ -148,7 +150,7 @@ TEST_F(CanvasCacheTest, SelectionSplitDiffersFromOnePassByRoundingOnly) {
 }
 
 TEST_F(CanvasCacheTest, ResizedCanvasIsRedrawnWhole) {
-  kept.Redraw(ctx, canvas, 0, 0, 0);
+  kept.Redraw(ctx, view, canvas, 0, 0, 0);
   canvas = test::MakeCanvas(200, 300);
   EditAndCompare([] {}, "resizing");
 }

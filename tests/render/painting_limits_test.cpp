@@ -47,8 +47,9 @@ long DrawCase(const std::string& name) {
   ctx.Req = &req;
   ReadDocumentText(ctx, kLoadReplace, CaseDocument(name), kNoPictures);
   QImage canvas(800, 600, QImage::Format_ARGB32_Premultiplied);
-  RedrawCanvas(ctx, canvas, 5, 10, 1);
-  RedrawCanvas(ctx, canvas, 5, 10, 1);
+  CanvasView view;
+  RedrawCanvas(ctx, view, canvas, 5, 10, 1);
+  RedrawCanvas(ctx, view, canvas, 5, 10, 1);
   QImage drawing(800, 600, QImage::Format_ARGB32_Premultiplied);
   PaintSceneForExport(ctx, drawing);
   // The visible part is drawn: the right edge of both pictures (a dash of

@@ -13,6 +13,7 @@ using test::MakeShape;
 class PickTest : public ::testing::Test {
  protected:
   EditorContext ctx;
+  CanvasView view;
   test::RefreshCounter hooks;
   QImage canvas = test::MakeCanvas(200, 150);
   void SetUp() override {
@@ -22,11 +23,11 @@ class PickTest : public ::testing::Test {
                                           MakeShape(kBox, 150, 100, 20, 20)})});
   }
   sShape& Shape(int j) { return ctx.Obj[0].Shape[static_cast<size_t>(j)]; }
-  void Click(int64_t x, int64_t y) { RedrawCanvas(ctx, canvas, x, y, 1); }
+  void Click(int64_t x, int64_t y) { RedrawCanvas(ctx, view, canvas, x, y, 1); }
   // A new press after the last one was released, with nothing current.
   void ClickAfresh(int64_t x, int64_t y) {
-    ctx.PickState = 0;
-    ctx.DragMode = 0;
+    view.Pick = PickState::Open;
+    view.Drag = DragMode::None;
     ctx.CurrentShape = -1;
     Click(x, y);
   }
@@ -39,24 +40,24 @@ TEST_F(PickTest, UpperShapeWinsAndBecomesTheOnlySelection) {
   EXPECT_EQ(Shape(0).Selected, 0);
   EXPECT_EQ(Shape(1).Selected, 1);
   EXPECT_EQ(Shape(2).Selected, 0);
-  EXPECT_EQ(ctx.PickState, 1) << "settled after the object loop";
-  EXPECT_EQ(ctx.DragMode, 2);
+  EXPECT_EQ(view.Pick, PickState::Settled) << "settled after the object loop";
+  EXPECT_EQ(view.Drag, DragMode::Shapes);
   EXPECT_GE(hooks.shape_properties, 2) << "refreshed at the pick and when settling";
   // A later redraw while the drag goes on leaves the settled pick alone.
   Click(80, 80);
   EXPECT_EQ(ctx.CurrentShape, 1);
-  EXPECT_EQ(ctx.PickState, 1);
+  EXPECT_EQ(view.Pick, PickState::Settled);
 }
 
 TEST_F(PickTest, ShiftAddsTheFirstHitAndLeavesTheRest) {
   Shape(2).Selected = 1;
-  ctx.ShiftHeld = 1;
+  view.ShiftHeld = true;
   Click(50, 50);
   EXPECT_EQ(Shape(0).Selected, 1);
-  EXPECT_EQ(Shape(1).Selected, 0) << "DragMode 2 stops later hits";
+  EXPECT_EQ(Shape(1).Selected, 0) << "a shape drag stops later hits";
   EXPECT_EQ(Shape(2).Selected, 1);
   EXPECT_EQ(ctx.CurrentShape, -1);
-  EXPECT_EQ(ctx.DragMode, 2);
+  EXPECT_EQ(view.Drag, DragMode::Shapes);
 }
 
 TEST_F(PickTest, AStrokedOutlineIsHitBesideItAndAFilledAreaInside) {
@@ -70,26 +71,26 @@ TEST_F(PickTest, AStrokedOutlineIsHitBesideItAndAFilledAreaInside) {
 }
 
 TEST_F(PickTest, SelectToolClickOnNothingClearsTheSelection) {
-  ctx.Tool = kToolSelect;
+  view.SelectTool = true;
   Shape(0).Selected = 1;
   Shape(2).Selected = 1;
-  ctx.ShiftHeld = 1;  // even with Shift: nothing was hit
+  view.ShiftHeld = true;  // even with Shift: nothing was hit
   Click(190, 5);
   EXPECT_EQ(Shape(0).Selected, 0);
   EXPECT_EQ(Shape(2).Selected, 0);
-  EXPECT_EQ(ctx.PickState, 0);
+  EXPECT_EQ(view.Pick, PickState::Open);
 }
 
 TEST_F(PickTest, NoPickWhileCreatingOnOtherObjectsOrOncePressResolved) {
-  ctx.CreateMode = 2;
+  view.CreateMode = true;
   Click(50, 50);
   EXPECT_EQ(ctx.CurrentShape, -1);
-  ctx.CreateMode = 0;
-  ctx.PickState = 1;
+  view.CreateMode = false;
+  view.Pick = PickState::Settled;
   Click(50, 50);
   EXPECT_EQ(ctx.CurrentShape, -1);
-  ctx.PickState = 0;
-  RedrawCanvas(ctx, canvas, 50, 50, 0);
+  view.Pick = PickState::Open;
+  RedrawCanvas(ctx, view, canvas, 50, 50, 0);
   EXPECT_EQ(ctx.CurrentShape, -1) << "pick flag 0";
   ctx.Obj.push_back(MakeObject({MakeShape(kBox, 0, 0, 200, 150)}));
   ctx.CurrentObject = 1;
@@ -114,8 +115,8 @@ TEST_F(PickTest, TextOnlyInsideLettersAndImagesInsideTheirRectangle) {
   // is not.
   Click(10 + 30, 10 + 50);
   EXPECT_EQ(ctx.CurrentShape, -1) << "inside the counter";
-  ctx.PickState = 0;
-  ctx.DragMode = 0;
+  view.Pick = PickState::Open;
+  view.Drag = DragMode::None;
   Click(10 + 8, 10 + 50);
   EXPECT_EQ(ctx.CurrentShape, 0);
 }

@@ -15,8 +15,11 @@ using test::MakeShape;
 class RendererTest : public ::testing::Test {
  protected:
   EditorContext ctx;
+  CanvasView view;
   QImage canvas = test::MakeCanvas(200, 150);
-  void Redraw(int64_t x = 0, int64_t y = 0, int pick = 0) { RedrawCanvas(ctx, canvas, x, y, pick); }
+  void Redraw(int64_t x = 0, int64_t y = 0, int pick = 0) {
+    RedrawCanvas(ctx, view, canvas, x, y, pick);
+  }
   bool IsRed(int x, int y) const { return IsColor(canvas, x, y, 255, 0, 0); }
   bool IsBlue(int x, int y) const { return IsColor(canvas, x, y, 0, 0, 255); }
 };
@@ -120,7 +123,7 @@ TEST_F(RendererTest, ALayerHoldingOnlyItsPlaceholderIsNeitherDrawnNorPicked) {
   EXPECT_TRUE(IsColor(canvas, 50, 25, 0, 255, 0)) << "grid line at x 50";
   EXPECT_TRUE(IsColor(canvas, 70, 120, 255, 120, 120)) << "camera frame bottom edge";
   EXPECT_EQ(ctx.CurrentShape, -1);
-  EXPECT_EQ(ctx.PickState, 0);
+  EXPECT_EQ(view.Pick, PickState::Open);
   EXPECT_EQ(ctx.Obj[0].Shape[0].Selected, 0);
 }
 
@@ -132,7 +135,7 @@ TEST_F(RendererTest, GridFollowsPanAndZeroCellSizeShowsNoGrid) {
   ctx.Options.CameraH = 60;
   ctx.Options.GridW = 25;
   ctx.Options.GridH = 30;
-  ctx.PanX = 10;
+  view.PanX = 10;
   Redraw();
   EXPECT_TRUE(IsColor(canvas, 35, 20, 0, 255, 0));
   EXPECT_TRUE(IsColor(canvas, 110, 20, 0, 255, 0)) << "last column at the camera width";
@@ -152,12 +155,12 @@ TEST_F(RendererTest, GridFollowsPanAndZeroCellSizeShowsNoGrid) {
 TEST_F(RendererTest, NullOrEmptyCanvasDrawsAndPicksNothing) {
   test::PrepareEditor(ctx, {MakeObject({MakeShape(kBox, 0, 0, 100, 100)})});
   QImage null;
-  RedrawCanvas(ctx, null, 10, 10, 1);
+  RedrawCanvas(ctx, view, null, 10, 10, 1);
   QImage empty(0, 0, QImage::Format_ARGB32_Premultiplied);
-  RedrawCanvas(ctx, empty, 10, 10, 1);
+  RedrawCanvas(ctx, view, empty, 10, 10, 1);
   EXPECT_TRUE(null.isNull());
   EXPECT_EQ(ctx.CurrentShape, -1);
-  EXPECT_EQ(ctx.PickState, 0);
+  EXPECT_EQ(view.Pick, PickState::Open);
 }
 
 TEST_F(RendererTest, HandlesPivotAndSelectionOutlineOfTheCurrentShape) {

@@ -17,16 +17,17 @@ using test::MakePointShape;
 using test::MakeShape;
 using Calls = std::vector<std::string>;
 
-std::vector<std::string> BuildCalls(const EditorContext& ctx, const sObject& object, int64_t j) {
+std::vector<std::string> BuildCalls(const EditorContext& ctx, const sObject& object, int64_t j,
+                                    const CanvasView& view = {}) {
   test::RecordingSurface surface;
-  BuildShapePath(ctx, surface, object, j);
+  BuildShapePath(ctx, view, surface, object, j);
   return surface.calls;
 }
 
 std::vector<std::string> FxCalls(const EditorContext& ctx, const sObject& object, int64_t j,
-                                 int depth) {
+                                 int depth, const CanvasView& view = {}) {
   test::RecordingSurface surface;
-  DrawShapeFxLayer(ctx, surface, object, j, depth);
+  DrawShapeFxLayer(ctx, view, surface, object, j, depth);
   return surface.calls;
 }
 
@@ -53,17 +54,18 @@ TEST(ShapeGeometry, ComplexShapeChainsIndicesWithWrap) {
 
 TEST(ShapeGeometry, CurvesLinesAndPanPositions) {
   EditorContext ctx;
-  ctx.PanX = 5;
-  ctx.PanY = -7;
+  CanvasView view;
+  view.PanX = 5;
+  view.PanY = -7;
   sShape curve = IndexedShape(kCurve, 4);
   curve.X = 1;
   curve.Y = 2;
   curve.Close = 1;
   sShape line = IndexedShape(kLine, 1);
   const sObject object = MakeObject({curve, line});
-  EXPECT_EQ(BuildCalls(ctx, object, 0),
-              (Calls{"move 6 95", "curve 16 96 26 97 36 98", "close"}));
-  EXPECT_EQ(BuildCalls(ctx, object, 1), (Calls{"move 5 93", "line 5 93"}));
+  EXPECT_EQ(BuildCalls(ctx, object, 0, view),
+            (Calls{"move 6 95", "curve 16 96 26 97 36 98", "close"}));
+  EXPECT_EQ(BuildCalls(ctx, object, 1, view), (Calls{"move 5 93", "line 5 93"}));
 }
 
 TEST(ShapeGeometry, TextIgnoresTheFirstPointAndFallsBackToTheDefaultFace) {
@@ -95,7 +97,8 @@ TEST(ShapeGeometry, ImageDrawsOnlyWhenLoaded) {
 
 TEST(ShapeEffects, ScaledBoxAndCircleFromTheBasePlusFirstPoint) {
   EditorContext ctx;
-  ctx.PanX = 1;
+  CanvasView view;
+  view.PanX = 1;
   sShape box = MakeShape(kBox, 10, 20, 40, 20);
   box.Pt[0] = sPoint{3, 4, 0, 0};
   box.Fx = {MakeFx(100, 50, 200, 1, test::kOpaqueBlue, kLineStyle)};
@@ -105,11 +108,11 @@ TEST(ShapeEffects, ScaledBoxAndCircleFromTheBasePlusFirstPoint) {
   object.X = 1000;
   object.Y = 2000;
   // 1 + 100 + 10 + 1000 + 3 = 1114; 0 + 50 + 20 + 2000 + 4 = 2074.
-  EXPECT_EQ(FxCalls(ctx, object, 0, 1),
-              (Calls{"move 1114 2074", "box 1114 2074 80 40", "stroke 1"}));
-  EXPECT_TRUE(FxCalls(ctx, object, 0, 0).empty()) << "depth 1 effect is not below";
-  EXPECT_EQ(FxCalls(ctx, object, 1, 0),
-              (Calls{"move 1001 2000", "ellipse 1001 2000 5 3", "dash 1 1"}));
+  EXPECT_EQ(FxCalls(ctx, object, 0, 1, view),
+            (Calls{"move 1114 2074", "box 1114 2074 80 40", "stroke 1"}));
+  EXPECT_TRUE(FxCalls(ctx, object, 0, 0, view).empty()) << "depth 1 effect is not below";
+  EXPECT_EQ(FxCalls(ctx, object, 1, 0, view),
+            (Calls{"move 1001 2000", "ellipse 1001 2000 5 3", "dash 1 1"}));
 }
 
 TEST(ShapeEffects, OnlyActiveEffectsOfDepthZeroAndOneInListOrder) {
@@ -132,7 +135,7 @@ TEST(ShapeEffects, ScaledComplexChainClosesOnItsStart) {
   shape.Fx = {MakeFx(0, 0, 150, 0, 0)};
   const sObject object = MakeObject({shape});
   test::RecordingSurface surface;
-  DrawShapeFx(ctx, surface, object, 0, shape.Fx[0]);
+  DrawShapeFx(ctx, CanvasView{}, surface, object, 0, shape.Fx[0]);
   // Follow the relative curves: every point lands on base + p0 + s (q - p0).
   double cx = 0, cy = 0;
   std::vector<std::pair<double, double>> ends;
