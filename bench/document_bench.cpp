@@ -83,7 +83,7 @@ int Run() {
   const auto writeFile = [&] { WriteFileAtomically(copy, text); };
   EditorContext ctx;
   Compare(
-      "load (LoadDocument)", bytes, [&] { LoadDocument(ctx, 0, path, 0); }, readFile);
+      "load (LoadDocument)", bytes, [&] { LoadDocument(ctx, 0, path); }, readFile);
   Compare(
       "  parse only, in memory", bytes, [&] { ReadDocumentText(ctx, kLoadReplace, text, nullptr); },
       readFile);

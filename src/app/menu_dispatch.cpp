@@ -42,9 +42,9 @@ void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history
   });
   window.SetMenuOperation(kMenuLoadDocument, [&ctx, &history] {
     if (!MayLeaveDocument(ctx, history)) return;
-    if (LoadDocument(ctx, 0, "", 1)) history.Forget();
+    if (LoadDocument(ctx, 0, "")) history.Forget();
   });
-  window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, "", 1); });
+  window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, ""); });
   window.SetMenuOperation(kMenuSave, [&ctx, &history] {
     if (SaveDocument(ctx, ctx.DocFile, 0)) history.MarkSaved();
   });
@@ -63,10 +63,7 @@ void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history
     if (MayLeaveDocument(ctx, history)) window.RequestQuit();
   });
 
-  window.SetMenuOperation(kMenuPointDelete, [&ctx] {
-    DeletePoint(ctx, ctx.CurrentPoint);
-    ctx.Hooks->RedrawCanvas(0, 0, 1);
-  });
+  window.SetMenuOperation(kMenuPointDelete, [&ctx] { DeletePoint(ctx, ctx.CurrentPoint); });
 
   window.SetMenuOperation(kMenuSelectAll, [&ctx] { SelectAll(ctx); });
   window.SetMenuOperation(kMenuDeselectAll, [&ctx] { DeselectAll(ctx); });

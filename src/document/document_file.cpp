@@ -61,7 +61,7 @@ bool SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
   return true;
 }
 
-bool LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw) {
+bool LoadDocument(EditorContext& ctx, int mode, const std::string& file) {
   std::string chosen = file;
   if (chosen.empty()) chosen = ctx.Req->OpenFile("Save", "", "txt|*.txt", 0);
   std::string text;
@@ -80,17 +80,10 @@ bool LoadDocument(EditorContext& ctx, int mode, const std::string& file, int red
     const bool replaces = mode == kLoadReplace;
     if (replaces) ctx.DocFile = chosen;
     const auto loadPicture = [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); };
-    const DocumentReadResult result = ReadDocumentText(ctx, mode, text, loadPicture);
-    // One Fx list refresh for the whole file: the panel shows the same as
-    // after one refresh per "shapefx" line, without quadratic loading.
-    if (result.FxRead) ctx.Hooks->FillFxList();
+    ReadDocumentText(ctx, mode, text, loadPicture);
     if (replaces) ctx.Hooks->SetWindowTitle(TitleFor(chosen));
     ctx.ObjReady = 1;
-    ctx.Hooks->ShowShapeProperties();
-    ctx.Hooks->RefreshObjectPanel(0);
-    if (redraw == 1) ctx.Hooks->RedrawCanvas(0, 0, 1);
   }
-  ctx.Hooks->FillShapeList();
   ctx.CurrentShape = 0;
   return loaded;
 }

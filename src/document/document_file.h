@@ -17,12 +17,11 @@ namespace tavisk {
 bool SaveDocument(EditorContext& ctx, const std::string& file, int copy);
 
 // mode 0 replaces the scene, 1 merges the file's objects, 2 inserts the
-// file's shapes into the current object; file empty asks for one. redraw 1
-// redraws the canvas at the end. True when the file was read into the scene.
+// file's shapes into the current object; file empty asks for one. True when the file was read into the scene.
 // A file that is not a regular file (a FIFO, a device) is not read, and one
 // without a single document line (a picture, an empty file) changes nothing
 // at all; the user is told of both. Other failures are silent.
-bool LoadDocument(EditorContext& ctx, int mode, const std::string& file, int redraw);
+bool LoadDocument(EditorContext& ctx, int mode, const std::string& file);
 
 // The path as written: every ".txt" removed from its file name part (not
 // from its folders), then ".txt" appended.

@@ -140,7 +140,6 @@ class DocumentReader {
     }
   }
 
-  bool FxRead() const { return fxRead_; }
   bool TextsCut() const { return textsCut_; }
 
  private:
@@ -334,7 +333,6 @@ class DocumentReader {
     fx.P1 = Wrap16(f.Int(13));
     fx.P2 = Wrap16(f.Int(14));
     fx.Actif = Wrap8(f.Int(15));
-    fxRead_ = true;
   }
 
   void Point(const Fields& f) {
@@ -353,7 +351,6 @@ class DocumentReader {
   int64_t lastShape_ = 0;
   double version_ = 0;
   int64_t gapBudget_ = kMaxGapElements;
-  bool fxRead_ = false;
   bool textsCut_ = false;
   bool merged_ = false;  // a merge has added its first object
 };
@@ -383,7 +380,7 @@ bool HoldsDocumentLine(std::string_view text) {
   return false;
 }
 
-DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_view text,
+void ReadDocumentText(EditorContext& ctx, int mode, std::string_view text,
                                     const PictureLoader& loadPicture) {
   text = WithoutByteOrderMark(text);
   // One budget report for all the pictures of the document.
@@ -400,7 +397,6 @@ DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_vi
   if (reader.TextsCut() && ctx.Req != nullptr) {
     ctx.Req->Message("Load", kTextCutMessage, MessageIcon::Info);
   }
-  return {reader.FxRead()};
 }
 
 }  // namespace tavisk

@@ -26,10 +26,6 @@ inline constexpr int64_t kMaxGapElements = 100'000;
 // Loads the picture of an image shape; the result goes into its Image field.
 using PictureLoader = std::function<int64_t(const std::string& path)>;
 
-struct DocumentReadResult {
-  bool FxRead = false;  // at least one "shapefx" line was applied
-};
-
 // True when at least one line carries a tag of the format: without one, the
 // text is not a document at all (a picture, a binary or an empty file), and
 // reading it would only blank the scene. Decides before the scene is touched.
@@ -38,7 +34,7 @@ bool HoldsDocumentLine(std::string_view text);
 // Mode 0 first resets the scene to one blank object. Text shapes get their
 // fonts from ctx.Fonts; image shapes their pictures from loadPicture. Texts
 // longer than kMaxTextBytes are cut, and ctx.Req (when set) told once.
-DocumentReadResult ReadDocumentText(EditorContext& ctx, int mode, std::string_view text,
+void ReadDocumentText(EditorContext& ctx, int mode, std::string_view text,
                                     const PictureLoader& loadPicture);
 
 // An optional "-" and the leading digits; 0 for anything else or a value

@@ -47,8 +47,6 @@ void SaveFxPreset(EditorContext& ctx) {
   } else if (written == FileOutcome::Failed) {
     ctx.Req->Message("Error", "Unable to save the preset " + path, MessageIcon::Error);
   }
-  // The new name shows in the Fx list, which stays on the current Fx.
-  ctx.Hooks->ShowShapeProperties();
   ctx.Hooks->ShowFxPresets(ListFxPresets());
 }
 
@@ -61,10 +59,6 @@ void LoadFxPreset(EditorContext& ctx, const std::string& name) {
   const FileOutcome read = ReadFile(path, text);
   if (read == FileOutcome::Done) ApplyFxPresetText(*fx, ctx.CurrentFx, text);
   if (read == FileOutcome::NotRegular) TellNotARegularFile(*ctx.Req, path);
-  // The Fx gadgets must show the applied values: a later edit of one of a
-  // pair of spins writes both back.
-  ctx.Hooks->ShowShapeProperties();
-  ctx.Hooks->RedrawCanvas(0, 0, 1);
 }
 
 std::vector<std::string> ListFxPresets() {

@@ -42,7 +42,6 @@ void AddObject(EditorContext& ctx, int grow) {
   // A loaded document can hold depths above the new index: the sort may
   // move the new object, and the panel must show it, not its old place.
   ctx.CurrentObject = SortObjectsByDepth(ctx.Obj, i);
-  ctx.Hooks->RefreshObjectPanel(1);
 }
 
 void NewDocument(EditorContext& ctx) {
@@ -53,13 +52,6 @@ void NewDocument(EditorContext& ctx) {
   ctx.CurrentObject = 0;
   ctx.CurrentPoint = 0;
   AddObject(ctx, 0);
-  ctx.Hooks->RefreshObjectPanel(0);
-  ctx.Hooks->FillShapeList();
-  // The panels and the canvas would otherwise keep showing the closed
-  // document until something else refreshes them.
-  ctx.Hooks->FillFxList();
-  ctx.Hooks->ShowShapeProperties();
-  ctx.Hooks->RedrawCanvas(0, 0, 1);
 }
 
 }  // namespace tavisk

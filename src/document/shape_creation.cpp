@@ -82,7 +82,7 @@ bool ChooseSource(EditorContext& ctx, ShapeType type, ShapeSource& source) {
 // pressed, not where the template was drawn.
 int AddComplexShape(EditorContext& ctx, int64_t x, int64_t y) {
   MakeTemplateSlot(ctx);
-  if (!InsertShapeTemplate(ctx, 0)) return 0;
+  if (!InsertShapeTemplate(ctx)) return 0;
   sObject* object = ctx.CurrentObjectPtr();
   const size_t first = static_cast<size_t>(ctx.CurrentShape);
   const int64_t dx = x - object->Shape[first].X;
@@ -94,10 +94,6 @@ int AddComplexShape(EditorContext& ctx, int64_t x, int64_t y) {
   ctx.ObjReady = 1;
   ctx.CurrentShape = LastIndex(object->Shape);
   object->HasShape = 1;
-  // The panels were last filled for the template's first shape; its last
-  // shape is the one the user now edits.
-  ctx.Hooks->FillFxList();
-  ctx.Hooks->ShowShapeProperties();
   return 1;
 }
 
@@ -174,8 +170,6 @@ int AddShape(EditorContext& ctx, ShapeType type, int64_t x, int64_t y) {
   }
 
   InitShapeFx(ctx, 0);
-  ctx.Hooks->RefreshObjectPanel(0);
-  ctx.Hooks->FillShapeList();
   return 1;
 }
 
@@ -191,8 +185,6 @@ void InitShapeFx(EditorContext& ctx, int64_t k) {
     fx.Dist = 5;
     fx.Scale = 100;
   }
-  ctx.Hooks->FillFxList();
-  ctx.Hooks->ShowShapeProperties();
 }
 
 }  // namespace tavisk

@@ -34,14 +34,14 @@ void MakeTemplateSlot(EditorContext& ctx) {
   object->Shape[static_cast<size_t>(ctx.CurrentShape)].Name.clear();
 }
 
-bool InsertShapeTemplate(EditorContext& ctx, int redraw) {
+bool InsertShapeTemplate(EditorContext& ctx) {
   ctx.CurrentPoint = 0;
   if (ctx.ShapeFile.empty()) ctx.ShapeFile = "1-defaut.txt";
   sObject* object = ctx.CurrentObjectPtr();
   const int64_t slot = ctx.CurrentShape;
   if (object == nullptr || !ValidIndex(object->Shape, slot)) return false;
   const size_t firstAdded = object->Shape.size();
-  LoadDocument(ctx, kLoadTemplate, DataPath("data\\shapes\\") + ctx.ShapeFile, redraw);
+  LoadDocument(ctx, kLoadTemplate, DataPath("data\\shapes\\") + ctx.ShapeFile);
   // Only the slot and the blanks this load made are ever removed: a shape
   // the user left without a name is the user's. The slot goes once the
   // template's shapes follow it, or when it was appended for nothing; an
@@ -54,11 +54,6 @@ bool InsertShapeTemplate(EditorContext& ctx, int redraw) {
   }
   // The slot's index now names the template's first shape.
   ctx.CurrentShape = std::min(slot, LastIndex(object->Shape));
-  ctx.Hooks->FillFxList();
-  ctx.Hooks->ShowShapeProperties();
-  if (redraw == 1) ctx.Hooks->RedrawCanvas(0, 0, 1);
-  ctx.Hooks->RefreshObjectPanel(0);
-  ctx.Hooks->FillShapeList();
   return inserted;
 }
 

@@ -15,6 +15,6 @@ void MakeTemplateSlot(EditorContext& ctx);
 // without a file name and refreshes the panels. CurrentShape then names the
 // template's first shape. Answers whether any shape was inserted; when none
 // was, no shape of the object has changed and an appended slot is gone.
-bool InsertShapeTemplate(EditorContext& ctx, int redraw);
+bool InsertShapeTemplate(EditorContext& ctx);
 
 }  // namespace tavisk

@@ -93,9 +93,7 @@ void EditHistory::Travel(std::vector<Step>& from, std::vector<Step>& to, DeltaWa
   Restore(way == DeltaWay::kForward ? step.after : step.before);
   to.push_back(std::move(step));
   before_ = Capture();
-  EditorChanges all;
-  all.objects = all.shapes = all.cursor = all.selection = all.history = true;
-  Announce(all);
+  Announce(EditorChanges{true, true, true, true, true});
 }
 
 std::string EditHistory::UndoName() const {
@@ -114,9 +112,8 @@ void EditHistory::Forget() {
   savedDepth_ = 0;
   bytes_ = 0;
   before_ = Capture();
-  EditorChanges changes;
-  changes.history = true;
-  Announce(changes);
+  // A new or loaded scene: everything shown changed.
+  Announce(EditorChanges{true, true, true, true, true});
 }
 
 void EditHistory::MarkSaved() {

@@ -28,7 +28,6 @@ void MoveObject(EditorContext& ctx, int64_t step) {
     ctx.Obj[i].Depth = static_cast<uint8_t>(std::min<size_t>(i, UINT8_MAX));
   }
   ctx.CurrentObject = neighbour;
-  ctx.Hooks->RefreshObjectPanel(1);
 }
 
 }  // namespace
@@ -46,7 +45,6 @@ void DeleteCurrentObject(EditorContext& ctx) {
     ctx.Obj.erase(ctx.Obj.begin() + ctx.CurrentObject);
   }
   ctx.CurrentObject = 0;
-  ctx.Hooks->RefreshObjectPanel(1);
 }
 
 void LayerListPress(EditorContext& ctx, int pointerX, int pointerY) {
@@ -59,7 +57,6 @@ void LayerListPress(EditorContext& ctx, int pointerX, int pointerY) {
   } else if (pointerX >= kNameColumnStart) {
     ctx.CurrentObject = index;
   }
-  ctx.Hooks->RefreshObjectPanel(1);
 }
 
 void LayerListRename(EditorContext& ctx, int pointerX) {
@@ -72,7 +69,6 @@ void LayerListRename(EditorContext& ctx, int pointerX) {
       object->Name = CutToCharacters(SanitizeFieldText(answer, false), kNameCharacters);
     }
   }
-  ctx.Hooks->RefreshObjectPanel(1);
 }
 
 }  // namespace tavisk

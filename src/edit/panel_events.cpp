@@ -21,36 +21,29 @@ namespace {
 
 using Handler = std::function<void(EditorContext&, Gadgets&, const PanelEvent&)>;
 
-void Redraw(EditorContext& ctx) { ctx.Hooks->RedrawCanvas(0, 0, 1); }
+// The options are not the document: their changes are shown here, while the
+// edit history announces every change to the document.
+void RedrawForOptions(EditorContext& ctx) { ctx.Hooks->RedrawCanvas(0, 0, 0); }
 
 int64_t AtLeastOne(int64_t value) { return std::max<int64_t>(value, 1); }
 
-// A handler that edits the current shape, then redraws; nothing without one.
+// A handler that edits the current shape; nothing without one.
 Handler OnShape(std::function<void(sShape&, Gadgets&)> edit) {
   return [edit](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
-    if (sShape* shape = ctx.CurrentShapePtr()) {
-      edit(*shape, g);
-      Redraw(ctx);
-    }
+    if (sShape* shape = ctx.CurrentShapePtr()) edit(*shape, g);
   };
 }
 
 // The same for the current Fx of the current shape.
 Handler OnFx(std::function<void(sShapeFx&, Gadgets&)> edit) {
   return [edit](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
-    if (sShapeFx* fx = ctx.CurrentFxPtr()) {
-      edit(*fx, g);
-      Redraw(ctx);
-    }
+    if (sShapeFx* fx = ctx.CurrentFxPtr()) edit(*fx, g);
   };
 }
 
 Handler OnObject(std::function<void(sObject&, Gadgets&)> edit) {
   return [edit](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
-    if (sObject* object = ctx.CurrentObjectPtr()) {
-      edit(*object, g);
-      Redraw(ctx);
-    }
+    if (sObject* object = ctx.CurrentObjectPtr()) edit(*object, g);
   };
 }
 
@@ -68,7 +61,7 @@ bool AskColor(EditorContext& ctx, int64_t& color, int alpha) {
 void AddTemplateShape(EditorContext& ctx) {
   if (ctx.CurrentObjectPtr() == nullptr) return;
   MakeTemplateSlot(ctx);
-  if (!InsertShapeTemplate(ctx, 1)) return;
+  if (!InsertShapeTemplate(ctx)) return;
   if (sObject* object = ctx.CurrentObjectPtr()) object->HasShape = 1;
   ctx.ObjReady = 1;
 }
@@ -78,12 +71,11 @@ void ChooseFont(EditorContext& ctx) {
   if (shape == nullptr || ctx.Fonts.Get(shape->Font) == nullptr) return;
   const std::optional<FontChoice> chosen = ctx.Req->Font(shape->FontName, 20);
   if (chosen) {
-    ctx.Fonts.Release(shape->Font);
+    // The old font stays loaded: an undo brings the shape back with it.
     shape->FontName = SanitizeFieldText(chosen->Name, true);
     shape->FontStyle = chosen->Style;
     shape->Font = ctx.Fonts.Load(shape->FontName, 20, shape->FontStyle);
   }
-  Redraw(ctx);
 }
 
 void ChooseShapeInList(EditorContext& ctx, Gadgets& g) {
@@ -96,10 +88,6 @@ void ChooseShapeInList(EditorContext& ctx, Gadgets& g) {
       object->Shape[i].Selected = g.ItemSelected(kGadgetShapeList, static_cast<int>(i)) ? 1 : 0;
     }
   }
-  // No pick at (0, 0) here: it would drop the selection just chosen and could
-  // make another shape current than the one chosen.
-  ctx.Hooks->RedrawCanvas(0, 0, 0);
-  if (ctx.CurrentShape >= 0) ctx.Hooks->ShowShapeProperties();
 }
 
 const std::unordered_map<int, Handler>& Table() {
@@ -119,10 +107,7 @@ const std::unordered_map<int, Handler>& Table() {
       {kGadgetObjectAdd, [](EditorContext& ctx, Gadgets&, const PanelEvent&) { AddObject(ctx, 1); }},
       {kGadgetObjectLock,
        [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
-         if (sObject* object = ctx.CurrentObjectPtr()) {
-           object->Locked = g.State(kGadgetObjectLock) ? 1 : 0;
-           ctx.Hooks->RefreshObjectPanel(1);
-         }
+         if (sObject* object = ctx.CurrentObjectPtr()) object->Locked = g.State(kGadgetObjectLock) ? 1 : 0;
        }},
       {kGadgetObjectW, OnObject([](sObject& o, Gadgets& g) {
          o.H = Wrap16(g.State(kGadgetObjectH));
@@ -156,7 +141,6 @@ const std::unordered_map<int, Handler>& Table() {
              ctx.Req->Message("Text", kTextCutMessage, MessageIcon::Info);
            }
          }
-         Redraw(ctx);
        }},
       {kGadgetShapeLibrary,
        [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
@@ -194,13 +178,10 @@ const std::unordered_map<int, Handler>& Table() {
          sPoint& point = shape->Pt[static_cast<size_t>(ctx.CurrentPoint)];
          point.X = g.State(kGadgetPointX);
          point.Y = g.State(kGadgetPointY);
-         Redraw(ctx);
        }},
       {kGadgetShapeColor,
        [](EditorContext& ctx, Gadgets&, const PanelEvent&) {
-         if (sShape* shape = ctx.CurrentShapePtr()) {
-           if (AskColor(ctx, shape->Color, shape->Alpha)) Redraw(ctx);
-         }
+         if (sShape* shape = ctx.CurrentShapePtr()) AskColor(ctx, shape->Color, shape->Alpha);
        }},
       {kGadgetShapeDown, [](EditorContext& ctx, Gadgets&, const PanelEvent&) { MoveShapeDown(ctx); }},
       {kGadgetShapeUp, [](EditorContext& ctx, Gadgets&, const PanelEvent&) { MoveShapeUp(ctx); }},
@@ -212,7 +193,6 @@ const std::unordered_map<int, Handler>& Table() {
          shape->Name = SanitizeFieldText(typed, false);
          // Show the user the name that will be kept.
          if (shape->Name != typed) g.SetText(kGadgetShapeName, shape->Name);
-         ctx.Hooks->FillShapeList();
        }},
       {kGadgetFxScale, OnFx([](sShapeFx& fx, Gadgets& g) { fx.Scale = Wrap16(g.State(kGadgetFxScale)); })},
       {kGadgetFxPresets,
@@ -222,7 +202,6 @@ const std::unordered_map<int, Handler>& Table() {
       {kGadgetFxList,
        [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
          ctx.CurrentFx = std::max<int64_t>(0, g.State(kGadgetFxList));
-         ctx.Hooks->ShowShapeProperties();
        }},
       {kGadgetFxPresetSave,
        [](EditorContext& ctx, Gadgets&, const PanelEvent&) { SaveFxPreset(ctx); }},
@@ -233,7 +212,6 @@ const std::unordered_map<int, Handler>& Table() {
          shape->Fx.emplace_back();
          ctx.CurrentFx = LastIndex(shape->Fx);
          InitShapeFx(ctx, ctx.CurrentFx);
-         Redraw(ctx);
        }},
       {kGadgetFxActif, OnFx([](sShapeFx& fx, Gadgets& g) { fx.Actif = g.State(kGadgetFxActif) ? 1 : 0; })},
       {kGadgetFxType,
@@ -259,16 +237,16 @@ const std::unordered_map<int, Handler>& Table() {
          if (shape == nullptr) return;
          if (!ValidIndex(shape->Fx, ctx.CurrentFx)) ctx.CurrentFx = 0;
          sShapeFx& fx = shape->Fx[static_cast<size_t>(ctx.CurrentFx)];
-         if (AskColor(ctx, fx.Color, fx.Alpha)) Redraw(ctx);
+         AskColor(ctx, fx.Color, fx.Alpha);
        }},
       {kGadgetColorBg,
        [](EditorContext& ctx, Gadgets&, const PanelEvent&) {
-         if (AskColor(ctx, ctx.Options.BgColor, 255)) Redraw(ctx);
+         if (AskColor(ctx, ctx.Options.BgColor, 255)) RedrawForOptions(ctx);
        }},
       {kGadgetCheckerBg,
        [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
          ctx.Options.BgImg = g.State(kGadgetCheckerBg) ? 1 : 0;
-         Redraw(ctx);
+         RedrawForOptions(ctx);
        }},
   };
   return table;

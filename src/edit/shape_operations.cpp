@@ -21,12 +21,6 @@ sShape CopyOf(EditorContext& ctx, const sShape& source) {
   return copy;
 }
 
-void RefreshAfterShapeChange(EditorContext& ctx) {
-  ctx.Hooks->RedrawCanvas(0, 0, 1);
-  ctx.Hooks->ShowShapeProperties();
-  ctx.Hooks->FillShapeList();
-}
-
 // Exchanges the order of the current shape and its neighbour at
 // CurrentShape + step. The keys are first renumbered to the drawing order:
 // paste copies a key and deletion leaves gaps, and an equal or out-of-order
@@ -43,8 +37,6 @@ void MoveShape(EditorContext& ctx, int64_t step) {
   std::stable_sort(shapes.begin(), shapes.end(),
                    [](const sShape& a, const sShape& b) { return a.Id < b.Id; });
   ctx.CurrentShape = neighbour;
-  ctx.Hooks->FillShapeList();
-  ctx.Hooks->RedrawCanvas(0, 0, 1);
 }
 
 }  // namespace
@@ -69,13 +61,11 @@ void SelectAll(Editor& ctx) {
     }
   }
   ctx.View.ShiftHeld = true;
-  ctx.Hooks->RedrawCanvas(0, 0, 0);
 }
 
 void DeselectAll(EditorContext& ctx) {
   SetAllSelected(ctx, 0);
   ctx.CurrentShape = -1;
-  ctx.Hooks->RedrawCanvas(0, 0, 1);
 }
 
 void CopyShape(EditorContext& ctx) {
@@ -101,8 +91,6 @@ void PasteShape(EditorContext& ctx, int64_t x, int64_t y) {
   shape = CopyOf(ctx, ctx.Clipboard.Shape[0]);
   shape.X = Wrap16(x);
   shape.Y = Wrap16(y);
-  ctx.Hooks->RefreshObjectPanel(0);
-  RefreshAfterShapeChange(ctx);
 }
 
 void PasteAtPointer(Editor& ctx, const std::optional<QPointF>& canvasPointer) {
@@ -120,8 +108,6 @@ void PasteToShape(EditorContext& ctx) {
   sShape* shape = ctx.CurrentShapePtr();
   if (shape == nullptr) return;
   *shape = CopyOf(ctx, ctx.Clipboard.Shape[0]);
-  // The name and every property changed, so the panels follow too.
-  RefreshAfterShapeChange(ctx);
 }
 
 void DeleteCurrentShape(EditorContext& ctx) {
@@ -138,9 +124,6 @@ void DeleteCurrentShape(EditorContext& ctx) {
     object->Shape.erase(object->Shape.begin() + ctx.CurrentShape);
     ctx.CurrentShape = 0;
   }
-  ctx.Hooks->ShowShapeProperties();
-  ctx.Hooks->FillShapeList();
-  ctx.Hooks->RedrawCanvas(0, 0, 1);
 }
 
 void MoveShapeUp(EditorContext& ctx) {

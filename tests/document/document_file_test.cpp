@@ -113,7 +113,7 @@ TEST_F(DocumentFileTest, SaveLoadSaveGivesTheSameBytes) {
 
   EditorContext other;
   other.Req = &req;
-  LoadDocument(other, 0, "first.txt", 1);
+  LoadDocument(other, 0, "first.txt");
   SaveDocument(other, "second", 0);
   EXPECT_EQ(Read("second.txt"), Read("first.txt"));
   EXPECT_TRUE(req.Messages.empty());
@@ -131,7 +131,7 @@ TEST_F(DocumentFileTest, LoadAsksAndRefreshesThePanelsOnce) {
   hooks.Calls.clear();
   req.FileAnswers = {"doc.txt"};
   ctx.CurrentShape = 0;
-  LoadDocument(ctx, 0, "", 1);
+  LoadDocument(ctx, 0, "");
   ASSERT_EQ(req.Asked.size(), 1u);
   EXPECT_EQ(req.Asked[0].Kind, "open");
   EXPECT_EQ(req.Asked[0].Title, "Save");
@@ -148,7 +148,7 @@ TEST_F(DocumentFileTest, LoadAsksAndRefreshesThePanelsOnce) {
   EXPECT_EQ(ctx.CurrentShape, 0);
 
   hooks.Calls.clear();
-  LoadDocument(ctx, 0, "doc.txt", 0);
+  LoadDocument(ctx, 0, "doc.txt");
   EXPECT_EQ(hooks.Count("RedrawCanvas(0,0,1)"), 0);
 }
 
@@ -160,7 +160,7 @@ TEST_F(DocumentFileTest, FailedLoadOnlyRefreshesTheShapeList) {
   for (const std::string file : {"", "missing.txt", "folder.txt"}) {
     hooks.Calls.clear();
     ctx.CurrentShape = 3;
-    LoadDocument(ctx, 0, file, 1);
+    LoadDocument(ctx, 0, file);
     EXPECT_EQ(hooks.Calls, std::vector<std::string>{"FillShapeList"}) << file;
     EXPECT_EQ(ctx.CurrentShape, 0);
     EXPECT_EQ(ctx.DocFile, "kept");
@@ -174,7 +174,7 @@ TEST_F(DocumentFileTest, ADamagedDocumentStillLoadsWhatItCan) {
       WriteFileAtomically("damaged.txt",
                           "\x89PNG\r\n\x1a\n\x01\x02,\x03\r\n"
                           "shape,0,-1,Survivor,255,0,1,1,1,1,20,20,,5,5,\r\npt,\x7f\xff,\r\n"));
-  EXPECT_TRUE(LoadDocument(ctx, 0, "damaged.txt", 1));
+  EXPECT_TRUE(LoadDocument(ctx, 0, "damaged.txt"));
   EXPECT_TRUE(req.Messages.empty());
   EXPECT_EQ(ctx.DocFile, "damaged.txt");
   ASSERT_EQ(ctx.Obj.size(), 1u);
@@ -187,7 +187,7 @@ TEST_F(DocumentFileTest, MissingPictureIsReportedAndLoadingGoesOn) {
                           "gen, ,0.13,\r\nobj,O,0,0,100,100,0,0,0\r\n"
                           "shape,0,-1,gone,255,0,10,5,5,6,64,48,gone.png;0;0;0;0;0;0;,5,6,\r\n"
                           "shape,1,-1,B,255,0,10,5,5,1,5,5,,1,2,\r\n"));
-  LoadDocument(ctx, 0, "pics.txt", 0);
+  LoadDocument(ctx, 0, "pics.txt");
   ASSERT_EQ(req.Messages.size(), 1u);
   EXPECT_EQ(req.Messages[0].Text, "The file doesn't exists :  gone.png");
   EXPECT_EQ(ctx.Obj[0].Shape[0].Image, -1);

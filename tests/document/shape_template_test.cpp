@@ -68,7 +68,7 @@ TEST_F(ShapeTemplateTest, PanelButtonPutsTheTemplateAtTheSlotAndLeavesOtherShape
   ctx.Obj[0].Shape[1].Name.clear();  // the user's own nameless shape
   MakeTemplateSlot(ctx);
   ASSERT_EQ(ctx.CurrentShape, 2);
-  EXPECT_TRUE(InsertShapeTemplate(ctx, 1));
+  EXPECT_TRUE(InsertShapeTemplate(ctx));
   EXPECT_EQ(Names(), (std::vector<std::string>{"Box_0", "", "Tip", "Tail"}));
   EXPECT_EQ(ctx.CurrentShape, 2);
   EXPECT_EQ(ctx.Obj[0].Shape[0].Fx[0].Color, 12345);
@@ -93,7 +93,7 @@ TEST_F(ShapeTemplateTest, AMissingTemplateChangesNothing) {
   const std::string before = WriteDocumentText(ctx.Obj);
   ctx.DocFile = "mine";
   MakeTemplateSlot(ctx);
-  EXPECT_FALSE(InsertShapeTemplate(ctx, 0));
+  EXPECT_FALSE(InsertShapeTemplate(ctx));
   EXPECT_EQ(WriteDocumentText(ctx.Obj), before);
   EXPECT_EQ(ctx.CurrentShape, 0);
   EXPECT_EQ(ctx.DocFile, "mine");
@@ -101,7 +101,7 @@ TEST_F(ShapeTemplateTest, AMissingTemplateChangesNothing) {
   // An empty choice means the default template.
   ctx.ShapeFile = "";
   MakeTemplateSlot(ctx);
-  EXPECT_TRUE(InsertShapeTemplate(ctx, 0));
+  EXPECT_TRUE(InsertShapeTemplate(ctx));
   EXPECT_EQ(ctx.ShapeFile, "1-defaut.txt");
   EXPECT_EQ(Names(), (std::vector<std::string>{"Box_0", "Tip", "Tail"}));
 }

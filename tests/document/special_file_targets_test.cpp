@@ -81,7 +81,7 @@ TEST_F(SpecialFileTargets, LoadsOfAFifoAreRefusedAtOnceWithAMessage) {
     std::string wrong;
     for (int mode : {0, 1}) {
       for (const char* file : {"out/doc.txt", "out/link.txt"}) {
-        LoadDocument(ctx, mode, file, 1);
+        LoadDocument(ctx, mode, file);
         const std::string why = ToldOnce(Refusal(file));
         if (!why.empty()) wrong += "load " + std::to_string(mode) + " " + file + ": " + why + "; ";
         told = req.Messages.size();
@@ -95,7 +95,7 @@ TEST_F(SpecialFileTargets, LoadsOfAFifoAreRefusedAtOnceWithAMessage) {
     if (ctx.Obj.size() != 1 || ctx.Obj[0].Shape.size() != 1) return wrong + "the scene changed";
     if (FormatFxPreset(ctx.Obj[0].Shape[0].Fx[0], 0) != before) wrong += "the Fx changed; ";
     ctx.ShapeFile = "fifo.txt";
-    InsertShapeTemplate(ctx, 1);
+    InsertShapeTemplate(ctx);
     if (const std::string why = ToldOnce(Refusal("data/shapes/fifo.txt")); !why.empty()) {
       wrong += "template: " + why + "; ";
     }
