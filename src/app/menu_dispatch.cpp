@@ -33,8 +33,14 @@ void BindToggle(MainWindow& window, EditorContext& ctx, int id, uint8_t sPzOptio
 }  // namespace
 
 void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history) {
-  window.SetMenuOperation(kMenuUndo, [&history] { history.Undo(); });
-  window.SetMenuOperation(kMenuRedo, [&history] { history.Redo(); });
+  // Not while a canvas gesture holds shapes it is still changing: the step
+  // it makes would be taken from under it.
+  window.SetMenuOperation(kMenuUndo, [&ctx, &history] {
+    if (!ctx.ButtonDown) history.Undo();
+  });
+  window.SetMenuOperation(kMenuRedo, [&ctx, &history] {
+    if (!ctx.ButtonDown) history.Redo();
+  });
   window.SetMenuOperation(kMenuNewDocument, [&ctx, &history] {
     if (!MayLeaveDocument(ctx, history)) return;
     NewDocument(ctx);

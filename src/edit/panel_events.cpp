@@ -351,6 +351,8 @@ PanelStep PanelStepOf(int gadget) {
       return {"Apply Fx preset", 0};
     case kGadgetFxAdd:
       return {"Add Fx", 0};
+    case kGadgetFxPresetSave:
+      return {"Save Fx preset", 0};
     case kGadgetFxColor:
       return {"Change Fx colour", 0};
     case kGadgetFxActif:
