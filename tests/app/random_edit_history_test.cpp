@@ -30,6 +30,8 @@ class RandomEditHistoryTest : public test::EditorTest, public ::testing::WithPar
 
   int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
   QPoint AnyPoint() { return At(Uniform(20, 680), Uniform(20, 500)); }
+  // A short way from a point: scales stay small enough to paint quickly.
+  QPoint Near(QPoint from) { return from + QPoint(Uniform(-60, 60), Uniform(-60, 60)); }
 
   // A point of the current shape on screen when there is one (the view is
   // at 100 % without pan), else anywhere.
@@ -67,9 +69,11 @@ class RandomEditHistoryTest : public test::EditorTest, public ::testing::WithPar
       case 2:
         Gesture(kGadgetToolMove, AnyPoint(), AnyPoint());
         break;
-      case 3:
-        Gesture(kGadgetToolScale, AnyPoint(), AnyPoint());
+      case 3: {
+        const QPoint from = AnyPoint();
+        Gesture(kGadgetToolScale, from, Near(from));
         break;
+      }
       case 4:
         Gesture(kGadgetToolRotate, AnyPoint(), AnyPoint());
         break;

@@ -132,8 +132,8 @@ TEST_P(EachWayOut, AModifiedDocumentAsksAndEachAnswerDoesWhatItSays) {
   EXPECT_EQ(FileBytes("chosen.txt"), answer == Answer::SaveUnnamed ? work : "(no file)");
   if ((way == "Load" || way == "New") && left) {
     EXPECT_EQ(ctx().Obj[0].Name, way == "Load" ? "Merged" : "Object0");
-    EXPECT_EQ(Title(), way == "Load" ? "Tavisk 0.13 - other.txt" : "Tavisk 0.13")
-        << "the document just opened has no changes";
+    if (way == "Load") EXPECT_EQ(Title(), "Tavisk 0.13 - other.txt");
+    EXPECT_NE(Title().back(), '*') << "the document just opened has no changes";
     EXPECT_FALSE(session_->window->MenuAction(kMenuUndo)->isEnabled());
   }
 }
