@@ -23,7 +23,8 @@
 namespace tavisk {
 namespace {
 
-class RandomEditHistoryTest : public test::EditorTest, public ::testing::WithParamInterface<unsigned> {
+class RandomEditHistoryTest : public test::EditorTest,
+                              public ::testing::WithParamInterface<unsigned> {
  protected:
   std::string Bytes() { return WriteDocumentText(ctx().Obj); }
   bool ItemEnabled(int id) { return session_->window->MenuAction(id)->isEnabled(); }
@@ -55,12 +56,12 @@ class RandomEditHistoryTest : public test::EditorTest, public ::testing::WithPar
   }
 
   void RandomOperation() {
-    static constexpr int kDrawTools[] = {kGadgetToolBox,    kGadgetToolRoundBox, kGadgetToolCircle,
-                                         kGadgetToolLine,   kGadgetToolCurve,    kGadgetToolComplexShape};
-    static constexpr int kSpins[] = {kGadgetShapeX,     kGadgetShapeW,     kGadgetShapeCX,
-                                     kGadgetShapeAlpha, kGadgetShapeWidth, kGadgetPointX,
-                                     kGadgetFxX,        kGadgetFxScale,    kGadgetObjectX,
-                                     kGadgetObjectW};
+    static constexpr int kDrawTools[] = {kGadgetToolBox,    kGadgetToolRoundBox,
+                                         kGadgetToolCircle, kGadgetToolLine,
+                                         kGadgetToolCurve,  kGadgetToolComplexShape};
+    static constexpr int kSpins[] = {
+        kGadgetShapeX, kGadgetShapeW, kGadgetShapeCX, kGadgetShapeAlpha, kGadgetShapeWidth,
+        kGadgetPointX, kGadgetFxX,    kGadgetFxScale, kGadgetObjectX,    kGadgetObjectW};
     switch (Uniform(0, 17)) {
       case 0:
       case 1:

@@ -49,10 +49,14 @@ class UndoRedoTest : public test::EditorTest {
     MakeShape(kGadgetToolBox, At(100, 100), At(200, 180));
   }
 
+  void Gesture(int tool, QPoint from, QPoint to) {
+    ClickTool(tool);
+    Drag(from, to);
+  }
+
   // The line picked with the select tool: it becomes the current shape.
   void PickLine() {
-    ClickTool(kGadgetToolSelect);
-    Drag(At(350, 101), At(350, 101));
+    Gesture(kGadgetToolSelect, At(350, 101), At(350, 101));
     ASSERT_EQ(ctx().CurrentShape, 0);
   }
 
@@ -78,7 +82,9 @@ struct EditCase {
   std::function<void(UndoRedoTest&)> edit;
 };
 
-void PrintTo(const EditCase& c, std::ostream* os) { *os << c.label; }
+void PrintTo(const EditCase& c, std::ostream* os) {
+  *os << c.label;
+}
 
 class EachEditUndoes : public UndoRedoTest, public ::testing::WithParamInterface<EditCase> {};
 
@@ -107,48 +113,44 @@ TEST_P(EachEditUndoes, UndoGivesTheDocumentBeforeAndRedoTheOneAfter) {
   EXPECT_EQ(Bytes(), after);
 }
 
-std::string CaseName(const ::testing::TestParamInfo<EditCase>& info) { return info.param.label; }
+std::string CaseName(const ::testing::TestParamInfo<EditCase>& info) {
+  return info.param.label;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Canvas, EachEditUndoes,
-    ::testing::Values(
-        EditCase{"Draw", "Draw shape", nullptr,
-                 [](UndoRedoTest& t) { t.MakeShape(kGadgetToolCircle, t.At(500, 300), t.At(560, 360)); }},
-        EditCase{"Move", "Move", nullptr,
-                 [](UndoRedoTest& t) {
-                   t.ClickTool(kGadgetToolMove);
-                   t.Drag(t.At(150, 140), t.At(170, 175));
-                 }},
-        EditCase{"Scale", "Scale", nullptr,
-                 [](UndoRedoTest& t) {
-                   t.ClickTool(kGadgetToolScale);
-                   t.Drag(t.At(150, 140), t.At(200, 140));
-                 }},
-        EditCase{"Rotate", "Rotate", [](UndoRedoTest& t) { t.PickLine(); },
-                 [](UndoRedoTest& t) {
-                   t.ClickTool(kGadgetToolRotate);
-                   t.Drag(t.At(350, 101), t.At(550, 101));
-                 }},
-        EditCase{"PointDrag", "Move point", [](UndoRedoTest& t) { t.PickLine(); },
-                 [](UndoRedoTest& t) {
-                   t.ClickTool(kGadgetToolMove);
-                   t.Drag(t.At(400, 100), t.At(420, 130));
-                 }},
-        EditCase{"AddPoint", "Add point", [](UndoRedoTest& t) { t.PickLine(); },
-                 [](UndoRedoTest& t) {
-                   t.ClickTool(kGadgetToolAddPoint);
-                   t.Drag(t.At(350, 200), t.At(350, 200));
-                 }},
-        EditCase{"DeletePoint", "Delete point",
-                 [](UndoRedoTest& t) {
-                   t.PickLine();
-                   t.ClickTool(kGadgetToolAddPoint);
-                   t.Drag(t.At(350, 200), t.At(350, 200));
-                 },
-                 [](UndoRedoTest& t) {
-                   t.ClickTool(kGadgetToolDeletePoint);
-                   t.Drag(t.At(350, 200), t.At(350, 200));
-                 }}),
+    ::testing::Values(EditCase{"Draw", "Draw shape", nullptr,
+                               [](UndoRedoTest& t) {
+                                 t.MakeShape(kGadgetToolCircle, t.At(500, 300), t.At(560, 360));
+                               }},
+                      EditCase{"Move", "Move", nullptr,
+                               [](UndoRedoTest& t) {
+                                 t.Gesture(kGadgetToolMove, t.At(150, 140), t.At(170, 175));
+                               }},
+                      EditCase{"Scale", "Scale", nullptr,
+                               [](UndoRedoTest& t) {
+                                 t.Gesture(kGadgetToolScale, t.At(150, 140), t.At(200, 140));
+                               }},
+                      EditCase{"Rotate", "Rotate", [](UndoRedoTest& t) { t.PickLine(); },
+                               [](UndoRedoTest& t) {
+                                 t.Gesture(kGadgetToolRotate, t.At(350, 101), t.At(550, 101));
+                               }},
+                      EditCase{"PointDrag", "Move point", [](UndoRedoTest& t) { t.PickLine(); },
+                               [](UndoRedoTest& t) {
+                                 t.Gesture(kGadgetToolMove, t.At(400, 100), t.At(420, 130));
+                               }},
+                      EditCase{"AddPoint", "Add point", [](UndoRedoTest& t) { t.PickLine(); },
+                               [](UndoRedoTest& t) {
+                                 t.Gesture(kGadgetToolAddPoint, t.At(350, 200), t.At(350, 200));
+                               }},
+                      EditCase{"DeletePoint", "Delete point",
+                               [](UndoRedoTest& t) {
+                                 t.PickLine();
+                                 t.Gesture(kGadgetToolAddPoint, t.At(350, 200), t.At(350, 200));
+                               },
+                               [](UndoRedoTest& t) {
+                                 t.Gesture(kGadgetToolDeletePoint, t.At(350, 200), t.At(350, 200));
+                               }}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -191,7 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
                  [](UndoRedoTest& t) { t.ClickGadget(kGadgetShapeDelete); }},
         EditCase{"ShapeUp", "Reorder shapes", nullptr,
                  [](UndoRedoTest& t) { t.ClickGadget(kGadgetShapeUp); }},
-        EditCase{"ShapeDown", "Reorder shapes", [](UndoRedoTest& t) { t.ClickGadget(kGadgetShapeUp); },
+        EditCase{"ShapeDown", "Reorder shapes",
+                 [](UndoRedoTest& t) { t.ClickGadget(kGadgetShapeUp); },
                  [](UndoRedoTest& t) { t.ClickGadget(kGadgetShapeDown); }},
         EditCase{"ObjectAdd", "Add object", nullptr,
                  [](UndoRedoTest& t) { t.ClickGadget(kGadgetObjectAdd); }},
@@ -201,7 +204,8 @@ INSTANTIATE_TEST_SUITE_P(
                    t.MakeShape(kGadgetToolCircle, t.At(500, 300), t.At(560, 360));
                  },
                  [](UndoRedoTest& t) { t.ClickGadget(kGadgetObjectDelete); }},
-        EditCase{"ObjectDown", "Reorder objects", [](UndoRedoTest& t) { t.ClickGadget(kGadgetObjectAdd); },
+        EditCase{"ObjectDown", "Reorder objects",
+                 [](UndoRedoTest& t) { t.ClickGadget(kGadgetObjectAdd); },
                  [](UndoRedoTest& t) { t.ClickGadget(kGadgetObjectDown); }},
         EditCase{"ObjectUp", "Reorder objects",
                  [](UndoRedoTest& t) {
@@ -215,26 +219,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Menus, EachEditUndoes,
-    ::testing::Values(
-        EditCase{"Paste", "Paste", [](UndoRedoTest& t) { t.Menu(kMenuCopyShape); },
-                 [](UndoRedoTest& t) {
-                   QCursor::setPos(t.session_->window->mapToGlobal(QPoint(-200, -200)));
-                   t.Menu(kMenuPaste);
-                 }},
-        EditCase{"DeleteShape", "Delete the current shape", nullptr,
-                 [](UndoRedoTest& t) { t.Menu(kMenuDeleteShape); }},
-        EditCase{"Merge", "Merge",
-                 [](UndoRedoTest& t) {
-                   ASSERT_TRUE(WriteFileAtomically(
-                       "other.txt",
-                       "gen, ,0.13,\r\nobj,Merged,7,8,50,60,3,0,0\r\n"
-                       "shape,0,-1,Petal,255,0,1,1,1,1,20,20,,5,5,\r\n"
-                       "shapefx,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\npt,0,0,0,\r\n"));
-                   t.requesters_.FileAnswers.push_back("other.txt");
-                 },
-                 [](UndoRedoTest& t) { t.Menu(kMenuMerge); }},
-        EditCase{"AddObject", "Add a new object", nullptr,
-                 [](UndoRedoTest& t) { t.Menu(kMenuAddObject); }}),
+    ::testing::Values(EditCase{"Paste", "Paste", [](UndoRedoTest& t) { t.Menu(kMenuCopyShape); },
+                               [](UndoRedoTest& t) {
+                                 QCursor::setPos(
+                                     t.session_->window->mapToGlobal(QPoint(-200, -200)));
+                                 t.Menu(kMenuPaste);
+                               }},
+                      EditCase{"DeleteShape", "Delete the current shape", nullptr,
+                               [](UndoRedoTest& t) { t.Menu(kMenuDeleteShape); }},
+                      EditCase{"Merge", "Merge",
+                               [](UndoRedoTest& t) {
+                                 ASSERT_TRUE(WriteFileAtomically(
+                                     "other.txt",
+                                     "gen, ,0.13,\r\nobj,Merged,7,8,50,60,3,0,0\r\n"
+                                     "shape,0,-1,Petal,255,0,1,1,1,1,20,20,,5,5,\r\n"
+                                     "shapefx,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\npt,0,0,0,\r\n"));
+                                 t.requesters_.FileAnswers.push_back("other.txt");
+                               },
+                               [](UndoRedoTest& t) { t.Menu(kMenuMerge); }},
+                      EditCase{"AddObject", "Add a new object", nullptr,
+                               [](UndoRedoTest& t) { t.Menu(kMenuAddObject); }}),
     CaseName);
 
 // Where the editor stands: the current object, shape, point and Fx, and
@@ -314,35 +318,42 @@ TEST_F(UndoRedoTest, StepsRestoreTheCurrentObjectShapePointFxAndSelection) {
   }
 }
 
-TEST_F(UndoRedoTest, AHeldSpinIsOneStepAndTheNextEditStartsAnother) {
+TEST_F(UndoRedoTest, AHeldSpinIsOneStepUntilTheFocusLeavesOrAnotherEditBegins) {
   Drawing();
+  session_->window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(session_->window.get()));
   const std::string drawn = Bytes();
   auto* x = as<QSpinBox>(kGadgetShapeX);
+  x->setFocus();
   for (int value = 101; value <= 110; ++value) x->setValue(value);
   ASSERT_EQ(shape(1).X, 110);
   const std::string moved = Bytes();
   EXPECT_EQ(ItemText(kMenuUndo), "Undo Move shape\tCtrl+Z");
 
-  // Another kind of edit closes the burst.
-  ClickGadget(kGadgetFxAdd);
-  const std::string withFx = Bytes();
+  canvas()->setFocus();
+  x->setFocus();
   for (int value = 111; value <= 115; ++value) x->setValue(value);
   const std::string movedAgain = Bytes();
+  // Another kind of edit closes the burst as well.
+  ClickGadget(kGadgetFxAdd);
+  for (int value = 116; value <= 120; ++value) x->setValue(value);
+  const std::string last = Bytes();
 
   Menu(kMenuUndo);
-  EXPECT_EQ(Bytes(), withFx) << "the second burst is undone as one";
+  EXPECT_EQ(shape(1).X, 115);
+  EXPECT_EQ(shape(1).Fx.size(), 2u);
   Menu(kMenuUndo);
   EXPECT_EQ(shape(1).Fx.size(), 1u);
-  EXPECT_EQ(Bytes(), moved);
+  EXPECT_EQ(Bytes(), movedAgain);
+  Menu(kMenuUndo);
+  EXPECT_EQ(Bytes(), moved) << "the focus left between the bursts";
   Menu(kMenuUndo);
   EXPECT_EQ(Bytes(), drawn) << "the first burst of ten values is one step";
-  EXPECT_EQ(as<QSpinBox>(kGadgetShapeX)->value(), 100) << "the panel follows the undo";
+  EXPECT_EQ(x->value(), 100) << "the panel follows the undo";
   EXPECT_EQ(ItemText(kMenuUndo), "Undo Draw shape\tCtrl+Z");
 
-  Menu(kMenuRedo);
-  Menu(kMenuRedo);
-  Menu(kMenuRedo);
-  EXPECT_EQ(Bytes(), movedAgain);
+  for (int i = 0; i < 4; ++i) Menu(kMenuRedo);
+  EXPECT_EQ(Bytes(), last);
   EXPECT_FALSE(ItemEnabled(kMenuRedo));
 }
 

@@ -148,7 +148,8 @@ std::string WayOutName(const ::testing::TestParamInfo<std::tuple<const char*, An
 
 INSTANTIATE_TEST_SUITE_P(WaysAndAnswers, EachWayOut,
                          ::testing::Combine(::testing::ValuesIn(kWaysOut),
-                                            ::testing::Values(Answer::SaveNamed, Answer::SaveUnnamed,
+                                            ::testing::Values(Answer::SaveNamed,
+                                                              Answer::SaveUnnamed,
                                                               Answer::SaveRequesterCancelled,
                                                               Answer::Discard, Answer::Cancel)),
                          WayOutName);
@@ -195,14 +196,16 @@ TEST_P(NoQuestion, EveryWayOutLeavesAtOnce) {
   }
 }
 
-std::string NoQuestionName(const ::testing::TestParamInfo<std::tuple<const char*, Situation>>& info) {
+std::string NoQuestionName(
+    const ::testing::TestParamInfo<std::tuple<const char*, Situation>>& info) {
   std::string way = std::get<0>(info.param);
   std::erase(way, ' ');
   return way + "_" + std::get<1>(info.param).label;
 }
 
 INSTANTIATE_TEST_SUITE_P(WaysAndSituations, NoQuestion,
-                         ::testing::Combine(::testing::ValuesIn(kWaysOut), ::testing::ValuesIn(kNoQuestion)),
+                         ::testing::Combine(::testing::ValuesIn(kWaysOut),
+                                            ::testing::ValuesIn(kNoQuestion)),
                          NoQuestionName);
 
 TEST_F(UnsavedChangesTest, TheTitleMarksChangesUntilUndoneBackToTheSavedDrawing) {
