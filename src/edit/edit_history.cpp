@@ -24,15 +24,17 @@ void EditHistory::End(const std::string& name, int mergeKey) {
   changes.cursor = !now.SameCurrent(before_);
   changes.selection = now.selected != before_.selected;
   const bool wasModified = Modified();
+  // Read before the delta is moved into a step.
+  const bool changed = !delta.Empty();
   if (mergeKey != 0) {
     open_ = true;
     openKey_ = mergeKey;
     openName_ = name;
-    openChanged_ = !delta.Empty();
-  } else if (!delta.Empty()) {
+    openChanged_ = changed;
+  } else if (changed) {
     Push(name, std::move(delta));
   }
-  changes.history = !delta.Empty() || Modified() != wasModified;
+  changes.history = changed || Modified() != wasModified;
   Announce(changes);
 }
 
