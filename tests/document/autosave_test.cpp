@@ -25,7 +25,6 @@ class AutosaveTest : public ::testing::Test {
     ctx.Options.Autosave = 1;
     ctx.Options.AutosaveTime = 180;
     ctx.AutosaveClock = 1000;
-    hooks.Calls.clear();
   }
 
   const std::string path = "data/shapes/_autosave/autosave42.txt";

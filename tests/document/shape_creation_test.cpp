@@ -4,7 +4,6 @@
 
 #include "document/document_file.h"
 #include "document/object_creation.h"
-#include "support/recording_hooks.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"
@@ -17,7 +16,6 @@ class ShapeCreationTest : public ::testing::Test {
  protected:
   ShapeCreationTest() {
     ctx.Req = &req;
-    ctx.Hooks = &hooks;
     AddObject(ctx, 0);
   }
 
@@ -35,7 +33,6 @@ class ShapeCreationTest : public ::testing::Test {
 
   test::ScopedWorkDir dir;
   ScriptedRequesters req;
-  test::RecordingHooks hooks;
   EditorContext ctx;
 };
 
@@ -102,7 +99,6 @@ TEST_F(ShapeCreationTest, IndicesNamesAndPlacesByTool) {
   EXPECT_EQ(fx.Color, -16746241);
   EXPECT_EQ(fx.Scale, 100);
   EXPECT_EQ(fx.Actif, 0);
-  EXPECT_EQ(hooks.Calls.back(), "FillShapeList");
 }
 
 TEST_F(ShapeCreationTest, RoundBoxMakesNothing) {
@@ -179,7 +175,6 @@ TEST_F(ShapeCreationTest, AddObjectAndNewDocument) {
   EXPECT_EQ(ctx.Obj[1].Name, "Object1");
   EXPECT_EQ(ctx.Obj[1].Depth, 1);
   EXPECT_EQ(ctx.CurrentObject, 1);
-  EXPECT_EQ(hooks.Calls.back(), "RefreshObjectPanel(1)");
 
   ctx.DocFile = "previous";
   NewDocument(ctx);

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/scripted_requesters.h"
-#include "support/recording_hooks.h"
 
 namespace tavisk {
 namespace {
@@ -15,7 +14,6 @@ namespace {
 class ObjectOperationsTest : public ::testing::Test {
  protected:
   void Make(int count) {
-    ctx.Hooks = &hooks;
     ctx.Req = &req;
     ctx.Obj.clear();
     for (int i = 0; i < count; ++i) {
@@ -33,7 +31,6 @@ class ObjectOperationsTest : public ::testing::Test {
     return names;
   }
 
-  test::RecordingHooks hooks;
   ScriptedRequesters req;
   EditorContext ctx;
 };
@@ -45,7 +42,6 @@ TEST_F(ObjectOperationsTest, UpAndDownExchangeDepthAndTheCurrentObjectFollows) {
   EXPECT_EQ(ctx.CurrentObject, 1);
   EXPECT_EQ(ctx.Obj[0].Depth, 0);
   EXPECT_EQ(ctx.Obj[1].Depth, 1);
-  EXPECT_EQ(hooks.Calls, std::vector<std::string>{"RefreshObjectPanel(1)"});
 
   MoveObjectUp(ctx);
   EXPECT_EQ(Names(), (std::vector<std::string>{"o1", "o2", "o0"}));
@@ -62,7 +58,6 @@ TEST_F(ObjectOperationsTest, NothingMovesPastEitherEnd) {
   MoveObjectUp(ctx);
   EXPECT_EQ(Names(), (std::vector<std::string>{"o0", "o1"}));
   EXPECT_EQ(ctx.CurrentObject, 1);
-  EXPECT_TRUE(hooks.Calls.empty());
 }
 
 TEST_F(ObjectOperationsTest, EqualOrOutOfOrderDepthsAreRenumberedBeforeTheExchange) {
@@ -106,8 +101,6 @@ TEST_F(ObjectOperationsTest, DeletingKeepsAtLeastOneObject) {
   DeleteCurrentObject(ctx);
   EXPECT_EQ(Names(), std::vector<std::string>{"o2"});
   EXPECT_EQ(ctx.CurrentObject, 0);
-  EXPECT_EQ(hooks.Calls.size(), 3u);
-  EXPECT_EQ(hooks.Calls.back(), "RefreshObjectPanel(1)");
 }
 
 TEST_F(ObjectOperationsTest, LayerListRowsShowTheLastObjectOnTop) {
@@ -130,7 +123,6 @@ TEST_F(ObjectOperationsTest, LayerListRowsShowTheLastObjectOnTop) {
     Make(3);
     ctx.CurrentObject = 0;
     ctx.CurrentShape = 4;
-    hooks.Calls.clear();
     LayerListPress(ctx, c.x, c.y);
     EXPECT_EQ(ctx.CurrentObject, c.current) << c.x << "," << c.y;
     for (int64_t i = 0; i < 3; ++i) {
@@ -138,7 +130,6 @@ TEST_F(ObjectOperationsTest, LayerListRowsShowTheLastObjectOnTop) {
           << c.x << "," << c.y << " object " << i;
     }
     EXPECT_EQ(ctx.CurrentShape, 0);
-    EXPECT_EQ(hooks.Calls, std::vector<std::string>{"RefreshObjectPanel(1)"});
   }
 }
 
@@ -169,7 +160,6 @@ TEST_F(ObjectOperationsTest, RenamingCutsAndCleansTheTypedName) {
   LayerListRename(ctx, 25);  // on the eye column no dialog opens
   EXPECT_EQ(req.Asked.size(), 3u);
   EXPECT_EQ(ctx.Obj[0].Name, "o0");
-  EXPECT_EQ(hooks.Calls.back(), "RefreshObjectPanel(1)");
 }
 
 }  // namespace

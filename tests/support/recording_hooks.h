@@ -1,6 +1,7 @@
-// Shell hooks that write down every refresh and redraw asked of them, in
-// order, as short texts ("RedrawCanvas(0,0,1)", "RefreshObjectPanel(1)"),
-// with the last window title and preset list.
+// Shell hooks that write down what the document code still asks of the shell
+// itself, in order, as short texts ("SetWindowTitle(...)", "ShowFxPresets"),
+// with the last window title and preset list. Panel and canvas refreshes are
+// not recorded: the edit history announces those.
 #pragma once
 
 #include <algorithm>
@@ -17,16 +18,6 @@ class RecordingHooks : public EditorHooks {
   std::vector<std::string> PresetNames;
   std::string Title;
 
-  void ShowShapeProperties() override { Calls.push_back("ShowShapeProperties"); }
-  void RefreshObjectPanel(int full) override {
-    Calls.push_back("RefreshObjectPanel(" + std::to_string(full) + ")");
-  }
-  void FillShapeList() override { Calls.push_back("FillShapeList"); }
-  void FillFxList() override { Calls.push_back("FillFxList"); }
-  void RedrawCanvas(int64_t x, int64_t y, int pick) override {
-    Calls.push_back("RedrawCanvas(" + std::to_string(x) + "," + std::to_string(y) + "," +
-                    std::to_string(pick) + ")");
-  }
   void SetWindowTitle(const std::string& title) override {
     Title = title;
     Calls.push_back("SetWindowTitle(" + title + ")");
