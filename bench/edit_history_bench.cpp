@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -67,20 +68,23 @@ class EditedDocument {
   // A Move gesture up to its release: the caller ends the edit.
   void StartMove(ShapeRef target) {
     history.Begin();
-    if (selected_ != nullptr) selected_->Selected = 0;
-    selected_ = &At(target);
-    selected_->Selected = 1;
+    if (selected_) At(*selected_).Selected = 0;
+    selected_ = target;
+    sShape& shape = At(target);
+    shape.Selected = 1;
     ctx.CurrentObject = static_cast<int64_t>(target.object);
     ctx.CurrentShape = static_cast<int64_t>(target.shape);
-    selected_->X = Wrap16(selected_->X + 1);
+    shape.X = Wrap16(shape.X + 1);
   }
+
+  std::optional<ShapeRef> Selected() const { return selected_; }
 
   EditorContext ctx;
   EditHistory history;
 
  private:
   std::mt19937 random_;
-  sShape* selected_ = nullptr;
+  std::optional<ShapeRef> selected_;
 };
 
 EditedDocument& Document(int64_t shapes) {
@@ -99,83 +103,113 @@ std::map<std::string, std::vector<double>>& Samples() {
   return samples;
 }
 
-std::string Key(const std::string& figure, int64_t shapes) {
-  return figure + "/" + std::to_string(shapes);
+std::vector<double>& SamplesOf(const std::string& figure, int64_t shapes) {
+  return Samples()[figure + "/" + std::to_string(shapes)];
 }
 
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// One call, timed; returns seconds and keeps the sample in milliseconds.
 template <typename Work>
-void Timed(benchmark::State& state, const std::string& figure, Work work) {
+double TimeCall(std::vector<double>& samples, Work work) {
   const auto start = std::chrono::steady_clock::now();
   work();
   const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-  state.SetIterationTime(spent.count());
-  Samples()[Key(figure, state.range(0))].push_back(spent.count() * 1e3);
+  samples.push_back(spent.count() * 1e3);
+  return spent.count();
 }
 
-enum class Travel { kUndo, kRedo };
+// Times work in every round with its baseline right after it, so that both
+// see the same load on a shared machine; prepare runs untimed before each
+// round. The baseline's median in this repetition goes into the table.
+template <typename Prepare, typename Work, typename Baseline>
+void TimePaired(benchmark::State& state, const std::string& figure, const std::string& against,
+                Prepare prepare, Work work, Baseline baseline) {
+  std::vector<double>& workSamples = SamplesOf(figure, state.range(0));
+  std::vector<double>& baselineSamples = SamplesOf(against, state.range(0));
+  const size_t first = baselineSamples.size();
+  for (auto _ : state) {
+    prepare();
+    state.SetIterationTime(TimeCall(workSamples, work));
+    TimeCall(baselineSamples, baseline);
+  }
+  state.counters[against + "_ms"] =
+      Median(std::vector<double>(baselineSamples.begin() + static_cast<std::ptrdiff_t>(first),
+                                 baselineSamples.end()));
+}
 
-// Undo and redo of one Move step, each timed alone; the other one puts the
-// step back for the next round.
-void BM_Travel(benchmark::State& state, Travel timed) {
+// Undo and redo of one Move step, each timed alone (the other puts the step
+// back), against copying the moved shape's record the same way, the least
+// an undo or a redo of a move must do.
+void TimeTravel(benchmark::State& state, bool timeUndo) {
   EditedDocument& document = Document(state.range(0));
-  document.StartMove(document.RandomShape());
+  const ShapeRef moved = document.RandomShape();
+  const sShape before = document.At(moved);
+  document.StartMove(moved);
   document.history.End("Move");
-  for (auto _ : state) {
-    if (timed == Travel::kUndo) {
-      Timed(state, "undo", [&] { document.history.Undo(); });
-      document.history.Redo();
-    } else {
-      document.history.Undo();
-      Timed(state, "redo", [&] { document.history.Redo(); });
-    }
+  const sShape after = document.At(moved);
+  sShape copy;
+  EditHistory& history = document.history;
+  if (timeUndo) {
+    TimePaired(
+        state, "undo", "copy_shape", [&] { history.Redo(); }, [&] { history.Undo(); },
+        [&] { copy = before; });
+  } else {
+    TimePaired(
+        state, "redo", "copy_shape", [&] { history.Undo(); }, [&] { history.Redo(); },
+        [&] { copy = after; });
   }
+  benchmark::DoNotOptimize(copy);
 }
 
-// The moved shape's record put back and forth, as a bare undo and redo would.
-void BM_CopyOneShape(benchmark::State& state) {
-  EditedDocument& document = Document(state.range(0));
-  sShape& shape = document.At(document.RandomShape());
-  const sShape before = shape;
-  sShape after = before;
-  after.X = Wrap16(after.X + 1);
-  bool forward = true;
-  for (auto _ : state) {
-    Timed(state, "copy_shape", [&] { shape = forward ? after : before; });
-    forward = !forward;
-  }
-  shape = before;
-}
+void BM_Undo(benchmark::State& state) { TimeTravel(state, true); }
+void BM_Redo(benchmark::State& state) { TimeTravel(state, false); }
 
+// End() after a one-shape move, against one plain comparison of the scene
+// with an equal copy, the least that finding an edit by comparison costs.
 void BM_End(benchmark::State& state) {
   EditedDocument& document = Document(state.range(0));
-  for (auto _ : state) {
-    document.StartMove(document.RandomShape());
-    Timed(state, "end", [&] { document.history.End("Move"); });
-  }
+  std::vector<sObject> copy = document.ctx.Obj;
+  const auto keepCopyEqual = [&](ShapeRef ref) {
+    copy[ref.object].Shape[ref.shape] = document.At(ref);
+  };
+  bool equal = true;
+  TimePaired(
+      state, "end", "compare_scene",
+      [&] {
+        const std::optional<ShapeRef> previous = document.Selected();
+        const ShapeRef moved = document.RandomShape();
+        document.StartMove(moved);
+        if (previous) keepCopyEqual(*previous);
+        keepCopyEqual(moved);
+      },
+      [&] { document.history.End("Move"); },
+      [&] { equal = document.ctx.Obj == copy && equal; });
+  // A comparison that stopped at a difference would time less than the whole.
+  if (!equal) state.SkipWithError("the baseline compared unequal scenes");
 }
 
-void BM_CompareScene(benchmark::State& state) {
-  EditedDocument& document = Document(state.range(0));
-  const std::vector<sObject> copy = document.ctx.Obj;
-  for (auto _ : state) {
-    Timed(state, "compare_scene", [&] { benchmark::DoNotOptimize(document.ctx.Obj == copy); });
-  }
+// Five repetitions of each; the table shows their spread.
+void RegisterBenchmarks() {
+  const auto add = [](const char* name, void (*run)(benchmark::State&), int64_t shapes,
+                      int iterations) {
+    benchmark::RegisterBenchmark(name, run)
+        ->Arg(shapes)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(iterations)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+  };
+  add("BM_Undo", BM_Undo, 10000, 200);
+  add("BM_Redo", BM_Redo, 10000, 200);
+  add("BM_End", BM_End, 10000, 100);
+  add("BM_End", BM_End, 100000, 20);
 }
-
-BENCHMARK_CAPTURE(BM_Travel, undo, Travel::kUndo)
-    ->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(5);
-BENCHMARK_CAPTURE(BM_Travel, redo, Travel::kRedo)
-    ->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(5);
-BENCHMARK(BM_CopyOneShape)
-    ->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(5);
-BENCHMARK(BM_End)
-    ->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100)->Repetitions(5);
-BENCHMARK(BM_End)
-    ->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(5);
-BENCHMARK(BM_CompareScene)
-    ->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100)->Repetitions(5);
-BENCHMARK(BM_CompareScene)
-    ->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(5);
 
 struct MemoryFigures {
   ProcessMemory before;
@@ -215,30 +249,24 @@ MemoryFigures MeasureHistoryMemory() {
   return figures;
 }
 
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 double Grown(size_t before, size_t after) {
   return static_cast<double>(after) - static_cast<double>(before);
 }
 
 void PrintTimeFigure(const char* name, const std::string& figure, const std::string& baseline,
                      int64_t shapes) {
-  const std::vector<double>& samples = Samples()[Key(figure, shapes)];
-  std::printf("figure %s shapes=%lld median_ms=%.4f baseline_ms=%.4f samples=%zu\n", name,
+  const std::vector<double>& samples = SamplesOf(figure, shapes);
+  std::printf("figure %s shapes=%lld median_ms=%.6f baseline_ms=%.6f samples=%zu\n", name,
               static_cast<long long>(shapes), Median(samples),
-              Median(Samples()[Key(baseline, shapes)]), samples.size());
+              Median(SamplesOf(baseline, shapes)), samples.size());
 }
 
 void PrintFigures(const MemoryFigures& memory) {
   const double heapGrowth = Grown(memory.afterForget.heapBytes, memory.afterSteps.heapBytes);
   const double residentGrowth =
       Grown(memory.afterForget.residentBytes, memory.afterSteps.residentBytes);
-  const double undo = Median(Samples()[Key("undo", 10000)]);
-  const double redo = Median(Samples()[Key("redo", 10000)]);
+  const double undo = Median(SamplesOf("undo", 10000));
+  const double redo = Median(SamplesOf("redo", 10000));
   std::printf("\n%d Move steps on %d shapes: heap %+.2f MB, resident %+.2f MB, "
               "history's own count %.2f MB (target < %.0f MB: %s); all undone exactly: %s\n",
               kMemorySteps, kMemoryShapes, heapGrowth / 1e6, residentGrowth / 1e6,
@@ -267,6 +295,7 @@ void PrintFigures(const MemoryFigures& memory) {
 
 int main(int argc, char** argv) {
   const tavisk::bench::MemoryFigures memory = tavisk::bench::MeasureHistoryMemory();
+  tavisk::bench::RegisterBenchmarks();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   tavisk::bench::PrintFigures(memory);
