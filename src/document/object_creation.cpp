@@ -51,6 +51,8 @@ void NewDocument(EditorContext& ctx) {
   ctx.CurrentShape = 0;
   ctx.CurrentObject = 0;
   ctx.CurrentPoint = 0;
+  ctx.DocFile.clear();
+  ctx.Hooks->SetWindowTitle(kWindowTitle);
   AddObject(ctx, 0);
 }
 

@@ -10,8 +10,8 @@ namespace tavisk {
 // becomes current wherever the sort put it.
 void AddObject(EditorContext& ctx, int grow);
 
-// One object Object0 at 100 %. DocFile and the window title stay, so the
-// next save writes the previous document's file.
+// One object Object0 at 100 %, without a file name: the next save asks for
+// one rather than writing the empty drawing over the previous document.
 void NewDocument(EditorContext& ctx);
 
 }  // namespace tavisk

@@ -83,23 +83,18 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
   gadgets.SetState(kGadgetShapeHide, shape->Hide);
 
   if (!ValidIndex(shape->Fx, ctx.CurrentFx)) ctx.CurrentFx = 0;
-  sShapeFx& fx = shape->Fx[static_cast<size_t>(ctx.CurrentFx)];
-  // The placeholder is written back as it was read, so only a real shape's
-  // effect is mended.
-  if (editable) {
-    fx.Width = std::max<int64_t>(fx.Width, 1);
-    fx.Height = std::max<int64_t>(fx.Height, 1);
-    fx.Dist = std::max<int64_t>(fx.Dist, 1);
-  }
+  const sShapeFx& fx = shape->Fx[static_cast<size_t>(ctx.CurrentFx)];
   // The shape may be another than the one the Fx list was filled for.
   FillFxList(ctx, gadgets);
   gadgets.SetState(kGadgetFxActif, fx.Actif);
   gadgets.SetState(kGadgetFxAlpha, fx.Alpha);
   gadgets.SetState(kGadgetFxDepth, fx.Depth);
   gadgets.SetState(kGadgetFxType, fx.Typ);
-  gadgets.SetState(kGadgetFxWidth, fx.Width);
-  gadgets.SetState(kGadgetFxHeight, fx.Height);
-  gadgets.SetState(kGadgetFxDist, fx.Dist);
+  // The spins start at 1. Showing the records never writes them: a refresh
+  // is not an edit, and the next edit of the three writes them together.
+  gadgets.SetState(kGadgetFxWidth, std::max<int64_t>(fx.Width, 1));
+  gadgets.SetState(kGadgetFxHeight, std::max<int64_t>(fx.Height, 1));
+  gadgets.SetState(kGadgetFxDist, std::max<int64_t>(fx.Dist, 1));
   gadgets.SetState(kGadgetFxX, fx.X);
   gadgets.SetState(kGadgetFxY, fx.Y);
   gadgets.SetState(kGadgetFxScale, fx.Scale);

@@ -121,6 +121,9 @@ SceneDelta SceneDelta::Between(std::vector<sObject>& before, std::vector<sObject
     sObject& is = after[i];
     ObjectEdit edit;
     edit.index = i;
+    // A record's fields hold no shapes, not even the blank a new object has.
+    edit.fieldsBefore.Shape = std::vector<sShape>();
+    edit.fieldsAfter.Shape = std::vector<sShape>();
     if (!SameFields(was, is)) {
       edit.fieldsChanged = true;
       edit.fieldsBefore = FieldsOf(was);

@@ -135,6 +135,16 @@ TEST_P(EachWayOut, AModifiedDocumentAsksAndEachAnswerDoesWhatItSays) {
     EXPECT_NE(Title().back(), '*') << "the document just opened has no changes";
     EXPECT_FALSE(session_->window->MenuAction(kMenuUndo)->isEnabled());
   }
+  if (way == "New" && left) {
+    // The new drawing has no file yet: saving it asks for a name instead of
+    // writing it over the document just left.
+    EXPECT_EQ(Title(), "Tavisk 0.13");
+    const std::string mineNow = FileBytes("mine.txt");
+    requesters_.Asked.clear();
+    Menu(kMenuSave);
+    EXPECT_TRUE(AskedForAFileToSave());
+    EXPECT_EQ(FileBytes("mine.txt"), mineNow);
+  }
 }
 
 std::string WayOutName(const ::testing::TestParamInfo<std::tuple<const char*, Answer>>& info) {

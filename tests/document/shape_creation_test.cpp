@@ -184,7 +184,8 @@ TEST_F(ShapeCreationTest, AddObjectAndNewDocument) {
   EXPECT_EQ(ctx.Obj[0].HasShape, 0);
   EXPECT_EQ(ctx.ObjReady, -1);
   EXPECT_EQ(ctx.CurrentShape, 0);
-  EXPECT_EQ(ctx.DocFile, "previous");
+  // A save of the new drawing must not land on the previous document's file.
+  EXPECT_EQ(ctx.DocFile, "");
 }
 
 TEST_F(ShapeCreationTest, AddObjectSortsOnDepth) {

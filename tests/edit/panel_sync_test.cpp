@@ -77,10 +77,11 @@ TEST(PropertySync, ShowShapePropertiesFillsTheGadgetsFromTheRecords) {
   EXPECT_EQ(f.gadgets.State(kGadgetShapeAlpha), 255);
   EXPECT_EQ(f.gadgets.State(kGadgetObjectX), 40);
   EXPECT_EQ(f.gadgets.State(kGadgetObjectW), 100);
-  // A current Fx past the end shows Fx 0, whose zero width is raised to 1.
+  // A current Fx past the end shows Fx 0, whose zero width shows as 1; the
+  // record is left as it is, since showing it is no edit.
   EXPECT_EQ(f.ctx.CurrentFx, 0);
   EXPECT_EQ(f.gadgets.State(kGadgetFxScale), 150);
-  EXPECT_EQ(shape.Fx[0].Width, 1);
+  EXPECT_EQ(shape.Fx[0].Width, 0);
   EXPECT_EQ(f.gadgets.State(kGadgetFxWidth), 1);
   EXPECT_TRUE(f.gadgets.entries[kGadgetShapeX].enabled);
   EXPECT_TRUE(f.gadgets.entries[kGadgetShapeText].visible);
