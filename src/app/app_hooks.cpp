@@ -11,24 +11,14 @@ namespace tavisk {
 
 void AppHooks::ShowShapeProperties() { tavisk::ShowShapeProperties(ctx_, panels_.Gadgets()); }
 
-void AppHooks::RefreshObjectPanel(int full) { panels_.RefreshObjectPanel(full); }
-
-void AppHooks::FillShapeList() { tavisk::FillShapeList(ctx_, panels_.Gadgets()); }
-
-void AppHooks::FillFxList() { tavisk::FillFxList(ctx_, panels_.Gadgets()); }
-
-void AppHooks::SetPropertyGadgetsDisabled(int flag) {
-  tavisk::SetPropertyGadgetsDisabled(ctx_, panels_.Gadgets(), flag);
-}
-
 void AppHooks::RedrawCanvas(int64_t x, int64_t y, int pick) { window_.Canvas()->Redraw(x, y, pick); }
 
 void AppHooks::SetWindowTitle(const std::string& title) { window_.SetDocumentTitle(title); }
 
 void AppHooks::Changed(const EditorChanges& changes) {
   const bool scene = changes.objects || changes.shapes;
-  if (scene || changes.cursor) panels_.RefreshObjectPanel(0);
-  if (scene || changes.cursor || changes.selection) FillShapeList();
+  if (scene || changes.cursor) panels_.ShowLayerList();
+  if (scene || changes.cursor || changes.selection) FillShapeList(ctx_, panels_.Gadgets());
   if (scene || changes.cursor) ShowShapeProperties();
   // No pick: an edit made elsewhere than on the canvas must not change the
   // current shape under the user.

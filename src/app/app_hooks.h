@@ -16,10 +16,6 @@ class AppHooks : public EditorHooks {
       : window_(window), panels_(panels), ctx_(ctx) {}
 
   void ShowShapeProperties() override;
-  void RefreshObjectPanel(int full) override;
-  void FillShapeList() override;
-  void FillFxList() override;
-  void SetPropertyGadgetsDisabled(int flag) override;
   void RedrawCanvas(int64_t x, int64_t y, int pick) override;
   void SetWindowTitle(const std::string& title) override;
   void ShowPointPosition(int64_t x, int64_t y) override;

@@ -12,6 +12,7 @@
 #include "document/autosave.h"
 #include "document/numeric.h"
 #include "document/object_creation.h"
+#include "edit/property_sync.h"
 #include "platform/clock.h"
 #include "render/renderer.h"
 
@@ -87,8 +88,8 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   // widget would stay hidden.
   window.CentreOnScreen();
   window.show();
-  ctx.Hooks->RedrawCanvas(0, 0, 1);
-  ctx.Hooks->SetPropertyGadgetsDisabled(1);
+  ctx.Hooks->RedrawCanvas(0, 0, 0);
+  SetPropertyGadgetsDisabled(ctx, session->panels->Gadgets(), 1);
   window.ApplyWindowState(ctx.Options.WinState);
   window.LayoutWindow();
 

@@ -88,7 +88,8 @@ void MainWindow::LayoutWindow() {
   const int menuBarH = menuBar()->isVisible() ? menuBar()->height() : 0;
   geometry_ = LayoutGeometry(width(), height() - menuBarH, o.PanelW, o.ToolBarH);
   PlaceWidgets();
-  ctx_.Hooks->RedrawCanvas(0, 0, 1);
+  // A new size is no press: no pick.
+  ctx_.Hooks->RedrawCanvas(0, 0, 0);
   o.WinW = static_cast<int16_t>(width());
   o.WinH = static_cast<int16_t>(height());
   o.WinState = WindowStateValue();

@@ -41,7 +41,7 @@ void PanelSet::Build() {
   layerList_->OnPress([this](int x, int y) { HandleAsEdit(kGadgetLayerList, {x, y, false}); });
   layerList_->OnDoubleClick(
       [this](int x, int y) { HandleAsEdit(kGadgetLayerList, {x, y, true}); });
-  RefreshObjectPanel(0);
+  ShowLayerList();
 }
 
 void PanelSet::OnGadget(int gadget) {
@@ -61,18 +61,13 @@ void PanelSet::HandleAsEdit(int gadget, const PanelEvent& event) {
   history_.End(step.name, step.mergeKey);
 }
 
-void PanelSet::RefreshObjectPanel(int full) {
+void PanelSet::ShowLayerList() {
   if (layerList_ != nullptr) {
     const LayerListPictures pictures{icons_.Layer[0], icons_.Layer[1], icons_.Layer[4],
                                      icons_.Layer[5]};
     layerList_->SetPicture(
         DrawLayerList(ctx_, layerList_->width(), layerList_->height(), pictures));
   }
-  if (full == 0) return;
-  FillShapeList(ctx_, gadgets_);
-  FillFxList(ctx_, gadgets_);
-  ShowShapeProperties(ctx_, gadgets_);
-  ctx_.Hooks->RedrawCanvas(0, 0, 1);
 }
 
 void PanelSet::ShowFxPresets(const std::vector<std::string>& names) {

@@ -28,7 +28,8 @@ class PanelSet {
   WidgetGadgets& Gadgets() { return gadgets_; }
   const EditorIconSet& Icons() const { return icons_; }
 
-  void RefreshObjectPanel(int full);
+  // Draws the layer list from the objects.
+  void ShowLayerList();
   void ShowFxPresets(const std::vector<std::string>& names);
 
  private:

@@ -28,10 +28,6 @@ class EditorHooks {
   virtual void Changed(const EditorChanges& /*changes*/) {}
 
   virtual void ShowShapeProperties() {}
-  virtual void RefreshObjectPanel(int /*full*/) {}
-  virtual void FillShapeList() {}
-  virtual void FillFxList() {}
-  virtual void SetPropertyGadgetsDisabled(int /*flag*/) {}
   virtual void RedrawCanvas(int64_t /*x*/, int64_t /*y*/, int /*pick*/) {}
   virtual void SetWindowTitle(const std::string& /*title*/) {}
   // The point coordinate fields shown while a point is dragged.

@@ -297,3 +297,29 @@ TEST_F(CanvasGesturesTest, PointToolsChangeTheSelectedShapeWhosePointWasHit) {
 
 }  // namespace
 }  // namespace tavisk
+
+namespace tavisk {
+namespace {
+
+// Redraws that follow no press (a zoom, a menu command, a new window size)
+// leave the selection alone, also with the Select tool.
+TEST_F(CanvasGesturesTest, TheSelectionOutlivesRedrawsThatFollowNoPress) {
+  MakeShape(kGadgetToolBox, At(100, 100), At(160, 160));
+  MakeShape(kGadgetToolBox, At(300, 300), At(360, 360));
+  ClickTool(kGadgetToolSelect);
+  Menu(kMenuSelectAll);
+  const auto allSelected = [this] {
+    return ctx().Obj[0].Shape[0].Selected == 1 && ctx().Obj[0].Shape[1].Selected == 1;
+  };
+  EXPECT_TRUE(allSelected()) << "after Select All";
+  Menu(kMenuZoomIn);
+  EXPECT_TRUE(allSelected()) << "after a zoom step";
+  Menu(kMenuShowGrid);
+  EXPECT_TRUE(allSelected()) << "after a view option";
+  session_->window->resize(session_->window->width() - 40, session_->window->height());
+  EXPECT_TRUE(allSelected()) << "after a new window size";
+  EXPECT_EQ(ctx().CurrentShape, 1);
+}
+
+}  // namespace
+}  // namespace tavisk
