@@ -52,11 +52,11 @@ void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history
   });
   window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, ""); });
   window.SetMenuOperation(kMenuSave, [&ctx, &history] {
-    if (SaveDocument(ctx, ctx.DocFile, 0)) history.MarkSaved();
+    SaveAndMark(ctx, history, ctx.DocFile);
   });
   // "Save a copy" adopts the name it saves under, as a "save as" does.
   window.SetMenuOperation(kMenuSaveCopy, [&ctx, &history] {
-    if (SaveDocument(ctx, "", 0)) history.MarkSaved();
+    SaveAndMark(ctx, history, "");
   });
   const auto exportImage = [&window, &ctx](int mode) {
     ExportImage(ctx, mode, window.Canvas()->contentsRect().width(),

@@ -283,85 +283,58 @@ int PairLeader(int gadget) {
 }  // namespace
 
 PanelStep PanelStepOf(int gadget) {
+  // Fields that change by the unit while held or typed into carry their own
+  // gadget as the key that joins their edits; the rest make a step each.
+  struct Named {
+    int gadget;
+    const char* name;
+    bool held;
+  };
+  static constexpr Named kSteps[] = {
+      {kGadgetObjectX, "Move object", true},
+      {kGadgetObjectW, "Resize object", true},
+      {kGadgetShapeName, "Rename shape", true},
+      {kGadgetShapeX, "Move shape", true},
+      {kGadgetShapeW, "Resize shape", true},
+      {kGadgetShapeCX, "Move centre", true},
+      {kGadgetShapeAlpha, "Change transparency", true},
+      {kGadgetShapeWidth, "Change stroke", true},
+      {kGadgetPointX, "Move point", true},
+      {kGadgetFxX, "Move Fx", true},
+      {kGadgetFxWidth, "Change Fx size", true},
+      {kGadgetFxAlpha, "Change Fx transparency", true},
+      {kGadgetFxScale, "Change Fx scale", true},
+      {kGadgetObjectAdd, "Add object", false},
+      {kGadgetObjectDelete, "Delete object", false},
+      {kGadgetObjectUp, "Reorder objects", false},
+      {kGadgetObjectDown, "Reorder objects", false},
+      {kGadgetObjectLock, "Lock object", false},
+      {kGadgetLayerList, "Change object", false},
+      {kGadgetShapeAdd, "Insert template", false},
+      {kGadgetShapeDelete, "Delete shape", false},
+      {kGadgetShapeUp, "Reorder shapes", false},
+      {kGadgetShapeDown, "Reorder shapes", false},
+      {kGadgetShapeColor, "Change colour", false},
+      {kGadgetShapeStyle, "Change style", false},
+      {kGadgetShapeText, "Change text", false},
+      {kGadgetShapeFont, "Change font", false},
+      {kGadgetShapeHide, "Hide shape", false},
+      {kGadgetShapeLock, "Lock shape", false},
+      {kGadgetShapeLink, "Link shape", false},
+      {kGadgetShapeClose, "Close shape", false},
+      {kGadgetFxPresets, "Apply Fx preset", false},
+      {kGadgetFxAdd, "Add Fx", false},
+      {kGadgetFxPresetSave, "Save Fx preset", false},
+      {kGadgetFxColor, "Change Fx colour", false},
+      {kGadgetFxActif, "Change Fx", false},
+      {kGadgetFxType, "Change Fx", false},
+      {kGadgetFxDepth, "Change Fx", false},
+  };
   const int leader = PairLeader(gadget);
-  // Fields that change by the unit while held or typed into.
-  const auto field = [leader](const char* name) { return PanelStep{name, leader}; };
-  switch (leader) {
-    case kGadgetObjectX:
-      return field("Move object");
-    case kGadgetObjectW:
-      return field("Resize object");
-    case kGadgetShapeName:
-      return field("Rename shape");
-    case kGadgetShapeX:
-      return field("Move shape");
-    case kGadgetShapeW:
-      return field("Resize shape");
-    case kGadgetShapeCX:
-      return field("Move centre");
-    case kGadgetShapeAlpha:
-      return field("Change transparency");
-    case kGadgetShapeWidth:
-      return field("Change stroke");
-    case kGadgetPointX:
-      return field("Move point");
-    case kGadgetFxX:
-      return field("Move Fx");
-    case kGadgetFxWidth:
-      return field("Change Fx size");
-    case kGadgetFxAlpha:
-      return field("Change Fx transparency");
-    case kGadgetFxScale:
-      return field("Change Fx scale");
-    case kGadgetObjectAdd:
-      return {"Add object", 0};
-    case kGadgetObjectDelete:
-      return {"Delete object", 0};
-    case kGadgetObjectUp:
-    case kGadgetObjectDown:
-      return {"Reorder objects", 0};
-    case kGadgetObjectLock:
-      return {"Lock object", 0};
-    case kGadgetLayerList:
-      return {"Change object", 0};
-    case kGadgetShapeAdd:
-      return {"Insert template", 0};
-    case kGadgetShapeDelete:
-      return {"Delete shape", 0};
-    case kGadgetShapeUp:
-    case kGadgetShapeDown:
-      return {"Reorder shapes", 0};
-    case kGadgetShapeColor:
-      return {"Change colour", 0};
-    case kGadgetShapeStyle:
-      return {"Change style", 0};
-    case kGadgetShapeText:
-      return {"Change text", 0};
-    case kGadgetShapeFont:
-      return {"Change font", 0};
-    case kGadgetShapeHide:
-      return {"Hide shape", 0};
-    case kGadgetShapeLock:
-      return {"Lock shape", 0};
-    case kGadgetShapeLink:
-      return {"Link shape", 0};
-    case kGadgetShapeClose:
-      return {"Close shape", 0};
-    case kGadgetFxPresets:
-      return {"Apply Fx preset", 0};
-    case kGadgetFxAdd:
-      return {"Add Fx", 0};
-    case kGadgetFxPresetSave:
-      return {"Save Fx preset", 0};
-    case kGadgetFxColor:
-      return {"Change Fx colour", 0};
-    case kGadgetFxActif:
-    case kGadgetFxType:
-    case kGadgetFxDepth:
-      return {"Change Fx", 0};
-    default:
-      return {"Edit", 0};
+  for (const Named& step : kSteps) {
+    if (step.gadget == leader) return {step.name, step.held ? leader : 0};
   }
+  return {"Edit", 0};
 }
 
 void HandlePanelEvent(EditorContext& ctx, Gadgets& gadgets, int gadget, const PanelEvent& event) {

@@ -4,15 +4,19 @@
 
 namespace tavisk {
 
+bool SaveAndMark(EditorContext& ctx, EditHistory& history, const std::string& file) {
+  if (!SaveDocument(ctx, file, 0)) return false;
+  history.MarkSaved();
+  return true;
+}
+
 bool MayLeaveDocument(EditorContext& ctx, EditHistory& history) {
   if (ctx.Options.ConfirmExit != 1 || !history.Modified()) return true;
   switch (ctx.Req->AskToSave(kWindowTitle, kUnsavedChangesText)) {
     case SaveAnswer::Save:
       // A document without a name asks for one; a save refused or cancelled
       // keeps the user where they were.
-      if (!SaveDocument(ctx, ctx.DocFile, 0)) return false;
-      history.MarkSaved();
-      return true;
+      return SaveAndMark(ctx, history, ctx.DocFile);
     case SaveAnswer::Discard:
       return true;
     case SaveAnswer::Cancel:

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "app/canvas_widget.h"
@@ -31,6 +32,22 @@ inline void WriteNormalWindowOptions(int width = 1024, int height = 768) {
   options.ConfirmExit = 0;
   SaveOptions(options);
 }
+
+// An editor of a test's own making: started in a fresh copy of the program's
+// data once writeOptions has written the options file it opens with.
+struct EditorStartedAfter {
+  explicit EditorStartedAfter(const std::function<void()>& writeOptions) {
+    dir.CopyProgramData(TAVISK_SOURCE_DATA);
+    writeOptions();
+    session = StartEditor(requesters);
+    QApplication::processEvents();
+  }
+  MainWindow& window() { return *session->window; }
+
+  ScopedWorkDir dir;
+  ScriptedRequesters requesters;
+  std::unique_ptr<EditorSession> session;
+};
 
 class EditorTest : public ::testing::Test {
  protected:

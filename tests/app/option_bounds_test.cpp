@@ -7,28 +7,18 @@
 #include <QTabWidget>
 
 #include "app/canvas_widget.h"
-#include "app/editor_session.h"
 #include "app/main_window.h"
+#include "editor_fixture.h"
 #include "document/options.h"
 #include "platform/file_io.h"
-#include "platform/scripted_requesters.h"
-#include "support/temp_dir.h"
 
 namespace tavisk {
 namespace {
 
-struct EditorFromOptionsFile {
-  explicit EditorFromOptionsFile(const std::string& options) {
-    dir.CopyProgramData(TAVISK_SOURCE_DATA);
-    EXPECT_TRUE(WriteFileAtomically(kOptionsFileName, options));
-    session = StartEditor(requesters);
-    QApplication::processEvents();
-  }
-  MainWindow& window() { return *session->window; }
-
-  test::ScopedWorkDir dir;
-  ScriptedRequesters requesters;
-  std::unique_ptr<EditorSession> session;
+struct EditorFromOptionsFile : test::EditorStartedAfter {
+  explicit EditorFromOptionsFile(const std::string& options)
+      : EditorStartedAfter(
+            [&options] { EXPECT_TRUE(WriteFileAtomically(kOptionsFileName, options)); }) {}
 };
 
 TEST(OptionBounds, AHugeStoredWindowOpensWithinTheScreenAndIsStoredSo) {

@@ -24,18 +24,9 @@ namespace tavisk {
 namespace {
 
 // An editor opened with a normal window of the given inner size.
-struct OpenedEditor {
-  OpenedEditor(int width, int height) {
-    dir.CopyProgramData(TAVISK_SOURCE_DATA);
-    test::WriteNormalWindowOptions(width, height);
-    session = StartEditor(requesters);
-    QApplication::processEvents();
-  }
-  MainWindow& window() { return *session->window; }
-
-  test::ScopedWorkDir dir;
-  ScriptedRequesters requesters;
-  std::unique_ptr<EditorSession> session;
+struct OpenedEditor : test::EditorStartedAfter {
+  OpenedEditor(int width, int height)
+      : EditorStartedAfter([=] { test::WriteNormalWindowOptions(width, height); }) {}
 };
 
 QString Describe(const QWidget* widget) {

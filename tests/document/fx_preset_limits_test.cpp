@@ -10,7 +10,6 @@
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "support/bounded_child.h"
-#include "support/recording_hooks.h"
 #include "support/temp_dir.h"
 
 namespace tavisk {
@@ -61,10 +60,8 @@ TEST(FxPresetLimits, ANameFromAFileIsCutToATypedNamesLength) {
   ASSERT_TRUE(WriteFileAtomically("data/shapefx/big.sfx",
                                   "gen," + std::string(kHugeBytes, 'n') + ",0.13,\r\n"));
   ScriptedRequesters req;
-  test::RecordingHooks hooks;
   EditorContext ctx;
   ctx.Req = &req;
-  ctx.Hooks = &hooks;
   ctx.Obj[0].Shape[0].Fx.resize(1);
   ctx.CurrentShape = 0;
   ctx.CurrentFx = 0;

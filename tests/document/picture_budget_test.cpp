@@ -17,7 +17,6 @@
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"
 #include "support/bounded_child.h"
-#include "support/recording_hooks.h"
 #include "support/temp_dir.h"
 
 namespace tavisk {
@@ -140,7 +139,6 @@ class PictureBudgetTest : public ::testing::Test {
  protected:
   PictureBudgetTest() {
     ctx.Req = &req;
-    ctx.Hooks = &hooks;
     // Two 64 x 64 pictures (16 KiB each) fit, a third does not.
     ctx.Pictures = PictureStore(40 * 1024);
     for (const char* name : {"a.png", "b.png", "c.png"}) {
@@ -153,7 +151,6 @@ class PictureBudgetTest : public ::testing::Test {
 
   test::ScopedWorkDir dir;
   ScriptedRequesters req;
-  test::RecordingHooks hooks;
   EditorContext ctx;
 };
 

@@ -22,7 +22,6 @@
 #include "render/render_fixtures.h"
 #include "render/source_export.h"
 #include "support/bounded_child.h"
-#include "support/recording_hooks.h"
 #include "support/temp_dir.h"
 
 namespace tavisk {
@@ -43,14 +42,7 @@ class SpecialFileTargets : public ::testing::Test {
  protected:
   void SetUp() override {
     ctx.Req = &req;
-    ctx.Hooks = &hooks;
-    ctx.Obj = {test::MakeObject({test::MakeShape(kBox, 10, 20, 40, 30)})};
-    ctx.ObjReady = 1;
-    ctx.CurrentShape = 0;
-    ctx.CurrentFx = 0;
-    ctx.AutosaveNumber = 42;
-    ctx.Options.Autosave = 1;
-    ctx.Options.AutosaveTime = 1;
+    test::GiveEveryWriterSomething(ctx);
     for (const char* folder : {"out", "data/shapes/_autosave", "data/shapefx"}) {
       ASSERT_TRUE(MakeDirectories(folder));
     }
@@ -70,7 +62,6 @@ class SpecialFileTargets : public ::testing::Test {
 
   test::ScopedWorkDir dir;
   ScriptedRequesters req;
-  test::RecordingHooks hooks;
   EditorContext ctx;
   size_t told = 0;
 };

@@ -23,7 +23,6 @@
 #include "document/document_writer.h"
 #include "render/render_fixtures.h"
 #include "render/source_export.h"
-#include "support/recording_hooks.h"
 #include "support/small_file_system.h"
 #include "support/temp_dir.h"
 
@@ -48,20 +47,12 @@ const char* FaultName(Fault fault) {
 // writer to have something to write.
 struct Editor {
   ScriptedRequesters req;
-  test::RecordingHooks hooks;
   EditorContext ctx;
 
   Editor() {
     ctx.Req = &req;
-    ctx.Hooks = &hooks;
-    ctx.Obj = {test::MakeObject({test::MakeShape(kBox, 10, 20, 40, 30)})};
+    test::GiveEveryWriterSomething(ctx);
     ctx.Obj[0].Name = "Layer";
-    ctx.ObjReady = 1;
-    ctx.CurrentShape = 0;
-    ctx.CurrentFx = 0;
-    ctx.AutosaveNumber = 42;
-    ctx.Options.Autosave = 1;
-    ctx.Options.AutosaveTime = 1;
     ctx.AutosaveClock = 0;
   }
 };

@@ -71,6 +71,18 @@ inline sObject MakeObject(std::vector<sShape> shapes) {
   return object;
 }
 
+// One visible box, current with its Fx, and the autosave due as number 42:
+// something for every writer (document, source, picture, autosave) to write.
+inline void GiveEveryWriterSomething(EditorContext& ctx) {
+  ctx.Obj = {MakeObject({MakeShape(kBox, 10, 20, 40, 30)})};
+  ctx.ObjReady = 1;
+  ctx.CurrentShape = 0;
+  ctx.CurrentFx = 0;
+  ctx.AutosaveNumber = 42;
+  ctx.Options.Autosave = 1;
+  ctx.Options.AutosaveTime = 1;
+}
+
 // An editor ready to draw objects, with a plain background (RGB 10, 20, 30)
 // and no camera frame.
 inline void PrepareEditor(EditorContext& ctx, std::vector<sObject> objects) {
