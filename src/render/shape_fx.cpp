@@ -7,31 +7,40 @@ namespace tavisk {
 namespace {
 
 // The complex chain scaled by s about the first point, in relative curves.
-// The last segment that wraps to the first point ends on minus the sum of the
+// A segment that closes its figure ends on minus the sum of the figure's
 // earlier ends, so rounding never leaves the outline open.
 void AddScaledComplexChain(Surface& surface, const std::vector<sPoint>& points, float s) {
-  const int64_t last = LastIndex(points);
   auto px = [&](int64_t i) { return static_cast<double>(points[static_cast<size_t>(i)].X); };
   auto py = [&](int64_t i) { return static_cast<double>(points[static_cast<size_t>(i)].Y); };
-  double curX = px(0);
-  double curY = py(0);
+  int64_t current = 0;
+  int64_t figureStart = 0;
   double sumX = 0;
   double sumY = 0;
-  for (int64_t i = 0; i <= last; i += 3) {
-    const ChainSegment seg = ComplexSegment(i, last);
-    double endX = s * (px(seg.c) - curX);
-    double endY = s * (py(seg.c) - curY);
-    if (seg.c == 0) {
-      endX = -sumX;
-      endY = -sumY;
-    }
-    surface.AddPathCurve(s * (px(seg.a) - curX), s * (py(seg.a) - curY), s * (px(seg.b) - curX),
-                         s * (py(seg.b) - curY), endX, endY, true);
-    sumX += endX;
-    sumY += endY;
-    curX = px(seg.c);
-    curY = py(seg.c);
-  }
+  WalkComplexChain(
+      points,
+      [&](int64_t start) {
+        if (start != current) {
+          surface.MovePathCursor(s * (px(start) - px(current)), s * (py(start) - py(current)),
+                                 true);
+        }
+        current = figureStart = start;
+        sumX = sumY = 0;
+      },
+      [&](const ChainSegment& seg) {
+        const double curX = px(current);
+        const double curY = py(current);
+        double endX = s * (px(seg.c) - curX);
+        double endY = s * (py(seg.c) - curY);
+        if (px(seg.c) == px(figureStart) && py(seg.c) == py(figureStart)) {
+          endX = -sumX;
+          endY = -sumY;
+        }
+        surface.AddPathCurve(s * (px(seg.a) - curX), s * (py(seg.a) - curY),
+                             s * (px(seg.b) - curX), s * (py(seg.b) - curY), endX, endY, true);
+        sumX += endX;
+        sumY += endY;
+        current = seg.c;
+      });
 }
 
 }  // namespace

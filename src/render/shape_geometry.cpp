@@ -11,22 +11,14 @@ double PY(const std::vector<sPoint>& points, int64_t i) {
 }
 }  // namespace
 
-ChainSegment ComplexSegment(int64_t i, int64_t last) {
-  ChainSegment s{};
-  s.a = i + 1 > last ? 0 : i + 1;
-  s.b = s.a + 1 > last ? 0 : s.a + 1;
-  s.c = s.b + 1 > last ? 0 : s.b + 1;
-  return s;
-}
-
 void AddComplexChain(Surface& surface, const std::vector<sPoint>& points, double ox, double oy) {
-  const int64_t last = LastIndex(points);
-  surface.MovePathCursor(ox + PX(points, 0), oy + PY(points, 0));
-  for (int64_t i = 0; i <= last; i += 3) {
-    const ChainSegment s = ComplexSegment(i, last);
-    surface.AddPathCurve(ox + PX(points, s.a), oy + PY(points, s.a), ox + PX(points, s.b),
-                         oy + PY(points, s.b), ox + PX(points, s.c), oy + PY(points, s.c));
-  }
+  WalkComplexChain(
+      points,
+      [&](int64_t start) { surface.MovePathCursor(ox + PX(points, start), oy + PY(points, start)); },
+      [&](const ChainSegment& s) {
+        surface.AddPathCurve(ox + PX(points, s.a), oy + PY(points, s.a), ox + PX(points, s.b),
+                             oy + PY(points, s.b), ox + PX(points, s.c), oy + PY(points, s.c));
+      });
 }
 
 void AddLineChain(Surface& surface, const std::vector<sPoint>& points, double ox, double oy,

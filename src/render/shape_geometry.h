@@ -5,21 +5,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "document/complex_chain.h"
 #include "document/editor_context.h"
 #include "document/scene.h"
 #include "render/surface.h"
 
 namespace tavisk {
 
-// Indices of the points of a complex-shape segment starting at point i; an
-// index past last wraps to 0.
-struct ChainSegment {
-  int64_t a, b, c;
-};
-ChainSegment ComplexSegment(int64_t i, int64_t last);
-
-// The closed cubic chain of a complex shape through every point, offset by
-// (ox, oy); no CloseFigure, the chain ends back on its first point.
+// The figures of a complex shape's chain (document/complex_chain.h), offset
+// by (ox, oy); no CloseFigure, a closed figure ends back on its first point.
 void AddComplexChain(Surface& surface, const std::vector<sPoint>& points, double ox, double oy);
 
 // A polyline through every point, closed when close is set.

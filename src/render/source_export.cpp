@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "document/complex_chain.h"
 #include "document/special_file_message.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
@@ -132,17 +133,17 @@ class ShapeWriter {
   }
   void Line(const std::string& text) { out_ += text + kEol; }
 
-  // Segments over the points taken three by three; indices past the last
-  // wrap to the first point, so the chain closes on its start.
+  // The chain's figures: segments over the points taken three by three, a
+  // closed figure ending back on its start (document/complex_chain.h).
   void WriteCurves() {
-    const int64_t last = LastIndex(shape_.Pt);
-    auto next = [last](int64_t index) { return index + 1 > last ? 0 : index + 1; };
-    for (int64_t i = 0; i <= last; i += 3) {
-      const int64_t a = next(i);
-      const int64_t b = next(a);
-      const int64_t c = next(b);
-      Line("    AddPathCurve(" + At(a) + ", " + At(b) + ", " + At(c) + ")");
-    }
+    WalkComplexChain(
+        shape_.Pt,
+        [this](int64_t start) {
+          if (start != 0) Line("    MovePathCursor(" + At(start) + ")");
+        },
+        [this](const ChainSegment& s) {
+          Line("    AddPathCurve(" + At(s.a) + ", " + At(s.b) + ", " + At(s.c) + ")");
+        });
   }
 
   void WritePaint() {

@@ -84,13 +84,23 @@ TEST(SourceExport, ComplexShapeSegmentsWrapToTheFirstPoint) {
       std::string("    MovePathCursor(0*Z, 0*Z)\r\n"
                   "    AddPathCurve((10+x)*Z, (0+y)*Z, (10+x)*Z, (10+y)*Z, (0+x)*Z, (0+y)*Z)\r\n") +
           kPaintRed);
-  // Four points: the second segment starts over from the first point.
+  // Four points: an open chain, no segment back through the first points.
   EXPECT_EQ(
       Blocks(MakeObject({MakeComplex(0, 0, {{1, 1}, {2, 2}, {3, 3}, {4, 4}})})),
       std::string("    MovePathCursor(0*Z, 0*Z)\r\n"
-                  "    AddPathCurve((1+x)*Z, (1+y)*Z, (2+x)*Z, (2+y)*Z, (3+x)*Z, (3+y)*Z)\r\n"
-                  "    AddPathCurve((0+x)*Z, (0+y)*Z, (1+x)*Z, (1+y)*Z, (2+x)*Z, (2+y)*Z)\r\n") +
+                  "    AddPathCurve((1+x)*Z, (1+y)*Z, (2+x)*Z, (2+y)*Z, (3+x)*Z, (3+y)*Z)\r\n") +
           kPaintRed);
+  // Two figures: the jump between them is a cursor move, the jump back to
+  // the start is not written.
+  EXPECT_EQ(Blocks(MakeObject({MakeComplex(0, 0,
+                                           {{0, 0}, {9, 0}, {9, 9}, {0, 0}, {0, 0}, {20, 20}, {20, 20},
+                                            {29, 20}, {29, 29}, {20, 20}, {20, 20}, {0, 0}})})),
+            std::string("    MovePathCursor(0*Z, 0*Z)\r\n"
+                        "    AddPathCurve((9+x)*Z, (0+y)*Z, (9+x)*Z, (9+y)*Z, (0+x)*Z, (0+y)*Z)\r\n"
+                        "    MovePathCursor((20+x)*Z, (20+y)*Z)\r\n"
+                        "    AddPathCurve((29+x)*Z, (20+y)*Z, (29+x)*Z, (29+y)*Z, (20+x)*Z, "
+                        "(20+y)*Z)\r\n") +
+                kPaintRed);
 }
 
 TEST(SourceExport, ReferencePointRules) {
