@@ -33,17 +33,15 @@ bool Closed(const ChainFigure& figure) {
   return figure.size() >= 4 && chain_detail::SamePlace(figure.front(), figure.back());
 }
 
-// A straight segment from p to q, its controls a third of the way in from
-// each end.
-void AppendStraight(std::vector<sPoint>& out, const sPoint& p, const sPoint& q) {
+}  // namespace
+
+void AppendStraightSegment(ChainFigure& figure, const sPoint& p, const sPoint& q) {
   const int64_t dx = q.X - p.X;
   const int64_t dy = q.Y - p.Y;
-  out.push_back({p.X + dx / 3, p.Y + dy / 3, 0, 0});
-  out.push_back({q.X - dx / 3, q.Y - dy / 3, 0, 0});
-  out.push_back({q.X, q.Y, 0, 0});
+  figure.push_back({p.X + dx / 3, p.Y + dy / 3, 0, 0});
+  figure.push_back({q.X - dx / 3, q.Y - dy / 3, 0, 0});
+  figure.push_back({q.X, q.Y, 0, 0});
 }
-
-}  // namespace
 
 std::vector<sPoint> ChainOfFigures(const std::vector<ChainFigure>& figures) {
   std::vector<const ChainFigure*> kept;
@@ -63,7 +61,7 @@ std::vector<sPoint> ChainOfFigures(const std::vector<ChainFigure>& figures) {
     const ChainFigure& figure = *kept[f];
     const size_t whole = figure.size() - (figure.size() - 1) % 3;
     out.insert(out.end(), figure.begin(), figure.begin() + static_cast<std::ptrdiff_t>(whole));
-    if (!Closed(figure)) AppendStraight(out, figure[whole - 1], figure.front());
+    if (!Closed(figure)) AppendStraightSegment(out, figure[whole - 1], figure.front());
     // The jump: controls on its two anchors. The last one leads back to
     // point 0 by wrapping, so its end anchor is not written.
     const sPoint& next = f + 1 < kept.size() ? kept[f + 1]->front() : kept.front()->front();

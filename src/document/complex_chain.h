@@ -47,6 +47,10 @@ std::vector<ChainFigure> FiguresOfChain(const std::vector<sPoint>& points);
 // straight segment. Figures with no segment are left out.
 std::vector<sPoint> ChainOfFigures(const std::vector<ChainFigure>& figures);
 
+// Appends a straight segment from p to q to a figure: its controls a third
+// of the way in from each end, where a user can take them to bend it.
+void AppendStraightSegment(ChainFigure& figure, const sPoint& p, const sPoint& q);
+
 // --- implementation of the walk ---
 
 namespace chain_detail {
