@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "document/complex_chain.h"
 #include "render/painter_surface.h"
 #include "render/renderer.h"
 #include "render_fixtures.h"
@@ -254,6 +255,41 @@ TEST_F(ShapePixels, ClosedCurveFillsAndOpenLineStrokesWithRoundEnds) {
   EXPECT_EQ(image.pixelColor(150, 23), QColor(0, 0, 255));
   EXPECT_EQ(AlphaAt(117, 20), 255) << "round end reaches half the width past the point";
   EXPECT_EQ(AlphaAt(150, 27), 0);
+}
+
+// An outer and an inner square in one chain: the inner one is a hole, and
+// the jumps between them leave no ink, neither in the shape's stroke nor in
+// its scaled effect.
+TEST_F(ShapePixels, FiguresOfOneChainMakeHolesAndJumpWithoutInk) {
+  auto square = [](int64_t x, int64_t y, int64_t side) {
+    ChainFigure figure{{x, y}};
+    const sPoint corners[] = {{x + side, y}, {x + side, y + side}, {x, y + side}, {x, y}};
+    sPoint from = figure.front();
+    for (const sPoint& to : corners) {
+      AppendStraightSegment(figure, from, to);
+      from = to;
+    }
+    return figure;
+  };
+  sShape filled = MakeShape(kComplexShape, 0, 0, 0, 0, test::kOpaqueRed);
+  filled.Pt = ChainOfFigures({square(10, 10, 80), square(30, 30, 40)});
+  sShape stroked = filled;
+  stroked.X = 100;
+  stroked.Style = kLineStyle;
+  stroked.Width = 2;
+  stroked.Fx = {MakeFx(0, 0, 50, 1, test::kOpaqueBlue, kLineStyle)};
+  stroked.Fx[0].Width = 2;
+  Draw({filled, stroked});
+  EXPECT_EQ(AlphaAt(20, 20), 255);
+  EXPECT_EQ(AlphaAt(50, 50), 0) << "the inner figure is a hole";
+  EXPECT_EQ(AlphaAt(125, 25), 0) << "no ink on the jump from (10, 10) to (30, 30)";
+  EXPECT_EQ(AlphaAt(115, 15), 0);
+  EXPECT_EQ(AlphaAt(110, 50), 255);
+  EXPECT_EQ(AlphaAt(130, 50), 255);
+  // The effect at 50 % about (110, 10): outer square to (150, 50), inner from
+  // (120, 20) to (140, 40); its jump would cross (115, 15) too.
+  EXPECT_EQ(image.pixelColor(149, 30), QColor(0, 0, 255));
+  EXPECT_EQ(image.pixelColor(139, 30), QColor(0, 0, 255));
 }
 
 }  // namespace
