@@ -36,10 +36,13 @@ bool Closed(const ChainFigure& figure) {
 }  // namespace
 
 void AppendStraightSegment(ChainFigure& figure, const sPoint& p, const sPoint& q) {
-  const int64_t dx = q.X - p.X;
-  const int64_t dy = q.Y - p.Y;
-  figure.push_back({p.X + dx / 3, p.Y + dy / 3, 0, 0});
-  figure.push_back({q.X - dx / 3, q.Y - dy / 3, 0, 0});
+  // The difference of two far-apart coordinates needs more than 64 bits; a
+  // third of it, taken from either end, lands between them again.
+  auto third = [](int64_t from, int64_t to) {
+    return static_cast<int64_t>(from + (static_cast<__int128>(to) - from) / 3);
+  };
+  figure.push_back({third(p.X, q.X), third(p.Y, q.Y), 0, 0});
+  figure.push_back({third(q.X, p.X), third(q.Y, p.Y), 0, 0});
   figure.push_back({q.X, q.Y, 0, 0});
 }
 
