@@ -35,7 +35,7 @@ bool Closed(const ChainFigure& figure) {
 
 }  // namespace
 
-void AppendStraightSegment(ChainFigure& figure, const sPoint& p, const sPoint& q) {
+void AppendStraightSegment(ChainFigure& figure, sPoint p, sPoint q) {
   // The difference of two far-apart coordinates needs more than 64 bits; a
   // third of it, taken from either end, lands between them again.
   auto third = [](int64_t from, int64_t to) {

@@ -48,8 +48,10 @@ std::vector<ChainFigure> FiguresOfChain(const std::vector<sPoint>& points);
 std::vector<sPoint> ChainOfFigures(const std::vector<ChainFigure>& figures);
 
 // Appends a straight segment from p to q to a figure: its controls a third
-// of the way in from each end, where a user can take them to bend it.
-void AppendStraightSegment(ChainFigure& figure, const sPoint& p, const sPoint& q);
+// of the way in from each end, where a user can take them to bend it. p and
+// q are copies: they are often points of the figure itself, which moves
+// when it grows.
+void AppendStraightSegment(ChainFigure& figure, sPoint p, sPoint q);
 
 // --- implementation of the walk ---
 
