@@ -9,7 +9,9 @@ namespace tavisk {
 
 namespace {
 
-bool SamePlace(const sPoint& p, const sPoint& q) { return p.X == q.X && p.Y == q.Y; }
+bool SamePlace(const sPoint& p, const sPoint& q) {
+  return p.X == q.X && p.Y == q.Y;
+}
 
 // The one figure of a curve or complex shape as its points; nothing for a
 // complex shape of several figures or a curve whose count leaves a point

@@ -154,8 +154,12 @@ void AddPoint(EditorContext& ctx, bool before) {
 
 }  // namespace
 
-void AddPointBefore(EditorContext& ctx) { AddPoint(ctx, true); }
+void AddPointBefore(EditorContext& ctx) {
+  AddPoint(ctx, true);
+}
 
-void AddPointAfter(EditorContext& ctx) { AddPoint(ctx, false); }
+void AddPointAfter(EditorContext& ctx) {
+  AddPoint(ctx, false);
+}
 
 }  // namespace tavisk

@@ -35,10 +35,12 @@ int64_t PolygonSides(double radius) {
 std::vector<sPoint> EllipsePolygon(const sShape& shape) {
   const double cx = static_cast<double>(shape.Pt.front().X);
   const double cy = static_cast<double>(shape.Pt.front().Y);
-  const int64_t sides = PolygonSides(std::max(std::abs(static_cast<double>(shape.W)), std::abs(static_cast<double>(shape.H))));
+  const int64_t sides = PolygonSides(
+      std::max(std::abs(static_cast<double>(shape.W)), std::abs(static_cast<double>(shape.H))));
   std::vector<sPoint> points;
   for (int64_t i = 0; i <= sides; ++i) {
-    const double angle = 2 * std::numbers::pi * static_cast<double>(i % sides) / static_cast<double>(sides);
+    const double angle =
+        2 * std::numbers::pi * static_cast<double>(i % sides) / static_cast<double>(sides);
     points.push_back({RoundClamped(cx + shape.W * std::cos(angle)),
                       RoundClamped(cy + shape.H * std::sin(angle)), 0, 0});
   }

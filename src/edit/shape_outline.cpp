@@ -11,8 +11,8 @@ constexpr double kArcHandle = 0.5522847498307936;
 
 ChainFigure BoxFigure(const sShape& shape) {
   const sPoint c{shape.Pt.front().X, shape.Pt.front().Y};
-  const sPoint corners[] = {Offset(c, shape.W, 0), Offset(c, shape.W, shape.H), Offset(c, 0, shape.H),
-                            c};
+  const sPoint corners[] = {Offset(c, shape.W, 0), Offset(c, shape.W, shape.H),
+                            Offset(c, 0, shape.H), c};
   ChainFigure figure{c};
   sPoint from = figure.front();
   for (const sPoint& to : corners) {

@@ -25,9 +25,10 @@ sShape PointShape(uint8_t typ, std::vector<sPoint> points) {
 }
 
 // A closed chain of three segments, an open one of two, and two figures.
-const std::vector<sPoint> kClosedChain{{0, 0},   {10, -5}, {20, -5}, {30, 0},  {40, 10},
+const std::vector<sPoint> kClosedChain{{0, 0},   {10, -5}, {20, -5}, {30, 0}, {40, 10},
                                        {40, 20}, {30, 30}, {10, 30}, {0, 10}};
-const std::vector<sPoint> kOpenChain{{0, 0}, {10, -5}, {20, -5}, {30, 0}, {40, 10}, {40, 20}, {30, 30}};
+const std::vector<sPoint> kOpenChain{{0, 0},   {10, -5}, {20, -5}, {30, 0},
+                                     {40, 10}, {40, 20}, {30, 30}};
 
 class PathOperationsTest : public ::testing::Test {
  protected:
@@ -65,7 +66,8 @@ TEST_F(PathOperationsTest, OpenAndCloseAComplexShapeOfOneFigure) {
 
   // One closed segment stays, and several figures are left alone.
   const std::vector<sPoint> loop{{0, 0}, {50, 0}, {0, 50}};
-  const std::vector<sPoint> two = ChainOfFigures({FiguresOfChain(kClosedChain)[0], {{100, 0}, {120, 0}, {120, 20}, {100, 0}}});
+  const std::vector<sPoint> two =
+      ChainOfFigures({FiguresOfChain(kClosedChain)[0], {{100, 0}, {120, 0}, {120, 20}, {100, 0}}});
   Use({PointShape(kComplexShape, loop), PointShape(kComplexShape, two)});
   OpenPath(ctx);
   EXPECT_EQ(Shape(0).Pt, loop);
@@ -230,9 +232,9 @@ TEST_F(PathOperationsTest, SeparateClearsTheLinksOfTheCurrentRun) {
 
 TEST_F(PathOperationsTest, NothingToActOnChangesNothingAndCrashesNothing) {
   using Op = void (*)(EditorContext&);
-  const Op ops[] = {OpenPath,       ClosePath,       AddPointBefore,  AddPointAfter,
-                    ConvertToLine,  ConvertToCurve,  ConvertToComplex, SeparateFigures,
-                    JoinSelectedShapes};
+  const Op ops[] = {OpenPath,         ClosePath,       AddPointBefore,
+                    AddPointAfter,    ConvertToLine,   ConvertToCurve,
+                    ConvertToComplex, SeparateFigures, JoinSelectedShapes};
   const int64_t big = std::numeric_limits<int64_t>::max();
   sShape text = PointShape(kText, {{0, 0}});
   text.Text = "t";
@@ -286,7 +288,8 @@ TEST_F(PathOperationsTest, NothingToActOnChangesNothingAndCrashesNothing) {
   EXPECT_EQ(Shape(0).Pt[2], (sPoint{big, big})) << "the far corner is held at the limit";
   Use({PointShape(kCurve, {{-big, -big}, {big, big}, {-big, big}, {big, -big}})});
   AddPointAfter(ctx);
-  EXPECT_EQ(Shape(0).Pt[3], (sPoint{0, big / 2 + 1})) << "(p0 + 3 p1 + 3 p2 + p3) / 8, half to even";
+  EXPECT_EQ(Shape(0).Pt[3], (sPoint{0, big / 2 + 1}))
+      << "(p0 + 3 p1 + 3 p2 + p3) / 8, half to even";
   for (const Op op : ops) op(ctx);
   EXPECT_EQ(Shape(0).Typ, kComplexShape);
 }

@@ -32,8 +32,8 @@ TEST(DeletePoint, RemovesThePointWithItsNeighbours) {
   };
   const Case cases[] = {
       {7, 3, {0, 1, 5, 6}},  // an anchor goes with its two control points
-      {9, 0, {2, 3, 4, 5, 6, 7}},  // a closed chain: the first point's previous neighbour is the last
-      {9, 8, {1, 2, 3, 4, 5, 6}},  // the last point's next neighbour is the first
+      {9, 0, {2, 3, 4, 5, 6, 7}},  // closed (3k): the first point's previous is the last
+      {9, 8, {1, 2, 3, 4, 5, 6}},  // and the last point's next is the first
       {3, 1, {2}},           // the third removal finds one point and keeps it
       {1, 0, {0}},           // a single point stays
       {2, 0, {0}},           // the neighbour on both sides goes once; k stays alone
@@ -60,7 +60,7 @@ TEST(DeletePoint, AnOpenCurveOrChainKeepsItsOtherEndAndALineLosesOnePoint) {
       {kCurve, 7, 3, {0, 1, 5, 6}},
       {kCurve, 7, 1, {3, 4, 5, 6}},  // a control point with its neighbours
       {kCurve, 2, 0, {1}},  // the deleted point goes, the last one stays
-      {kComplexShape, 7, 0, {3, 4, 5, 6}},  // an open chain (3k + 1 points) ends as a curve does
+      {kComplexShape, 7, 0, {3, 4, 5, 6}},  // an open chain (3k + 1) ends as a curve does
       {kComplexShape, 7, 6, {0, 1, 2, 3}},
       {kLine, 4, 0, {1, 2, 3}},
       {kLine, 4, 2, {0, 1, 3}},

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "edit/figure_split_join.h"
 #include "edit/path_closing.h"
 #include "edit/point_insertion.h"
 #include "edit/shape_conversion.h"
@@ -46,9 +47,15 @@ std::vector<Sample> Samples() {
   sShape closedCurve = curve;
   closedCurve.Close = 1;
   closedCurve.Fx = {MakeFx(-8, 6, 100, 1, test::kOpaqueBlue, kLineStyle)};
-  const sShape closedComplex = MakePointShape(
-      kComplexShape,
-      {{30, 120}, {30, 40}, {90, 20}, {120, 20}, {180, 20}, {210, 60}, {210, 120}, {160, 220}, {60, 200}});
+  const sShape closedComplex = MakePointShape(kComplexShape, {{30, 120},
+                                                              {30, 40},
+                                                              {90, 20},
+                                                              {120, 20},
+                                                              {180, 20},
+                                                              {210, 60},
+                                                              {210, 120},
+                                                              {160, 220},
+                                                              {60, 200}});
   const sShape openComplex = MakePointShape(
       kComplexShape, {{20, 20}, {120, 0}, {200, 80}, {180, 120}, {160, 160}, {60, 220}, {30, 200}});
   return {
@@ -84,7 +91,9 @@ Edit Edited(const sShape& shape, int64_t k, const std::function<void(EditorConte
 // Qt strokes a cubic a few percent lighter than the same outline as
 // straight pieces (the stroker offsets the curve), so strokes compare their
 // ink within 5 %; fills within 1 %.
-double InkShare(const sShape& shape) { return shape.Style == kFilled ? 0.01 : 0.05; }
+double InkShare(const sShape& shape) {
+  return shape.Style == kFilled ? 0.01 : 0.05;
+}
 
 std::vector<sObject> WithoutCloseFlags(std::vector<sObject> objects) {
   for (sObject& object : objects) {
@@ -142,7 +151,8 @@ TEST(PathOperationPictures, AddedPointsKeepThePictureAndBecomeCurrent) {
         const std::vector<sPoint>& points = edit.objects[0].Shape[0].Pt;
         if (points.size() == shape.Pt.size()) continue;
         ++added;
-        const std::string what = sample.name + (before ? " before " : " after ") + std::to_string(k);
+        const std::string what =
+            sample.name + (before ? " before " : " after ") + std::to_string(k);
         EXPECT_EQ(points.size(), shape.Pt.size() + (shape.Typ == kLine ? 1 : 3)) << what;
         // The new anchor is the current point, an anchor of the new chain.
         EXPECT_TRUE(shape.Typ == kLine || edit.currentPoint % 3 == 0) << what;
@@ -154,8 +164,8 @@ TEST(PathOperationPictures, AddedPointsKeepThePictureAndBecomeCurrent) {
 }
 
 TEST(PathOperationPictures, OpenedPathsLoseTheirClosingStroke) {
-  sShape square = MakePointShape(kLine, {{40, 40}, {200, 40}, {200, 200}, {40, 200}}, test::kOpaqueRed,
-                                 kLineStyle);
+  sShape square = MakePointShape(kLine, {{40, 40}, {200, 40}, {200, 200}, {40, 200}},
+                                 test::kOpaqueRed, kLineStyle);
   square.Width = 6;
   square.Close = 1;
   EditorContext ctx;
@@ -173,6 +183,36 @@ TEST(PathOperationPictures, OpenedPathsLoseTheirClosingStroke) {
     ClosePath(ctx);
     EXPECT_TRUE(test::Compare(test::PictureOf(closed), test::PictureOf(ctx.Obj)).Same());
   }
+}
+
+TEST(PathOperationPictures, JoinedShapesFillTogetherAndSeparateAsBefore) {
+  sShape box = MakeShape(kBox, 20, 20, 120, 100);
+  sShape circle = MakeShape(kCircle, 140, 120, 70, 60);
+  circle.Pt[0] = {-10, 5, 0, 0};
+  sShape line = MakePointShape(kLine, {{100, 160}, {230, 230}, {60, 230}});
+  line.Close = 1;
+  // The export draws shapes one by one; in the custom style a shape leaves
+  // its path to the next paint, which fills them together as links do.
+  std::vector<sShape> together{box, circle, line};
+  together[0].Style = together[1].Style = kCustom;
+  EditorContext ctx;
+  ctx.Obj = {MakeObject({box, circle, line})};
+  for (sShape& shape : ctx.Obj[0].Shape) shape.Selected = 1;
+  ctx.CurrentShape = 1;
+  JoinSelectedShapes(ctx);
+  ASSERT_EQ(ctx.Obj[0].Shape.size(), 1u);
+  const QImage holes = test::PictureOf({MakeObject(together)});
+  EXPECT_EQ(qAlpha(holes.pixel(130, 110)), 0) << "the overlap is a hole";
+  const test::PictureDifference joined = test::Compare(holes, test::PictureOf(ctx.Obj));
+  EXPECT_TRUE(joined.Same()) << joined.Describe();
+  const test::PictureDifference reloaded =
+      test::Compare(holes, test::PictureOf(test::SavedAndLoaded(ctx.Obj)));
+  EXPECT_TRUE(reloaded.Same()) << reloaded.Describe();
+
+  SeparateFigures(ctx);
+  const test::PictureDifference apart =
+      test::Compare(test::PictureOf({MakeObject({box, circle, line})}), test::PictureOf(ctx.Obj));
+  EXPECT_TRUE(apart.Same()) << apart.Describe();
 }
 
 }  // namespace
