@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "document/complex_chain.h"
+#include "edit/shape_outline.h"
 
 namespace tavisk {
 
@@ -13,21 +14,12 @@ bool SamePlace(const sPoint& p, const sPoint& q) {
   return p.X == q.X && p.Y == q.Y;
 }
 
-// The one figure of a curve or complex shape as its points; nothing for a
-// complex shape of several figures or a curve whose count leaves a point
-// over. A curve that wraps to point 0 gives its figure ending on a copy of
-// point 0.
+// The one figure of a curve or complex shape, a curve's closing line
+// included; nothing for a complex shape of several figures.
 std::optional<ChainFigure> SingleFigure(const sShape& shape) {
-  if (shape.Typ == kComplexShape) {
-    std::vector<ChainFigure> figures = FiguresOfChain(shape.Pt);
-    if (figures.size() != 1) return std::nullopt;
-    return figures.front();
-  }
-  const size_t count = shape.Pt.size();
-  if (count < 3 || count % 3 == 2) return std::nullopt;
-  ChainFigure figure = shape.Pt;
-  if (count % 3 == 0) figure.push_back(shape.Pt.front());
-  return figure;
+  std::vector<ChainFigure> figures = ShapeAsFigures(shape);
+  if (figures.size() != 1) return std::nullopt;
+  return figures.front();
 }
 
 bool EndsOnStart(const std::vector<sPoint>& points, size_t minimum) {
@@ -72,7 +64,6 @@ void ClosePath(EditorContext& ctx) {
   if (shape->Typ != kCurve && shape->Typ != kComplexShape) return;
   std::optional<ChainFigure> figure = SingleFigure(*shape);
   if (!figure || figure->size() < 4 || EndsOnStart(*figure, 4)) return;
-  if (shape->Typ == kCurve && shape->Close != 0) return;
   AppendStraightSegment(*figure, figure->back(), figure->front());
   StoreFigure(*shape, *figure);
   if (shape->Typ == kCurve) shape->Close = 1;

@@ -45,10 +45,14 @@ ChainFigure LineFigure(const sShape& shape) {
   return figure;
 }
 
-// The start anchor and the whole (control, control, anchor) triples.
+// The start anchor and the whole (control, control, anchor) triples. With
+// 3k points the last triple is short of its anchor and ends on point 0, as
+// the curve is drawn.
 ChainFigure CurveFigure(const sShape& shape) {
-  const size_t whole = shape.Pt.size() - (shape.Pt.size() - 1) % 3;
+  const size_t count = shape.Pt.size();
+  const size_t whole = count % 3 == 0 ? count : count - (count - 1) % 3;
   ChainFigure figure(shape.Pt.begin(), shape.Pt.begin() + static_cast<std::ptrdiff_t>(whole));
+  if (count % 3 == 0) figure.push_back(shape.Pt.front());
   const sPoint end = figure.back();
   if (shape.Close != 0 && figure.size() > 1 &&
       (end.X != figure.front().X || end.Y != figure.front().Y)) {

@@ -69,6 +69,12 @@ std::vector<Sample> Samples() {
       {"closed dashed line", Styled(closedLine, kDash, 2, 6), true},
       {"open stroked curve", Styled(curve, kLineStyle, 3), false},
       {"closed filled curve with an effect", closedCurve, false},
+      // Six points: the last cubic ends on point 0.
+      {"stroked curve wrapping to its start",
+       Styled(MakePointShape(kCurve,
+                             {{40, 40}, {200, 10}, {220, 200}, {120, 200}, {20, 200}, {10, 120}}),
+              kLineStyle, 3),
+       false},
       {"closed filled complex shape", closedComplex, false},
       {"open stroked complex shape", Styled(openComplex, kLineStyle, 3), false},
   };
