@@ -27,13 +27,9 @@ std::vector<ChainFigure> FiguresOfChain(const std::vector<sPoint>& points) {
   return figures;
 }
 
-namespace {
-
-bool Closed(const ChainFigure& figure) {
-  return figure.size() >= 4 && chain_detail::SamePlace(figure.front(), figure.back());
+bool FigureCloses(const ChainFigure& figure) {
+  return figure.size() >= 4 && SamePlace(figure.front(), figure.back());
 }
-
-}  // namespace
 
 void AppendStraightSegment(ChainFigure& figure, sPoint p, sPoint q) {
   // The difference of two far-apart coordinates needs more than 64 bits; a
@@ -56,7 +52,7 @@ std::vector<sPoint> ChainOfFigures(const std::vector<ChainFigure>& figures) {
   if (kept.size() == 1) {
     const ChainFigure& only = *kept.front();
     // Closed: the wrapping segment ends the chain on point 0 again.
-    const size_t count = Closed(only) ? only.size() - 1 : only.size() - (only.size() - 1) % 3;
+    const size_t count = FigureCloses(only) ? only.size() - 1 : only.size() - (only.size() - 1) % 3;
     out.assign(only.begin(), only.begin() + static_cast<std::ptrdiff_t>(count));
     return out;
   }
@@ -64,7 +60,7 @@ std::vector<sPoint> ChainOfFigures(const std::vector<ChainFigure>& figures) {
     const ChainFigure& figure = *kept[f];
     const size_t whole = figure.size() - (figure.size() - 1) % 3;
     out.insert(out.end(), figure.begin(), figure.begin() + static_cast<std::ptrdiff_t>(whole));
-    if (!Closed(figure)) AppendStraightSegment(out, figure[whole - 1], figure.front());
+    if (!FigureCloses(figure)) AppendStraightSegment(out, figure[whole - 1], figure.front());
     // The jump: controls on its two anchors. The last one leads back to
     // point 0 by wrapping, so its end anchor is not written.
     const sPoint& next = f + 1 < kept.size() ? kept[f + 1]->front() : kept.front()->front();

@@ -10,10 +10,6 @@ namespace tavisk {
 
 namespace {
 
-bool SamePlace(const sPoint& p, const sPoint& q) {
-  return p.X == q.X && p.Y == q.Y;
-}
-
 // The one figure of a curve or complex shape, a curve's closing line
 // included; nothing for a complex shape of several figures.
 std::optional<ChainFigure> SingleFigure(const sShape& shape) {

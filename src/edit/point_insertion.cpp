@@ -21,11 +21,6 @@ struct Segment {
   bool straight() const { return a < 0; }
 };
 
-bool SamePlace(const std::vector<sPoint>& pt, int64_t i, int64_t j) {
-  return pt[static_cast<size_t>(i)].X == pt[static_cast<size_t>(j)].X &&
-         pt[static_cast<size_t>(i)].Y == pt[static_cast<size_t>(j)].Y;
-}
-
 std::vector<Segment> LineSegments(const sShape& shape) {
   std::vector<Segment> segments;
   const int64_t last = LastIndex(shape.Pt);
@@ -100,7 +95,10 @@ std::optional<Segment> SegmentAt(const sShape& shape, int64_t k, bool before) {
       if (first == nullptr) first = &t;
       last = &t;
     }
-    if (SamePlace(shape.Pt, first->start, last->end)) return before ? *last : *first;
+    if (SamePlace(shape.Pt[static_cast<size_t>(first->start)],
+                  shape.Pt[static_cast<size_t>(last->end)])) {
+      return before ? *last : *first;
+    }
     return std::nullopt;
   }
   return std::nullopt;

@@ -19,10 +19,6 @@ constexpr double kPolygonSag = 0.25;
 constexpr int64_t kMinPolygonSides = 8;
 constexpr int64_t kMaxPolygonSides = 4096;
 
-bool Closed(const ChainFigure& figure) {
-  return figure.front().X == figure.back().X && figure.front().Y == figure.back().Y;
-}
-
 int64_t PolygonSides(double radius) {
   if (!(radius > kPolygonSag)) return kMinPolygonSides;
   const double sides = std::numbers::pi / std::acos(1.0 - kPolygonSag / radius);
@@ -87,7 +83,7 @@ void ConvertToLine(EditorContext& ctx) {
   if (!Convertible(shape, kLine)) return;
   const std::optional<ChainFigure> figure = OnlyFigure(*shape);
   if (!figure) return;
-  shape->Close = Closed(*figure) ? 1 : 0;
+  shape->Close = FigureCloses(*figure) ? 1 : 0;
   Become(ctx, *shape, kLine, shape->Typ == kCircle ? EllipsePolygon(*shape) : Anchors(*figure));
 }
 
@@ -96,7 +92,7 @@ void ConvertToCurve(EditorContext& ctx) {
   if (!Convertible(shape, kCurve)) return;
   const std::optional<ChainFigure> figure = OnlyFigure(*shape);
   if (!figure) return;
-  shape->Close = Closed(*figure) ? 1 : 0;
+  shape->Close = FigureCloses(*figure) ? 1 : 0;
   Become(ctx, *shape, kCurve, *figure);
 }
 
