@@ -35,17 +35,15 @@ std::string NameOfPiece(const sObject& object, const std::string& base, int64_t&
   return name;
 }
 
-// Links of the run of linked shapes that holds shape index; true when there
-// was such a run.
-bool UnlinkRun(sObject& object, int64_t index) {
+// Clears the links of the run of linked shapes that holds shape index.
+void UnlinkRun(sObject& object, int64_t index) {
   std::vector<sShape>& shapes = object.Shape;
   int64_t first = index;
   while (first > 0 && shapes[static_cast<size_t>(first - 1)].Link != 0) --first;
   int64_t last = index;
   while (last < LastIndex(shapes) && shapes[static_cast<size_t>(last)].Link != 0) ++last;
-  if (first == last) return false;
+  if (first == last) return;
   for (int64_t i = first; i <= last; ++i) shapes[static_cast<size_t>(i)].Link = 0;
-  return true;
 }
 
 // One shape per figure of a complex shape; true when it had several.
