@@ -27,19 +27,18 @@ std::vector<ChainFigure> FiguresOfChain(const std::vector<sPoint>& points) {
   return figures;
 }
 
-namespace {
-
-bool Closed(const ChainFigure& figure) {
-  return figure.size() >= 4 && chain_detail::SamePlace(figure.front(), figure.back());
+bool FigureCloses(const ChainFigure& figure) {
+  return figure.size() >= 4 && SamePlace(figure.front(), figure.back());
 }
 
-}  // namespace
-
-void AppendStraightSegment(ChainFigure& figure, const sPoint& p, const sPoint& q) {
-  const int64_t dx = q.X - p.X;
-  const int64_t dy = q.Y - p.Y;
-  figure.push_back({p.X + dx / 3, p.Y + dy / 3, 0, 0});
-  figure.push_back({q.X - dx / 3, q.Y - dy / 3, 0, 0});
+void AppendStraightSegment(ChainFigure& figure, sPoint p, sPoint q) {
+  // The difference of two far-apart coordinates needs more than 64 bits; a
+  // third of it, taken from either end, lands between them again.
+  auto third = [](int64_t from, int64_t to) {
+    return static_cast<int64_t>(from + (static_cast<__int128>(to) - from) / 3);
+  };
+  figure.push_back({third(p.X, q.X), third(p.Y, q.Y), 0, 0});
+  figure.push_back({third(q.X, p.X), third(q.Y, p.Y), 0, 0});
   figure.push_back({q.X, q.Y, 0, 0});
 }
 
@@ -53,7 +52,7 @@ std::vector<sPoint> ChainOfFigures(const std::vector<ChainFigure>& figures) {
   if (kept.size() == 1) {
     const ChainFigure& only = *kept.front();
     // Closed: the wrapping segment ends the chain on point 0 again.
-    const size_t count = Closed(only) ? only.size() - 1 : only.size() - (only.size() - 1) % 3;
+    const size_t count = FigureCloses(only) ? only.size() - 1 : only.size() - (only.size() - 1) % 3;
     out.assign(only.begin(), only.begin() + static_cast<std::ptrdiff_t>(count));
     return out;
   }
@@ -61,7 +60,7 @@ std::vector<sPoint> ChainOfFigures(const std::vector<ChainFigure>& figures) {
     const ChainFigure& figure = *kept[f];
     const size_t whole = figure.size() - (figure.size() - 1) % 3;
     out.insert(out.end(), figure.begin(), figure.begin() + static_cast<std::ptrdiff_t>(whole));
-    if (!Closed(figure)) AppendStraightSegment(out, figure[whole - 1], figure.front());
+    if (!FigureCloses(figure)) AppendStraightSegment(out, figure[whole - 1], figure.front());
     // The jump: controls on its two anchors. The last one leads back to
     // point 0 by wrapping, so its end anchor is not written.
     const sPoint& next = f + 1 < kept.size() ? kept[f + 1]->front() : kept.front()->front();

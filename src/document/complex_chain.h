@@ -47,19 +47,22 @@ std::vector<ChainFigure> FiguresOfChain(const std::vector<sPoint>& points);
 // straight segment. Figures with no segment are left out.
 std::vector<sPoint> ChainOfFigures(const std::vector<ChainFigure>& figures);
 
+// Two points at the same place (their drag starts aside).
+inline bool SamePlace(const sPoint& p, const sPoint& q) { return p.X == q.X && p.Y == q.Y; }
+
+// A figure of at least one segment that ends on its first anchor.
+bool FigureCloses(const ChainFigure& figure);
+
 // Appends a straight segment from p to q to a figure: its controls a third
-// of the way in from each end, where a user can take them to bend it.
-void AppendStraightSegment(ChainFigure& figure, const sPoint& p, const sPoint& q);
+// of the way in from each end, where a user can take them to bend it. p and
+// q are copies: they are often points of the figure itself, which moves
+// when it grows.
+void AppendStraightSegment(ChainFigure& figure, sPoint p, sPoint q);
 
 // --- implementation of the walk ---
 
-namespace chain_detail {
-inline bool SamePlace(const sPoint& p, const sPoint& q) { return p.X == q.X && p.Y == q.Y; }
-}  // namespace chain_detail
-
 template <typename Move, typename Curve>
 void WalkComplexChain(const std::vector<sPoint>& points, Move&& move, Curve&& curve) {
-  using chain_detail::SamePlace;
   if (points.empty()) return;
   const int64_t last = LastIndex(points);
   const bool open = ComplexChainIsOpen(points);

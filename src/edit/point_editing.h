@@ -10,10 +10,10 @@ namespace tavisk {
 
 // The points that go when point k of shape is deleted, in the order they
 // are removed: an anchor of a curve or complex shape with its two control
-// points, a control point with the points on either side. A complex shape's
-// chain is closed, so its first and last points are neighbours; an open
-// curve's end anchor takes the two control points beside it; a line's point
-// goes alone.
+// points, a control point with the points on either side. A closed complex
+// chain (3k points) wraps, so its first and last points are neighbours; the
+// end anchor of a curve or open complex chain takes the two control points
+// beside it; a line's point goes alone.
 std::vector<int64_t> PointsDeletedWith(const sShape& shape, int64_t k);
 
 // The control points that follow anchor k of a curve or complex shape when

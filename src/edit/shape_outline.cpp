@@ -1,6 +1,6 @@
 #include "edit/shape_outline.h"
 
-#include "document/numeric.h"
+#include "edit/point_arithmetic.h"
 
 namespace tavisk {
 
@@ -10,9 +10,10 @@ namespace {
 constexpr double kArcHandle = 0.5522847498307936;
 
 ChainFigure BoxFigure(const sShape& shape) {
-  const sPoint c = shape.Pt.front();
-  const sPoint corners[] = {{c.X + shape.W, c.Y}, {c.X + shape.W, c.Y + shape.H}, {c.X, c.Y + shape.H}, c};
-  ChainFigure figure{{c.X, c.Y}};
+  const sPoint c{shape.Pt.front().X, shape.Pt.front().Y};
+  const sPoint corners[] = {Offset(c, shape.W, 0), Offset(c, shape.W, shape.H),
+                            Offset(c, 0, shape.H), c};
+  ChainFigure figure{c};
   sPoint from = figure.front();
   for (const sPoint& to : corners) {
     AppendStraightSegment(figure, from, to);
@@ -26,7 +27,7 @@ ChainFigure EllipseFigure(const sShape& shape) {
   const double cy = static_cast<double>(shape.Pt.front().Y);
   const double rx = shape.W;
   const double ry = shape.H;
-  auto at = [&](double x, double y) { return sPoint{RoundInt(cx + x), RoundInt(cy + y)}; };
+  auto at = [&](double x, double y) { return sPoint{RoundClamped(cx + x), RoundClamped(cy + y)}; };
   const double hx = rx * kArcHandle;
   const double hy = ry * kArcHandle;
   return {at(rx, 0),  at(rx, hy),  at(hx, ry),  at(0, ry),  at(-hx, ry), at(-rx, hy), at(-rx, 0),
@@ -44,10 +45,14 @@ ChainFigure LineFigure(const sShape& shape) {
   return figure;
 }
 
-// The start anchor and the whole (control, control, anchor) triples.
+// The start anchor and the whole (control, control, anchor) triples. With
+// 3k points the last triple is short of its anchor and ends on point 0, as
+// the curve is drawn.
 ChainFigure CurveFigure(const sShape& shape) {
-  const size_t whole = shape.Pt.size() - (shape.Pt.size() - 1) % 3;
+  const size_t count = shape.Pt.size();
+  const size_t whole = count % 3 == 0 ? count : count - (count - 1) % 3;
   ChainFigure figure(shape.Pt.begin(), shape.Pt.begin() + static_cast<std::ptrdiff_t>(whole));
+  if (count % 3 == 0) figure.push_back(shape.Pt.front());
   const sPoint end = figure.back();
   if (shape.Close != 0 && figure.size() > 1 &&
       (end.X != figure.front().X || end.Y != figure.front().Y)) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 namespace tavisk {
@@ -65,6 +66,25 @@ TEST(ComplexChain, ShortAndOddChainsStillWalk) {
     }
   }
   EXPECT_TRUE(ChainOfFigures({ChainFigure{{1, 1}}}).empty());
+}
+
+TEST(ComplexChain, StraightSegmentsFromTheFiguresOwnPointsAndFarApart) {
+  // Closing a figure with its own last and first points while it grows.
+  ChainFigure figure{{0, 0}, {1, 1}, {2, 2}, {30, 0}};
+  figure.shrink_to_fit();
+  AppendStraightSegment(figure, figure.back(), figure.front());
+  EXPECT_EQ(figure, (ChainFigure{{0, 0}, {1, 1}, {2, 2}, {30, 0}, {20, 0}, {10, 0}, {0, 0}}));
+
+  // Anchors whose difference is beyond 64 bits: the controls still lie
+  // between them, a third of the way in.
+  const int64_t far = std::numeric_limits<int64_t>::max() - 5;
+  ChainFigure wide{{-far, far}};
+  AppendStraightSegment(wide, {-far, far}, {far, -far});
+  ASSERT_EQ(wide.size(), 4u);
+  const int64_t third = (far / 3) * 2 + (far % 3) * 2 / 3;
+  EXPECT_EQ(wide[1], (sPoint{-far + third, far - third}));
+  EXPECT_EQ(wide[2], (sPoint{far - third, -far + third}));
+  EXPECT_EQ(wide[3], (sPoint{far, -far}));
 }
 
 }  // namespace

@@ -32,8 +32,8 @@ TEST(DeletePoint, RemovesThePointWithItsNeighbours) {
   };
   const Case cases[] = {
       {7, 3, {0, 1, 5, 6}},  // an anchor goes with its two control points
-      {7, 0, {2, 3, 4, 5}},  // the first point's previous neighbour is the last
-      {7, 6, {1, 2, 3, 4}},  // the last point's next neighbour is the first
+      {9, 0, {2, 3, 4, 5, 6, 7}},  // closed (3k): the first point's previous is the last
+      {9, 8, {1, 2, 3, 4, 5, 6}},  // and the last point's next is the first
       {3, 1, {2}},           // the third removal finds one point and keeps it
       {1, 0, {0}},           // a single point stays
       {2, 0, {0}},           // the neighbour on both sides goes once; k stays alone
@@ -47,7 +47,7 @@ TEST(DeletePoint, RemovesThePointWithItsNeighbours) {
   }
 }
 
-TEST(DeletePoint, AnOpenCurveKeepsItsOtherEndAndALineLosesOnePoint) {
+TEST(DeletePoint, AnOpenCurveOrChainKeepsItsOtherEndAndALineLosesOnePoint) {
   struct Case {
     uint8_t type;
     int count;
@@ -60,6 +60,8 @@ TEST(DeletePoint, AnOpenCurveKeepsItsOtherEndAndALineLosesOnePoint) {
       {kCurve, 7, 3, {0, 1, 5, 6}},
       {kCurve, 7, 1, {3, 4, 5, 6}},  // a control point with its neighbours
       {kCurve, 2, 0, {1}},  // the deleted point goes, the last one stays
+      {kComplexShape, 7, 0, {3, 4, 5, 6}},  // an open chain (3k + 1) ends as a curve does
+      {kComplexShape, 7, 6, {0, 1, 2, 3}},
       {kLine, 4, 0, {1, 2, 3}},
       {kLine, 4, 2, {0, 1, 3}},
   };
@@ -69,6 +71,21 @@ TEST(DeletePoint, AnOpenCurveKeepsItsOtherEndAndALineLosesOnePoint) {
     DeletePoint(ctx, c.k);
     EXPECT_EQ(Remaining(ctx), c.left) << int{c.type} << ": " << c.count << " points, k = " << c.k;
   }
+}
+
+TEST(ControlPoints, AnAnchorDragsTheControlsBesideItOnItsOwnChain) {
+  sShape shape;
+  shape.Typ = kComplexShape;
+  shape.Pt.resize(7);
+  EXPECT_EQ(ControlPointsOf(shape, 0), (std::vector<int64_t>{1})) << "open: no wrap to the end";
+  EXPECT_EQ(ControlPointsOf(shape, 6), (std::vector<int64_t>{5}));
+  EXPECT_EQ(ControlPointsOf(shape, 3), (std::vector<int64_t>{2, 4}));
+  shape.Pt.resize(9);
+  EXPECT_EQ(ControlPointsOf(shape, 0), (std::vector<int64_t>{8, 1})) << "closed: wraps";
+  shape.Typ = kCurve;
+  shape.Pt.resize(7);
+  EXPECT_EQ(ControlPointsOf(shape, 6), (std::vector<int64_t>{5}));
+  EXPECT_TRUE(ControlPointsOf(shape, 1).empty()) << "a control point drags nothing along";
 }
 
 TEST(DeletePoint, InvalidIndicesChangeNothing) {
