@@ -50,6 +50,11 @@ const std::vector<MenuEntry>& MainMenuEntries() {
       Bar(),
       Item(kMenuDeleteShape, "Delete the current shape\tSuppr"),
       EndSub(),
+      Bar(),
+      Item(kMenuUnion, "Union"),
+      Item(kMenuDifference, "Difference"),
+      Item(kMenuIntersection, "Intersection"),
+      Item(kMenuExclusion, "Exclusion"),
       Title("View"),
       Sub("Zoom"),
       Item(kMenuZoomIn, "Zoom +\tCtrl + "),
@@ -94,8 +99,36 @@ const std::vector<MenuEntry>& PointMenuEntries() {
   return entries;
 }
 
+const std::vector<MenuEntry>& ShapeMenuEntries() {
+  static const std::vector<MenuEntry> entries = {
+      Item(kMenuCopyShape, "Copy current shape\tCtrl+C"),
+      Item(kMenuPaste, "Paste\tCtrl+V"),
+      Item(kMenuDeleteShape, "Delete the current shape\tSuppr"),
+      Item(kMenuShapeUp, "Up"),
+      Item(kMenuShapeDown, "Down"),
+      Bar(),
+      Item(kMenuPointToLine, "Convert to line"),
+      Item(kMenuPointToCurve, "Convert to curve"),
+      Item(kMenuPointToComplex, "Convert to complexe shape"),
+      Bar(),
+      Item(kMenuUnion, "Union"),
+      Item(kMenuDifference, "Difference"),
+      Item(kMenuIntersection, "Intersection"),
+      Item(kMenuExclusion, "Exclusion"),
+  };
+  return entries;
+}
+
+const std::vector<MenuEntry>& CanvasMenuEntries() {
+  static const std::vector<MenuEntry> entries = {
+      Item(kMenuPaste, "Paste\tCtrl+V"),
+      Item(kMenuSelectAll, "Select All\tCtrl+A"),
+  };
+  return entries;
+}
+
 std::string MenuItemName(int id) {
-  for (const auto* entries : {&MainMenuEntries(), &PointMenuEntries()}) {
+  for (const auto* entries : {&MainMenuEntries(), &PointMenuEntries(), &ShapeMenuEntries()}) {
     for (const MenuEntry& entry : *entries) {
       if (entry.id != id || (entry.kind != K::kItem && entry.kind != K::kCheckItem)) continue;
       std::string name = entry.text;

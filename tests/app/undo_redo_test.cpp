@@ -238,7 +238,14 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                [](UndoRedoTest& t) { t.Menu(kMenuMerge); }},
                       EditCase{"AddObject", "Add a new object", nullptr,
-                               [](UndoRedoTest& t) { t.Menu(kMenuAddObject); }}),
+                               [](UndoRedoTest& t) { t.Menu(kMenuAddObject); }},
+                      // As the object panel's delete button does.
+                      EditCase{"DeleteObject", "Delete the current object",
+                               [](UndoRedoTest& t) {
+                                 t.Menu(kMenuAddObject);
+                                 t.MakeShape(kGadgetToolCircle, t.At(500, 300), t.At(560, 360));
+                               },
+                               [](UndoRedoTest& t) { t.Menu(kMenuDeleteObject); }}),
     CaseName);
 
 // Where the editor stands: the current object, shape, point and Fx, and
