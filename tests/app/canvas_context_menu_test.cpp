@@ -37,10 +37,11 @@ class CanvasContextMenuTest : public test::EditorTest {
     ASSERT_EQ(ctx().CurrentShape, 1);
   }
 
-  // A right press at the drawing-area pixel: the menu it opened.
+  // A right click at the drawing-area pixel: the menu its press opened.
   QMenu* RightPress(QPoint at) {
     QTest::mousePress(canvas(), Qt::RightButton, {}, at);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QTest::mouseRelease(canvas(), Qt::RightButton, {}, at);
     if (menu != nullptr) EXPECT_TRUE(QTest::qWaitForWindowExposed(menu));
     return menu;
   }
