@@ -36,7 +36,8 @@ void OpenCanvasContextMenu(MainWindow& window, Editor& ctx, EditHistory& history
   history.End("Select");
   const CanvasWidget* canvas = window.Canvas();
   const QPointF at(press.x, press.y);
-  const QPoint global = canvas->mapToGlobal(QPointF(canvas->contentsRect().topLeft()) + at).toPoint();
+  const QPoint global =
+      canvas->mapToGlobal(QPointF(canvas->contentsRect().topLeft()) + at).toPoint();
   window.PopUpContextMenu(MenuFor(window, target), global, at);
 }
 

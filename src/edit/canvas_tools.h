@@ -33,7 +33,9 @@ inline constexpr int kKeyUp = 38;
 inline constexpr int kKeyRight = 39;
 inline constexpr int kKeyDown = 40;
 
-inline constexpr bool IsArrowKey(int key) { return key >= kKeyLeft && key <= kKeyDown; }
+inline constexpr bool IsArrowKey(int key) {
+  return key >= kKeyLeft && key <= kKeyDown;
+}
 
 // A tool button was pressed: gadget g chooses tool g - 2.
 void ChooseTool(Editor& ctx, Tool tool);

@@ -39,9 +39,8 @@ std::vector<int64_t> NudgeableShapes(const EditorContext& ctx) {
   if (indices.empty()) return indices;
   const sObject& object = CurrentObjectOf(ctx);
   if (object.Locked != 0 || object.Hide != 0) return {};
-  std::erase_if(indices, [&object](int64_t i) {
-    return object.Shape[static_cast<size_t>(i)].Locked != 0;
-  });
+  std::erase_if(indices,
+                [&object](int64_t i) { return object.Shape[static_cast<size_t>(i)].Locked != 0; });
   return indices;
 }
 

@@ -50,7 +50,8 @@ class CanvasContextMenuTest : public test::EditorTest {
   static Items ItemsOf(const QMenu* menu) {
     Items items;
     for (const QAction* action : menu->actions()) {
-      items.push_back(action->isSeparator() ? "-" : action->text().section('\t', 0, 0).toStdString());
+      items.push_back(action->isSeparator() ? "-"
+                                            : action->text().section('\t', 0, 0).toStdString());
     }
     return items;
   }
@@ -84,10 +85,10 @@ TEST_F(CanvasContextMenuTest, OnAShapeItBecomesCurrentAndTheShapeMenuActsOnIt) {
 
   QMenu* menu = RightPress(At(350, 101));
   ASSERT_EQ(menu, session_->window->ShapeMenu());
-  EXPECT_EQ(ItemsOf(menu), (Items{"Copy current shape", "Paste", "Delete the current shape", "Up",
-                                  "Down", "-", "Convert to line", "Convert to curve",
-                                  "Convert to complexe shape", "-", "Union", "Difference",
-                                  "Intersection", "Exclusion"}));
+  EXPECT_EQ(ItemsOf(menu),
+            (Items{"Copy current shape", "Paste", "Delete the current shape", "Up", "Down", "-",
+                   "Convert to line", "Convert to curve", "Convert to complexe shape", "-", "Union",
+                   "Difference", "Intersection", "Exclusion"}));
   // The line, picked by its outline, is current and selected alone.
   EXPECT_EQ(ctx().CurrentShape, 0);
   EXPECT_EQ(shape(0).Selected, 1);
