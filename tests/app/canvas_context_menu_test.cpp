@@ -14,8 +14,6 @@
 
 #include "app/main_window.h"
 #include "app/menu_table.h"
-#include "document/document_writer.h"
-#include "edit/gadget_ids.h"
 #include "editor_fixture.h"
 
 namespace tavisk {
@@ -27,14 +25,6 @@ class CanvasContextMenuTest : public test::EditorTest {
  protected:
   void TearDown() override {
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-  }
-
-  // A line from (300, 100) to (400, 100), shape 0, then a box from
-  // (100, 100) to (200, 180), shape 1, which is current.
-  void Drawing() {
-    MakeShape(kGadgetToolLine, At(300, 100), At(400, 100));
-    MakeShape(kGadgetToolBox, At(100, 100), At(200, 180));
-    ASSERT_EQ(ctx().CurrentShape, 1);
   }
 
   // A right click at the drawing-area pixel: the menu its press opened.
@@ -68,9 +58,6 @@ class CanvasContextMenuTest : public test::EditorTest {
     ADD_FAILURE() << "no item " << item;
   }
 
-  std::string Bytes() { return WriteDocumentText(ctx().Obj); }
-  std::string UndoText() { return session_->window->MenuAction(kMenuUndo)->text().toStdString(); }
-
   // Nothing is dragged or held after a right press.
   void ExpectNoGesture() {
     EXPECT_FALSE(ctx().ButtonDown);
@@ -80,7 +67,7 @@ class CanvasContextMenuTest : public test::EditorTest {
 };
 
 TEST_F(CanvasContextMenuTest, OnAShapeItBecomesCurrentAndTheShapeMenuActsOnIt) {
-  Drawing();
+  DrawLineAndBox();
   const std::string drawn = Bytes();
 
   QMenu* menu = RightPress(At(350, 101));
@@ -112,13 +99,13 @@ TEST_F(CanvasContextMenuTest, OnAShapeItBecomesCurrentAndTheShapeMenuActsOnIt) {
   Click(menu, "Up");
   EXPECT_EQ(shape(0).Typ, kBox);
   EXPECT_EQ(ctx().CurrentShape, 0);
-  EXPECT_EQ(UndoText(), "Undo Up\tCtrl+Z");
+  EXPECT_EQ(ItemText(kMenuUndo), "Undo Up\tCtrl+Z");
   Menu(kMenuUndo);
   EXPECT_EQ(Bytes(), drawn);
 }
 
 TEST_F(CanvasContextMenuTest, OnAPointOfTheCurrentOrASelectedShapeThePointMenuOpensOnIt) {
-  Drawing();
+  DrawLineAndBox();
   const std::string drawn = Bytes();
 
   QMenu* menu = RightPress(At(100, 100));
@@ -140,7 +127,7 @@ TEST_F(CanvasContextMenuTest, OnAPointOfTheCurrentOrASelectedShapeThePointMenuOp
 }
 
 TEST_F(CanvasContextMenuTest, OnTheEmptyCanvasPasteLandsAtThePressAndSelectAllSelects) {
-  Drawing();
+  DrawLineAndBox();
   Menu(kMenuCopyShape);
   const std::string drawn = Bytes();
 
@@ -155,7 +142,7 @@ TEST_F(CanvasContextMenuTest, OnTheEmptyCanvasPasteLandsAtThePressAndSelectAllSe
   ASSERT_EQ(ctx().Obj[0].Shape.size(), 3u);
   EXPECT_EQ(shape(2).X + shape(2).Pt[0].X, 600);
   EXPECT_EQ(shape(2).Y + shape(2).Pt[0].Y, 400);
-  EXPECT_EQ(UndoText(), "Undo Paste\tCtrl+Z");
+  EXPECT_EQ(ItemText(kMenuUndo), "Undo Paste\tCtrl+Z");
   Menu(kMenuUndo);
   EXPECT_EQ(Bytes(), drawn);
 
@@ -169,7 +156,7 @@ TEST_F(CanvasContextMenuTest, OnTheEmptyCanvasPasteLandsAtThePressAndSelectAllSe
 // The boolean operations stand in the Edit menu; bound to an operation, each
 // is one undo step named after its item.
 TEST_F(CanvasContextMenuTest, BooleanItemsOfTheEditMenuAreOneStepEach) {
-  Drawing();
+  DrawLineAndBox();
   const std::string drawn = Bytes();
   const QMenu* edit = session_->window->menuBar()->actions().at(1)->menu();
   ASSERT_NE(edit, nullptr);
@@ -186,7 +173,7 @@ TEST_F(CanvasContextMenuTest, BooleanItemsOfTheEditMenuAreOneStepEach) {
       shape(1).X = static_cast<int16_t>(shape(1).X + 5);
     });
     item->trigger();
-    EXPECT_EQ(UndoText(), "Undo " + MenuItemName(id) + "\tCtrl+Z");
+    EXPECT_EQ(ItemText(kMenuUndo), "Undo " + MenuItemName(id) + "\tCtrl+Z");
     Menu(kMenuUndo);
     EXPECT_EQ(Bytes(), drawn) << MenuItemName(id);
   }

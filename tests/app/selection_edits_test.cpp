@@ -11,7 +11,6 @@
 
 #include "app/main_window.h"
 #include "app/menu_table.h"
-#include "document/document_writer.h"
 #include "edit/gadget_ids.h"
 #include "editor_fixture.h"
 
@@ -20,11 +19,9 @@ namespace {
 
 class SelectionEditsTest : public test::EditorTest {
  protected:
-  // A line from (300, 100) to (400, 100), shape 0, then a box at (100, 100),
-  // shape 1, which is current; the canvas has the focus.
+  // The line and the box, the box current, and the focus on the canvas.
   void Drawing() {
-    MakeShape(kGadgetToolLine, At(300, 100), At(400, 100));
-    MakeShape(kGadgetToolBox, At(100, 100), At(200, 180));
+    DrawLineAndBox();
     canvas()->setFocus();
   }
 
@@ -38,8 +35,6 @@ class SelectionEditsTest : public test::EditorTest {
     QApplication::sendEvent(canvas(), &press);
   }
 
-  std::string Bytes() { return WriteDocumentText(ctx().Obj); }
-  std::string UndoText() { return session_->window->MenuAction(kMenuUndo)->text().toStdString(); }
   bool LockChecked() { return session_->window->MenuAction(kMenuLockSelection)->isChecked(); }
   QPoint Position(int i) { return {shape(i).X, shape(i).Y}; }
 };
@@ -76,10 +71,10 @@ TEST_F(SelectionEditsTest, ArrowsMoveTheSelectionByOneTenOrTheSnapStepButNotLock
   }
   // Nothing current and nothing selected: nothing moves, no step is made.
   Menu(kMenuDeselectAll);
-  const std::string undo = UndoText();
+  const std::string undo = ItemText(kMenuUndo);
   Key(Qt::Key_Right);
   EXPECT_EQ(Position(0), QPoint(-1, 0));
-  EXPECT_EQ(UndoText(), undo);
+  EXPECT_EQ(ItemText(kMenuUndo), undo);
 }
 
 TEST_F(SelectionEditsTest, ABurstOfNudgesHeldOrTypedIsOneUndoStep) {
@@ -92,7 +87,7 @@ TEST_F(SelectionEditsTest, ABurstOfNudgesHeldOrTypedIsOneUndoStep) {
   Key(Qt::Key_Right);
   EXPECT_EQ(Position(1), QPoint(105, 100));
   const std::string after = Bytes();
-  EXPECT_EQ(UndoText(), "Undo Nudge\tCtrl+Z");
+  EXPECT_EQ(ItemText(kMenuUndo), "Undo Nudge\tCtrl+Z");
 
   Menu(kMenuUndo);
   EXPECT_EQ(Bytes(), before);
@@ -134,7 +129,7 @@ TEST_F(SelectionEditsTest, LockSelectionLocksAndUnlocksInOneStepAndItsMarkFollow
   EXPECT_EQ(shape(0).Locked, 1);
   EXPECT_EQ(shape(1).Locked, 1);
   EXPECT_TRUE(LockChecked());
-  EXPECT_EQ(UndoText(), "Undo Lock selection\tCtrl+Z");
+  EXPECT_EQ(ItemText(kMenuUndo), "Undo Lock selection\tCtrl+Z");
   const std::string locked = Bytes();
   Menu(kMenuUndo);
   EXPECT_EQ(Bytes(), unlocked);
@@ -149,10 +144,10 @@ TEST_F(SelectionEditsTest, LockSelectionLocksAndUnlocksInOneStepAndItsMarkFollow
   // With nothing selected the item does nothing and stays unchecked.
   Menu(kMenuDeselectAll);
   const std::string before = Bytes();
-  const std::string undo = UndoText();
+  const std::string undo = ItemText(kMenuUndo);
   Menu(kMenuLockSelection);
   EXPECT_EQ(Bytes(), before);
-  EXPECT_EQ(UndoText(), undo);
+  EXPECT_EQ(ItemText(kMenuUndo), undo);
   EXPECT_FALSE(LockChecked());
 }
 
