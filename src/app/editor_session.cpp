@@ -27,10 +27,11 @@ void ConnectCanvasAndTools(EditorSession& session) {
   session.tools = std::make_unique<CanvasTools>(ctx, session.history);
   CanvasTools* tools = session.tools.get();
   CanvasWidget* canvas = window.Canvas();
+  EditHistory& history = session.history;
   canvas->SetPainter([&ctx](QImage& image, int64_t x, int64_t y, int pick) {
     RedrawCanvas(ctx, ctx.View, image, x, y, pick);
   });
-  canvas->SetInputHandler([tools, canvas, &window, &ctx, &history = session.history](QEvent* event) {
+  canvas->SetInputHandler([tools, canvas, &window, &ctx, &history](QEvent* event) {
     const std::optional<CanvasInput> input = ToCanvasInput(event, canvas);
     if (!input) return;
     if (input->right) {
