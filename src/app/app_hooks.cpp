@@ -1,11 +1,15 @@
 #include "app/app_hooks.h"
 
+#include <QAction>
+
 #include "app/canvas_widget.h"
 #include "app/main_window.h"
+#include "app/menu_table.h"
 #include "app/panel_set.h"
 #include "app/toolbar.h"
 #include "edit/gadget_ids.h"
 #include "edit/property_sync.h"
+#include "edit/selection_edits.h"
 
 namespace tavisk {
 
@@ -24,6 +28,9 @@ void AppHooks::Changed(const EditorChanges& changes) {
   // current shape under the user.
   if (scene || changes.cursor || changes.selection) RedrawCanvas(0, 0, 0);
   if (changes.history) window_.ShowHistory();
+  if (QAction* lock = window_.MenuAction(kMenuLockSelection)) {
+    lock->setChecked(SelectionLocked(ctx_));
+  }
 }
 
 void AppHooks::ShowPointPosition(int64_t x, int64_t y) {

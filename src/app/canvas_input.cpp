@@ -8,10 +8,26 @@ namespace tavisk {
 
 namespace {
 
-int KeyCode(int qtKey) {
-  if (qtKey == Qt::Key_Space) return kKeySpace;
-  if (qtKey == Qt::Key_Shift) return kKeyShift;
-  return 0;
+int KeyCode(const QKeyEvent& key) {
+  // With Ctrl or Alt an arrow belongs to a shortcut: it nudges nothing.
+  const bool chord =
+      key.modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  switch (key.key()) {
+    case Qt::Key_Space:
+      return kKeySpace;
+    case Qt::Key_Shift:
+      return kKeyShift;
+    case Qt::Key_Left:
+      return chord ? 0 : kKeyLeft;
+    case Qt::Key_Up:
+      return chord ? 0 : kKeyUp;
+    case Qt::Key_Right:
+      return chord ? 0 : kKeyRight;
+    case Qt::Key_Down:
+      return chord ? 0 : kKeyDown;
+    default:
+      return 0;
+  }
 }
 
 }  // namespace
@@ -22,9 +38,9 @@ std::optional<CanvasInput> ToCanvasInput(const QEvent* event, const QWidget* can
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
       const auto* key = static_cast<const QKeyEvent*>(event);
-      if (key->isAutoRepeat()) return std::nullopt;
+      input.key = KeyCode(*key);
+      if (key->isAutoRepeat() && !IsArrowKey(input.key)) return std::nullopt;
       input.kind = event->type() == QEvent::KeyPress ? CanvasInput::kKeyDown : CanvasInput::kKeyUp;
-      input.key = KeyCode(key->key());
       input.shift = key->modifiers().testFlag(Qt::ShiftModifier);
       return input;
     }
@@ -47,6 +63,7 @@ std::optional<CanvasInput> ToCanvasInput(const QEvent* event, const QWidget* can
         input.kind = event->type() == QEvent::MouseButtonRelease ? CanvasInput::kRelease
                                                                  : CanvasInput::kPress;
         input.left = mouse->button() == Qt::LeftButton;
+        input.right = input.kind == CanvasInput::kPress && mouse->button() == Qt::RightButton;
       }
       return input;
     }

@@ -11,7 +11,8 @@ class QWidget;
 namespace tavisk {
 
 // nullopt for events the tools do not take (auto-repeated keys among them,
-// which would make a held Space flicker).
+// which would make a held Space flicker, but for the arrows: a held arrow
+// keeps moving the selection).
 std::optional<CanvasInput> ToCanvasInput(const QEvent* event, const QWidget* canvas);
 
 }  // namespace tavisk

@@ -40,7 +40,19 @@ void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) { Forward(event); }
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
   Forward(event);
-  QFrame::keyPressEvent(event);
+  // The arrows are the canvas's own (they nudge the selection): none of
+  // the widgets around it may take them on.
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      event->accept();
+      return;
+    default:
+      QFrame::keyPressEvent(event);
+      break;
+  }
 }
 
 void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {

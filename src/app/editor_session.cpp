@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 
+#include "app/canvas_context_menu.h"
 #include "app/canvas_input.h"
 #include "app/canvas_widget.h"
 #include "app/event_clock.h"
@@ -26,12 +27,17 @@ void ConnectCanvasAndTools(EditorSession& session) {
   session.tools = std::make_unique<CanvasTools>(ctx, session.history);
   CanvasTools* tools = session.tools.get();
   CanvasWidget* canvas = window.Canvas();
+  EditHistory& history = session.history;
   canvas->SetPainter([&ctx](QImage& image, int64_t x, int64_t y, int pick) {
     RedrawCanvas(ctx, ctx.View, image, x, y, pick);
   });
-  canvas->SetInputHandler([tools, canvas](QEvent* event) {
+  canvas->SetInputHandler([tools, canvas, &window, &ctx, &history](QEvent* event) {
     const std::optional<CanvasInput> input = ToCanvasInput(event, canvas);
     if (!input) return;
+    if (input->right) {
+      OpenCanvasContextMenu(window, ctx, history, *input);
+      return;
+    }
     tools->HandleEvent(*input);
     // A press that opened a dialog (a file requester, an error box) lost its
     // release to it: end the gesture now rather than at the next press.

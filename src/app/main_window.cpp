@@ -54,6 +54,12 @@ void MainWindow::BuildMenus() {
   for (const auto& [id, action] : BuildPopupMenu(pointMenu_, PointMenuEntries(), onItem)) {
     actions_[id] = action;
   }
+  // Their items are the menu bar's operations, aimed at the right press.
+  const MenuCallback onContextItem = [this](int id) { OnContextMenuItem(id); };
+  shapeMenu_ = new QMenu(this);
+  BuildPopupMenu(shapeMenu_, ShapeMenuEntries(), onContextItem);
+  canvasMenu_ = new QMenu(this);
+  BuildPopupMenu(canvasMenu_, CanvasMenuEntries(), onContextItem);
   InstallShortcuts(this, onItem);
   WatchMenuClicks(menuBar(), pointMenu_, menuClicked_);
   const sPzOptions& o = ctx_.Options;
@@ -62,7 +68,6 @@ void MainWindow::BuildMenus() {
   actions_[kMenuHideAnchor]->setChecked(o.HideAncre == 1);
   actions_[kMenuShowSelection]->setChecked(o.ShowSelection == 1);
   actions_[kMenuShowOnlySelected]->setChecked(o.ShowOnlySel == 1);
-  actions_[kMenuLockSelection]->setChecked(false);
 }
 
 void MainWindow::PlaceWidgets() {
@@ -137,6 +142,22 @@ void MainWindow::OnMenu(int id) {
     if (edit) history_->End(MenuItemName(id));
   }
   menuClicked_ = false;
+}
+
+void MainWindow::PopUpContextMenu(QMenu* menu, QPoint globalPos, QPointF canvasPointer) {
+  contextPress_ = canvasPointer;
+  menu->popup(globalPos);
+}
+
+void MainWindow::OnContextMenuItem(int id) {
+  contextChoice_ = true;
+  OnMenu(id);
+  contextChoice_ = false;
+}
+
+std::optional<QPointF> MainWindow::ContextPress() const {
+  if (!contextChoice_) return std::nullopt;
+  return contextPress_;
 }
 
 void MainWindow::ShowHistory() {

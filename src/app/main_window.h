@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "app/window_layout.h"
 #include "document/editor_context.h"
@@ -26,7 +27,7 @@ class MainWindow : public QMainWindow {
   // Places the window in the middle of its screen's free area.
   void CentreOnScreen();
 
-  // Menu bar, shortcuts and the point pop-up menu.
+  // Menu bar, shortcuts, the point pop-up menu and the canvas's context menus.
   void BuildMenus();
 
   // Resizes the panels and the canvas to the window, redraws, stores the
@@ -61,8 +62,18 @@ class MainWindow : public QMainWindow {
   // so the pointer stands on the menu, not where the user works.
   bool ChosenByMenuClick() const { return menuClicked_; }
 
+  // Pops menu up at the screen position globalPos for a right press at
+  // canvasPointer (pixels of the drawing area).
+  void PopUpContextMenu(QMenu* menu, QPoint globalPos, QPointF canvasPointer);
+  // While an operation chosen from a context menu of the canvas runs: the
+  // right press that opened the menu, on the drawing area, where the
+  // operation is aimed.
+  std::optional<QPointF> ContextPress() const;
+
   QAction* MenuAction(int id) const;
   QMenu* PointMenu() const { return pointMenu_; }
+  QMenu* ShapeMenu() const { return shapeMenu_; }
+  QMenu* CanvasMenu() const { return canvasMenu_; }
   CanvasWidget* Canvas() const { return canvas_; }
   QWidget* Toolbar() const { return toolbar_; }
   QTabWidget* LeftPanel() const { return leftPanel_; }
@@ -80,6 +91,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void PlaceWidgets();
+  void OnContextMenuItem(int id);
 
   EditorContext& ctx_;
   EditHistory* history_ = nullptr;
@@ -90,6 +102,10 @@ class MainWindow : public QMainWindow {
   CanvasWidget* canvas_ = nullptr;
   QTabWidget* rightPanel_ = nullptr;
   QMenu* pointMenu_ = nullptr;
+  QMenu* shapeMenu_ = nullptr;
+  QMenu* canvasMenu_ = nullptr;
+  QPointF contextPress_;
+  bool contextChoice_ = false;
   WindowGeometry geometry_;
   std::map<int, QAction*> actions_;
   std::map<int, std::function<void()>> operations_;

@@ -12,6 +12,7 @@
 #include "document/object_creation.h"
 #include "edit/object_operations.h"
 #include "edit/point_editing.h"
+#include "edit/selection_edits.h"
 #include "edit/shape_operations.h"
 #include "edit/unsaved_changes.h"
 #include "edit/view_commands.h"
@@ -75,27 +76,31 @@ void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history
   window.SetMenuOperation(kMenuDeselectAll, [&ctx] { DeselectAll(ctx); });
   window.SetMenuOperation(kMenuCopyShape, [&ctx] { CopyShape(ctx); });
   window.SetMenuOperation(kMenuPaste, [&window, &ctx] {
+    // From the canvas's context menu: where the right press was.
+    std::optional<QPointF> pointer = window.ContextPress();
     const CanvasWidget* canvas = window.Canvas();
     const QRect drawingArea = canvas->contentsRect();
     const QPoint at = canvas->mapFromGlobal(QCursor::pos());
-    std::optional<QPointF> pointer;
-    if (drawingArea.contains(at) && !window.ChosenByMenuClick()) {
+    if (!pointer && drawingArea.contains(at) && !window.ChosenByMenuClick()) {
       pointer = QPointF(at - drawingArea.topLeft());
     }
     PasteAtPointer(ctx, pointer);
   });
   window.SetMenuOperation(kMenuPasteToShape, [&ctx] { PasteToShape(ctx); });
   window.SetMenuOperation(kMenuDeleteShape, [&ctx] { DeleteCurrentShape(ctx); });
+  window.SetMenuOperation(kMenuShapeUp, [&ctx] { MoveShapeUp(ctx); });
+  window.SetMenuOperation(kMenuShapeDown, [&ctx] { MoveShapeDown(ctx); });
   // The same layer as the object panel's add button: named, at 100 %.
   window.SetMenuOperation(kMenuAddObject, [&ctx] { AddObject(ctx, 1); });
   // The menu item does what the object panel's delete button does.
   window.SetMenuOperation(kMenuDeleteObject, [&ctx] { DeleteCurrentObject(ctx); });
 
+  // The check mark says whether the whole selection is locked: a click
+  // unlocks a locked one and locks any other.
   window.SetMenuOperation(kMenuLockSelection, [&window, &ctx] {
-    ctx.SelectionLocked = static_cast<uint8_t>(1 - ctx.SelectionLocked);
-    if (QAction* action = window.MenuAction(kMenuLockSelection)) {
-      action->setChecked(ctx.SelectionLocked == 1);
-    }
+    SetSelectionLocked(ctx, SelectionLocked(ctx) ? 0 : 1);
+    // Without a selection the click changed nothing but the mark.
+    window.MenuAction(kMenuLockSelection)->setChecked(SelectionLocked(ctx));
   });
 
   window.SetMenuOperation(kMenuZoomIn, [&ctx] { ZoomIn(ctx); });

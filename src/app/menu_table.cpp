@@ -1,5 +1,7 @@
 #include "app/menu_table.h"
 
+#include <initializer_list>
+
 namespace tavisk {
 
 namespace {
@@ -13,10 +15,29 @@ MenuEntry Item(int id, const char* text) { return {K::kItem, id, text}; }
 MenuEntry Check(int id, const char* text) { return {K::kCheckItem, id, text}; }
 MenuEntry Bar() { return {K::kSeparator, -1, ""}; }
 
+// The runs of items that more than one menu holds.
+std::vector<MenuEntry> Conversions() {
+  return {Item(kMenuPointToLine, "Convert to line"), Item(kMenuPointToCurve, "Convert to curve"),
+          Item(kMenuPointToComplex, "Convert to complexe shape")};
+}
+
+std::vector<MenuEntry> BooleanOperations() {
+  return {Item(kMenuUnion, "Union"), Item(kMenuDifference, "Difference"),
+          Item(kMenuIntersection, "Intersection"), Item(kMenuExclusion, "Exclusion")};
+}
+
+std::vector<MenuEntry> Joined(std::initializer_list<std::vector<MenuEntry>> runs) {
+  std::vector<MenuEntry> entries;
+  for (const std::vector<MenuEntry>& run : runs) {
+    entries.insert(entries.end(), run.begin(), run.end());
+  }
+  return entries;
+}
+
 }  // namespace
 
 const std::vector<MenuEntry>& MainMenuEntries() {
-  static const std::vector<MenuEntry> entries = {
+  static const std::vector<MenuEntry> entries = Joined({{
       Title("Files"),
       Item(kMenuNewDocument, "New document\tCtrl+N"),
       Item(kMenuLoadDocument, "Load document\tCtrl+O"),
@@ -50,6 +71,7 @@ const std::vector<MenuEntry>& MainMenuEntries() {
       Bar(),
       Item(kMenuDeleteShape, "Delete the current shape\tSuppr"),
       EndSub(),
+      Bar()}, BooleanOperations(), {
       Title("View"),
       Sub("Zoom"),
       Item(kMenuZoomIn, "Zoom +\tCtrl + "),
@@ -70,12 +92,12 @@ const std::vector<MenuEntry>& MainMenuEntries() {
       Title("Help"),
       Item(kMenuAbout, "About"),
       Item(kMenuHelpRtf, "Help (rtf)"),
-  };
+  }});
   return entries;
 }
 
 const std::vector<MenuEntry>& PointMenuEntries() {
-  static const std::vector<MenuEntry> entries = {
+  static const std::vector<MenuEntry> entries = Joined({{
       Item(kMenuPointOpenPath, "Open path"),
       Item(kMenuPointClosePath, "Close path"),
       Bar(),
@@ -83,19 +105,35 @@ const std::vector<MenuEntry>& PointMenuEntries() {
       Item(kMenuPointAddAfter, "Add point after this point"),
       Bar(),
       Item(kMenuPointDelete, "Delete this point"),
-      Bar(),
-      Item(kMenuPointToLine, "Convert to line"),
-      Item(kMenuPointToCurve, "Convert to curve"),
-      Item(kMenuPointToComplex, "Convert to complexe shape"),
+      Bar()}, Conversions(), {
       Bar(),
       Item(kMenuPointSeparate, "Separate all sub-shape to shape"),
       Item(kMenuPointJoin, "Joint selected shape"),
+  }});
+  return entries;
+}
+
+const std::vector<MenuEntry>& ShapeMenuEntries() {
+  static const std::vector<MenuEntry> entries = Joined({{
+      Item(kMenuCopyShape, "Copy current shape\tCtrl+C"),
+      Item(kMenuPaste, "Paste\tCtrl+V"),
+      Item(kMenuDeleteShape, "Delete the current shape\tSuppr"),
+      Item(kMenuShapeUp, "Up"),
+      Item(kMenuShapeDown, "Down"),
+      Bar()}, Conversions(), {Bar()}, BooleanOperations()});
+  return entries;
+}
+
+const std::vector<MenuEntry>& CanvasMenuEntries() {
+  static const std::vector<MenuEntry> entries = {
+      Item(kMenuPaste, "Paste\tCtrl+V"),
+      Item(kMenuSelectAll, "Select All\tCtrl+A"),
   };
   return entries;
 }
 
 std::string MenuItemName(int id) {
-  for (const auto* entries : {&MainMenuEntries(), &PointMenuEntries()}) {
+  for (const auto* entries : {&MainMenuEntries(), &PointMenuEntries(), &ShapeMenuEntries()}) {
     for (const MenuEntry& entry : *entries) {
       if (entry.id != id || (entry.kind != K::kItem && entry.kind != K::kCheckItem)) continue;
       std::string name = entry.text;

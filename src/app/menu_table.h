@@ -1,5 +1,5 @@
-// The main menu and the point pop-up menu, item by item, with the numbers
-// their menu events and shortcuts deliver.
+// The main menu, the point pop-up menu and the canvas's context menus, item
+// by item, with the numbers their menu events and shortcuts deliver.
 #pragma once
 
 #include <string>
@@ -53,6 +53,14 @@ enum MenuId : int {
   kMenuPointJoin = 53,
   kMenuUndo = 54,
   kMenuRedo = 55,
+  // Boolean operations on the selected shapes.
+  kMenuUnion = 56,
+  kMenuDifference = 57,
+  kMenuIntersection = 58,
+  kMenuExclusion = 59,
+  // The drawing order, in the shape context menu only.
+  kMenuShapeUp = 60,
+  kMenuShapeDown = 61,
 };
 
 // The item's text without its shortcut, as an undo step is named after it.
@@ -67,5 +75,8 @@ struct MenuEntry {
 
 const std::vector<MenuEntry>& MainMenuEntries();
 const std::vector<MenuEntry>& PointMenuEntries();
+// The context menus of the canvas: on a shape, and on the empty canvas.
+const std::vector<MenuEntry>& ShapeMenuEntries();
+const std::vector<MenuEntry>& CanvasMenuEntries();
 
 }  // namespace tavisk

@@ -34,7 +34,6 @@ struct EditorContext {
   int8_t ObjReady = 0;
 
   sPzOptions Options;
-  uint8_t SelectionLocked = 0;
 
   int64_t AutosaveNumber = 0;
   int64_t AutosaveClock = 0;

@@ -1,6 +1,7 @@
 #include "edit/canvas_tools.h"
 
 #include "document/numeric.h"
+#include "edit/selection_edits.h"
 
 namespace tavisk {
 
@@ -87,6 +88,7 @@ void CanvasTools::HandleEvent(const CanvasInput& input) {
   if (input.kind == CanvasInput::kKeyDown) {
     if (input.shift || input.key == kKeyShift) ctx_.View.ShiftHeld = true;
     if (input.key == kKeySpace) ctx_.SpaceHeld = true;
+    if (IsArrowKey(input.key)) Nudge(input);
     return;
   }
   const bool press = input.kind == CanvasInput::kPress && input.left;
@@ -159,6 +161,19 @@ void CanvasTools::Release() {
   // The panels follow from the history's announcement of what the gesture did.
   if (editOpen_) history_.End(name);
   editOpen_ = false;
+}
+
+// Each press, held keys' repeats included, moves the selection; a burst of
+// them is one step, closed by the next edit or when the canvas loses the
+// focus. Not during a gesture, whose edit is still open.
+void CanvasTools::Nudge(const CanvasInput& arrow) {
+  if (ctx_.ButtonDown || NudgeableShapes(ctx_).empty()) return;
+  const bool horizontal = arrow.key == kKeyLeft || arrow.key == kKeyRight;
+  const int64_t sign = arrow.key == kKeyLeft || arrow.key == kKeyUp ? -1 : 1;
+  const int64_t distance = sign * NudgeStep(ctx_.Options, arrow.shift, horizontal);
+  history_.Begin(kNudgeMergeKey);
+  NudgeSelection(ctx_, horizontal ? distance : 0, horizontal ? 0 : distance);
+  history_.End("Nudge", kNudgeMergeKey);
 }
 
 }  // namespace tavisk

@@ -20,12 +20,22 @@ struct CanvasInput {
   double y = 0;
   // The left button: pressed or released by this event, or held during a move.
   bool left = false;
+  // The right button pressed by this event.
+  bool right = false;
   bool shift = false;
   int key = 0;
 };
 
 inline constexpr int kKeySpace = 32;
 inline constexpr int kKeyShift = 16;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyRight = 39;
+inline constexpr int kKeyDown = 40;
+
+inline constexpr bool IsArrowKey(int key) {
+  return key >= kKeyLeft && key <= kKeyDown;
+}
 
 // A tool button was pressed: gadget g chooses tool g - 2.
 void ChooseTool(Editor& ctx, Tool tool);
@@ -42,6 +52,7 @@ class CanvasTools {
   void Pan(const ScenePointer& p);
   void Press(const ScenePointer& p);
   void Release();
+  void Nudge(const CanvasInput& arrow);
 
   Editor& ctx_;
   EditHistory& history_;

@@ -1,18 +1,12 @@
 #include "edit/editing_tools.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "document/numeric.h"
 #include "edit/point_editing.h"
+#include "edit/point_hit.h"
 
 namespace tavisk {
-
-namespace {
-
-constexpr int kHitRadius = 3;  // scene units, whatever the zoom
-
-}  // namespace
 
 void EditingTool::Press(const ScenePointer& p) {
   Begin();
@@ -53,21 +47,13 @@ void EditingTool::PressPicture(const ScenePointer& p) {
 // The shape whose point is hit becomes the current one, so that the point
 // tools change the shape the user pointed at.
 int64_t EditingTool::HitPoint(int64_t index, sShape& shape, const ScenePointer& p) {
-  ctx_.CurrentPoint = -1;
-  for (int64_t k = 0; k <= LastIndex(shape.Pt); ++k) {
-    const sPoint& point = shape.Pt[static_cast<size_t>(k)];
-    if (std::llabs(p.SX - (shape.X + point.X)) > kHitRadius ||
-        std::llabs(p.SY - (shape.Y + point.Y)) > kHitRadius) {
-      continue;
-    }
-    if (ctx_.CurrentShape != index) {
-      ctx_.CurrentShape = index;
-      ctx_.Hooks->ShowShapeProperties();
-    }
-    ctx_.CurrentPoint = k;
-    return k;
+  const int64_t k = PointUnderPointer(shape, p);
+  ctx_.CurrentPoint = k;
+  if (k >= 0 && ctx_.CurrentShape != index) {
+    ctx_.CurrentShape = index;
+    ctx_.Hooks->ShowShapeProperties();
   }
-  return -1;
+  return k;
 }
 
 bool SelectTool::PressShape(int64_t index, sShape& shape, const ScenePointer& p) {

@@ -11,10 +11,13 @@
 #include <QTest>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/canvas_widget.h"
 #include "app/editor_session.h"
 #include "app/toolbar.h"
+#include "document/document_writer.h"
+#include "edit/gadget_ids.h"
 #include "platform/scripted_requesters.h"
 #include "support/temp_dir.h"
 
@@ -77,6 +80,21 @@ class EditorTest : public ::testing::Test {
 
   // The menu item, as a click on it would choose it.
   void Menu(int item) { session_->window->MenuAction(item)->trigger(); }
+  // What the menu item shows, its shortcut included.
+  std::string ItemText(int item) {
+    return session_->window->MenuAction(item)->text().toStdString();
+  }
+  bool ItemEnabled(int item) { return session_->window->MenuAction(item)->isEnabled(); }
+
+  // The document as a save writes it.
+  std::string Bytes() { return WriteDocumentText(ctx().Obj); }
+
+  // A horizontal line from (300, 100) to (400, 100), shape 0, then a box
+  // from (100, 100) to (200, 180), shape 1, which is current.
+  void DrawLineAndBox() {
+    MakeShape(kGadgetToolLine, At(300, 100), At(400, 100));
+    MakeShape(kGadgetToolBox, At(100, 100), At(200, 180));
+  }
 
   void MakeShape(int toolGadget, QPoint from, QPoint to) {
     ClickTool(toolGadget);

@@ -165,8 +165,6 @@ TEST_F(MenusTest, ViewChecksStartFromOptionsAndToggleThem) {
   EXPECT_EQ(session->ctx.Options.ShowGrid, 1);
   EXPECT_TRUE(window.MenuAction(kMenuShowGrid)->isChecked());
 
-  window.MenuAction(kMenuLockSelection)->trigger();
-  EXPECT_EQ(session->ctx.SelectionLocked, 1);
   // Items without an operation yet change nothing.
   window.OnMenu(kMenuPointOpenPath);
   window.OnMenu(9999);

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include "app/menu_table.h"
 #include "platform/file_io.h"
 #include "support/temp_dir.h"
 
@@ -52,6 +53,29 @@ TEST(Help, BothDocumentsExistInTheSourceTree) {
   ASSERT_TRUE(ReadWholeFile(std::string(TAVISK_SOURCE_DATA) + "/help/html/index.html", html));
   EXPECT_NE(html.find("<title>"), std::string::npos);
   for (const char* topic : {"Ctrl+E", "Preferences.ini", "F1", "Export", ".sfx"}) {
+    EXPECT_NE(rtf.find(topic), std::string::npos) << topic;
+    EXPECT_NE(html.find(topic), std::string::npos) << topic;
+  }
+}
+
+// Every item of the point menu, the boolean operations, the canvas's
+// context menu, nudging, locking and deleting a layer are described in both
+// documents, under the names the menus show.
+TEST(Help, BothDocumentsDescribeThePointAndShapeOperations) {
+  std::string rtf;
+  std::string html;
+  ASSERT_TRUE(ReadWholeFile(std::string(TAVISK_SOURCE_DATA) + "/help/help.rtf", rtf));
+  ASSERT_TRUE(ReadWholeFile(std::string(TAVISK_SOURCE_DATA) + "/help/html/index.html", html));
+  std::vector<std::string> topics = {"Context menu", "right press", "Arrow keys", "Nudging",
+                                     "one step of Undo"};
+  for (const MenuEntry& entry : PointMenuEntries()) {
+    if (entry.kind == MenuEntry::kItem) topics.push_back(MenuItemName(entry.id));
+  }
+  for (const int id : {kMenuUnion, kMenuDifference, kMenuIntersection, kMenuExclusion,
+                       kMenuLockSelection, kMenuDeleteObject}) {
+    topics.push_back(MenuItemName(id));
+  }
+  for (const std::string& topic : topics) {
     EXPECT_NE(rtf.find(topic), std::string::npos) << topic;
     EXPECT_NE(html.find(topic), std::string::npos) << topic;
   }

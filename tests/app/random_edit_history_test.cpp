@@ -15,7 +15,6 @@
 
 #include "app/main_window.h"
 #include "app/menu_table.h"
-#include "document/document_writer.h"
 #include "document/numeric.h"
 #include "edit/gadget_ids.h"
 #include "editor_fixture.h"
@@ -26,9 +25,6 @@ namespace {
 class RandomEditHistoryTest : public test::EditorTest,
                               public ::testing::WithParamInterface<unsigned> {
  protected:
-  std::string Bytes() { return WriteDocumentText(ctx().Obj); }
-  bool ItemEnabled(int id) { return session_->window->MenuAction(id)->isEnabled(); }
-
   int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
   QPoint AnyPoint() { return At(Uniform(20, 680), Uniform(20, 500)); }
   // A short way from a point: scales stay small enough to paint quickly.

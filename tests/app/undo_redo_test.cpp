@@ -17,7 +17,6 @@
 
 #include "app/main_window.h"
 #include "app/menu_table.h"
-#include "document/document_writer.h"
 #include "edit/gadget_ids.h"
 #include "editor_fixture.h"
 #include "platform/file_io.h"
@@ -37,17 +36,6 @@ class UndoRedoTest : public test::EditorTest {
   using EditorTest::Menu;
   using EditorTest::requesters_;
   using EditorTest::session_;
-
-  std::string Bytes() { return WriteDocumentText(ctx().Obj); }
-  std::string ItemText(int id) { return session_->window->MenuAction(id)->text().toStdString(); }
-  bool ItemEnabled(int id) { return session_->window->MenuAction(id)->isEnabled(); }
-
-  // A horizontal line from (300, 100) to (400, 100), then a box from
-  // (100, 100) to (200, 180), which is current.
-  void Drawing() {
-    MakeShape(kGadgetToolLine, At(300, 100), At(400, 100));
-    MakeShape(kGadgetToolBox, At(100, 100), At(200, 180));
-  }
 
   void Gesture(int tool, QPoint from, QPoint to) {
     ClickTool(tool);
@@ -90,7 +78,7 @@ class EachEditUndoes : public UndoRedoTest, public ::testing::WithParamInterface
 
 TEST_P(EachEditUndoes, UndoGivesTheDocumentBeforeAndRedoTheOneAfter) {
   const EditCase& c = GetParam();
-  Drawing();
+  DrawLineAndBox();
   if (c.prepare) c.prepare(*this);
   const std::string before = Bytes();
   c.edit(*this);
@@ -238,7 +226,14 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                [](UndoRedoTest& t) { t.Menu(kMenuMerge); }},
                       EditCase{"AddObject", "Add a new object", nullptr,
-                               [](UndoRedoTest& t) { t.Menu(kMenuAddObject); }}),
+                               [](UndoRedoTest& t) { t.Menu(kMenuAddObject); }},
+                      // As the object panel's delete button does.
+                      EditCase{"DeleteObject", "Delete the current object",
+                               [](UndoRedoTest& t) {
+                                 t.Menu(kMenuAddObject);
+                                 t.MakeShape(kGadgetToolCircle, t.At(500, 300), t.At(560, 360));
+                               },
+                               [](UndoRedoTest& t) { t.Menu(kMenuDeleteObject); }}),
     CaseName);
 
 // Where the editor stands: the current object, shape, point and Fx, and
@@ -268,7 +263,7 @@ TEST_F(UndoRedoTest, StepsRestoreTheCurrentObjectShapePointFxAndSelection) {
     }
     return c;
   };
-  Drawing();
+  DrawLineAndBox();
   // Each edit, with where the editor stood just before and just after it.
   struct Record {
     std::string bytes;
@@ -319,7 +314,7 @@ TEST_F(UndoRedoTest, StepsRestoreTheCurrentObjectShapePointFxAndSelection) {
 }
 
 TEST_F(UndoRedoTest, AHeldSpinIsOneStepUntilTheFocusLeavesOrAnotherEditBegins) {
-  Drawing();
+  DrawLineAndBox();
   session_->window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(session_->window.get()));
   const std::string drawn = Bytes();
