@@ -1,0 +1,188 @@
+#include "edit/outline_fit.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "document/numeric.h"
+
+namespace tavisk {
+
+namespace {
+
+// Points closer than this are one point.
+constexpr double kSamePlace = 1e-7;
+// A turn sharper than this is a corner whatever surrounds it.
+constexpr double kSharpTurn = 35 * std::numbers::pi / 180;
+// A turn past this that is also several times sharper than both its
+// neighbours is a kink between two smooth runs (where two outlines cross at
+// a shallow angle), not a bend of one curve.
+constexpr double kKinkTurn = 10 * std::numbers::pi / 180;
+constexpr double kKinkRatio = 3;
+// Where a rounded curve is compared with the exact one.
+constexpr int kRoundingSamples = 8;
+
+double Cross(QPointF a, QPointF b) { return a.x() * b.y() - a.y() * b.x(); }
+double Dot(QPointF a, QPointF b) { return a.x() * b.x() + a.y() * b.y(); }
+
+bool SamePlace(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()) < kSamePlace; }
+
+// The polygon without repeated points and without its closing point.
+std::vector<QPointF> DistinctPoints(const QPolygonF& polygon) {
+  std::vector<QPointF> points;
+  for (const QPointF& p : polygon) {
+    if (points.empty() || !SamePlace(p, points.back())) points.push_back(p);
+  }
+  while (points.size() > 1 && SamePlace(points.front(), points.back())) points.pop_back();
+  if (points.size() < 3) points.clear();
+  return points;
+}
+
+// The angle the outline turns by at each point, 0 to pi.
+std::vector<double> Turns(const std::vector<QPointF>& points) {
+  const size_t n = points.size();
+  std::vector<double> turns(n);
+  for (size_t i = 0; i < n; ++i) {
+    const QPointF in = points[i] - points[(i + n - 1) % n];
+    const QPointF out = points[(i + 1) % n] - points[i];
+    turns[i] = std::abs(std::atan2(Cross(in, out), Dot(in, out)));
+  }
+  return turns;
+}
+
+std::vector<size_t> Corners(const std::vector<double>& turns) {
+  const size_t n = turns.size();
+  std::vector<size_t> corners;
+  for (size_t i = 0; i < n; ++i) {
+    const double neighbours = std::max(turns[(i + n - 1) % n], turns[(i + 1) % n]);
+    if (turns[i] > kSharpTurn || (turns[i] > kKinkTurn && turns[i] > kKinkRatio * neighbours)) {
+      corners.push_back(i);
+    }
+  }
+  return corners;
+}
+
+// Points from index first to index last going round, both included.
+std::vector<QPointF> RunBetween(const std::vector<QPointF>& points, size_t first, size_t last) {
+  const size_t n = points.size();
+  std::vector<QPointF> run;
+  for (size_t i = first;; i = (i + 1) % n) {
+    run.push_back(points[i]);
+    if (run.size() > 1 && i == last) break;
+  }
+  return run;
+}
+
+void Append(std::vector<Cubic>& out, const std::vector<Cubic>& more) {
+  out.insert(out.end(), more.begin(), more.end());
+}
+
+sPoint Rounded(QPointF p) { return {RoundInt(p.x()), RoundInt(p.y()), 0, 0}; }
+QPointF AsPoint(const sPoint& p) {
+  return {static_cast<double>(p.X), static_cast<double>(p.Y)};
+}
+
+// The whole-unit controls next to the exact ones that, with the rounded
+// anchors, move the curve least from the exact curve.
+std::pair<sPoint, sPoint> RoundedControls(const Cubic& exact, const sPoint& from, const sPoint& to) {
+  const QPointF moveFrom = AsPoint(from) - exact.p0;
+  const QPointF moveTo = AsPoint(to) - exact.p3;
+  auto nearby = [](QPointF p) {
+    const double x0 = std::floor(p.x()), y0 = std::floor(p.y());
+    return std::array<QPointF, 4>{QPointF(x0, y0), QPointF(x0 + 1, y0), QPointF(x0, y0 + 1),
+                                  QPointF(x0 + 1, y0 + 1)};
+  };
+  std::pair<QPointF, QPointF> best{exact.p1, exact.p2};
+  double bestShift = INFINITY;
+  for (const QPointF& c1 : nearby(exact.p1)) {
+    for (const QPointF& c2 : nearby(exact.p2)) {
+      const Cubic moved{moveFrom, c1 - exact.p1, c2 - exact.p2, moveTo};
+      double shift = 0;
+      for (int k = 0; k <= kRoundingSamples; ++k) {
+        const QPointF d = moved.At(static_cast<double>(k) / kRoundingSamples);
+        shift = std::max(shift, std::hypot(d.x(), d.y()));
+      }
+      if (shift < bestShift) {
+        bestShift = shift;
+        best = {c1, c2};
+      }
+    }
+  }
+  return {Rounded(best.first), Rounded(best.second)};
+}
+
+// A closed figure started again at its anchor k.
+ChainFigure StartedAt(const ChainFigure& figure, size_t k) {
+  ChainFigure turned(figure.begin() + static_cast<std::ptrdiff_t>(k), figure.end());
+  turned.insert(turned.end(), figure.begin() + 1, figure.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+  return turned;
+}
+
+// A figure that comes back to its first anchor before its end would be read
+// as ending there: start it on an anchor that occurs once instead.
+ChainFigure StartedOnUniqueAnchor(const ChainFigure& figure) {
+  const size_t last = figure.size() - 1;
+  auto occurrences = [&](size_t k) {
+    size_t count = 0;
+    for (size_t i = 0; i < last; i += 3) count += figure[i] == figure[k] ? 1 : 0;
+    return count;
+  };
+  if (occurrences(0) == 1) return figure;
+  for (size_t k = 3; k < last; k += 3) {
+    if (occurrences(k) == 1) return StartedAt(figure, k);
+  }
+  return figure;
+}
+
+}  // namespace
+
+std::vector<Cubic> FitClosedOutline(const QPolygonF& polygon, double tolerance) {
+  const std::vector<QPointF> points = DistinctPoints(polygon);
+  std::vector<Cubic> out;
+  if (points.empty()) return out;
+  const size_t n = points.size();
+  const std::vector<double> turns = Turns(points);
+  const std::vector<size_t> corners = Corners(turns);
+  if (corners.empty()) {
+    // One smooth loop: it starts and ends at its sharpest bend, along the
+    // tangent there.
+    const size_t start =
+        static_cast<size_t>(std::max_element(turns.begin(), turns.end()) - turns.begin());
+    const QPointF tangent = Unit(points[(start + 1) % n] - points[(start + n - 1) % n]);
+    Append(out, FitCubics(RunBetween(points, start, start), tangent, -tangent, tolerance));
+    return out;
+  }
+  for (size_t k = 0; k < corners.size(); ++k) {
+    const std::vector<QPointF> run = RunBetween(points, corners[k], corners[(k + 1) % corners.size()]);
+    const QPointF leaving = Unit(run[1] - run[0]);
+    const QPointF arriving = Unit(run[run.size() - 2] - run.back());
+    Append(out, FitCubics(run, leaving, arriving, tolerance));
+  }
+  return out;
+}
+
+ChainFigure RoundedFigure(const std::vector<Cubic>& outline, QPointF offset) {
+  if (outline.empty()) return {};
+  auto moved = [&](const Cubic& c) {
+    return Cubic{c.p0 + offset, c.p1 + offset, c.p2 + offset, c.p3 + offset, c.straight};
+  };
+  ChainFigure figure{Rounded(outline.front().p0 + offset)};
+  for (const Cubic& c : outline) {
+    const Cubic exact = moved(c);
+    const sPoint from = figure.back();
+    const sPoint to = Rounded(exact.p3);
+    if (c.straight) {
+      if (from != to) AppendStraightSegment(figure, from, to);
+      continue;
+    }
+    const auto [c1, c2] = RoundedControls(exact, from, to);
+    figure.insert(figure.end(), {c1, c2, to});
+  }
+  const bool collapsed = std::all_of(figure.begin(), figure.end(),
+                                     [&](const sPoint& p) { return p == figure.front(); });
+  if (figure.size() < 4 || collapsed) return {};
+  return StartedOnUniqueAnchor(figure);
+}
+
+}  // namespace tavisk
