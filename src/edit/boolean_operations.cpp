@@ -17,7 +17,7 @@ namespace {
 // Curves are cut into edges within this many units of them...
 constexpr double kFinestFlatness = 0.05;
 // ...unless that makes more edges than the set operations handle quickly.
-constexpr size_t kEdgeBudget = 100000;
+constexpr size_t kEdgeBudget = 20000;
 
 struct Operand {
   size_t index;
@@ -116,13 +116,18 @@ double Area(const QPolygonF& polygon) {
 }
 
 // The result's outlines as figures in the first operand's units; slivers
-// thinner than the tolerance allows to see are left out.
+// thinner than the tolerance allows to see are left out. Each outline is
+// measured and fitted from its own first point, so that outlines far from
+// the middle keep their precision.
 std::vector<ChainFigure> FittedFigures(const QPainterPath& result, double tolerance,
                                        QPointF middle) {
   std::vector<ChainFigure> figures;
-  for (const QPolygonF& polygon : result.toSubpathPolygons()) {
+  for (QPolygonF polygon : result.toSubpathPolygons()) {
+    if (polygon.isEmpty()) continue;
+    const QPointF start = polygon.first();
+    polygon.translate(-start);
     if (Area(polygon) < tolerance * tolerance) continue;
-    ChainFigure figure = RoundedFigure(FitClosedOutline(polygon, tolerance), middle);
+    ChainFigure figure = RoundedFigure(FitClosedOutline(polygon, tolerance), middle + start);
     if (!figure.empty()) figures.push_back(std::move(figure));
   }
   return figures;
@@ -152,9 +157,9 @@ bool ApplyBooleanOp(EditorContext& ctx, BooleanOp op) {
   }
   if (op != BooleanOp::Difference) lead = 0;
 
-  // Past the finest cut the outline may lie further from its polygon than
-  // the usual tolerance: fitting tighter than the cut would only trace it.
-  const double tolerance = std::max(kOutlineTolerance, 2 * flatness);
+  // A coarse cut may lie further from the outline than the usual tolerance:
+  // fitting tighter than the cut would only trace its chords.
+  const double tolerance = std::max(kOutlineTolerance, 2 * LargestStray(all, flatness));
   const std::vector<ChainFigure> figures =
       FittedFigures(Combined(paths, lead, op), tolerance, middle);
   if (figures.empty()) return false;

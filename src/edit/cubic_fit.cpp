@@ -11,6 +11,9 @@ namespace {
 // off less than a hundredth of the error.
 constexpr int kNewtonSteps = 8;
 constexpr double kWorthwhileGain = 0.99;
+// Curves are joined again only over this many points, so that rejoining
+// stays quick on long noisy runs.
+constexpr size_t kLongestJoin = 4096;
 
 double Dot(QPointF a, QPointF b) { return a.x() * b.x() + a.y() * b.y(); }
 double Length(QPointF v) { return std::hypot(v.x(), v.y()); }
@@ -219,7 +222,8 @@ std::vector<Cubic> FitCubics(std::span<const QPointF> run, QPointF startTangent,
   std::vector<Cubic> out;
   Fitted* open = nullptr;
   for (Fitted& next : fitted) {
-    if (open != nullptr && !open->cubic.straight && !next.cubic.straight) {
+    if (open != nullptr && !open->cubic.straight && !next.cubic.straight &&
+        next.piece.last - open->piece.first < kLongestJoin) {
       const Piece joined{open->piece.first, next.piece.last, open->piece.t1, next.piece.t2};
       Cubic fit;
       size_t split = 0;

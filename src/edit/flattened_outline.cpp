@@ -7,8 +7,9 @@ namespace tavisk {
 
 namespace {
 
-// A cap on the pieces of one cubic, whatever its size.
-constexpr double kMostPieces = 4096;
+// Beyond this many pieces for one cubic the budget coarsens the cut anyway;
+// the bound only keeps the count a number.
+constexpr double kMostPieces = 1e9;
 // Coarsening rounds: each brings the count near the budget; rounding up to
 // whole pieces can leave it above, and then the flatness is raised again.
 constexpr int kCoarseningRounds = 8;
@@ -21,34 +22,57 @@ size_t TotalPieces(const std::vector<CubicFigure>& figures, double flatness) {
   return total;
 }
 
-}  // namespace
+double OffChord(const Cubic& c) {
+  return std::max(DistanceToSegment(c.p1, c.p0, c.p3), DistanceToSegment(c.p2, c.p0, c.p3));
+}
 
-// A cubic cut into n equal parameter steps strays from its chords by at most
-// max |B''| / (8 n^2), and |B''| is at most six times the larger second
-// difference of its points.
-size_t PiecesFor(const Cubic& c, double flatness) {
-  const double onChord = flatness * 4 / 3;
-  if (DistanceToSegment(c.p1, c.p0, c.p3) <= onChord &&
-      DistanceToSegment(c.p2, c.p0, c.p3) <= onChord) {
-    return 1;
-  }
+// The larger second difference of the cubic's points.
+double Bend(const Cubic& c) {
   const QPointF d1 = c.p0 - 2 * c.p1 + c.p2;
   const QPointF d2 = c.p1 - 2 * c.p2 + c.p3;
-  const double bend = std::max(std::hypot(d1.x(), d1.y()), std::hypot(d2.x(), d2.y()));
-  const double pieces = std::ceil(std::sqrt(0.75 * bend / flatness));
+  return std::max(std::hypot(d1.x(), d1.y()), std::hypot(d2.x(), d2.y()));
+}
+
+// A cubic lies within three quarters of its controls' distance from its
+// chord; cut into n equal parameter steps it strays from its chords by at
+// most max |B''| / (8 n^2), and |B''| is at most six times its bend.
+double Stray(const Cubic& c, size_t pieces) {
+  const double offChord = 0.75 * OffChord(c);
+  const double n = static_cast<double>(pieces);
+  return std::min(offChord, 0.75 * Bend(c) / (n * n));
+}
+
+}  // namespace
+
+size_t PiecesFor(const Cubic& c, double flatness) {
+  if (0.75 * OffChord(c) <= flatness) return 1;
+  const double pieces = std::ceil(std::sqrt(0.75 * Bend(c) / flatness));
   return static_cast<size_t>(std::clamp(pieces, 1.0, kMostPieces));
 }
 
 double FlatnessWithinBudget(const std::vector<CubicFigure>& figures, double finest, size_t budget) {
   double flatness = finest;
-  for (int round = 0; round < kCoarseningRounds; ++round) {
-    const double total = static_cast<double>(TotalPieces(figures, flatness));
-    if (total <= static_cast<double>(budget)) break;
+  size_t total = TotalPieces(figures, flatness);
+  for (int round = 0; round < kCoarseningRounds && total > budget; ++round) {
     // Pieces go as one over the square root of the flatness.
-    const double ratio = total / static_cast<double>(std::max<size_t>(budget, 1));
-    flatness *= std::max(1.1, ratio * ratio);
+    const double ratio = static_cast<double>(total) / static_cast<double>(std::max<size_t>(budget, 1));
+    const double coarser = flatness * std::max(1.1, ratio * ratio);
+    const size_t fewer = TotalPieces(figures, coarser);
+    // Straight segments are one piece at any flatness: past them nothing
+    // is gained.
+    if (fewer == total) break;
+    flatness = coarser;
+    total = fewer;
   }
   return flatness;
+}
+
+double LargestStray(const std::vector<CubicFigure>& figures, double flatness) {
+  double largest = 0;
+  for (const CubicFigure& figure : figures) {
+    for (const Cubic& c : figure) largest = std::max(largest, Stray(c, PiecesFor(c, flatness)));
+  }
+  return largest;
 }
 
 QPainterPath FlattenedPath(const std::vector<CubicFigure>& figures, double flatness) {

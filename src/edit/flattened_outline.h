@@ -22,6 +22,10 @@ size_t PiecesFor(const Cubic& cubic, double flatness);
 // budget pieces (as near as whole pieces allow).
 double FlatnessWithinBudget(const std::vector<CubicFigure>& figures, double finest, size_t budget);
 
+// How far the chords of the figures cut at flatness may stray from them: at
+// most flatness, and nothing for figures of straight segments.
+double LargestStray(const std::vector<CubicFigure>& figures, double flatness);
+
 // The figures as one path of closed polygons, filled even-odd.
 QPainterPath FlattenedPath(const std::vector<CubicFigure>& figures, double flatness);
 

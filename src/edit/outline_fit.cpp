@@ -22,6 +22,9 @@ constexpr double kKinkTurn = 10 * std::numbers::pi / 180;
 constexpr double kKinkRatio = 3;
 // Where a rounded curve is compared with the exact one.
 constexpr int kRoundingSamples = 8;
+// Two curves whose directions where they meet differ by less than this
+// (the sine of the angle) meet smoothly.
+constexpr double kSmoothJoin = 1e-6;
 
 double Cross(QPointF a, QPointF b) { return a.x() * b.y() - a.y() * b.x(); }
 double Dot(QPointF a, QPointF b) { return a.x() * b.x() + a.y() * b.y(); }
@@ -83,25 +86,57 @@ QPointF AsPoint(const sPoint& p) {
   return {static_cast<double>(p.X), static_cast<double>(p.Y)};
 }
 
+// The four whole-unit points around p.
+std::array<QPointF, 4> Nearby(QPointF p) {
+  const double x0 = std::floor(p.x()), y0 = std::floor(p.y());
+  return {QPointF(x0, y0), QPointF(x0 + 1, y0), QPointF(x0, y0 + 1), QPointF(x0 + 1, y0 + 1)};
+}
+
+// Points along the cubic from parameter from to parameter to.
+std::vector<QPointF> Trace(const Cubic& c, double from, double to) {
+  std::vector<QPointF> trace;
+  for (int k = 0; k <= kRoundingSamples; ++k) trace.push_back(c.At(from + (to - from) * k / kRoundingSamples));
+  return trace;
+}
+
+double DistanceToTrace(QPointF p, const std::vector<QPointF>& trace) {
+  double nearest = INFINITY;
+  for (size_t k = 0; k + 1 < trace.size(); ++k) {
+    nearest = std::min(nearest, DistanceToSegment(p, trace[k], trace[k + 1]));
+  }
+  return nearest;
+}
+
+// Where two curves meet smoothly the anchor may slide along them: of the
+// whole-unit points around it, the one nearest the curves. Elsewhere (a
+// corner, a straight edge) the nearest whole-unit point.
+sPoint RoundedAnchor(const Cubic& before, const Cubic& after) {
+  const QPointF in = Unit(before.p3 - before.p2), out = Unit(after.p1 - after.p0);
+  const bool smooth = !before.straight && !after.straight && Dot(in, out) > 0 &&
+                      std::abs(Cross(in, out)) < kSmoothJoin;
+  if (!smooth) return Rounded(after.p0);
+  std::vector<QPointF> trace = Trace(before, 0.5, 1);
+  const std::vector<QPointF> rest = Trace(after, 0, 0.5);
+  trace.insert(trace.end(), rest.begin() + 1, rest.end());
+  const std::array<QPointF, 4> candidates = Nearby(after.p0);
+  return Rounded(*std::min_element(candidates.begin(), candidates.end(), [&](QPointF a, QPointF b) {
+    return DistanceToTrace(a, trace) < DistanceToTrace(b, trace);
+  }));
+}
+
 // The whole-unit controls next to the exact ones that, with the rounded
-// anchors, move the curve least from the exact curve.
+// anchors, keep the curve nearest the exact curve (measured across the curve,
+// so sliding along it costs nothing).
 std::pair<sPoint, sPoint> RoundedControls(const Cubic& exact, const sPoint& from, const sPoint& to) {
-  const QPointF moveFrom = AsPoint(from) - exact.p0;
-  const QPointF moveTo = AsPoint(to) - exact.p3;
-  auto nearby = [](QPointF p) {
-    const double x0 = std::floor(p.x()), y0 = std::floor(p.y());
-    return std::array<QPointF, 4>{QPointF(x0, y0), QPointF(x0 + 1, y0), QPointF(x0, y0 + 1),
-                                  QPointF(x0 + 1, y0 + 1)};
-  };
+  const std::vector<QPointF> trace = Trace(exact, 0, 1);
   std::pair<QPointF, QPointF> best{exact.p1, exact.p2};
   double bestShift = INFINITY;
-  for (const QPointF& c1 : nearby(exact.p1)) {
-    for (const QPointF& c2 : nearby(exact.p2)) {
-      const Cubic moved{moveFrom, c1 - exact.p1, c2 - exact.p2, moveTo};
+  for (const QPointF& c1 : Nearby(exact.p1)) {
+    for (const QPointF& c2 : Nearby(exact.p2)) {
+      const Cubic rounded{AsPoint(from), c1, c2, AsPoint(to)};
       double shift = 0;
-      for (int k = 0; k <= kRoundingSamples; ++k) {
-        const QPointF d = moved.At(static_cast<double>(k) / kRoundingSamples);
-        shift = std::max(shift, std::hypot(d.x(), d.y()));
+      for (int k = 1; k < kRoundingSamples && shift < bestShift; ++k) {
+        shift = std::max(shift, DistanceToTrace(rounded.At(static_cast<double>(k) / kRoundingSamples), trace));
       }
       if (shift < bestShift) {
         bestShift = shift;
@@ -164,19 +199,23 @@ std::vector<Cubic> FitClosedOutline(const QPolygonF& polygon, double tolerance) 
 
 ChainFigure RoundedFigure(const std::vector<Cubic>& outline, QPointF offset) {
   if (outline.empty()) return {};
-  auto moved = [&](const Cubic& c) {
-    return Cubic{c.p0 + offset, c.p1 + offset, c.p2 + offset, c.p3 + offset, c.straight};
-  };
-  ChainFigure figure{Rounded(outline.front().p0 + offset)};
+  std::vector<Cubic> exact;
   for (const Cubic& c : outline) {
-    const Cubic exact = moved(c);
+    exact.push_back({c.p0 + offset, c.p1 + offset, c.p2 + offset, c.p3 + offset, c.straight});
+  }
+  const size_t n = exact.size();
+  std::vector<sPoint> anchors;
+  for (size_t k = 0; k < n; ++k) anchors.push_back(RoundedAnchor(exact[(k + n - 1) % n], exact[k]));
+  anchors.push_back(anchors.front());
+  ChainFigure figure{anchors.front()};
+  for (size_t k = 0; k < n; ++k) {
     const sPoint from = figure.back();
-    const sPoint to = Rounded(exact.p3);
-    if (c.straight) {
+    const sPoint to = anchors[k + 1];
+    if (exact[k].straight) {
       if (from != to) AppendStraightSegment(figure, from, to);
       continue;
     }
-    const auto [c1, c2] = RoundedControls(exact, from, to);
+    const auto [c1, c2] = RoundedControls(exact[k], from, to);
     figure.insert(figure.end(), {c1, c2, to});
   }
   const bool collapsed = std::all_of(figure.begin(), figure.end(),

@@ -14,9 +14,10 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 // How far from the true outline a rounded figure may lie: the fit's
-// tolerance plus what moving every point onto whole units adds (at most
-// half a unit's diagonal at an anchor, less along the curves).
-constexpr double kRoundedReach = 0.8;
+// tolerance plus what moving every point onto whole units adds (up to half
+// a unit's diagonal at a corner; smooth joins and controls are rounded the
+// way that keeps the curve nearest).
+constexpr double kRoundedReach = 0.6;
 
 using Curve = std::function<QPointF(double)>;  // a closed curve over [0, 1)
 
