@@ -57,7 +57,9 @@ std::vector<Operand> Operands(const EditorContext& ctx, const sObject& object) {
   return operands;
 }
 
-QPointF AsPoint(const sPoint& p) { return {static_cast<double>(p.X), static_cast<double>(p.Y)}; }
+QPointF AsPoint(const sPoint& p) {
+  return {static_cast<double>(p.X), static_cast<double>(p.Y)};
+}
 
 // The middle of all the operands' points: the set operations work about it,
 // where reals are most precise.

@@ -15,8 +15,12 @@ constexpr double kWorthwhileGain = 0.99;
 // stays quick on long noisy runs.
 constexpr size_t kLongestJoin = 4096;
 
-double Dot(QPointF a, QPointF b) { return a.x() * b.x() + a.y() * b.y(); }
-double Length(QPointF v) { return std::hypot(v.x(), v.y()); }
+double Dot(QPointF a, QPointF b) {
+  return a.x() * b.x() + a.y() * b.y();
+}
+double Length(QPointF v) {
+  return std::hypot(v.x(), v.y());
+}
 
 QPointF Derivative(const Cubic& c, double t) {
   const double s = 1 - t;
@@ -190,8 +194,8 @@ double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
   return Length(p - (a + ab * t));
 }
 
-std::vector<Cubic> FitCubics(std::span<const QPointF> run, QPointF startTangent,
-                             QPointF endTangent, double tolerance) {
+std::vector<Cubic> FitCubics(std::span<const QPointF> run, QPointF startTangent, QPointF endTangent,
+                             double tolerance) {
   if (run.size() < 2) return {};
   std::vector<Fitted> fitted;
   // Pieces wait on a stack, the later half below the earlier, so that the

@@ -25,8 +25,8 @@ struct Cubic {
 // leaving the first point, endTangent the unit direction from the last point
 // back into the run. A run that stays within tolerance of its chord becomes
 // one straight segment.
-std::vector<Cubic> FitCubics(std::span<const QPointF> run, QPointF startTangent,
-                             QPointF endTangent, double tolerance);
+std::vector<Cubic> FitCubics(std::span<const QPointF> run, QPointF startTangent, QPointF endTangent,
+                             double tolerance);
 
 // The unit vector along v; a null vector stays null.
 QPointF Unit(QPointF v);

@@ -55,7 +55,8 @@ double FlatnessWithinBudget(const std::vector<CubicFigure>& figures, double fine
   size_t total = TotalPieces(figures, flatness);
   for (int round = 0; round < kCoarseningRounds && total > budget; ++round) {
     // Pieces go as one over the square root of the flatness.
-    const double ratio = static_cast<double>(total) / static_cast<double>(std::max<size_t>(budget, 1));
+    const double ratio =
+        static_cast<double>(total) / static_cast<double>(std::max<size_t>(budget, 1));
     const double coarser = flatness * std::max(1.1, ratio * ratio);
     const size_t fewer = TotalPieces(figures, coarser);
     // Straight segments are one piece at any flatness: past them nothing

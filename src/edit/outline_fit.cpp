@@ -26,10 +26,16 @@ constexpr int kRoundingSamples = 8;
 // (the sine of the angle) meet smoothly.
 constexpr double kSmoothJoin = 1e-6;
 
-double Cross(QPointF a, QPointF b) { return a.x() * b.y() - a.y() * b.x(); }
-double Dot(QPointF a, QPointF b) { return a.x() * b.x() + a.y() * b.y(); }
+double Cross(QPointF a, QPointF b) {
+  return a.x() * b.y() - a.y() * b.x();
+}
+double Dot(QPointF a, QPointF b) {
+  return a.x() * b.x() + a.y() * b.y();
+}
 
-bool SamePlace(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()) < kSamePlace; }
+bool SamePlace(QPointF a, QPointF b) {
+  return std::hypot(a.x() - b.x(), a.y() - b.y()) < kSamePlace;
+}
 
 // The polygon without repeated points and without its closing point.
 std::vector<QPointF> DistinctPoints(const QPolygonF& polygon) {
@@ -81,7 +87,9 @@ void Append(std::vector<Cubic>& out, const std::vector<Cubic>& more) {
   out.insert(out.end(), more.begin(), more.end());
 }
 
-sPoint Rounded(QPointF p) { return {RoundInt(p.x()), RoundInt(p.y()), 0, 0}; }
+sPoint Rounded(QPointF p) {
+  return {RoundInt(p.x()), RoundInt(p.y()), 0, 0};
+}
 QPointF AsPoint(const sPoint& p) {
   return {static_cast<double>(p.X), static_cast<double>(p.Y)};
 }
@@ -95,7 +103,8 @@ std::array<QPointF, 4> Nearby(QPointF p) {
 // Points along the cubic from parameter from to parameter to.
 std::vector<QPointF> Trace(const Cubic& c, double from, double to) {
   std::vector<QPointF> trace;
-  for (int k = 0; k <= kRoundingSamples; ++k) trace.push_back(c.At(from + (to - from) * k / kRoundingSamples));
+  for (int k = 0; k <= kRoundingSamples; ++k)
+    trace.push_back(c.At(from + (to - from) * k / kRoundingSamples));
   return trace;
 }
 
@@ -127,7 +136,8 @@ sPoint RoundedAnchor(const Cubic& before, const Cubic& after) {
 // The whole-unit controls next to the exact ones that, with the rounded
 // anchors, keep the curve nearest the exact curve (measured across the curve,
 // so sliding along it costs nothing).
-std::pair<sPoint, sPoint> RoundedControls(const Cubic& exact, const sPoint& from, const sPoint& to) {
+std::pair<sPoint, sPoint> RoundedControls(const Cubic& exact, const sPoint& from,
+                                          const sPoint& to) {
   const std::vector<QPointF> trace = Trace(exact, 0, 1);
   std::pair<QPointF, QPointF> best{exact.p1, exact.p2};
   double bestShift = INFINITY;
@@ -136,7 +146,8 @@ std::pair<sPoint, sPoint> RoundedControls(const Cubic& exact, const sPoint& from
       const Cubic rounded{AsPoint(from), c1, c2, AsPoint(to)};
       double shift = 0;
       for (int k = 1; k < kRoundingSamples && shift < bestShift; ++k) {
-        shift = std::max(shift, DistanceToTrace(rounded.At(static_cast<double>(k) / kRoundingSamples), trace));
+        shift = std::max(
+            shift, DistanceToTrace(rounded.At(static_cast<double>(k) / kRoundingSamples), trace));
       }
       if (shift < bestShift) {
         bestShift = shift;
@@ -150,7 +161,8 @@ std::pair<sPoint, sPoint> RoundedControls(const Cubic& exact, const sPoint& from
 // A closed figure started again at its anchor k.
 ChainFigure StartedAt(const ChainFigure& figure, size_t k) {
   ChainFigure turned(figure.begin() + static_cast<std::ptrdiff_t>(k), figure.end());
-  turned.insert(turned.end(), figure.begin() + 1, figure.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+  turned.insert(turned.end(), figure.begin() + 1,
+                figure.begin() + static_cast<std::ptrdiff_t>(k) + 1);
   return turned;
 }
 
@@ -189,7 +201,8 @@ std::vector<Cubic> FitClosedOutline(const QPolygonF& polygon, double tolerance) 
     return out;
   }
   for (size_t k = 0; k < corners.size(); ++k) {
-    const std::vector<QPointF> run = RunBetween(points, corners[k], corners[(k + 1) % corners.size()]);
+    const std::vector<QPointF> run =
+        RunBetween(points, corners[k], corners[(k + 1) % corners.size()]);
     const QPointF leaving = Unit(run[1] - run[0]);
     const QPointF arriving = Unit(run[run.size() - 2] - run.back());
     Append(out, FitCubics(run, leaving, arriving, tolerance));

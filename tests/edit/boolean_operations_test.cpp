@@ -36,7 +36,9 @@ sShape Frame() {
   return frame;
 }
 
-sShape Circle(int16_t cx, int16_t cy, int16_t r) { return MakeShape(kCircle, cx, cy, r, r); }
+sShape Circle(int16_t cx, int16_t cy, int16_t r) {
+  return MakeShape(kCircle, cx, cy, r, r);
+}
 
 // The scene is one object holding shapes; those listed in selected are
 // selected and current is the current shape.
@@ -201,8 +203,16 @@ TEST_F(BooleanOperationsTest, NothingToCombineOrNothingLeftChangesNothing) {
       {"a locked shape", {box, locked}, 0, {1}, BooleanOp::Union},
       {"a hidden shape", {box, hidden}, 0, {1}, BooleanOp::Union},
       {"a shape out of reach", {box, far}, 0, {1}, BooleanOp::Union},
-      {"disjoint intersected", {box, MakeShape(kBox, 200, 200, 10, 10)}, 0, {1}, BooleanOp::Intersection},
-      {"less a larger shape", {box, MakeShape(kBox, 40, 40, 120, 120)}, 0, {1}, BooleanOp::Difference},
+      {"disjoint intersected",
+       {box, MakeShape(kBox, 200, 200, 10, 10)},
+       0,
+       {1},
+       BooleanOp::Intersection},
+      {"less a larger shape",
+       {box, MakeShape(kBox, 40, 40, 120, 120)},
+       0,
+       {1},
+       BooleanOp::Difference},
       {"identical excluded", {box, box}, 0, {1}, BooleanOp::Exclusion},
   };
   for (const Case& c : cases) {
@@ -261,7 +271,8 @@ TEST_F(BooleanOperationsTest, DegenerateHugeAndDetailedShapes) {
   const int segments = 3000;
   auto at = [](double t) {
     const double r = 100 + 20 * std::sin(60 * 2 * kPi * t);
-    return sPoint{std::llround(200 + r * std::cos(2 * kPi * t)), std::llround(150 + r * std::sin(2 * kPi * t))};
+    return sPoint{std::llround(200 + r * std::cos(2 * kPi * t)),
+                  std::llround(150 + r * std::sin(2 * kPi * t))};
   };
   for (int i = 0; i < segments; ++i) {
     const double t = static_cast<double>(i) / segments, step = 1.0 / segments;

@@ -45,7 +45,8 @@ std::vector<QPointF> Sampled(const std::vector<Cubic>& cubics) {
 std::vector<Cubic> CubicsOf(const ChainFigure& figure) {
   auto at = [&](size_t i) { return QPointF(figure[i].X, figure[i].Y); };
   std::vector<Cubic> out;
-  for (size_t i = 0; i + 3 < figure.size(); i += 3) out.push_back({at(i), at(i + 1), at(i + 2), at(i + 3)});
+  for (size_t i = 0; i + 3 < figure.size(); i += 3)
+    out.push_back({at(i), at(i + 1), at(i + 2), at(i + 3)});
   return out;
 }
 
@@ -66,7 +67,8 @@ double Gap(const std::vector<QPointF>& a, const std::vector<QPointF>& b) {
 }
 
 Curve Circle(double r, QPointF centre) {
-  return [=](double t) { return centre + r * QPointF(std::cos(2 * kPi * t), std::sin(2 * kPi * t)); };
+  return
+      [=](double t) { return centre + r * QPointF(std::cos(2 * kPi * t), std::sin(2 * kPi * t)); };
 }
 
 TEST(OutlineFit, AFlattenedCircleComesBackAsAFewArcsNearTheTrueCircle) {
@@ -134,7 +136,8 @@ TEST(OutlineFit, RandomSmoothCurvesStayWithinTolerance) {
     const std::vector<Cubic> fit = FitClosedOutline(Flattened(curve, 3000), kOutlineTolerance);
     const std::vector<QPointF> truth = Sampled(curve, 2000);
     worstFit = std::max(worstFit, Gap(Sampled(fit), truth));
-    worstRounded = std::max(worstRounded, Gap(Sampled(CubicsOf(RoundedFigure(fit, {0, 0}))), truth));
+    worstRounded =
+        std::max(worstRounded, Gap(Sampled(CubicsOf(RoundedFigure(fit, {0, 0}))), truth));
     segments += fit.size();
   }
   // The chords of these curves stay within a few hundredths of them.
@@ -149,7 +152,8 @@ TEST(OutlineFit, RandomSmoothCurvesStayWithinTolerance) {
 TEST(OutlineFit, DegenerateOutlinesGiveNoFigure) {
   EXPECT_TRUE(FitClosedOutline(QPolygonF(), kOutlineTolerance).empty());
   EXPECT_TRUE(FitClosedOutline(QPolygonF{{1, 1}, {5, 5}, {1, 1}}, kOutlineTolerance).empty());
-  EXPECT_TRUE(FitClosedOutline(QPolygonF{{3, 3}, {3, 3}, {3, 3}, {3, 3}}, kOutlineTolerance).empty());
+  EXPECT_TRUE(
+      FitClosedOutline(QPolygonF{{3, 3}, {3, 3}, {3, 3}, {3, 3}}, kOutlineTolerance).empty());
   // Smaller than a unit: every point rounds onto one.
   const std::vector<Cubic> speck =
       FitClosedOutline(QPolygonF{{0.1, 0.1}, {0.3, 0.1}, {0.2, 0.3}}, kOutlineTolerance);
@@ -164,8 +168,8 @@ TEST(OutlineFit, AnOutlineTouchingItselfIsReadBackWhole) {
   const QPolygonF touching{{0, 0}, {20, 0}, {20, 20}, {0, 0}, {-2, 1}, {-20, -20}, {0, 0}};
   const ChainFigure figure = RoundedFigure(FitClosedOutline(touching, kOutlineTolerance), {0, 0});
   ASSERT_FALSE(figure.empty());
-  const ChainFigure square = {{100, 0}, {100, 0}, {110, 0}, {110, 0}, {110, 0}, {110, 10},
-                              {110, 10}, {110, 10}, {100, 0}, {100, 0}};
+  const ChainFigure square = {{100, 0},  {100, 0},  {110, 0},  {110, 0}, {110, 0},
+                              {110, 10}, {110, 10}, {110, 10}, {100, 0}, {100, 0}};
   EXPECT_EQ(FiguresOfChain(ChainOfFigures({figure})), std::vector<ChainFigure>{figure});
   EXPECT_EQ(FiguresOfChain(ChainOfFigures({figure, square})),
             (std::vector<ChainFigure>{figure, square}));
