@@ -20,11 +20,10 @@ struct Cubic {
 };
 
 // Fits run (at least two points; its first and last are kept as anchors) with
-// consecutive cubics that keep every point, and every edge between two
-// points, within tolerance of the curve. startTangent is the unit direction
-// leaving the first point, endTangent the unit direction from the last point
-// back into the run. A run that stays within tolerance of its chord becomes
-// one straight segment.
+// consecutive cubics that keep every point within tolerance of the curve and
+// the curve between two points within tolerance of the line joining them. startTangent is the unit
+// direction leaving the first point, endTangent the unit direction from the last point back into
+// the run. A run that stays within tolerance of its chord becomes one straight segment.
 std::vector<Cubic> FitCubics(std::span<const QPointF> run, QPointF startTangent, QPointF endTangent,
                              double tolerance);
 
