@@ -135,14 +135,10 @@ std::vector<ChainFigure> FittedFigures(const QPainterPath& result, double tolera
   return figures;
 }
 
-}  // namespace
-
-bool ApplyBooleanOp(EditorContext& ctx, BooleanOp op) {
-  sObject* object = ctx.CurrentObjectPtr();
-  if (object == nullptr || object->HasShape == 0) return false;
-  const std::vector<Operand> operands = Operands(ctx, *object);
-  if (operands.size() < 2) return false;
-
+// The operands combined, as figures in the first operand's units. lead is
+// the operand the others are taken from in a difference.
+std::vector<ChainFigure> CombinedFigures(const std::vector<Operand>& operands, size_t lead,
+                                         BooleanOp op) {
   const QPointF middle = Middle(operands);
   std::vector<std::vector<CubicFigure>> cubics;
   std::vector<CubicFigure> all;
@@ -152,18 +148,27 @@ bool ApplyBooleanOp(EditorContext& ctx, BooleanOp op) {
   }
   const double flatness = FlatnessWithinBudget(all, kFinestFlatness, kEdgeBudget);
   std::vector<QPainterPath> paths;
-  size_t lead = 0;
-  for (size_t k = 0; k < operands.size(); ++k) {
-    paths.push_back(FlattenedPath(cubics[k], flatness));
-    if (static_cast<int64_t>(operands[k].index) == ctx.CurrentShape) lead = k;
+  for (const std::vector<CubicFigure>& figures : cubics) {
+    paths.push_back(FlattenedPath(figures, flatness));
   }
-  if (op != BooleanOp::Difference) lead = 0;
-
   // A coarse cut may lie further from the outline than the usual tolerance:
   // fitting tighter than the cut would only trace its chords.
   const double tolerance = std::max(kOutlineTolerance, 2 * LargestStray(all, flatness));
-  const std::vector<ChainFigure> figures =
-      FittedFigures(Combined(paths, lead, op), tolerance, middle);
+  return FittedFigures(Combined(paths, lead, op), tolerance, middle);
+}
+
+}  // namespace
+
+bool ApplyBooleanOp(EditorContext& ctx, BooleanOp op) {
+  sObject* object = ctx.CurrentObjectPtr();
+  if (object == nullptr || object->HasShape == 0) return false;
+  const std::vector<Operand> operands = Operands(ctx, *object);
+  if (operands.size() < 2) return false;
+  size_t lead = 0;
+  for (size_t k = 0; k < operands.size() && op == BooleanOp::Difference; ++k) {
+    if (static_cast<int64_t>(operands[k].index) == ctx.CurrentShape) lead = k;
+  }
+  const std::vector<ChainFigure> figures = CombinedFigures(operands, lead, op);
   if (figures.empty()) return false;
 
   std::vector<sShape>& shapes = object->Shape;

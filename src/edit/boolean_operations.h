@@ -23,7 +23,7 @@ enum class BooleanOp { Union, Difference, Intersection, Exclusion };
 // and rounded to whole units, becomes one complex shape in the place of the
 // first operand in drawing order: it keeps that shape's position, name,
 // colour, alpha, style, widths, effects and flags, becomes the current shape
-// and is selected; the other operands are removed.
+// with its first point current, and is selected; the other operands are removed.
 //
 // Returns false and changes nothing when there are fewer than two operands
 // or the result covers nothing (disjoint shapes intersected, a shape less a
