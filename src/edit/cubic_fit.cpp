@@ -11,6 +11,8 @@ namespace {
 // off less than a hundredth of the error.
 constexpr int kNewtonSteps = 8;
 constexpr double kWorthwhileGain = 0.99;
+// A split within this fraction of a run's points from either end halves it.
+constexpr size_t kEndShare = 5;
 // Curves are joined again only over this many points, so that rejoining
 // stays quick on long noisy runs.
 constexpr size_t kLongestJoin = 4096;
@@ -214,6 +216,11 @@ std::vector<Cubic> FitCubics(std::span<const QPointF> run, QPointF startTangent,
     if (FitPiece(points, piece.t1, piece.t2, tolerance, fit, split)) {
       fitted.push_back({fit, piece});
       continue;
+    }
+    // A worst point near an end would split off a sliver and leave the
+    // rest as hard to fit as before: such a run is halved instead.
+    if (split < points.size() / kEndShare || split > points.size() - points.size() / kEndShare) {
+      split = points.size() / 2;
     }
     // Both halves leave the split point along one tangent.
     const QPointF centre = Unit(points[split - 1] - points[split + 1]);

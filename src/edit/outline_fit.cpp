@@ -20,6 +20,9 @@ constexpr double kSharpTurn = 35 * std::numbers::pi / 180;
 // a shallow angle), not a bend of one curve.
 constexpr double kKinkTurn = 10 * std::numbers::pi / 180;
 constexpr double kKinkRatio = 3;
+// The shorter chord that gives a run's end tangent reaches this many
+// tolerances.
+constexpr double kTangentReach = 4;
 // Where a rounded curve is compared with the exact one.
 constexpr int kRoundingSamples = 8;
 // Two curves whose directions where they meet differ by less than this
@@ -81,6 +84,25 @@ std::vector<QPointF> RunBetween(const std::vector<QPointF>& points, size_t first
     if (run.size() > 1 && i == last) break;
   }
   return run;
+}
+
+// The direction in which the run leaves its first point. The chord to a
+// point turns from the tangent in proportion to its length, so two chords,
+// one twice the other, give the tangent with that turn taken out; both reach
+// past the short edges set operations leave next to a corner.
+QPointF TangentAtStart(const std::vector<QPointF>& run, double tolerance) {
+  auto reaching = [&](double length) {
+    for (const QPointF& p : run) {
+      if (std::hypot(p.x() - run[0].x(), p.y() - run[0].y()) >= length) return &p;
+    }
+    return static_cast<const QPointF*>(nullptr);
+  };
+  const QPointF* near = reaching(kTangentReach * tolerance);
+  if (near == nullptr) return Unit(run.back() - run.front());
+  const QPointF nearChord = *near - run.front();
+  const QPointF* far = reaching(2 * std::hypot(nearChord.x(), nearChord.y()));
+  if (far == nullptr) return Unit(nearChord);
+  return Unit(2 * Unit(nearChord) - Unit(*far - run.front()));
 }
 
 void Append(std::vector<Cubic>& out, const std::vector<Cubic>& more) {
@@ -203,9 +225,9 @@ std::vector<Cubic> FitClosedOutline(const QPolygonF& polygon, double tolerance) 
   for (size_t k = 0; k < corners.size(); ++k) {
     const std::vector<QPointF> run =
         RunBetween(points, corners[k], corners[(k + 1) % corners.size()]);
-    const QPointF leaving = Unit(run[1] - run[0]);
-    const QPointF arriving = Unit(run[run.size() - 2] - run.back());
-    Append(out, FitCubics(run, leaving, arriving, tolerance));
+    const std::vector<QPointF> backwards(run.rbegin(), run.rend());
+    Append(out, FitCubics(run, TangentAtStart(run, tolerance), TangentAtStart(backwards, tolerance),
+                          tolerance));
   }
   return out;
 }
