@@ -10,9 +10,14 @@
 #include "app/menu_table.h"
 #include "document/document_file.h"
 #include "document/object_creation.h"
+#include "edit/boolean_operations.h"
+#include "edit/figure_split_join.h"
 #include "edit/object_operations.h"
+#include "edit/path_closing.h"
 #include "edit/point_editing.h"
+#include "edit/point_insertion.h"
 #include "edit/selection_edits.h"
+#include "edit/shape_conversion.h"
 #include "edit/shape_operations.h"
 #include "edit/unsaved_changes.h"
 #include "edit/view_commands.h"
@@ -22,6 +27,12 @@
 namespace tavisk {
 
 namespace {
+
+// Why a boolean operation left the shapes as they were.
+constexpr const char* kBooleanRefusal =
+    "Select at least two shapes that fill an area (boxes, circles, lines, curves or complex "
+    "shapes, neither locked nor hidden). The shapes stay as they are when the result would "
+    "cover nothing.";
 
 // A check item flips its option and shows the new value.
 void BindToggle(MainWindow& window, EditorContext& ctx, int id, uint8_t sPzOptions::*option) {
@@ -52,13 +63,9 @@ void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history
     if (LoadDocument(ctx, 0, "")) history.Forget();
   });
   window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, ""); });
-  window.SetMenuOperation(kMenuSave, [&ctx, &history] {
-    SaveAndMark(ctx, history, ctx.DocFile);
-  });
+  window.SetMenuOperation(kMenuSave, [&ctx, &history] { SaveAndMark(ctx, history, ctx.DocFile); });
   // "Save a copy" adopts the name it saves under, as a "save as" does.
-  window.SetMenuOperation(kMenuSaveCopy, [&ctx, &history] {
-    SaveAndMark(ctx, history, "");
-  });
+  window.SetMenuOperation(kMenuSaveCopy, [&ctx, &history] { SaveAndMark(ctx, history, ""); });
   const auto exportImage = [&window, &ctx](int mode) {
     ExportImage(ctx, mode, window.Canvas()->contentsRect().width(),
                 window.Canvas()->contentsRect().height());
@@ -71,6 +78,29 @@ void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history
   });
 
   window.SetMenuOperation(kMenuPointDelete, [&ctx] { DeletePoint(ctx, ctx.CurrentPoint); });
+  const std::pair<int, void (*)(EditorContext&)> pointOperations[] = {
+      {kMenuPointOpenPath, OpenPath},          {kMenuPointClosePath, ClosePath},
+      {kMenuPointAddBefore, AddPointBefore},   {kMenuPointAddAfter, AddPointAfter},
+      {kMenuPointToLine, ConvertToLine},       {kMenuPointToCurve, ConvertToCurve},
+      {kMenuPointToComplex, ConvertToComplex}, {kMenuPointSeparate, SeparateFigures},
+      {kMenuPointJoin, JoinSelectedShapes},
+  };
+  for (const auto& [id, operation] : pointOperations) {
+    window.SetMenuOperation(id, [&ctx, operation] { operation(ctx); });
+  }
+  const std::pair<int, BooleanOp> booleanOperations[] = {
+      {kMenuUnion, BooleanOp::Union},
+      {kMenuDifference, BooleanOp::Difference},
+      {kMenuIntersection, BooleanOp::Intersection},
+      {kMenuExclusion, BooleanOp::Exclusion},
+  };
+  for (const auto& [id, op] : booleanOperations) {
+    window.SetMenuOperation(id, [&ctx, op] {
+      if (!ApplyBooleanOp(ctx, op)) {
+        ctx.Req->Message("Info", kBooleanRefusal, MessageIcon::Info);
+      }
+    });
+  }
 
   window.SetMenuOperation(kMenuSelectAll, [&ctx] { SelectAll(ctx); });
   window.SetMenuOperation(kMenuDeselectAll, [&ctx] { DeselectAll(ctx); });

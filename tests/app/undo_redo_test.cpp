@@ -31,6 +31,7 @@ class UndoRedoTest : public test::EditorTest {
   using EditorTest::At;
   using EditorTest::ClickGadget;
   using EditorTest::ClickTool;
+  using EditorTest::ctx;
   using EditorTest::Drag;
   using EditorTest::MakeShape;
   using EditorTest::Menu;
@@ -235,6 +236,46 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                [](UndoRedoTest& t) { t.Menu(kMenuDeleteObject); }}),
     CaseName);
+
+// The point menu's and the boolean items: each is one step. The box (shape
+// 1) is current after the drawing; the line is shape 0.
+INSTANTIATE_TEST_SUITE_P(
+    PointAndShapeMenus, EachEditUndoes,
+    ::testing::Values(
+        EditCase{"ConvertBoxToComplex", "Convert to complexe shape", nullptr,
+                 [](UndoRedoTest& t) { t.Menu(kMenuPointToComplex); }},
+        EditCase{"CloseLine", "Close path", [](UndoRedoTest& t) { t.PickLine(); },
+                 [](UndoRedoTest& t) { t.Menu(kMenuPointClosePath); }},
+        EditCase{"AddPointAfter", "Add point after this point",
+                 [](UndoRedoTest& t) {
+                   t.PickLine();
+                   t.ctx().CurrentPoint = 0;
+                 },
+                 [](UndoRedoTest& t) { t.Menu(kMenuPointAddAfter); }},
+        EditCase{"JoinThenSeparate", "Separate all sub-shape to shape",
+                 [](UndoRedoTest& t) {
+                   t.Menu(kMenuSelectAll);
+                   t.Menu(kMenuPointJoin);
+                   ASSERT_EQ(t.ctx().CurrentObjectPtr()->Shape.size(), 1u);
+                 },
+                 [](UndoRedoTest& t) { t.Menu(kMenuPointSeparate); }},
+        EditCase{"Union", "Union", [](UndoRedoTest& t) { t.Menu(kMenuSelectAll); },
+                 [](UndoRedoTest& t) { t.Menu(kMenuUnion); }}),
+    CaseName);
+
+// A boolean operation that would leave nothing tells why and changes
+// nothing: a line has no area to intersect the box with.
+TEST_F(UndoRedoTest, ABooleanOperationWithNoResultTellsTheUserAndMakesNoStep) {
+  DrawLineAndBox();
+  Menu(kMenuSelectAll);
+  const std::string before = Bytes();
+  const std::string undo = ItemText(kMenuUndo);
+  Menu(kMenuIntersection);
+  EXPECT_EQ(Bytes(), before);
+  EXPECT_EQ(ItemText(kMenuUndo), undo);
+  ASSERT_EQ(requesters_.Messages.size(), 1u);
+  EXPECT_NE(requesters_.Messages[0].Text.find("at least two shapes"), std::string::npos);
+}
 
 // Where the editor stands: the current object, shape, point and Fx, and
 // which shapes are selected.
