@@ -2,7 +2,8 @@
 // two overlapping circles of radius 100, two overlapping wavy complex
 // shapes of 100 cubic segments each, and the same with 3,000 segments each.
 // Each timed call is one sample; the figure lines after the table give the
-// median of all samples and the points of the result.
+// median of all samples, the median of Qt's union of the same outlines
+// alone, and the points of the result.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -14,13 +15,17 @@
 #include <string>
 #include <vector>
 
+#include <QPainterPath>
+
 #include "edit/boolean_operations.h"
+#include "edit/shape_outline.h"
 
 namespace tavisk::bench {
 namespace {
 
 struct Figures {
   std::vector<double> ms;
+  std::vector<double> baselineMs;
   size_t points = 0;
 };
 
@@ -62,6 +67,23 @@ sShape Wave(int16_t x, int segments) {
   return shape;
 }
 
+// The shape's outline as Qt's own cubic path, in object units.
+QPainterPath QtPath(const sShape& shape) {
+  QPainterPath path;
+  path.setFillRule(Qt::OddEvenFill);
+  for (const ChainFigure& figure : ShapeAsFigures(shape)) {
+    auto at = [&](size_t i) {
+      return QPointF(static_cast<double>(shape.X + figure[i].X),
+                     static_cast<double>(shape.Y + figure[i].Y));
+    };
+    path.moveTo(at(0));
+    for (size_t i = 1; i + 2 < figure.size(); i += 3) path.cubicTo(at(i), at(i + 1), at(i + 2));
+  }
+  return path;
+}
+
+// Each sample also times, as its baseline, Qt's union of the same two
+// outlines alone: what the operation costs before it becomes a shape.
 void TimeUnion(benchmark::State& state, const std::string& figure, const sShape& a,
                const sShape& b) {
   EditorContext start;
@@ -77,6 +99,12 @@ void TimeUnion(benchmark::State& state, const std::string& figure, const sShape&
     const auto end = std::chrono::steady_clock::now();
     if (!done) state.SkipWithError("the union did nothing");
     figures.ms.push_back(std::chrono::duration<double, std::milli>(end - begin).count());
+    const auto baseBegin = std::chrono::steady_clock::now();
+    const QPainterPath united = QtPath(a).united(QtPath(b));
+    const auto baseEnd = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(united.elementCount());
+    figures.baselineMs.push_back(
+        std::chrono::duration<double, std::milli>(baseEnd - baseBegin).count());
     figures.points = ctx.Obj[0].Shape[0].Pt.size();
   }
 }
@@ -102,8 +130,9 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   for (const auto& [figure, samples] : tavisk::bench::Samples()) {
-    std::printf("figure %s median_ms=%.3f samples=%zu result_points=%zu\n", figure.c_str(),
-                tavisk::bench::Median(samples.ms), samples.ms.size(), samples.points);
+    std::printf("figure %s median_ms=%.3f baseline_ms=%.3f samples=%zu result_points=%zu\n",
+                figure.c_str(), tavisk::bench::Median(samples.ms),
+                tavisk::bench::Median(samples.baselineMs), samples.ms.size(), samples.points);
   }
   benchmark::Shutdown();
   return 0;
