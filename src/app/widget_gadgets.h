@@ -25,7 +25,7 @@ class WidgetGadgets : public Gadgets {
   void AddItem(int gadget, const std::string& text) override;
   int ItemCount(int gadget) const override;
   bool ItemSelected(int gadget, int item) const override;
-  void SetItemSelected(int gadget, int item, bool selected) override;
+  void SelectItems(int gadget, const std::vector<bool>& selected) override;
   void SetEnabled(int gadget, bool enabled) override;
   void SetVisible(int gadget, bool visible) override;
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tavisk {
 
@@ -26,7 +27,9 @@ class Gadgets {
   virtual void AddItem(int gadget, const std::string& text) = 0;
   virtual int ItemCount(int gadget) const = 0;
   virtual bool ItemSelected(int gadget, int item) const = 0;
-  virtual void SetItemSelected(int gadget, int item, bool selected) = 0;
+  // Exactly the items marked become selected, all at once: lists of
+  // thousands of shapes are selected in one pass.
+  virtual void SelectItems(int gadget, const std::vector<bool>& selected) = 0;
 
   virtual void SetEnabled(int gadget, bool enabled) = 0;
   virtual void SetVisible(int gadget, bool visible) = 0;

@@ -1,6 +1,7 @@
 #include "edit/property_sync.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "edit/gadget_ids.h"
 
@@ -39,14 +40,12 @@ void ShowShapeListSelection(EditorContext& ctx, Gadgets& gadgets) {
   if (object == nullptr) return;
   const int rows =
       std::min(gadgets.ItemCount(kGadgetShapeList), static_cast<int>(object->Shape.size()));
+  std::vector<bool> selected(static_cast<size_t>(std::max(rows, 0)));
   for (int i = 0; i < rows; ++i) {
-    const bool selected =
+    selected[static_cast<size_t>(i)] =
         object->Shape[static_cast<size_t>(i)].Selected != 0 || i == ctx.CurrentShape;
-    // Runs at every motion of a drag: only changed rows are touched.
-    if (gadgets.ItemSelected(kGadgetShapeList, i) != selected) {
-      gadgets.SetItemSelected(kGadgetShapeList, i, selected);
-    }
   }
+  gadgets.SelectItems(kGadgetShapeList, selected);
   gadgets.SetState(kGadgetShapeList, ctx.CurrentShape);
 }
 

@@ -7,17 +7,28 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
+#include <QListWidget>
+#include <algorithm>
+#include <ctime>
+#include <iostream>
 #include <string>
 
 #include "app/main_window.h"
 #include "app/menu_table.h"
+#include "document/document_writer.h"
 #include "edit/gadget_ids.h"
 #include "editor_fixture.h"
+#include "platform/file_io.h"
 
 namespace tavisk {
 namespace {
 
 class SelectionEditsTest : public test::EditorTest {
+ public:
+  using EditorTest::as;
+  using EditorTest::Menu;
+  ScriptedRequesters& requesters() { return requesters_; }
+
  protected:
   // The line and the box, the box current, and the focus on the canvas.
   void Drawing() {
@@ -149,6 +160,40 @@ TEST_F(SelectionEditsTest, LockSelectionLocksAndUnlocksInOneStepAndItsMarkFollow
   EXPECT_EQ(Bytes(), before);
   EXPECT_EQ(ItemText(kMenuUndo), undo);
   EXPECT_FALSE(LockChecked());
+}
+
+// Processor seconds of a Select All over a loaded document of count small
+// boxes, the shape list showing every one of them selected.
+double SelectAllSeconds(SelectionEditsTest& t, int count) {
+  sObject object;
+  object.HasShape = 1;
+  object.Shape.resize(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    sShape& box = object.Shape[static_cast<size_t>(i)];
+    box.Typ = kBox;
+    box.Name = "B" + std::to_string(i);
+    box.X = static_cast<int16_t>(i % 600);
+    box.Y = static_cast<int16_t>(i / 600);
+    box.W = box.H = 4;
+  }
+  EXPECT_TRUE(WriteFileAtomically("many.txt", WriteDocumentText({object})));
+  t.requesters().FileAnswers.push_back("many.txt");
+  t.Menu(kMenuLoadDocument);
+  const std::clock_t start = std::clock();
+  t.Menu(kMenuSelectAll);
+  const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+  const auto* list = t.as<QListWidget>(kGadgetShapeList);
+  EXPECT_EQ(list->selectedItems().size(), count);
+  return seconds;
+}
+
+// Selecting the rows one by one made the list's selection cost the square of
+// the shapes: three seconds for a Select All or a nudge of 10,000.
+TEST_F(SelectionEditsTest, SelectingThousandsOfShapesCostsInProportion) {
+  const double small = std::min(SelectAllSeconds(*this, 4000), SelectAllSeconds(*this, 4000));
+  const double large = std::min(SelectAllSeconds(*this, 16000), SelectAllSeconds(*this, 16000));
+  std::cout << "[ select all ] 4000 shapes " << small << " s, 16000 shapes " << large << " s\n";
+  EXPECT_LT(large, 8 * small);
 }
 
 }  // namespace

@@ -181,8 +181,7 @@ TEST(PanelEvents, ShapeListChoiceCopiesTheSelection) {
   FillShapeList(f.ctx, f.gadgets);
   // The list shows the current text chosen; the user chooses the box alone.
   EXPECT_TRUE(f.gadgets.ItemSelected(kGadgetShapeList, 1));
-  f.gadgets.SetItemSelected(kGadgetShapeList, 1, false);
-  f.gadgets.SetItemSelected(kGadgetShapeList, 0, true);
+  f.gadgets.SelectItems(kGadgetShapeList, {true, false});
   f.gadgets.SetState(kGadgetShapeList, 0);
   f.ctx.CurrentFx = 3;
   HandlePanelEvent(f.ctx, f.gadgets, kGadgetShapeList);

@@ -44,9 +44,9 @@ class FakeGadgets : public Gadgets {
     const auto& s = entries.at(g).selected;
     return i >= 0 && i < static_cast<int>(s.size()) && s[static_cast<size_t>(i)];
   }
-  void SetItemSelected(int g, int i, bool on) override {
+  void SelectItems(int g, const std::vector<bool>& on) override {
     auto& s = entries[g].selected;
-    if (i >= 0 && i < static_cast<int>(s.size())) s[static_cast<size_t>(i)] = on;
+    for (size_t i = 0; i < s.size(); ++i) s[i] = i < on.size() && on[i];
   }
   void SetEnabled(int g, bool on) override { entries[g].enabled = on; }
   void SetVisible(int g, bool on) override { entries[g].visible = on; }
