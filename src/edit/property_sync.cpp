@@ -80,6 +80,13 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
   gadgets.SetState(kGadgetShapeLink, shape->Link);
   gadgets.SetState(kGadgetShapeLock, shape->Locked);
   gadgets.SetState(kGadgetShapeHide, shape->Hide);
+  // The point spins are written together: showing another point's values
+  // would send the current point there at the first typed coordinate.
+  if (ValidIndex(shape->Pt, ctx.CurrentPoint)) {
+    const sPoint& point = shape->Pt[static_cast<size_t>(ctx.CurrentPoint)];
+    gadgets.SetState(kGadgetPointX, point.X);
+    gadgets.SetState(kGadgetPointY, point.Y);
+  }
 
   if (!ValidIndex(shape->Fx, ctx.CurrentFx)) ctx.CurrentFx = 0;
   const sShapeFx& fx = shape->Fx[static_cast<size_t>(ctx.CurrentFx)];

@@ -149,6 +149,20 @@ TEST(PanelEvents, EditsWriteTheirFieldsAndPairsTogether) {
   EXPECT_EQ(f.ctx.Obj[0].Shape[1].X, 21);
 }
 
+// A point chosen without a drag: the spins show it, so typing one of its
+// coordinates keeps the other where it was.
+TEST(PanelEvents, TypingOnePointCoordinateKeepsTheOther) {
+  PanelFixture f;
+  f.Current().Pt = {{5, 6, 0, 0}, {40, 70, 0, 0}};
+  f.gadgets.SetState(kGadgetPointX, 0);
+  f.gadgets.SetState(kGadgetPointY, 0);
+  f.ctx.CurrentPoint = 1;
+  ShowShapeProperties(f.ctx, f.gadgets);
+  f.Edit(kGadgetPointX, 45);
+  EXPECT_EQ(f.Current().Pt[1].X, 45);
+  EXPECT_EQ(f.Current().Pt[1].Y, 70);
+}
+
 TEST(PanelEvents, CancelledDialogsKeepWhatWasThere) {
   PanelFixture f;
   const int64_t before = f.Current().Color;
