@@ -7,13 +7,21 @@ namespace tavisk {
 
 namespace {
 
-// Equal but for the selection mark, which the edit history keeps apart.
+// Equal but for the selection mark, which the edit history keeps apart, and
+// the drag start that Select All and the tools write for the next gesture:
+// neither is the document, so neither makes a step of its own.
 bool SameShape(sShape& a, const sShape& b) {
-  if (a.Selected == b.Selected) return a == b;
-  const uint8_t kept = a.Selected;
+  if (a.Selected == b.Selected && a.StartX == b.StartX && a.StartY == b.StartY) return a == b;
+  const uint8_t selected = a.Selected;
+  const int16_t startX = a.StartX;
+  const int16_t startY = a.StartY;
   a.Selected = b.Selected;
+  a.StartX = b.StartX;
+  a.StartY = b.StartY;
   const bool same = a == b;
-  a.Selected = kept;
+  a.Selected = selected;
+  a.StartX = startX;
+  a.StartY = startY;
   return same;
 }
 

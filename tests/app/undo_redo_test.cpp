@@ -263,6 +263,22 @@ INSTANTIATE_TEST_SUITE_P(
                  [](UndoRedoTest& t) { t.Menu(kMenuUnion); }}),
     CaseName);
 
+// Select All writes where the next drag starts into the shapes; that is not
+// the document: no step, and a saved drawing stays saved.
+TEST_F(UndoRedoTest, SelectAllWithTheMoveToolMakesNoStep) {
+  DrawLineAndBox();
+  requesters_.FileAnswers.push_back("drawing.txt");
+  Menu(kMenuSaveCopy);
+  const std::string undo = ItemText(kMenuUndo);
+  const std::string title = session_->window->windowTitle().toStdString();
+  ClickTool(kGadgetToolMove);
+  Menu(kMenuSelectAll);
+  EXPECT_EQ(ctx().Obj[0].Shape[0].Selected, 1);
+  EXPECT_EQ(ItemText(kMenuUndo), undo);
+  EXPECT_EQ(session_->window->windowTitle().toStdString(), title);
+  EXPECT_EQ(title.find('*'), std::string::npos);
+}
+
 // A boolean operation that would leave nothing tells why and changes
 // nothing: a line has no area to intersect the box with.
 TEST_F(UndoRedoTest, ABooleanOperationWithNoResultTellsTheUserAndMakesNoStep) {
@@ -328,7 +344,8 @@ TEST_F(UndoRedoTest, StepsRestoreTheCurrentObjectShapePointFxAndSelection) {
     ClickTool(kGadgetToolMove);
     Drag(At(400, 100), At(410, 120));
   });
-  edit([this] { Menu(kMenuSelectAll); });
+  // Not a step: the move after it restores the selection it made.
+  Menu(kMenuSelectAll);
   edit([this] {
     ClickTool(kGadgetToolMove);
     Drag(At(150, 140), At(160, 150));
