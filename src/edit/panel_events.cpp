@@ -12,6 +12,7 @@
 #include "document/shape_template.h"
 #include "edit/gadget_ids.h"
 #include "edit/object_operations.h"
+#include "edit/path_closing.h"
 #include "edit/property_sync.h"
 #include "edit/shape_operations.h"
 
@@ -121,7 +122,20 @@ const std::unordered_map<int, Handler>& Table() {
        [](EditorContext& ctx, Gadgets&, const PanelEvent&) { AddTemplateShape(ctx); }},
       {kGadgetShapeDelete,
        [](EditorContext& ctx, Gadgets&, const PanelEvent&) { DeleteCurrentShape(ctx); }},
-      {kGadgetShapeClose, OnShape([](sShape& s, Gadgets& g) { s.Close = g.State(kGadgetShapeClose) ? 1 : 0; })},
+      // A complex shape carries no flag: its chain itself opens and closes.
+      {kGadgetShapeClose,
+       [](EditorContext& ctx, Gadgets& g, const PanelEvent&) {
+         sShape* shape = ctx.CurrentShapePtr();
+         if (shape == nullptr) return;
+         const bool close = g.State(kGadgetShapeClose) != 0;
+         if (shape->Typ != kComplexShape) {
+           shape->Close = close ? 1 : 0;
+         } else if (close) {
+           ClosePath(ctx);
+         } else {
+           OpenPath(ctx);
+         }
+       }},
       {kGadgetShapeLink, OnShape([](sShape& s, Gadgets& g) { s.Link = g.State(kGadgetShapeLink) ? 1 : 0; })},
       {kGadgetShapeHide, OnShape([](sShape& s, Gadgets& g) { s.Hide = g.State(kGadgetShapeHide) ? 1 : 0; })},
       {kGadgetShapeLock,

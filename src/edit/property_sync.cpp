@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "document/complex_chain.h"
 #include "edit/gadget_ids.h"
 
 namespace tavisk {
@@ -80,6 +81,9 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
   gadgets.SetState(kGadgetShapeLink, shape->Link);
   gadgets.SetState(kGadgetShapeLock, shape->Locked);
   gadgets.SetState(kGadgetShapeHide, shape->Hide);
+  const bool closed =
+      shape->Typ == kComplexShape ? !ComplexChainIsOpen(shape->Pt) : shape->Close != 0;
+  gadgets.SetState(kGadgetShapeClose, closed ? 1 : 0);
   // The point spins are written together: showing another point's values
   // would send the current point there at the first typed coordinate.
   if (ValidIndex(shape->Pt, ctx.CurrentPoint)) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document/complex_chain.h"
 #include "document/numeric.h"
 #include "edit/gadget_ids.h"
 #include "edit/panel_events.h"
@@ -105,7 +106,8 @@ TEST(PropertySync, ListsFollowTheCurrentObjectAndShape) {
   f.Current().Fx.resize(2);
   f.Current().Fx[1].Name = "glow";
   FillShapeList(f.ctx, f.gadgets);
-  EXPECT_EQ(f.gadgets.entries[kGadgetShapeList].items, (std::vector<std::string>{"Box_0", "Text_1"}));
+  EXPECT_EQ(f.gadgets.entries[kGadgetShapeList].items,
+            (std::vector<std::string>{"Box_0", "Text_1"}));
   FillFxList(f.ctx, f.gadgets);
   EXPECT_EQ(f.gadgets.entries[kGadgetFxList].items.size(), 2u);
   EXPECT_EQ(f.gadgets.entries[kGadgetFxList].items[1], "glow");
@@ -161,6 +163,30 @@ TEST(PanelEvents, TypingOnePointCoordinateKeepsTheOther) {
   f.Edit(kGadgetPointX, 45);
   EXPECT_EQ(f.Current().Pt[1].X, 45);
   EXPECT_EQ(f.Current().Pt[1].Y, 70);
+}
+
+// "Close" shows and sets a line's flag, and opens and closes a complex
+// shape's chain, which has no flag of its own.
+TEST(PanelEvents, CloseFollowsTheShapeAndOpensAComplexChain) {
+  PanelFixture f;
+  f.Current().Typ = kLine;
+  f.Current().Close = 1;
+  ShowShapeProperties(f.ctx, f.gadgets);
+  EXPECT_EQ(f.gadgets.State(kGadgetShapeClose), 1);
+  f.Edit(kGadgetShapeClose, 0);
+  EXPECT_EQ(f.Current().Close, 0);
+
+  f.Current().Typ = kComplexShape;
+  f.Current().Pt = {{0, 0}, {10, 0}, {20, 0}, {30, 0}, {30, 10}, {30, 20}};
+  ShowShapeProperties(f.ctx, f.gadgets);
+  EXPECT_EQ(f.gadgets.State(kGadgetShapeClose), 1);
+  f.Edit(kGadgetShapeClose, 0);
+  EXPECT_TRUE(ComplexChainIsOpen(f.Current().Pt));
+  ShowShapeProperties(f.ctx, f.gadgets);
+  EXPECT_EQ(f.gadgets.State(kGadgetShapeClose), 0);
+  f.Edit(kGadgetShapeClose, 1);
+  EXPECT_FALSE(ComplexChainIsOpen(f.Current().Pt));
+  EXPECT_EQ(f.Current().Pt.size(), 6u);
 }
 
 TEST(PanelEvents, CancelledDialogsKeepWhatWasThere) {
