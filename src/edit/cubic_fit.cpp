@@ -196,6 +196,14 @@ double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
   return Length(p - (a + ab * t));
 }
 
+double DistanceToPolyline(QPointF p, std::span<const QPointF> points) {
+  double nearest = INFINITY;
+  for (size_t k = 0; k + 1 < points.size(); ++k) {
+    nearest = std::min(nearest, DistanceToSegment(p, points[k], points[k + 1]));
+  }
+  return nearest;
+}
+
 std::vector<Cubic> FitCubics(std::span<const QPointF> run, QPointF startTangent, QPointF endTangent,
                              double tolerance) {
   if (run.size() < 2) return {};

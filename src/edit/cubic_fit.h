@@ -33,4 +33,7 @@ QPointF Unit(QPointF v);
 // The distance from p to the segment [a, b].
 double DistanceToSegment(QPointF p, QPointF a, QPointF b);
 
+// The distance from p to the nearest segment of the polyline through points.
+double DistanceToPolyline(QPointF p, std::span<const QPointF> points);
+
 }  // namespace tavisk

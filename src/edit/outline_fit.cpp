@@ -130,14 +130,6 @@ std::vector<QPointF> Trace(const Cubic& c, double from, double to) {
   return trace;
 }
 
-double DistanceToTrace(QPointF p, const std::vector<QPointF>& trace) {
-  double nearest = INFINITY;
-  for (size_t k = 0; k + 1 < trace.size(); ++k) {
-    nearest = std::min(nearest, DistanceToSegment(p, trace[k], trace[k + 1]));
-  }
-  return nearest;
-}
-
 // Where two curves meet smoothly the anchor may slide along them: of the
 // whole-unit points around it, the one nearest the curves. Elsewhere (a
 // corner, a straight edge) the nearest whole-unit point.
@@ -151,7 +143,7 @@ sPoint RoundedAnchor(const Cubic& before, const Cubic& after) {
   trace.insert(trace.end(), rest.begin() + 1, rest.end());
   const std::array<QPointF, 4> candidates = Nearby(after.p0);
   return Rounded(*std::min_element(candidates.begin(), candidates.end(), [&](QPointF a, QPointF b) {
-    return DistanceToTrace(a, trace) < DistanceToTrace(b, trace);
+    return DistanceToPolyline(a, trace) < DistanceToPolyline(b, trace);
   }));
 }
 
@@ -169,7 +161,7 @@ std::pair<sPoint, sPoint> RoundedControls(const Cubic& exact, const sPoint& from
       double shift = 0;
       for (int k = 1; k < kRoundingSamples && shift < bestShift; ++k) {
         shift = std::max(
-            shift, DistanceToTrace(rounded.At(static_cast<double>(k) / kRoundingSamples), trace));
+            shift, DistanceToPolyline(rounded.At(static_cast<double>(k) / kRoundingSamples), trace));
       }
       if (shift < bestShift) {
         bestShift = shift;

@@ -76,25 +76,22 @@ void Become(EditorContext& ctx, sShape& shape, uint8_t typ, std::vector<sPoint> 
   ctx.CurrentPoint = std::min(ctx.CurrentPoint, LastIndex(shape.Pt));
 }
 
+// A line or a curve holds one figure, closed by its flag.
+void ConvertToOneFigure(EditorContext& ctx, uint8_t typ) {
+  sShape* shape = ctx.CurrentShapePtr();
+  if (!Convertible(shape, typ)) return;
+  const std::optional<ChainFigure> figure = OnlyFigure(*shape);
+  if (!figure) return;
+  shape->Close = FigureCloses(*figure) ? 1 : 0;
+  if (typ == kCurve) return Become(ctx, *shape, typ, *figure);
+  Become(ctx, *shape, typ, shape->Typ == kCircle ? EllipsePolygon(*shape) : Anchors(*figure));
+}
+
 }  // namespace
 
-void ConvertToLine(EditorContext& ctx) {
-  sShape* shape = ctx.CurrentShapePtr();
-  if (!Convertible(shape, kLine)) return;
-  const std::optional<ChainFigure> figure = OnlyFigure(*shape);
-  if (!figure) return;
-  shape->Close = FigureCloses(*figure) ? 1 : 0;
-  Become(ctx, *shape, kLine, shape->Typ == kCircle ? EllipsePolygon(*shape) : Anchors(*figure));
-}
+void ConvertToLine(EditorContext& ctx) { ConvertToOneFigure(ctx, kLine); }
 
-void ConvertToCurve(EditorContext& ctx) {
-  sShape* shape = ctx.CurrentShapePtr();
-  if (!Convertible(shape, kCurve)) return;
-  const std::optional<ChainFigure> figure = OnlyFigure(*shape);
-  if (!figure) return;
-  shape->Close = FigureCloses(*figure) ? 1 : 0;
-  Become(ctx, *shape, kCurve, *figure);
-}
+void ConvertToCurve(EditorContext& ctx) { ConvertToOneFigure(ctx, kCurve); }
 
 void ConvertToComplex(EditorContext& ctx) {
   sShape* shape = ctx.CurrentShapePtr();

@@ -31,7 +31,8 @@ void AddScaledComplexChain(Surface& surface, const std::vector<sPoint>& points, 
         const double curY = py(current);
         double endX = s * (px(seg.c) - curX);
         double endY = s * (py(seg.c) - curY);
-        if (px(seg.c) == px(figureStart) && py(seg.c) == py(figureStart)) {
+        if (SamePlace(points[static_cast<size_t>(seg.c)],
+                      points[static_cast<size_t>(figureStart)])) {
           endX = -sumX;
           endY = -sumY;
         }

@@ -50,14 +50,6 @@ std::vector<Cubic> CubicsOf(const ChainFigure& figure) {
   return out;
 }
 
-double DistanceToPolyline(QPointF p, const std::vector<QPointF>& line) {
-  double best = INFINITY;
-  for (size_t i = 0; i + 1 < line.size(); ++i) {
-    best = std::min(best, DistanceToSegment(p, line[i], line[i + 1]));
-  }
-  return best;
-}
-
 // The larger of the two one-sided distances between two dense outlines.
 double Gap(const std::vector<QPointF>& a, const std::vector<QPointF>& b) {
   double gap = 0;
