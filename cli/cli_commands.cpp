@@ -14,7 +14,7 @@
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"
-#include "render/source_export.h"
+#include "io/purebasic/source_export.h"
 
 namespace tavisk::cli {
 

@@ -10,7 +10,7 @@
 
 #include "document/document_reader.h"
 #include "document/document_writer.h"
-#include "render/source_export.h"
+#include "io/purebasic/source_export.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include "edit/unsaved_changes.h"
 #include "edit/view_commands.h"
 #include "render/image_export.h"
-#include "render/source_export.h"
+#include "io/purebasic/source_export.h"
 
 namespace tavisk {
 

@@ -20,7 +20,7 @@
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"
 #include "render/render_fixtures.h"
-#include "render/source_export.h"
+#include "io/purebasic/source_export.h"
 #include "support/bounded_child.h"
 #include "support/temp_dir.h"
 

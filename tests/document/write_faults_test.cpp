@@ -22,7 +22,7 @@
 #include "render/image_export.h"
 #include "document/document_writer.h"
 #include "render/render_fixtures.h"
-#include "render/source_export.h"
+#include "io/purebasic/source_export.h"
 #include "support/small_file_system.h"
 #include "support/temp_dir.h"
 

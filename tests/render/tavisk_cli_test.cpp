@@ -10,7 +10,7 @@
 #include "platform/clock.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
-#include "render/source_export.h"
+#include "io/purebasic/source_export.h"
 #include "render_fixtures.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "render/source_export.h"
+#include "io/purebasic/source_export.h"
 
 #include <cstdint>
 
