@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ const int64_t kOpaqueOrange = RGBA(240, 130, 20, 255);
 const int64_t kThirdBlue = RGBA(30, 60, 220, 90);
 
 // The scene is drawn over a frame this large; the camera covers all of it.
-constexpr int kSide = 240;
+constexpr int kSide = 280;
 
 // A square figure of a complex shape, corners from (x, y) and side s.
 ChainFigure Square(int x, int y, int s) {
@@ -95,7 +96,11 @@ std::vector<sObject> StrokedScene() {
   complex.Fx = {MakeFx(12, 12, 100, 1, test::kOpaqueBlue, kDot)};
   complex.Fx[0].Width = 4;
   complex.Fx[0].Dist = 10;
-  return {MakeObject({polyline, box, circle, curve, dashedLine, complex})};
+  // A dashed corner of 45 degrees keeps its whole mitre, which a mitre
+  // limit of 2 in SVG's terms would cut.
+  const sShape corner = Styled(
+      MakePointShape(kLine, {{20, 262}, {120, 262}, {80, 222}}, kOpaqueOrange), kDash, 24, 300, 0);
+  return {MakeObject({polyline, box, circle, curve, dashedLine, complex, corner})};
 }
 
 // A text (outlined), a picture and two linked shapes whose effects are
@@ -122,24 +127,33 @@ std::vector<sObject> TextPictureLinkScene(EditorContext& ctx) {
 
 QImage Straight(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
 
-// Pixels whose neighbourhood of reach pixels holds an alpha step larger
-// than a faint antialiasing fringe.
+// Pixels whose neighbourhood of reach pixels holds a step in any channel
+// larger than a faint antialiasing fringe: the edges of shapes, and of
+// shapes over shapes.
 std::vector<bool> NearEdges(const QImage& image, int reach) {
   const int w = image.width();
   const int h = image.height();
+  const auto channels = [](QRgb p) {
+    return std::array<int, 4>{qRed(p), qGreen(p), qBlue(p), qAlpha(p)};
+  };
   std::vector<bool> edge(static_cast<size_t>(w) * h, false);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      int low = 255;
-      int high = 0;
+      std::array<int, 4> low{255, 255, 255, 255};
+      std::array<int, 4> high{0, 0, 0, 0};
       for (int dy = -reach; dy <= reach; ++dy) {
         for (int dx = -reach; dx <= reach; ++dx) {
-          const int a = qAlpha(image.pixel(std::clamp(x + dx, 0, w - 1), std::clamp(y + dy, 0, h - 1)));
-          low = std::min(low, a);
-          high = std::max(high, a);
+          const QRgb p = image.pixel(std::clamp(x + dx, 0, w - 1), std::clamp(y + dy, 0, h - 1));
+          const std::array<int, 4> c = channels(qPremultiply(p));
+          for (size_t k = 0; k < 4; ++k) {
+            low[k] = std::min(low[k], c[k]);
+            high[k] = std::max(high[k], c[k]);
+          }
         }
       }
-      edge[static_cast<size_t>(y) * w + x] = high - low > 8;
+      bool step = false;
+      for (size_t k = 0; k < 4; ++k) step = step || high[k] - low[k] > 8;
+      edge[static_cast<size_t>(y) * w + x] = step;
     }
   }
   return edge;
