@@ -19,8 +19,8 @@ int ExportSvg(const EditorContext& ctx, const Arguments& args, std::ostream& out
   options.Object = args.OneObject ? args.Object : -1;
   options.TextAsPaths = args.TextAsPaths;
   const std::string path = SvgFileName(args.Output);
-  const SvgExportResult result = SaveSceneSvg(ctx, options, DrawingWidth(ctx.Options),
-                                              DrawingHeight(ctx.Options), path);
+  const SvgExportResult result =
+      SaveSceneSvg(ctx, options, DrawingWidth(ctx.Options), DrawingHeight(ctx.Options), path);
   if (result == SvgExportResult::NothingSaved) return NothingToExport(args.CameraArea, err);
   if (result == SvgExportResult::TooLarge) {
     err << "tavisk-cli: " << kExportTooLargeText << "\n";

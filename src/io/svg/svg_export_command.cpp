@@ -18,9 +18,7 @@ void ExportSceneSvg(EditorContext& ctx, int canvasWidth, int canvasHeight) {
   const std::string path = SvgFileName(answer);
   static PaintingFailureReport failures;
   SvgExportResult result = SvgExportResult::NothingSaved;
-  const auto save = [&] {
-    result = SaveSceneSvg(ctx, options, canvasWidth, canvasHeight, path);
-  };
+  const auto save = [&] { result = SaveSceneSvg(ctx, options, canvasWidth, canvasHeight, path); };
   if (!failures.Run(ctx.Req, save)) return;
   switch (result) {
     case SvgExportResult::Saved:

@@ -79,18 +79,16 @@ std::vector<sObject> FilledScene() {
 
 // Lines, dashes and dots on every outline type.
 std::vector<sObject> StrokedScene() {
-  const sShape polyline = Styled(
-      MakePointShape(kLine, {{15, 15}, {110, 30}, {40, 90}, {120, 100}}, kOpaqueOrange),
-      kLineStyle, 5, 0, 0);
-  const sShape box =
-      Styled(MakeShape(kBox, 140, 15, 80, 60, test::kOpaqueBlue), kDash, 4, 12, 0);
-  const sShape circle =
-      Styled(MakeShape(kCircle, 60, 170, 45, 40, kHalfGreen), kDot, 8, 0, 16);
-  sShape curve = Styled(
-      MakePointShape(kCurve, {{140, 120}, {240, 100}, {120, 230}, {220, 220}}, kThirdBlue),
-      kLineStyle, 3, 0, 0);
-  const sShape dashedLine = Styled(
-      MakePointShape(kLine, {{140, 180}, {230, 180}}, test::kOpaqueRed), kDash, 3, 9, 0);
+  const sShape polyline =
+      Styled(MakePointShape(kLine, {{15, 15}, {110, 30}, {40, 90}, {120, 100}}, kOpaqueOrange),
+             kLineStyle, 5, 0, 0);
+  const sShape box = Styled(MakeShape(kBox, 140, 15, 80, 60, test::kOpaqueBlue), kDash, 4, 12, 0);
+  const sShape circle = Styled(MakeShape(kCircle, 60, 170, 45, 40, kHalfGreen), kDot, 8, 0, 16);
+  sShape curve =
+      Styled(MakePointShape(kCurve, {{140, 120}, {240, 100}, {120, 230}, {220, 220}}, kThirdBlue),
+             kLineStyle, 3, 0, 0);
+  const sShape dashedLine =
+      Styled(MakePointShape(kLine, {{140, 180}, {230, 180}}, test::kOpaqueRed), kDash, 3, 9, 0);
   sShape complex = Styled(MakePointShape(kComplexShape, {}, kOpaqueOrange), kLineStyle, 2, 0, 0);
   complex.Pt = ChainOfFigures({Square(150, 130, 30)});
   complex.Fx = {MakeFx(12, 12, 100, 1, test::kOpaqueBlue, kDot)};
@@ -125,7 +123,9 @@ std::vector<sObject> TextPictureLinkScene(EditorContext& ctx) {
   return {MakeObject({text, image, first, second})};
 }
 
-QImage Straight(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
+QImage Straight(const QImage& image) {
+  return image.convertToFormat(QImage::Format_ARGB32);
+}
 
 // Pixels whose neighbourhood of reach pixels holds a step in any channel
 // larger than a faint antialiasing fringe: the edges of shapes, and of
@@ -214,10 +214,10 @@ std::string CompareRenderings(EditorContext& ctx, const std::string& name) {
       const QRgb a = ours.pixel(x, y);
       const QRgb b = theirs.pixel(x, y);
       const int alpha = qAlpha(a);
-      const int off = std::max({std::abs(alpha - qAlpha(b)),
-                                alpha == 0 ? 0 : std::abs(qRed(a) - qRed(b)),
-                                alpha == 0 ? 0 : std::abs(qGreen(a) - qGreen(b)),
-                                alpha == 0 ? 0 : std::abs(qBlue(a) - qBlue(b))});
+      const int off =
+          std::max({std::abs(alpha - qAlpha(b)), alpha == 0 ? 0 : std::abs(qRed(a) - qRed(b)),
+                    alpha == 0 ? 0 : std::abs(qGreen(a) - qGreen(b)),
+                    alpha == 0 ? 0 : std::abs(qBlue(a) - qBlue(b))});
       if (off > kTolerance) {
         return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") off by " +
                std::to_string(off);

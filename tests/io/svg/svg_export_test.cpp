@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "document/document_writer.h"
 #include "document/editor_context.h"
 #include "document/font_store.h"
-#include "document/document_writer.h"
 #include "io/svg/svg_writer.h"
 #include "platform/file_io.h"
 #include "render/image_export.h"
@@ -46,7 +46,8 @@ std::vector<Element> ParseSvg(const std::string& text, std::string& error) {
     if (reader.isStartElement()) {
       Element e{reader.name().toString().toStdString(), {}, "", ++depth};
       for (const QXmlStreamAttribute& a : reader.attributes()) {
-        e.Attributes[a.qualifiedName().toString().toStdString()] = a.value().toString().toStdString();
+        e.Attributes[a.qualifiedName().toString().toStdString()] =
+            a.value().toString().toStdString();
       }
       elements.push_back(std::move(e));
     } else if (reader.isEndElement()) {
@@ -113,7 +114,8 @@ TEST(SvgExport, WritesOneElementOfTheRightKindPerPaint) {
   for (const Element& e : all) {
     if (e.Depth == 3 || (e.Depth == 2 && e.Name == "g")) order.push_back(e.Name);
   }
-  EXPECT_EQ(order, (std::vector<std::string>{"g", "rect", "ellipse", "g", "path", "text", "image"}));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"g", "rect", "ellipse", "g", "path", "text", "image"}));
 
   const Element rect = Named(all, "rect").at(0);
   EXPECT_EQ(rect.Attributes.at("x"), "20");
@@ -217,7 +219,8 @@ TEST(SvgExportCli, WritesTheFileAndAnswersWithTheExitCodesOfPng) {
   sObject hidden = MakeObject({MakeShape(kCircle, 50, 50, 10, 10)});
   hidden.Hide = 1;
   ASSERT_TRUE(WriteFileAtomically(
-      dir.File("doc.txt"), WriteDocumentText({MakeObject({MakeShape(kBox, 10, 20, 40, 30)}), hidden})));
+      dir.File("doc.txt"),
+      WriteDocumentText({MakeObject({MakeShape(kBox, 10, 20, 40, 30)}), hidden})));
 
   const test::CliRun drawn = test::RunCli(dir, {"svg", "doc.txt", "out"});
   EXPECT_EQ(drawn.Code, 0) << drawn.Err;
@@ -229,8 +232,8 @@ TEST(SvgExportCli, WritesTheFileAndAnswersWithTheExitCodesOfPng) {
   ASSERT_EQ(error, "");
   EXPECT_EQ(all.front().Attributes.at("viewBox"), "10 20 40 30");
 
-  const test::CliRun one = test::RunCli(dir, {"svg", "doc.txt", "one.svg", "--object", "1",
-                                              "--area", "drawn", "--text-as-paths"});
+  const test::CliRun one = test::RunCli(
+      dir, {"svg", "doc.txt", "one.svg", "--object", "1", "--area", "drawn", "--text-as-paths"});
   EXPECT_EQ(one.Code, 0) << one.Err;
   ASSERT_TRUE(ReadWholeFile(dir.File("one.svg"), text));
   EXPECT_EQ(Named(ParseSvg(text, error), "ellipse").size(), 1u);
