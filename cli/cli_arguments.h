@@ -7,7 +7,7 @@
 
 namespace tavisk::cli {
 
-enum class Command { Help, Png, Pb, Resave };
+enum class Command { Help, Png, Pb, Resave, ImportSvg };
 
 struct Arguments {
   Command Cmd = Command::Help;
@@ -15,6 +15,7 @@ struct Arguments {
   std::string Output;
   bool CameraArea = false;  // png: the camera rectangle instead of the drawn area
   int64_t Object = 0;       // pb: index of the object to export
+  double Scale = 1.0;       // import-svg: the picture's scale
 };
 
 struct ParseResult {

@@ -15,6 +15,7 @@
 #include "io/svg/svg_transform.h"
 #include "io/svg/svg_tree.h"
 #include "io/svg/svg_viewport.h"
+#include "platform/file_io.h"
 
 namespace tavisk {
 
@@ -296,6 +297,25 @@ SvgReadResult ReadSvgText(const std::string& text, const SvgImportOptions& optio
   result.Read = true;
   result.Layer = walker.Builder().TakeLayer();
   result.Dropped = std::move(walker.Dropped());
+  return result;
+}
+
+}  // namespace tavisk
+
+namespace tavisk {
+
+SvgReadResult ReadSvgFile(const std::string& path, const SvgImportOptions& options) {
+  SvgReadResult result;
+  std::string text;
+  if (IsSpecialFile(path)) {
+    result.Error = "'" + path + "' is not a regular file (a FIFO, a device or a folder).";
+  } else if (FileSize(path) > static_cast<int64_t>(kMaxSvgBytes)) {
+    result.Error = "The file is larger than an SVG import may be (32 MiB).";
+  } else if (ReadFile(path, text) != FileOutcome::Done) {
+    result.Error = "Cannot read '" + path + "'.";
+  } else {
+    return ReadSvgText(text, options);
+  }
   return result;
 }
 

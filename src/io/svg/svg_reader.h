@@ -27,4 +27,9 @@ struct SvgReadResult {
 
 SvgReadResult ReadSvgText(const std::string& text, const SvgImportOptions& options = {});
 
+// Reads the file at path; a special file (a FIFO, a device, a folder) or
+// one larger than an import may be is refused unread, with the reason in
+// Error.
+SvgReadResult ReadSvgFile(const std::string& path, const SvgImportOptions& options = {});
+
 }  // namespace tavisk
