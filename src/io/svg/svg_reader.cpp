@@ -62,11 +62,13 @@ class SvgWalker {
     const SvgViewport viewport = ViewportOf(root, QSizeF(), frame.Style.FontSize, true);
     frame.ToOutput = viewport.ToParent * QTransform::fromScale(scale_, scale_);
     frame.Viewport = viewport.Size;
+    extent_ = viewport.Extent * scale_;
     if (!frame.Style.Displayed) return true;
     return Children(root, frame);
   }
 
   SvgLayerBuilder& Builder() { return builder_; }
+  QSizeF Extent() const { return extent_; }
   std::vector<std::string>& Dropped() { return dropped_; }
   const std::string& Error() const { return error_.empty() ? builder_.Error() : error_; }
 
@@ -269,6 +271,7 @@ class SvgWalker {
   int64_t drawn_ = 0;
   int64_t pointBudget_ = kMaxSvgPoints;
   int64_t unnamed_ = 0;
+  QSizeF extent_;
 };
 
 }  // namespace
@@ -295,6 +298,8 @@ SvgReadResult ReadSvgText(const std::string& text, const SvgImportOptions& optio
     return result;
   }
   result.Read = true;
+  result.Width = walker.Extent().width();
+  result.Height = walker.Extent().height();
   result.Layer = walker.Builder().TakeLayer();
   result.Dropped = std::move(walker.Dropped());
   return result;

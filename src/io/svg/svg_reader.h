@@ -19,6 +19,9 @@ struct SvgImportOptions {
 struct SvgReadResult {
   bool Read = false;
   sObject Layer;
+  // The picture's width and height after the scale, from its root element.
+  double Width = 0;
+  double Height = 0;
   // What the picture holds that the layer could not keep, each kind once.
   std::vector<std::string> Dropped;
   // Why nothing was read, when Read is false.

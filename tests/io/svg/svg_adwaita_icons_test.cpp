@@ -1,0 +1,133 @@
+// Every scalable Adwaita icon imports; those without gradients look, once
+// imported and drawn by the image export, as rsvg-convert draws them.
+#include <gtest/gtest.h>
+
+#include <QDirIterator>
+#include <QImage>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "document/editor_context.h"
+#include "io/svg/svg_reader.h"
+#include "platform/file_io.h"
+#include "platform/png_decoder.h"
+#include "render/image_export.h"
+#include "support/temp_dir.h"
+
+namespace tavisk {
+namespace {
+
+constexpr int kSide = 128;
+const char* const kIconRoot = "/usr/share/icons/Adwaita";
+
+std::vector<std::string> ScalableIcons() {
+  std::vector<std::string> files;
+  QDirIterator folders(kIconRoot, {"scalable*"}, QDir::Dirs | QDir::NoDotAndDotDot);
+  while (folders.hasNext()) {
+    QDirIterator icons(folders.next(), {"*.svg"}, QDir::Files, QDirIterator::Subdirectories);
+    while (icons.hasNext()) files.push_back(icons.next().toStdString());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+// Ink: pixels more than half opaque.
+bool Ink(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)) > 127; }
+
+double InkIntersectionOverUnion(const QImage& a, const QImage& b) {
+  int64_t both = 0, either = 0;
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) {
+      const bool inA = Ink(a, x, y), inB = Ink(b, x, y);
+      both += inA && inB;
+      either += inA || inB;
+    }
+  }
+  return either == 0 ? 1.0 : static_cast<double>(both) / static_cast<double>(either);
+}
+
+QImage Imported(const SvgReadResult& read) {
+  EditorContext ctx;
+  ctx.Obj = {read.Layer};
+  QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+  PaintSceneForExport(ctx, image);
+  return image;
+}
+
+std::string Quoted(const std::string& text) {
+  std::string out = "'";
+  for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+struct Compared {
+  std::string file;
+  SvgReadResult read;
+  double iou = 0;
+};
+
+TEST(SvgAdwaitaIconsTest, EveryIconImportsAndThoseWithoutGradientsMatchAnIndependentRenderer) {
+  const std::vector<std::string> icons = ScalableIcons();
+  if (icons.empty()) GTEST_SKIP() << "no Adwaita icons under " << kIconRoot;
+  if (std::system("rsvg-convert --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "no rsvg-convert";
+  test::ScopedWorkDir dir;
+  const auto start = std::chrono::steady_clock::now();
+
+  std::vector<Compared> compared;
+  std::ofstream script(dir.File("render.sh"));
+  size_t read = 0;
+  for (const std::string& file : icons) {
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(file, text)) << file;
+    SvgReadResult result = ReadSvgText(text);
+    if (result.Read && result.Width > 0) {
+      SvgImportOptions options;
+      options.Scale = kSide / result.Width;
+      result = ReadSvgText(text, options);
+    }
+    read += result.Read;
+    if (!result.Read || text.find("Gradient") != std::string::npos) continue;
+    script << "rsvg-convert -w " << kSide << " -h " << kSide << " -o " << compared.size() << ".png "
+           << Quoted(file) << "\n";
+    compared.push_back({file, std::move(result), 0});
+  }
+  script.close();
+  // Two at a time: the renderer starts fast, the machine is shared.
+  ASSERT_EQ(std::system(("cd " + Quoted(dir.Path()) +
+                         " && xargs -P 2 -d '\\n' -n 1 sh -c < render.sh > /dev/null 2>&1")
+                            .c_str()),
+            0);
+
+  std::vector<double> scores;
+  std::string failures;
+  for (size_t i = 0; i < compared.size(); ++i) {
+    std::string png;
+    ASSERT_TRUE(ReadWholeFile(dir.File(std::to_string(i) + ".png"), png)) << compared[i].file;
+    const QImage reference = DecodePng(png).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(reference.size(), QSize(kSide, kSide)) << compared[i].file;
+    const double iou = InkIntersectionOverUnion(Imported(compared[i].read), reference);
+    scores.push_back(iou);
+    if (iou < 0.95) failures += "  " + compared[i].file + " " + std::to_string(iou) + "\n";
+  }
+  ASSERT_FALSE(scores.empty());
+  std::vector<double> sorted = scores;
+  std::sort(sorted.begin(), sorted.end());
+  const double good = static_cast<double>(std::count_if(scores.begin(), scores.end(),
+                                                        [](double s) { return s >= 0.95; })) /
+                      static_cast<double>(scores.size());
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("Adwaita: %zu icons, %zu imported; %zu without gradients compared, %.1f %% with "
+              "IoU >= 0.95, median IoU %.4f, %.1f s\n%s",
+              icons.size(), read, scores.size(), 100 * good, sorted[sorted.size() / 2], seconds,
+              failures.c_str());
+  EXPECT_EQ(read, icons.size());
+  EXPECT_GE(good, 0.90);
+}
+
+}  // namespace
+}  // namespace tavisk
