@@ -87,9 +87,10 @@ TEST(SvgPathDataTest, ArcsBecomeCubicsOnTheirEllipse) {
   EXPECT_NEAR(large.pointAtPercent(0.5).x(), -10 * std::sqrt(0.5), 0.02);
   EXPECT_NEAR(large.pointAtPercent(0.5).y(), 10 * std::sqrt(0.5), 0.02);
   EXPECT_EQ(large.currentPosition(), QPointF(0, -10));
-  // An ellipse with its axes turned 90 degrees: rx runs along y.
+  // An ellipse with its axes turned 90 degrees: rx runs along y, and the
+  // half from its top to its bottom bulges 10 to the right.
   const QPainterPath turned = Parsed("M0 0 A20 10 90 0 1 0 40");
-  EXPECT_NEAR(turned.pointAtPercent(0.5).x(), -10, 0.01);
+  EXPECT_NEAR(turned.pointAtPercent(0.5).x(), 10, 0.01);
   EXPECT_NEAR(turned.pointAtPercent(0.5).y(), 20, 0.01);
   // A zero radius draws a straight line.
   const QPainterPath flat = Parsed("M0 0 A0 5 0 0 1 8 6");
