@@ -52,7 +52,8 @@ bool ImportSvgLayer(EditorContext& ctx, const SvgReadResult& read, const std::st
 
 bool ImportSvgFile(EditorContext& ctx, const std::string& file, double scale) {
   const std::string path =
-      file.empty() ? ctx.Req->OpenFile(kSvgImportTitle, "", "SVG pictures|*.svg|All Files|*.*", 0) : file;
+      file.empty() ? ctx.Req->OpenFile(kSvgImportTitle, "", "SVG pictures|*.svg|All Files|*.*", 0)
+                   : file;
   if (path.empty()) return false;
   SvgImportOptions options;
   options.Scale = scale;

@@ -77,7 +77,8 @@ TEST_F(SvgImportTest, RefusedFilesLeaveTheDrawingAsItWas) {
     EXPECT_EQ(Bytes(), before) << file;
     ASSERT_EQ(requesters_.Messages.size(), 1u) << file;
     EXPECT_EQ(requesters_.Messages[0].Icon, MessageIcon::Error) << file;
-    EXPECT_NE(requesters_.Messages[0].Text.find("could not be imported"), std::string::npos) << file;
+    EXPECT_NE(requesters_.Messages[0].Text.find("could not be imported"), std::string::npos)
+        << file;
   }
   // Cancelling the file requester says nothing.
   requesters_.Messages.clear();

@@ -24,8 +24,8 @@ namespace {
 // Elements that draw nothing where they stand: they are used, referenced
 // or describe the picture.
 constexpr std::string_view kNotDrawn[] = {
-    "defs",  "symbol", "clipPath", "mask",  "pattern",  "marker",   "linearGradient",
-    "radialGradient", "filter", "style", "title", "desc", "metadata", "script"};
+    "defs",           "symbol", "clipPath", "mask",  "pattern", "marker",   "linearGradient",
+    "radialGradient", "filter", "style",    "title", "desc",    "metadata", "script"};
 
 // Elements whose content cannot be kept, and how the list of drops names
 // them.
@@ -94,8 +94,10 @@ class SvgWalker {
       const std::vector<std::string> classes =
           classAttribute != nullptr ? ClassNames(*classAttribute) : std::vector<std::string>();
       for (const CssRule& rule : rules_) {
-        if (!SelectorMatches(rule.Selector, element.Name, id != nullptr ? *id : "", classes)) continue;
-        for (const auto& [name, value] : rule.Declarations) ApplyStyleProperty(style, parent, name, value);
+        if (!SelectorMatches(rule.Selector, element.Name, id != nullptr ? *id : "", classes))
+          continue;
+        for (const auto& [name, value] : rule.Declarations)
+          ApplyStyleProperty(style, parent, name, value);
       }
     }
     if (const std::string* attribute = element.Attribute("style")) {
@@ -137,11 +139,13 @@ class SvgWalker {
     frame.Depth = parent.Depth + 1;
     if (!frame.Style.Displayed) return true;
     QTransform local;
-    if (const std::string* transform = element.Attribute("transform")) ParseTransform(*transform, local);
+    if (const std::string* transform = element.Attribute("transform"))
+      ParseTransform(*transform, local);
     frame.ToOutput = local * parent.ToOutput;
 
     if (name == "svg") {
-      const SvgViewport viewport = ViewportOf(element, parent.Viewport, frame.Style.FontSize, false);
+      const SvgViewport viewport =
+          ViewportOf(element, parent.Viewport, frame.Style.FontSize, false);
       frame.ToOutput = viewport.ToParent * frame.ToOutput;
       frame.Viewport = viewport.Size;
       return Children(element, frame);
@@ -167,7 +171,8 @@ class SvgWalker {
       // A symbol takes the use's width and height as its viewport.
       SvgElement symbol = used;
       for (const char* name : {"width", "height"}) {
-        if (const std::string* value = element.Attribute(name)) symbol.Attributes.emplace_back(name, *value);
+        if (const std::string* value = element.Attribute(name))
+          symbol.Attributes.emplace_back(name, *value);
       }
       const QTransform at = QTransform::fromTranslate(place.ToParent.dx(), place.ToParent.dy());
       place = ViewportOf(symbol, frame.Viewport, frame.Style.FontSize, false);
@@ -176,7 +181,8 @@ class SvgWalker {
       ++frame.Depth;
       return Children(used, frame);
     }
-    frame.ToOutput = QTransform::fromTranslate(place.ToParent.dx(), place.ToParent.dy()) * frame.ToOutput;
+    frame.ToOutput =
+        QTransform::fromTranslate(place.ToParent.dx(), place.ToParent.dy()) * frame.ToOutput;
     ++frame.Depth;
     return Element(used, frame);
   }
@@ -206,7 +212,8 @@ class SvgWalker {
         break;
       }
     }
-    const int alpha = static_cast<int>(std::lround(std::clamp(opacity * style.Opacity, 0.0, 1.0) * 255));
+    const int alpha =
+        static_cast<int>(std::lround(std::clamp(opacity * style.Opacity, 0.0, 1.0) * 255));
     if (alpha == 0) return false;
     rgba = RGBA(static_cast<int>(rgb >> 16 & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
                 static_cast<int>(rgb & 0xFF), alpha);
@@ -221,7 +228,8 @@ class SvgWalker {
   }
 
   bool Shape(const SvgElement& element, const Frame& frame) {
-    SvgOutline outline = ElementOutline(element, frame.Viewport, frame.Style.FontSize, pointBudget_);
+    SvgOutline outline =
+        ElementOutline(element, frame.Viewport, frame.Style.FontSize, pointBudget_);
     if (outline.OverBudget) {
       return Fail("The picture holds more points than an SVG import allows (1000000).");
     }
@@ -247,7 +255,8 @@ class SvgWalker {
           Drop("dash patterns of unequal lengths (drawn as even dashes)");
         }
       }
-      if (!builder_.AddStroke(path, rgba, style.StrokeWidth * scale, dash, name + "_stroke")) return false;
+      if (!builder_.AddStroke(path, rgba, style.StrokeWidth * scale, dash, name + "_stroke"))
+        return false;
     }
     return true;
   }
