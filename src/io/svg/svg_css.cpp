@@ -103,8 +103,8 @@ void ParseStyleSheet(std::string_view sheet, std::vector<CssRule>& rules, size_t
     const std::string_view selectors = std::string_view(text).substr(pos, open - pos);
     // At-rules (@media, @font-face) are passed over whole.
     const bool atRule = Trimmed(selectors).starts_with('@');
-    const CssDeclarations declarations =
-        ParseDeclarations(std::string_view(text).substr(open + 1, close - open - 1));
+    const auto declarations = std::make_shared<const CssDeclarations>(
+        ParseDeclarations(std::string_view(text).substr(open + 1, close - open - 1)));
     size_t start = 0;
     while (!atRule && start <= selectors.size() && rules.size() < maxRules) {
       size_t comma = selectors.find(',', start);

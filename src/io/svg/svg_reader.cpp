@@ -94,10 +94,12 @@ class SvgWalker {
       const std::vector<std::string> classes =
           classAttribute != nullptr ? ClassNames(*classAttribute) : std::vector<std::string>();
       for (const CssRule& rule : rules_) {
-        if (!SelectorMatches(rule.Selector, element.Name, id != nullptr ? *id : "", classes))
+        if (!SelectorMatches(rule.Selector, element.Name, id != nullptr ? *id : "", classes)) {
           continue;
-        for (const auto& [name, value] : rule.Declarations)
+        }
+        for (const auto& [name, value] : *rule.Declarations) {
           ApplyStyleProperty(style, parent, name, value);
+        }
       }
     }
     if (const std::string* attribute = element.Attribute("style")) {
@@ -119,6 +121,11 @@ class SvgWalker {
   bool Element(const SvgElement& element, const Frame& parent) {
     if (++drawn_ > kMaxSvgDrawnElements) {
       return Fail("The picture draws more elements than an SVG import allows.");
+    }
+    // Every drawn element is matched against every rule of the sheet.
+    selectorTests_ += static_cast<int64_t>(rules_.size());
+    if (selectorTests_ > kMaxSvgSelectorTests) {
+      return Fail("The picture's style sheet is too large for its number of elements.");
     }
     if (parent.Depth >= kMaxSvgDepth) {
       return Fail("The picture nests its elements deeper than an SVG import allows.");
@@ -263,7 +270,10 @@ class SvgWalker {
 
   bool Text(const SvgElement& element, const Frame& frame) {
     if (!frame.Style.Visible) return true;
-    SvgTextRun run = TextRunOf(tree_, element, frame.Viewport, frame.Style);
+    SvgTextRun run;
+    if (!TextRunOf(tree_, element, frame.Viewport, frame.Style, textBudget_, run)) {
+      return Fail("The picture holds more text than an SVG import allows.");
+    }
     run.Baseline = frame.ToOutput.map(run.Baseline);
     run.Size *= LinearScale(frame.ToOutput);
     int64_t rgba = 0;
@@ -278,6 +288,8 @@ class SvgWalker {
   std::vector<std::string> dropped_;
   std::string error_;
   int64_t drawn_ = 0;
+  int64_t selectorTests_ = 0;
+  int64_t textBudget_ = kMaxSvgTextBytes;
   int64_t pointBudget_ = kMaxSvgPoints;
   int64_t unnamed_ = 0;
   QSizeF extent_;

@@ -83,6 +83,23 @@ TEST(SvgBoundsTest, CopiesByUseAreCountedAndLoopsEnd) {
             "error: The picture nests its elements deeper than an SVG import allows.");
 }
 
+TEST(SvgBoundsTest, StyleSheetsAndTextsRepeatedByUseHaveTheirLimits) {
+  std::string rules = kOpen + "<style>";
+  for (int i = 0; i < 5000; ++i) rules += ".c" + std::to_string(i) + "{fill:red}";
+  EXPECT_EQ(
+      ErrorOf(rules + "</style>" + Repeated("<rect width=\"1\" height=\"1\"/>", 5000) + "</svg>"),
+      "error: The picture's style sheet is too large for its number of elements.");
+  // Rules of many selectors share their declarations.
+  EXPECT_EQ(
+      ErrorOf(kOpen + "<style>" + Repeated("a,", 9000) + "rect{fill:red;" +
+              Repeated("stroke:blue;", 200000) + "}</style><rect width=\"1\" height=\"1\"/></svg>"),
+      "read");
+  const std::string text = kOpen + "<defs><text id=\"t\">" + Repeated("words ", 200000) +
+                           Repeated("<tspan>x</tspan>", 20000) + "</text></defs>" +
+                           Repeated("<use href=\"#t\"/>", 20000) + "</svg>";
+  EXPECT_EQ(ErrorOf(text), "error: The picture holds more text than an SVG import allows.");
+}
+
 TEST(SvgBoundsTest, NumbersBeyondTheDrawingsRangeAreRefused) {
   const std::string tooFar =
       "error: The picture reaches coordinates beyond what a drawing may hold (2^40 units).";
