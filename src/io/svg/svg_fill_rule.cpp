@@ -8,20 +8,11 @@ namespace {
 // 20,000 elements take a tenth of a second, and <use> may repeat a path.
 constexpr int kMaxUnitedElements = 8000;
 
-int FigureCount(const QPainterPath& path) {
-  int count = 0;
-  for (int i = 0; i < path.elementCount(); ++i) {
-    if (path.elementAt(i).isMoveTo()) ++count;
-  }
-  return count;
-}
-
 }  // namespace
 
 FillRuleResult MakeEvenOddEquivalent(QPainterPath& path) {
-  // One figure only fills differently where it crosses itself in a loop
-  // that winds twice, which drawings rarely do.
-  if (FigureCount(path) < 2) return FillRuleResult::Same;
+  // One figure too fills differently where it winds twice around a place,
+  // as a star drawn in one stroke does.
   if (path.elementCount() > kMaxUnitedElements) return FillRuleResult::DrawnEvenOdd;
   QPainterPath winding = path;
   winding.setFillRule(Qt::WindingFill);

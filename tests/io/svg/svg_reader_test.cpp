@@ -155,6 +155,15 @@ TEST(SvgReaderTest, NonzeroFillsOfNestedFiguresFillAsSvgDoes) {
   // Same direction: nonzero fills the middle, even-odd leaves a hole.
   EXPECT_TRUE(inner(nested, "nonzero"));
   EXPECT_FALSE(inner(nested, "evenodd"));
+  // A star in one stroke winds twice around its middle.
+  const char* star = "M50 0 L79 90 L2 35 L98 35 L21 90 Z";
+  const auto middle = [&](const char* rule) {
+    const SvgReadResult read =
+        Read(std::string("<path fill-rule=\"") + rule + "\" d=\"" + star + "\"/>");
+    return Outline(Shapes(read).at(0)).contains(QPointF(50, 50));
+  };
+  EXPECT_TRUE(middle("nonzero"));
+  EXPECT_FALSE(middle("evenodd"));
   // Opposite direction: a hole under either rule.
   EXPECT_FALSE(inner(reversed, "nonzero"));
   EXPECT_FALSE(inner(reversed, "evenodd"));
