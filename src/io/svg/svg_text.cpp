@@ -11,10 +11,10 @@ namespace tavisk {
 namespace {
 
 // Past this the rest of a text is left out.
-constexpr size_t kMaxTextBytes = 65536;
+constexpr size_t kMaxRunBytes = 65536;
 
 // Gathers at most this much before collapsing.
-constexpr size_t kMaxGatheredBytes = 4 * kMaxTextBytes;
+constexpr size_t kMaxGatheredBytes = 4 * kMaxRunBytes;
 
 // Each element visited and each byte gathered is taken from budget; false
 // when it ran out.
@@ -40,7 +40,7 @@ std::string Collapsed(const std::string& text) {
   std::string out;
   bool space = false;
   for (char c : text) {
-    if (out.size() >= kMaxTextBytes) break;
+    if (out.size() >= kMaxRunBytes) break;
     if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
       space = !out.empty();
       continue;

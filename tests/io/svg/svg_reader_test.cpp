@@ -195,13 +195,16 @@ TEST(SvgReaderTest, UseSymbolsAndTextsArePlaced) {
       "<use href=\"#r\" x=\"10\" y=\"20\"/>"
       "<use href=\"#s\" x=\"30\" y=\"30\" width=\"10\" height=\"10\"/>"
       "<text x=\"5\" y=\"50\" font-size=\"20\" font-family=\"'Liberation Sans', sans-serif\" "
-      "font-weight=\"bold\">Hello <tspan>there</tspan></text>");
+      "font-weight=\"bold\" id=\"a, rather; long name of a text\">Hello, "
+      "<tspan>there;</tspan></text>");
   const std::vector<sShape>& shapes = Shapes(read);
   ASSERT_EQ(shapes.size(), 3u);
   EXPECT_EQ(Outline(shapes[0]).boundingRect(), QRectF(10, 20, 4, 4));
   EXPECT_EQ(Outline(shapes[1]).boundingRect(), QRectF(30, 30, 10, 10));
   EXPECT_EQ(shapes[2].Typ, kText);
-  EXPECT_EQ(shapes[2].Text, "Hello there");
+  // Names and texts as the document keeps them: no separators, names cut.
+  EXPECT_EQ(shapes[2].Text, "Hello. there:");
+  EXPECT_EQ(shapes[2].Name, "a. rather; long name");
   EXPECT_EQ(shapes[2].FontName, "Liberation Sans");
   EXPECT_EQ(shapes[2].W, 20);
   EXPECT_NE(shapes[2].FontStyle & 256, 0);
