@@ -33,6 +33,14 @@ std::string FileNamePart(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string WithExtension(const std::string& answer, const std::string& extension) {
+  const size_t slash = answer.find_last_of('/');
+  const size_t dot = answer.find_last_of('.');
+  const bool hasDot = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  if (hasDot && answer.compare(dot + 1, std::string::npos, extension) == 0) return answer;
+  return answer + "." + extension;
+}
+
 std::string FolderPart(const std::string& path) {
   const size_t slash = path.find_last_of('/');
   if (slash == std::string::npos) return ".";

@@ -17,6 +17,11 @@ std::string JoinPath(const std::string& directory, const std::string& name);
 // The file name part of a path: "a/b/c.txt" -> "c.txt".
 std::string FileNamePart(const std::string& path);
 
+// The answer with "." and extension appended unless its file name already
+// ends in exactly that extension: ("a.png", "png") -> "a.png", ("a.PNG",
+// "png") -> "a.PNG.png".
+std::string WithExtension(const std::string& answer, const std::string& extension);
+
 // The folder part of a path: "a/b/c.txt" -> "a/b", "c.txt" -> ".".
 std::string FolderPart(const std::string& path);
 

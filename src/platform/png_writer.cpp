@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdint>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 #include "platform/atomic_file.h"
@@ -15,11 +17,12 @@ namespace tavisk {
 
 namespace {
 
-void WriteToFile(png_structp png, png_bytep data, png_size_t length) {
-  // A failed write is remembered by the file; libpng goes on harmlessly and
-  // the result is read from the file at the end.
-  static_cast<AtomicFile*>(png_get_io_ptr(png))
-      ->Write(std::string_view(reinterpret_cast<const char*>(data), length));
+// Where the encoded bytes go: a file or memory.
+using ByteSink = std::function<void(std::string_view)>;
+
+void WriteToSink(png_structp png, png_bytep data, png_size_t length) {
+  (*static_cast<ByteSink*>(png_get_io_ptr(png)))(
+      std::string_view(reinterpret_cast<const char*>(data), length));
 }
 
 void FlushNothing(png_structp) {}
@@ -52,9 +55,9 @@ void ConvertRow(const uint32_t* in, int width, bool premultiplied, uint8_t* out)
 // Everything that libpng may jump out of lives in the caller's frame, so the
 // jump skips no destructor.
 bool Encode(png_structp png, png_infop info, const QImage& image, PngCompression compression,
-            AtomicFile& file, std::vector<uint8_t>& row) {
+            ByteSink& sink, std::vector<uint8_t>& row) {
   if (setjmp(png_jmpbuf(png)) != 0) return false;
-  png_set_write_fn(png, &file, WriteToFile, FlushNothing);
+  png_set_write_fn(png, &sink, WriteToSink, FlushNothing);
   png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
                static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -77,22 +80,37 @@ bool Encode(png_structp png, png_infop info, const QImage& image, PngCompression
   return true;
 }
 
-}  // namespace
-
-bool WritePng(const std::string& path, const QImage& image, PngCompression compression) {
+bool EncodeTo(const QImage& image, PngCompression compression, ByteSink sink) {
   if (image.isNull() || image.width() <= 0 || image.height() <= 0) return false;
   const bool direct = image.format() == QImage::Format_ARGB32 ||
                       image.format() == QImage::Format_ARGB32_Premultiplied;
   const QImage source = direct ? image : image.convertToFormat(QImage::Format_ARGB32);
-  AtomicFile file(path);
-  if (!file.Ok()) return false;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (png == nullptr) return false;
   png_infop info = png_create_info_struct(png);
   std::vector<uint8_t> row(static_cast<size_t>(source.width()) * 4);
-  const bool encoded = info != nullptr && Encode(png, info, source, compression, file, row);
+  const bool encoded = info != nullptr && Encode(png, info, source, compression, sink, row);
   png_destroy_write_struct(&png, info != nullptr ? &info : nullptr);
-  return encoded && file.Commit();
+  return encoded;
+}
+
+}  // namespace
+
+bool WritePng(const std::string& path, const QImage& image, PngCompression compression) {
+  if (image.isNull() || image.width() <= 0 || image.height() <= 0) return false;
+  AtomicFile file(path);
+  if (!file.Ok()) return false;
+  // A failed write is remembered by the file; libpng goes on harmlessly and
+  // the result is read from the file at the end.
+  return EncodeTo(image, compression, [&file](std::string_view bytes) { file.Write(bytes); }) &&
+         file.Commit();
+}
+
+std::string EncodePng(const QImage& image, PngCompression compression) {
+  std::string bytes;
+  const bool encoded =
+      EncodeTo(image, compression, [&bytes](std::string_view more) { bytes.append(more); });
+  return encoded ? bytes : std::string();
 }
 
 }  // namespace tavisk

@@ -20,4 +20,7 @@ enum class PngCompression {
 bool WritePng(const std::string& path, const QImage& image,
               PngCompression compression = PngCompression::Fast);
 
+// The PNG file's bytes in memory; empty when the image is empty.
+std::string EncodePng(const QImage& image, PngCompression compression = PngCompression::Fast);
+
 }  // namespace tavisk

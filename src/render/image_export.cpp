@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/file_io.h"
 #include "platform/png_writer.h"
 #include "render/painting_failure.h"
 #include "render/painting_thread.h"
@@ -45,23 +46,21 @@ QRect DrawnArea(const QImage& image) {
   return QRect(minX, minY, std::abs(maxX - minX) + 1, std::abs(maxY - minY) + 1);
 }
 
-std::string ImageFileName(const std::string& answer) {
-  const size_t slash = answer.find_last_of('/');
-  const size_t dot = answer.find_last_of('.');
-  const bool hasDot = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-  if (hasDot && answer.compare(dot + 1, std::string::npos, "png") == 0) return answer;
-  return answer + ".png";
-}
+std::string ImageFileName(const std::string& answer) { return WithExtension(answer, "png"); }
 
-void PaintSceneForExport(const EditorContext& ctx, QImage& drawing) {
+void PaintForExport(QImage& drawing, const std::function<void(Surface&)>& draw) {
   RunPainting([&] {
     drawing.fill(Qt::transparent);
     PainterSurface surface(drawing);
     if (surface.BeginSurface()) {
-      DrawSceneForExport(ctx, surface);
+      draw(surface);
       surface.EndSurface();
     }
   });
+}
+
+void PaintSceneForExport(const EditorContext& ctx, QImage& drawing) {
+  PaintForExport(drawing, [&ctx](Surface& surface) { DrawSceneForExport(ctx, surface); });
 }
 
 ImageExportResult SaveSceneImage(EditorContext& ctx, int mode, int canvasWidth, int canvasHeight,

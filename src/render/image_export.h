@@ -5,9 +5,11 @@
 
 #include <QImage>
 #include <QRect>
+#include <functional>
 #include <string>
 
 #include "document/editor_context.h"
+#include "render/surface.h"
 
 namespace tavisk {
 
@@ -44,6 +46,8 @@ std::string ImageFileName(const std::string& answer);
 // Clears drawing to transparent and draws every shape of every visible
 // object on it at scale 1, as the image export does (on a pool thread).
 void PaintSceneForExport(const EditorContext& ctx, QImage& drawing);
+// The same with what draw draws on a begun surface over drawing.
+void PaintForExport(QImage& drawing, const std::function<void(Surface&)>& draw);
 
 // Draws the scene on an image at least canvas and camera sized, cuts the
 // rectangle of mode out of it and writes it to path as it stands, without

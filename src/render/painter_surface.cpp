@@ -4,7 +4,6 @@
 #include <QPainterPathStroker>
 #include <algorithm>
 
-#include "document/font_store.h"
 #include "document/numeric.h"
 
 namespace tavisk {
@@ -161,15 +160,7 @@ void PainterSurface::VectorFont(const std::string& face, int64_t style, double s
   const int pixels = static_cast<int>(RoundInt(size));
   font_valid_ = pixels >= 1;
   if (!font_valid_) return;
-  font_ = QFont(QString::fromStdString(face));
-  font_.setPixelSize(pixels);
-  font_.setBold((style & kFontBold) != 0);
-  font_.setItalic((style & kFontItalic) != 0);
-  font_.setUnderline((style & kFontUnderline) != 0);
-  font_.setStrikeOut((style & kFontStrikeOut) != 0);
-  // Outlines at their true shape: the same text measures and fills alike at
-  // every zoom.
-  font_.setHintingPreference(QFont::PreferNoHinting);
+  font_ = OutlineFont(face, style, pixels);
   font_key_ = face + '\x01' + std::to_string(style) + '\x01' + std::to_string(pixels);
 }
 

@@ -18,17 +18,20 @@ void ApplyObjectTransform(Surface& surface, const sObject& object) {
   surface.TranslateTransform(static_cast<double>(object.X), static_cast<double>(object.Y));
 }
 
-void DrawSceneForExport(const EditorContext& ctx, Surface& surface) {
+void DrawObjectForExport(const EditorContext& ctx, Surface& surface, const sObject& object) {
   const CanvasView unpanned;
+  for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
+    DrawShapeFxLayer(ctx, unpanned, surface, object, j, 0);
+    BuildShapePath(ctx, unpanned, surface, object, j);
+    PaintShapePath(surface, object.Shape[static_cast<size_t>(j)]);
+    DrawShapeFxLayer(ctx, unpanned, surface, object, j, 1);
+  }
+}
+
+void DrawSceneForExport(const EditorContext& ctx, Surface& surface) {
   surface.ResetTransform();
   for (const sObject& object : ctx.Obj) {
-    if (object.Hide != 0) continue;
-    for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
-      DrawShapeFxLayer(ctx, unpanned, surface, object, j, 0);
-      BuildShapePath(ctx, unpanned, surface, object, j);
-      PaintShapePath(surface, object.Shape[static_cast<size_t>(j)]);
-      DrawShapeFxLayer(ctx, unpanned, surface, object, j, 1);
-    }
+    if (object.Hide == 0) DrawObjectForExport(ctx, surface, object);
   }
 }
 

@@ -33,5 +33,8 @@ void DrawOverlays(const EditorContext& ctx, const CanvasView& view, Surface& sur
 // visible object, hidden shapes included, each painted by itself, at scale 1
 // and without the pan, without overlays.
 void DrawSceneForExport(const EditorContext& ctx, Surface& surface);
+// One object of that picture under the transform in force, whatever its
+// visibility.
+void DrawObjectForExport(const EditorContext& ctx, Surface& surface, const sObject& object);
 
 }  // namespace tavisk

@@ -2,7 +2,22 @@
 
 #include <QFontMetricsF>
 
+#include "document/font_store.h"
+
 namespace tavisk {
+
+QFont OutlineFont(const std::string& face, int64_t style, int pixels) {
+  QFont font(QString::fromStdString(face));
+  font.setPixelSize(pixels);
+  font.setBold((style & kFontBold) != 0);
+  font.setItalic((style & kFontItalic) != 0);
+  font.setUnderline((style & kFontUnderline) != 0);
+  font.setStrikeOut((style & kFontStrikeOut) != 0);
+  // Outlines at their true shape: the same text measures and fills alike at
+  // every zoom.
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
 
 namespace {
 // The key is held twice (map and use list) beside the outline's elements.

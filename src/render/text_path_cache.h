@@ -7,11 +7,16 @@
 #include <QFont>
 #include <QPainterPath>
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <string>
 #include <unordered_map>
 
 namespace tavisk {
+
+// The font texts are outlined in: a face, style flags (document/font_store.h)
+// and a size in whole pixels, unhinted.
+QFont OutlineFont(const std::string& face, int64_t style, int pixels);
 
 class TextPathCache {
  public:
