@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "edit/shape_operations.h"
+#include "edit/svg_import.h"
 #include "io/clipboard/shapes_clipboard.h"
+#include "io/svg/svg_reader.h"
 
 namespace tavisk {
 
@@ -26,6 +28,38 @@ std::vector<sShape> ShapesToCopy(const EditorContext& ctx) {
   return copies;
 }
 
+// The shapes of an SVG picture, imported as Import SVG imports one but into
+// a drawing of their own, so that the user hears what was dropped in the
+// same words; their fonts are loaded into ctx's store.
+std::vector<sShape> ReadSvgShapes(EditorContext& ctx, const std::string& text) {
+  EditorContext scratch;
+  scratch.Req = ctx.Req;
+  std::vector<sShape> shapes;
+  if (!ImportSvgLayer(scratch, ReadSvgText(text), "Clipboard")) return shapes;
+  sObject& layer = *scratch.CurrentObjectPtr();
+  if (layer.HasShape != 1) return shapes;
+  for (sShape& shape : layer.Shape) {
+    if (shape.Typ == kText) shape.Font = ctx.Fonts.Load(shape.FontName, shape.W, shape.FontStyle);
+    shapes.push_back(std::move(shape));
+  }
+  return shapes;
+}
+
+// What the clipboard holds, as shapes of ctx: our own, else an SVG picture,
+// else plain text that is one.
+std::vector<sShape> ClipboardShapes(EditorContext& ctx, const SystemClipboard& clipboard) {
+  if (const std::optional<std::string> text = clipboard.Read(kShapesMimeType)) {
+    std::vector<sShape> shapes = ReadClipboardShapes(ctx, *text);
+    if (!shapes.empty()) return shapes;
+  }
+  if (const std::optional<std::string> svg = clipboard.Read(kSvgMimeType)) {
+    return ReadSvgShapes(ctx, *svg);
+  }
+  const std::optional<std::string> text = clipboard.Read(kPlainTextMimeType);
+  if (text && LooksLikeSvgText(*text)) return ReadSvgShapes(ctx, *text);
+  return {};
+}
+
 }  // namespace
 
 void CopyToClipboard(EditorContext& ctx, SystemClipboard& clipboard) {
@@ -37,14 +71,10 @@ void CopyToClipboard(EditorContext& ctx, SystemClipboard& clipboard) {
 bool PasteFromClipboard(Editor& ctx, const SystemClipboard& clipboard,
                         const std::optional<QPointF>& canvasPointer) {
   if (ctx.CurrentObjectPtr() == nullptr) return false;
-  if (const std::optional<std::string> text = clipboard.Read(kShapesMimeType)) {
-    std::vector<sShape> shapes = ReadClipboardShapes(ctx, *text);
-    if (!shapes.empty()) {
-      PasteShapesAtPointer(ctx, std::move(shapes), canvasPointer);
-      return true;
-    }
-  }
-  return false;
+  std::vector<sShape> shapes = ClipboardShapes(ctx, clipboard);
+  if (shapes.empty()) return false;
+  PasteShapesAtPointer(ctx, std::move(shapes), canvasPointer);
+  return true;
 }
 
 }  // namespace tavisk

@@ -7,6 +7,7 @@
 #include "document/document_reader.h"
 #include "document/shape_creation.h"
 #include "edit/pointer_to_scene.h"
+#include "edit/svg_import.h"
 
 namespace tavisk {
 
@@ -43,6 +44,7 @@ void DropFiles(Editor& ctx, const std::vector<std::string>& paths, QPointF canva
         LoadDocument(ctx, kLoadMerge, path);
         break;
       case DroppedFileKind::Svg:
+        ImportSvgFile(ctx, path);
         break;
       case DroppedFileKind::Picture:
         PlacePicture(ctx, path, canvasPointer);

@@ -5,7 +5,6 @@
 #include "render/image_export.h"
 #include "render/paint_op.h"
 #include "render/painter_surface.h"
-#include "render/painting_thread.h"
 #include "render/renderer.h"
 
 namespace tavisk {
@@ -30,24 +29,18 @@ QRect PaintedArea(const EditorContext& ctx, const sObject& holder) {
 }  // namespace
 
 QImage PaintShapesPicture(const EditorContext& ctx, const sObject& holder) {
-  QImage cut;
-  RunPainting([&] {
-    const QRect area = PaintedArea(ctx, holder);
-    if (area.isEmpty() || int64_t{area.width()} * area.height() > kMaxExportPixels) return;
-    QImage picture(area.size(), QImage::Format_ARGB32_Premultiplied);
-    if (picture.isNull()) return;
-    picture.fill(Qt::transparent);
-    PainterSurface surface(picture);
-    if (!surface.BeginSurface()) return;
+  const QRect area = PaintedArea(ctx, holder);
+  if (area.isEmpty() || int64_t{area.width()} * area.height() > kMaxExportPixels) return {};
+  QImage picture(area.size(), QImage::Format_ARGB32_Premultiplied);
+  if (picture.isNull()) return {};
+  PaintForExport(picture, [&](Surface& surface) {
     surface.TranslateTransform(-area.x(), -area.y());
     DrawObjectForExport(ctx, surface, holder);
-    surface.EndSurface();
-    // The recorded bounds allow for the antialiasing fringe; the picture
-    // keeps only what was drawn.
-    const QRect drawn = DrawnArea(picture);
-    if (picture.rect().contains(drawn)) cut = picture.copy(drawn);
   });
-  return cut;
+  // The recorded bounds allow for the antialiasing fringe; the picture keeps
+  // only what was drawn.
+  const QRect drawn = DrawnArea(picture);
+  return picture.rect().contains(drawn) ? picture.copy(drawn) : QImage();
 }
 
 }  // namespace tavisk

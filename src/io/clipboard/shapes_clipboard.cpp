@@ -3,6 +3,7 @@
 #include "document/document_reader.h"
 #include "document/document_writer.h"
 #include "document/picture_loader.h"
+#include "io/svg/svg_writer.h"
 #include "render/shapes_picture.h"
 
 namespace tavisk {
@@ -30,6 +31,12 @@ ClipboardContent ShapesClipboardContent(const EditorContext& ctx,
   if (shapes.empty()) return content;
   const sObject holder = HolderOf(shapes);
   content.Formats[kShapesMimeType] = WriteDocumentText({holder});
+  // As plain text too, so that a paste into a text editor gives the SVG.
+  const std::string svg = ShapesSvgText(ctx, shapes);
+  if (!svg.empty()) {
+    content.Formats[kSvgMimeType] = svg;
+    content.Formats[kPlainTextMimeType] = svg;
+  }
   content.Picture = PaintShapesPicture(ctx, holder);
   return content;
 }
