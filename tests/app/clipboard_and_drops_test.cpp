@@ -13,6 +13,7 @@
 
 #include "app/menu_table.h"
 #include "document/numeric.h"
+#include "edit/shape_operations.h"
 #include "editor_fixture.h"
 #include "io/clipboard/shapes_clipboard.h"
 #include "platform/file_io.h"
@@ -116,6 +117,52 @@ TEST_F(ClipboardAndDropsTest, PasteOfOurShapesPlacesThemAllUnderThePointerAsOneS
   EXPECT_EQ(shape(1).X, 100 + kPasteOffset);
 }
 
+// A green box, and a circle whose gradient the drawing cannot keep.
+constexpr const char* kSvgText =
+    "\n  <svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\">"
+    "<defs><linearGradient id=\"g\"><stop offset=\"0\" stop-color=\"#ff0000\"/>"
+    "<stop offset=\"1\" stop-color=\"#0000ff\"/></linearGradient></defs>"
+    "<rect x=\"10\" y=\"20\" width=\"30\" height=\"40\" fill=\"#00ff00\"/>"
+    "<circle cx=\"70\" cy=\"70\" r=\"10\" fill=\"url(#g)\"/></svg>\n";
+
+TEST_F(ClipboardAndDropsTest, SvgTextFromAnotherProgramPastesIntoTheCurrentLayerAsOneStep) {
+  DrawLineAndBox();
+  const std::string before = Bytes();
+  PutOnClipboard("text/plain", kSvgText);
+  PointAt(At(200, 300));
+  Menu(kMenuPaste);
+  ASSERT_EQ(ctx().Obj.size(), 1u);
+  ASSERT_EQ(ctx().Obj[0].Shape.size(), 4u);
+  // The box's first corner lands under the pointer, the circle beside it.
+  const sShape& box = shape(2);
+  EXPECT_EQ(box.X + box.Pt[0].X, 200);
+  EXPECT_EQ(box.Y + box.Pt[0].Y, 300);
+  EXPECT_EQ(box.Color, RGBA(0, 255, 0, 255));
+  EXPECT_EQ(shape(3).X + shape(3).Pt[0].X - 200, 80 - 10);
+  ASSERT_EQ(requesters_.Messages.size(), 1u);
+  EXPECT_NE(requesters_.Messages[0].Text.find("gradient"), std::string::npos)
+      << requesters_.Messages[0].Text;
+  Menu(kMenuUndo);
+  EXPECT_EQ(Bytes(), before);
+
+  // An SVG picture on the clipboard goes before its plain text.
+  auto* data = new QMimeData;
+  data->setData(kSvgMimeType, kSvgText);
+  data->setData("text/plain", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
+  QGuiApplication::clipboard()->setMimeData(data);
+  Menu(kMenuPaste);
+  EXPECT_EQ(ctx().Obj[0].Shape.size(), 4u);
+}
+
+TEST_F(ClipboardAndDropsTest, CopiedShapesPasteIntoATextEditorAsSvg) {
+  DrawLineAndBox();
+  Menu(kMenuCopyShape);
+  const std::string text = Clipboard()->text().toStdString();
+  EXPECT_TRUE(LooksLikeSvgText(text)) << text;
+  EXPECT_EQ(text, Clipboard()->data(kSvgMimeType).toStdString());
+  EXPECT_NE(text.find("<rect"), std::string::npos) << text;
+}
+
 TEST_F(ClipboardAndDropsTest, AClipboardHoldingNothingUsableChangesNothing) {
   DrawLineAndBox();
   const std::string before = Bytes();
@@ -174,6 +221,22 @@ TEST_F(ClipboardAndDropsTest, DroppedDocumentsMergeAndPicturesLandAtTheDropPoint
   ASSERT_TRUE(DropUrls({Local("notes.dat")}, At(200, 150)));
   EXPECT_EQ(Bytes(), before);
   EXPECT_EQ(requesters_.Messages.size(), 1u);
+}
+
+TEST_F(ClipboardAndDropsTest, ADroppedSvgBecomesALayerOfItsOwn) {
+  MakeShape(kGadgetToolBox, At(10, 10), At(40, 40));
+  const std::string before = Bytes();
+  ASSERT_TRUE(WriteFileAtomically("icon.svg", kSvgText));
+  ASSERT_TRUE(DropUrls({Local("icon.svg")}, At(300, 300)));
+  ASSERT_EQ(ctx().Obj.size(), 2u);
+  EXPECT_EQ(ctx().Obj[1].Name, "icon");
+  ASSERT_EQ(ctx().Obj[1].Shape.size(), 2u);
+  EXPECT_EQ(ctx().Obj[1].Shape[0].Color, RGBA(0, 255, 0, 255));
+  EXPECT_EQ(ctx().Obj[1].Shape[0].Pt[0].X, 10);
+  EXPECT_EQ(requesters_.Messages.size(), 1u);
+  EXPECT_EQ(ItemText(kMenuUndo), "Undo Drop\tCtrl+Z");
+  Menu(kMenuUndo);
+  EXPECT_EQ(Bytes(), before);
 }
 
 TEST_F(ClipboardAndDropsTest, OnlyLocalFilesAreTaken) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "edit/shape_operations.h"
 #include "io/clipboard/shapes_clipboard.h"
 
 namespace tavisk {
