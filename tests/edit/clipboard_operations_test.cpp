@@ -36,24 +36,13 @@ TEST_F(ClipboardOperationsTest, APastedTextHasAFontOfItsOwn) {
   const sShape& pasted = ctx.Obj[0].Shape[1];
   EXPECT_EQ(pasted.Text, "Hello");
   EXPECT_EQ(pasted.X, 30 + kPasteOffset);
+  // The original and the editor's own copy let go of theirs.
   ctx.Fonts.Release(ctx.Obj[0].Shape[0].Font);
+  ctx.Fonts.Release(ctx.Clipboard.Shape[0].Font);
   const FontSpec* font = ctx.Fonts.Get(pasted.Font);
   ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->Name, "Times New roman");
   EXPECT_EQ(font->Size, 20);
-}
-
-TEST_F(ClipboardOperationsTest, NothingToCopyLeavesTheClipboardAndNothingToPasteTheScene) {
-  ctx.CurrentShape = -1;
-  CopyToClipboard(ctx, clipboard);
-  EXPECT_TRUE(clipboard.Content().Formats.empty());
-  EXPECT_TRUE(clipboard.Content().Picture.isNull());
-
-  const std::vector<sObject> before = ctx.Obj;
-  EXPECT_FALSE(PasteFromClipboard(ctx, clipboard, std::nullopt));
-  clipboard.Put({{{kPlainTextMimeType, "  \r\n<b>not a drawing</b>"}}, {}});
-  EXPECT_FALSE(PasteFromClipboard(ctx, clipboard, std::nullopt));
-  EXPECT_EQ(ctx.Obj, before);
 }
 
 TEST(SvgTextTest, OnlyTextBeginningAsAnSvgDocumentWithinTheBoundIsTaken) {
