@@ -16,8 +16,13 @@ bool ParseIndex(const std::string& text, int64_t& value) {
 std::string ParseOptions(const std::vector<std::string>& args, size_t from, Arguments& out) {
   for (size_t i = from; i < args.size(); ++i) {
     const std::string& option = args[i];
-    const bool known = (out.Cmd == Command::Png && option == "--area") ||
-                       (out.Cmd == Command::Pb && option == "--object");
+    const bool svg = out.Cmd == Command::Svg;
+    if (svg && option == "--text-as-paths") {
+      out.TextAsPaths = true;
+      continue;
+    }
+    const bool known = ((svg || out.Cmd == Command::Png) && option == "--area") ||
+                       ((svg || out.Cmd == Command::Pb) && option == "--object");
     if (!known) return "unexpected argument '" + option + "'";
     if (i + 1 >= args.size()) return option + " needs a value";
     const std::string& value = args[++i];
@@ -28,6 +33,8 @@ std::string ParseOptions(const std::vector<std::string>& args, size_t from, Argu
       out.CameraArea = value == "camera";
     } else if (!ParseIndex(value, out.Object)) {
       return "--object takes an object index (0, 1, ...), not '" + value + "'";
+    } else {
+      out.OneObject = true;
     }
   }
   return "";
@@ -50,6 +57,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
     result.Args.Cmd = Command::Png;
   } else if (command == "pb") {
     result.Args.Cmd = Command::Pb;
+  } else if (command == "svg") {
+    result.Args.Cmd = Command::Svg;
   } else if (command == "resave") {
     result.Args.Cmd = Command::Resave;
   } else {
@@ -72,6 +81,10 @@ std::string UsageText() {
          "      Draws every visible object of document DOC and saves a PNG with alpha:\n"
          "      the area holding every drawn pixel (drawn, the default) or the camera\n"
          "      rectangle (camera). \".png\" is appended to OUT unless it ends in it.\n"
+         "  tavisk-cli svg DOC OUT [--area drawn|camera] [--object N] [--text-as-paths]\n"
+         "      Writes the same area as png as an SVG file: every visible object, or\n"
+         "      object N alone (even hidden); texts as outlines with --text-as-paths.\n"
+         "      \".svg\" is appended to OUT unless it ends in it.\n"
          "  tavisk-cli pb DOC OUT [--object N]\n"
          "      Writes object N (default 0, the first) as PureBasic source. Every \".pb\"\n"
          "      is removed from the file name of OUT and one is appended.\n"
@@ -84,8 +97,8 @@ std::string UsageText() {
          "one, else from the defaults; the file is never created. The path written is\n"
          "printed on standard output.\n"
          "\n"
-         "Only png reads the pictures of image shapes; pb and resave keep their file\n"
-         "names as they are.\n"
+         "Only png and svg read the pictures of image shapes; pb and resave keep\n"
+         "their file names as they are.\n"
          "\n"
          "Exit codes: 0 done, 2 bad arguments, 3 unreadable file or not a document,\n"
          "4 output not written, 5 nothing to export (empty drawing, camera outside the drawing).\n";

@@ -7,14 +7,16 @@
 
 namespace tavisk::cli {
 
-enum class Command { Help, Png, Pb, Resave };
+enum class Command { Help, Png, Pb, Resave, Svg };
 
 struct Arguments {
   Command Cmd = Command::Help;
   std::string Document;
   std::string Output;
-  bool CameraArea = false;  // png: the camera rectangle instead of the drawn area
-  int64_t Object = 0;       // pb: index of the object to export
+  bool CameraArea = false;  // png, svg: the camera rectangle instead of the drawn area
+  int64_t Object = 0;       // pb, svg: index of the object to export
+  bool OneObject = false;   // svg: only Object, not every visible object
+  bool TextAsPaths = false;  // svg: texts as outlines
 };
 
 struct ParseResult {

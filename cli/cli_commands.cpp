@@ -13,8 +13,9 @@
 #include "document/picture_loader.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
-#include "render/image_export.h"
 #include "io/purebasic/source_export.h"
+#include "render/image_export.h"
+#include "svg_command.h"
 
 namespace tavisk::cli {
 
@@ -32,8 +33,8 @@ void ReadOptionsIfPresent(sPzOptions& options, std::ostream& err) {
 }
 
 // Reads the document as the editor does; false when the file cannot be read
-// or holds no line of a document. Only the PNG export draws, so only it
-// decodes pictures: the others need no more than their file names, and a
+// or holds no line of a document. Only the PNG and SVG exports draw, so only
+// they decode pictures: the others need no more than their file names, and a
 // picture's pixels can be a thousand times its file. Messages the loader
 // shows (missing pictures, the picture budget) become warnings.
 bool LoadInto(EditorContext& ctx, ScriptedRequesters& req, const Arguments& args,
@@ -45,7 +46,7 @@ bool LoadInto(EditorContext& ctx, ScriptedRequesters& req, const Arguments& args
     return false;
   }
   PictureLoader loadPicture;
-  if (args.Cmd == Command::Png) {
+  if (args.Cmd == Command::Png || args.Cmd == Command::Svg) {
     loadPicture = [&ctx](const std::string& picture) { return LoadPicture(ctx, 0, picture); };
   }
   if (!HoldsDocumentLine(text)) {
@@ -60,30 +61,12 @@ bool LoadInto(EditorContext& ctx, ScriptedRequesters& req, const Arguments& args
   return true;
 }
 
-int Written(bool ok, const std::string& path, std::ostream& out, std::ostream& err) {
-  if (!ok) {
-    err << "tavisk-cli: cannot write '" << path << "'\n";
-    return kExitNotWritten;
-  }
-  out << path << "\n";
-  return kExitDone;
-}
-
 int ExportPng(EditorContext& ctx, const Arguments& args, std::ostream& out, std::ostream& err) {
-  const sPzOptions& o = ctx.Options;
-  // Without a canvas, the drawing spans from the origin to the camera's far
-  // corner, so the camera rectangle always lies inside it.
-  const int width = o.CameraX + o.CameraW;
-  const int height = o.CameraY + o.CameraH;
   const std::string path = ImageFileName(args.Output);
   const ImageExportResult result =
-      SaveSceneImage(ctx, args.CameraArea ? kExportCamera : kExportDrawnArea, width, height, path);
-  if (result == ImageExportResult::NothingSaved) {
-    err << "tavisk-cli: nothing to export: "
-        << (args.CameraArea ? "the camera rectangle lies outside the drawing\n"
-                            : "no pixel is drawn between the origin and the camera's far corner\n");
-    return kExitNothingToExport;
-  }
+      SaveSceneImage(ctx, args.CameraArea ? kExportCamera : kExportDrawnArea,
+                     DrawingWidth(ctx.Options), DrawingHeight(ctx.Options), path);
+  if (result == ImageExportResult::NothingSaved) return NothingToExport(args.CameraArea, err);
   if (result == ImageExportResult::TooLarge) {
     err << "tavisk-cli: " << kExportTooLargeText << "\n";
     return kExitNothingToExport;
@@ -108,6 +91,22 @@ int Resave(EditorContext& ctx, const Arguments& args, std::ostream& out, std::os
 
 }  // namespace
 
+int NothingToExport(bool cameraArea, std::ostream& err) {
+  err << "tavisk-cli: nothing to export: "
+      << (cameraArea ? "the camera rectangle lies outside the drawing\n"
+                     : "no pixel is drawn between the origin and the camera's far corner\n");
+  return kExitNothingToExport;
+}
+
+int Written(bool ok, const std::string& path, std::ostream& out, std::ostream& err) {
+  if (!ok) {
+    err << "tavisk-cli: cannot write '" << path << "'\n";
+    return kExitNotWritten;
+  }
+  out << path << "\n";
+  return kExitDone;
+}
+
 int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (args.Cmd == Command::Help) {
     out << UsageText();
@@ -123,6 +122,8 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
       return ExportPng(ctx, args, out, err);
     case Command::Pb:
       return ExportPb(ctx, args, out, err);
+    case Command::Svg:
+      return ExportSvg(ctx, args, out, err);
     default:
       return Resave(ctx, args, out, err);
   }

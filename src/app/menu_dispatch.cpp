@@ -21,6 +21,7 @@
 #include "edit/view_commands.h"
 #include "render/image_export.h"
 #include "io/purebasic/source_export.h"
+#include "io/svg/svg_export_command.h"
 
 namespace tavisk {
 
@@ -70,6 +71,10 @@ void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history
   };
   window.SetMenuOperation(kMenuExportDrawnArea, [exportImage] { exportImage(0); });
   window.SetMenuOperation(kMenuExportCamera, [exportImage] { exportImage(1); });
+  window.SetMenuOperation(kMenuExportSvg, [&window, &ctx] {
+    ExportSceneSvg(ctx, window.Canvas()->contentsRect().width(),
+                   window.Canvas()->contentsRect().height());
+  });
   window.SetMenuOperation(kMenuExportSource, [&ctx] { ExportObjectSource(ctx); });
   window.SetMenuOperation(kMenuQuit, [&window, &ctx, &history] {
     if (MayLeaveDocument(ctx, history)) window.RequestQuit();

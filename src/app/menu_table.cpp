@@ -48,6 +48,7 @@ const std::vector<MenuEntry>& MainMenuEntries() {
       Bar(),
       Item(kMenuExportDrawnArea, "Export shape as image\tCtrl+E"),
       Item(kMenuExportCamera, "Export Scene (image)"),
+      Item(kMenuExportSvg, "Export as SVG"),
       Bar(),
       Item(kMenuExportSource, "Export in purebasic"),
       Bar(),

@@ -61,6 +61,7 @@ enum MenuId : int {
   // The drawing order, in the shape context menu only.
   kMenuShapeUp = 60,
   kMenuShapeDown = 61,
+  kMenuExportSvg = 64,
 };
 
 // The item's text without its shortcut, as an undo step is named after it.

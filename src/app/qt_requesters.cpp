@@ -111,4 +111,14 @@ SaveAnswer QtRequesters::AskToSave(const std::string& title, const std::string& 
   return SaveAnswer::Cancel;
 }
 
+std::optional<bool> QtRequesters::AskYesNo(const std::string& title, const std::string& text) {
+  const QMessageBox::StandardButton answer =
+      QMessageBox::question(parent_, Q(title), Q(text),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                            QMessageBox::Yes);
+  if (answer == QMessageBox::Yes) return true;
+  if (answer == QMessageBox::No) return false;
+  return std::nullopt;
+}
+
 }  // namespace tavisk

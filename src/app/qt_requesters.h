@@ -21,6 +21,7 @@ class QtRequesters : public Requesters {
   std::string Input(const std::string& title, const std::string& prompt,
                     const std::string& initial) override;
   SaveAnswer AskToSave(const std::string& title, const std::string& text) override;
+  std::optional<bool> AskYesNo(const std::string& title, const std::string& text) override;
 
  private:
   QWidget* parent_ = nullptr;

@@ -25,6 +25,9 @@ class SilentRequesters : public Requesters {
   SaveAnswer AskToSave(const std::string&, const std::string&) override {
     return SaveAnswer::Cancel;
   }
+  std::optional<bool> AskYesNo(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
 };
 
 SilentRequesters gSilentRequesters;

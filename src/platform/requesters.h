@@ -42,6 +42,9 @@ class Requesters {
   // Unsaved changes are about to be left: save them, throw them away, or
   // stay where the user was.
   virtual SaveAnswer AskToSave(const std::string& title, const std::string& text) = 0;
+
+  // A question answered yes (true) or no (false); nullopt when cancelled.
+  virtual std::optional<bool> AskYesNo(const std::string& title, const std::string& text) = 0;
 };
 
 }  // namespace tavisk

@@ -53,4 +53,10 @@ SaveAnswer ScriptedRequesters::AskToSave(const std::string& title, const std::st
   return TakeFront(SaveAnswers, SaveAnswer::Cancel);
 }
 
+std::optional<bool> ScriptedRequesters::AskYesNo(const std::string& title,
+                                                 const std::string& text) {
+  Asked.push_back({"yes-no", title, text, ""});
+  return TakeFront(YesNoAnswers, std::optional<bool>());
+}
+
 }  // namespace tavisk

@@ -17,7 +17,7 @@ struct ShownMessage {
 };
 
 struct AskedRequester {
-  std::string Kind;  // "open", "save", "color", "font", "input", "ask-save"
+  std::string Kind;  // "open", "save", "color", "font", "input", "ask-save", "yes-no"
   std::string Title;
   std::string Detail;  // pattern or prompt
   std::string Initial;
@@ -31,6 +31,7 @@ class ScriptedRequesters : public Requesters {
   std::deque<FontChoice> FontAnswers;
   std::deque<std::string> InputAnswers;
   std::deque<SaveAnswer> SaveAnswers;
+  std::deque<std::optional<bool>> YesNoAnswers;
 
   std::vector<ShownMessage> Messages;
   std::vector<AskedRequester> Asked;
@@ -45,6 +46,7 @@ class ScriptedRequesters : public Requesters {
   std::string Input(const std::string& title, const std::string& prompt,
                     const std::string& initial) override;
   SaveAnswer AskToSave(const std::string& title, const std::string& text) override;
+  std::optional<bool> AskYesNo(const std::string& title, const std::string& text) override;
 };
 
 }  // namespace tavisk

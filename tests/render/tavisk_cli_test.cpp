@@ -1,9 +1,7 @@
 // Runs the built tavisk-cli the way a build script would.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QImage>
-#include <QProcess>
 
 #include "document/document_file.h"
 #include "document/document_writer.h"
@@ -12,26 +10,14 @@
 #include "platform/picture_fixtures.h"
 #include "io/purebasic/source_export.h"
 #include "render_fixtures.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace tavisk {
 namespace {
 
-struct CliRun {
-  int Code = -1;
-  std::string Out;
-  std::string Err;
-};
-
-CliRun RunCli(const test::ScopedWorkDir& dir, const QStringList& args) {
-  QProcess process;
-  process.setWorkingDirectory(QString::fromStdString(dir.Path()));
-  process.start(QCoreApplication::applicationDirPath() + "/../cli/tavisk-cli", args);
-  if (!process.waitForFinished(30000)) return {};
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          process.readAllStandardOutput().toStdString(),
-          process.readAllStandardError().toStdString()};
-}
+using test::CliRun;
+using test::RunCli;
 
 // Two objects: a red box at (10, 20) of 40 x 30, then a named one with a
 // blue circle.

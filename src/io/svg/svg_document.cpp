@@ -12,9 +12,9 @@ std::string SvgDocumentText(const std::vector<SvgPaint>& paints, const QRectF& v
   std::string text =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
       "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\""
-      " version=\"1.1\" width=\"" + width + "\" height=\"" + height + "\" viewBox=\"" +
-      SvgNumber(viewBox.x()) + " " + SvgNumber(viewBox.y()) + " " + width + " " + height +
-      "\">\n";
+      " version=\"1.1\" width=\"" +
+      width + "\" height=\"" + height + "\" viewBox=\"" + SvgNumber(viewBox.x()) + " " +
+      SvgNumber(viewBox.y()) + " " + width + " " + height + "\">\n";
   bool open = false;
   int group = 0;
   for (const SvgPaint& paint : paints) {

@@ -44,15 +44,31 @@ std::string XmlEscaped(const std::string& text) {
   for (const QChar c : valid) {
     const char16_t u = c.unicode();
     switch (u) {
-      case '&': out += u"&amp;"; break;
-      case '<': out += u"&lt;"; break;
-      case '>': out += u"&gt;"; break;
-      case '"': out += u"&quot;"; break;
-      case '\'': out += u"&apos;"; break;
+      case '&':
+        out += u"&amp;";
+        break;
+      case '<':
+        out += u"&lt;";
+        break;
+      case '>':
+        out += u"&gt;";
+        break;
+      case '"':
+        out += u"&quot;";
+        break;
+      case '\'':
+        out += u"&apos;";
+        break;
       // Kept as references so that attribute values keep them too.
-      case '\t': out += u"&#9;"; break;
-      case '\n': out += u"&#10;"; break;
-      case '\r': out += u"&#13;"; break;
+      case '\t':
+        out += u"&#9;";
+        break;
+      case '\n':
+        out += u"&#10;";
+        break;
+      case '\r':
+        out += u"&#13;";
+        break;
       default:
         if (u >= 0x20 && u != 0xFFFE && u != 0xFFFF) out += c;
         break;

@@ -10,16 +10,25 @@ namespace {
 
 // The pen the canvas strokes with: a width of 0 or less is one unit, and
 // dash patterns count in pen widths (render/paint_op.cpp).
-double PenWidth(double width) { return width > 0 ? width : 1.0; }
+double PenWidth(double width) {
+  return width > 0 ? width : 1.0;
+}
 
 // Below this a dot's gap closes: the dots touch and the line shows solid.
 constexpr double kClosedGap = 1e-3;
+
+// The painter's mitre limit of 2 counts from the join's centre in pen widths;
+// SVG's counts the whole mitre: 4. Sharper corners differ: the painter cuts
+// the mitre at the limit where SVG 1.1 bevels it.
+constexpr const char* kMiterLimit = "4";
 
 std::string Attribute(const char* name, const std::string& value) {
   return value.empty() ? "" : std::string(" ") + name + "=\"" + value + "\"";
 }
 
-std::string DashArray(double on, double off) { return SvgNumber(on) + " " + SvgNumber(off); }
+std::string DashArray(double on, double off) {
+  return SvgNumber(on) + " " + SvgNumber(off);
+}
 
 std::string StrokeAttributes(const PaintOp& op) {
   const double width = PenWidth(op.width);
@@ -28,11 +37,12 @@ std::string StrokeAttributes(const PaintOp& op) {
                   Attribute("stroke-width", SvgNumber(width));
   switch (op.kind) {
     case PaintKind::kStroke:
-      a += op.roundEnds ? Attribute("stroke-linecap", "round") + Attribute("stroke-linejoin", "round")
-                        : Attribute("stroke-miterlimit", "2");
+      a += op.roundEnds
+               ? Attribute("stroke-linecap", "round") + Attribute("stroke-linejoin", "round")
+               : Attribute("stroke-miterlimit", kMiterLimit);
       break;
     case PaintKind::kDash:
-      a += Attribute("stroke-miterlimit", "2");
+      a += Attribute("stroke-miterlimit", kMiterLimit);
       if (op.length > 0) a += Attribute("stroke-dasharray", DashArray(op.length, op.length));
       break;
     case PaintKind::kDot: {

@@ -30,7 +30,8 @@ std::string TextStyleAttributes(const SvgTextRun& run) {
   if ((run.Style & kFontItalic) != 0) a += " font-style=\"italic\"";
   std::string decoration;
   if ((run.Style & kFontUnderline) != 0) decoration = "underline";
-  if ((run.Style & kFontStrikeOut) != 0) decoration += decoration.empty() ? "line-through" : " line-through";
+  if ((run.Style & kFontStrikeOut) != 0)
+    decoration += decoration.empty() ? "line-through" : " line-through";
   if (!decoration.empty()) a += " text-decoration=\"" + decoration + "\"";
   return a;
 }

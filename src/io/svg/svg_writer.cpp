@@ -113,10 +113,12 @@ std::string ShapesSvgText(const EditorContext& ctx, const std::vector<sShape>& s
   const QRect area = DrawnArea(frame);
   if (area.isEmpty() || !frame.rect().contains(area)) return "";
   const QTransform toScene = toFrame.inverted();
-  return SvgDocumentText(Record(ctx, frame, objects, toFrame).Paints,
-                         toScene.mapRect(QRectF(area)), toScene, false);
+  return SvgDocumentText(Record(ctx, frame, objects, toFrame).Paints, toScene.mapRect(QRectF(area)),
+                         toScene, false);
 }
 
-std::string SvgFileName(const std::string& answer) { return WithExtension(answer, "svg"); }
+std::string SvgFileName(const std::string& answer) {
+  return WithExtension(answer, "svg");
+}
 
 }  // namespace tavisk
