@@ -12,6 +12,12 @@ bool ParseIndex(const std::string& text, int64_t& value) {
   return error == std::errc() && rest == end && value >= 0;
 }
 
+bool ParseScale(const std::string& text, double& value) {
+  const char* end = text.data() + text.size();
+  const auto [rest, error] = std::from_chars(text.data(), end, value);
+  return error == std::errc() && rest == end && value > 0 && value <= 1e6;
+}
+
 // Reads the options after DOC and OUT; answers an error text or "".
 std::string ParseOptions(const std::vector<std::string>& args, size_t from, Arguments& out) {
   for (size_t i = from; i < args.size(); ++i) {
@@ -22,7 +28,8 @@ std::string ParseOptions(const std::vector<std::string>& args, size_t from, Argu
       continue;
     }
     const bool known = ((svg || out.Cmd == Command::Png) && option == "--area") ||
-                       ((svg || out.Cmd == Command::Pb) && option == "--object");
+                       ((svg || out.Cmd == Command::Pb) && option == "--object") ||
+                       (out.Cmd == Command::ImportSvg && option == "--scale");
     if (!known) return "unexpected argument '" + option + "'";
     if (i + 1 >= args.size()) return option + " needs a value";
     const std::string& value = args[++i];
@@ -31,6 +38,8 @@ std::string ParseOptions(const std::vector<std::string>& args, size_t from, Argu
         return "--area takes 'drawn' or 'camera', not '" + value + "'";
       }
       out.CameraArea = value == "camera";
+    } else if (option == "--scale") {
+      if (!ParseScale(value, out.Scale)) return "--scale takes a number above 0, not '" + value + "'";
     } else if (!ParseIndex(value, out.Object)) {
       return "--object takes an object index (0, 1, ...), not '" + value + "'";
     } else {
@@ -61,6 +70,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
     result.Args.Cmd = Command::Svg;
   } else if (command == "resave") {
     result.Args.Cmd = Command::Resave;
+  } else if (command == "import-svg") {
+    result.Args.Cmd = Command::ImportSvg;
   } else {
     result.Error = "unknown command '" + command + "'";
     return result;
@@ -91,6 +102,11 @@ std::string UsageText() {
          "  tavisk-cli resave DOC OUT\n"
          "      Loads DOC and saves it in the current document format. Every \".txt\"\n"
          "      is removed from the file name of OUT and one is appended.\n"
+         "  tavisk-cli import-svg SVG OUT [--scale S]\n"
+         "      Reads the SVG picture and writes a document holding it as one object,\n"
+         "      scaled by S (default 1; points are whole units, so a small icon wants\n"
+         "      a larger scale). What the drawing cannot hold is listed as warnings.\n"
+         "      Every \".txt\" is removed from the file name of OUT and one is appended.\n"
          "  tavisk-cli --help\n"
          "\n"
          "The camera comes from Preferences.ini in the current folder when there is\n"

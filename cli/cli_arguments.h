@@ -7,7 +7,7 @@
 
 namespace tavisk::cli {
 
-enum class Command { Help, Png, Pb, Resave, Svg };
+enum class Command { Help, Png, Pb, Resave, Svg, ImportSvg };
 
 struct Arguments {
   Command Cmd = Command::Help;
@@ -17,6 +17,7 @@ struct Arguments {
   int64_t Object = 0;       // pb, svg: index of the object to export
   bool OneObject = false;   // svg: only Object, not every visible object
   bool TextAsPaths = false;  // svg: texts as outlines
+  double Scale = 1.0;       // import-svg: the picture's scale
 };
 
 struct ParseResult {

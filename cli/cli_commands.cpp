@@ -1,5 +1,7 @@
 #include "cli_commands.h"
 
+#include "import_svg_command.h"
+
 #include <unistd.h>
 
 #include <ostream>
@@ -112,6 +114,7 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     out << UsageText();
     return kExitDone;
   }
+  if (args.Cmd == Command::ImportSvg) return ImportSvg(args, out, err);
   EditorContext ctx;
   ScriptedRequesters req;
   ctx.Req = &req;

@@ -17,6 +17,7 @@
 #include "edit/selection_edits.h"
 #include "edit/shape_conversion.h"
 #include "edit/shape_operations.h"
+#include "edit/svg_import.h"
 #include "edit/unsaved_changes.h"
 #include "edit/view_commands.h"
 #include "render/image_export.h"
@@ -62,6 +63,7 @@ void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history
     if (LoadDocument(ctx, 0, "")) history.Forget();
   });
   window.SetMenuOperation(kMenuMerge, [&ctx] { LoadDocument(ctx, 1, ""); });
+  window.SetMenuOperation(kMenuImportSvg, [&ctx] { ImportSvgFile(ctx, ""); });
   window.SetMenuOperation(kMenuSave, [&ctx, &history] { SaveAndMark(ctx, history, ctx.DocFile); });
   // "Save a copy" adopts the name it saves under, as a "save as" does.
   window.SetMenuOperation(kMenuSaveCopy, [&ctx, &history] { SaveAndMark(ctx, history, ""); });

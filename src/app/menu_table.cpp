@@ -42,6 +42,7 @@ const std::vector<MenuEntry>& MainMenuEntries() {
       Item(kMenuNewDocument, "New document\tCtrl+N"),
       Item(kMenuLoadDocument, "Load document\tCtrl+O"),
       Item(kMenuMerge, "Merge"),
+      Item(kMenuImportSvg, "Import SVG"),
       Bar(),
       Item(kMenuSave, "Save\tCtrl+S"),
       Item(kMenuSaveCopy, "Save a copy"),

@@ -62,6 +62,7 @@ enum MenuId : int {
   kMenuShapeUp = 60,
   kMenuShapeDown = 61,
   kMenuExportSvg = 64,
+  kMenuImportSvg = 70,
 };
 
 // The item's text without its shortcut, as an undo step is named after it.

@@ -1,8 +1,6 @@
 #include "edit/svg_import.h"
 
 #include "document/object_creation.h"
-#include "document/special_file_message.h"
-#include "io/svg/svg_limits.h"
 #include "platform/file_io.h"
 
 namespace tavisk {
@@ -17,14 +15,14 @@ std::string DroppedText(const std::vector<std::string>& dropped) {
   return text + ".";
 }
 
-std::string LayerName(const std::string& path) {
+}  // namespace
+
+std::string SvgLayerName(const std::string& path) {
   std::string name = FileNamePart(path);
   const size_t dot = name.find_last_of('.');
   if (dot != std::string::npos && dot > 0) name.erase(dot);
   return name.empty() ? "SVG" : name;
 }
-
-}  // namespace
 
 bool ImportSvgLayer(EditorContext& ctx, const SvgReadResult& read, const std::string& name) {
   if (!read.Read) {
@@ -56,29 +54,9 @@ bool ImportSvgFile(EditorContext& ctx, const std::string& file, double scale) {
   const std::string path =
       file.empty() ? ctx.Req->OpenFile(kSvgImportTitle, "", "SVG pictures|*.svg|All Files|*.*", 0) : file;
   if (path.empty()) return false;
-  if (IsSpecialFile(path)) {
-    TellNotARegularFile(*ctx.Req, path);
-    return false;
-  }
-  if (FileSize(path) > static_cast<int64_t>(kMaxSvgBytes)) {
-    ctx.Req->Message(kSvgImportTitle,
-                     "The file is larger than an SVG import may be (32 MiB): " + path,
-                     MessageIcon::Error);
-    return false;
-  }
-  std::string text;
-  const FileOutcome outcome = ReadFile(path, text);
-  if (outcome == FileOutcome::NotRegular) {
-    TellNotARegularFile(*ctx.Req, path);
-    return false;
-  }
-  if (outcome != FileOutcome::Done) {
-    ctx.Req->Message(kSvgImportTitle, "Cannot read the file: " + path, MessageIcon::Error);
-    return false;
-  }
   SvgImportOptions options;
   options.Scale = scale;
-  return ImportSvgLayer(ctx, ReadSvgText(text, options), LayerName(path));
+  return ImportSvgLayer(ctx, ReadSvgFile(path, options), SvgLayerName(path));
 }
 
 }  // namespace tavisk

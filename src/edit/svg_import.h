@@ -17,6 +17,9 @@ inline constexpr const char* kSvgImportTitle = "Import SVG";
 // is, the user is told why, and the answer is false.
 bool ImportSvgLayer(EditorContext& ctx, const SvgReadResult& read, const std::string& name);
 
+// The file name without its folder and extension.
+std::string SvgLayerName(const std::string& path);
+
 // The menu command: asks for the file when file is empty, reads it (a
 // special file or one larger than an import may be is refused with a
 // message) and imports it at the given scale, named after the file.

@@ -1,5 +1,7 @@
 #include "io/svg/svg_numbers.h"
 
+#include "io/svg/svg_limits.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -49,7 +51,8 @@ bool SvgNumberScanner::Number(double& value) {
   const size_t from = text_[pos_] == '+' ? pos_ + 1 : pos_;
   double parsed = 0;
   const auto result = std::from_chars(text_.data() + from, text_.data() + end, parsed);
-  if (result.ec != std::errc() || result.ptr != text_.data() + end || !std::isfinite(parsed)) {
+  if (result.ec != std::errc() || result.ptr != text_.data() + end ||
+      !(std::abs(parsed) <= kMaxSvgNumber)) {
     return false;
   }
   value = parsed;

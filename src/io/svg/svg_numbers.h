@@ -18,8 +18,8 @@ class SvgNumberScanner {
   bool AtEnd() const { return pos_ >= text_.size(); }
   char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
   void Advance() { ++pos_; }
-  // A finite number, then the separators after it. False (nothing taken)
-  // when none starts here or it is not finite.
+  // A number, then the separators after it. False (nothing taken) when
+  // none starts here or it is beyond kMaxSvgNumber (infinite ones too).
   bool Number(double& value);
   // An arc flag: a single 0 or 1, which needs no separator after it.
   bool Flag(bool& value);

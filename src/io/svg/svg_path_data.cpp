@@ -132,13 +132,16 @@ bool PathBuilder::Run(char command, SvgNumberScanner& in) {
       path_.closeSubpath();
       current_ = start_;
       return Take(3);
-    case 'M':
-      MoveTo(Point(in, relative, ok));
-      previous_ = 'L';  // its extra pairs are line-tos
+    case 'M': {
+      const QPointF p = Point(in, relative, ok);
+      if (ok) MoveTo(p);
       return ok && Take(1);
-    case 'L':
-      LineTo(Point(in, relative, ok));
+    }
+    case 'L': {
+      const QPointF p = Point(in, relative, ok);
+      if (ok) LineTo(p);
       return ok && Take(3);
+    }
     case 'H':
     case 'V': {
       double v = 0;

@@ -15,6 +15,7 @@
 #include "io/svg/svg_transform.h"
 #include "io/svg/svg_tree.h"
 #include "io/svg/svg_viewport.h"
+#include "platform/file_io.h"
 
 namespace tavisk {
 
@@ -61,11 +62,13 @@ class SvgWalker {
     const SvgViewport viewport = ViewportOf(root, QSizeF(), frame.Style.FontSize, true);
     frame.ToOutput = viewport.ToParent * QTransform::fromScale(scale_, scale_);
     frame.Viewport = viewport.Size;
+    extent_ = viewport.Extent * scale_;
     if (!frame.Style.Displayed) return true;
     return Children(root, frame);
   }
 
   SvgLayerBuilder& Builder() { return builder_; }
+  QSizeF Extent() const { return extent_; }
   std::vector<std::string>& Dropped() { return dropped_; }
   const std::string& Error() const { return error_.empty() ? builder_.Error() : error_; }
 
@@ -268,6 +271,7 @@ class SvgWalker {
   int64_t drawn_ = 0;
   int64_t pointBudget_ = kMaxSvgPoints;
   int64_t unnamed_ = 0;
+  QSizeF extent_;
 };
 
 }  // namespace
@@ -294,8 +298,29 @@ SvgReadResult ReadSvgText(const std::string& text, const SvgImportOptions& optio
     return result;
   }
   result.Read = true;
+  result.Width = walker.Extent().width();
+  result.Height = walker.Extent().height();
   result.Layer = walker.Builder().TakeLayer();
   result.Dropped = std::move(walker.Dropped());
+  return result;
+}
+
+}  // namespace tavisk
+
+namespace tavisk {
+
+SvgReadResult ReadSvgFile(const std::string& path, const SvgImportOptions& options) {
+  SvgReadResult result;
+  std::string text;
+  if (IsSpecialFile(path)) {
+    result.Error = "'" + path + "' is not a regular file (a FIFO, a device or a folder).";
+  } else if (FileSize(path) > static_cast<int64_t>(kMaxSvgBytes)) {
+    result.Error = "The file is larger than an SVG import may be (32 MiB).";
+  } else if (ReadFile(path, text) != FileOutcome::Done) {
+    result.Error = "Cannot read '" + path + "'.";
+  } else {
+    return ReadSvgText(text, options);
+  }
   return result;
 }
 

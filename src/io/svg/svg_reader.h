@@ -19,6 +19,9 @@ struct SvgImportOptions {
 struct SvgReadResult {
   bool Read = false;
   sObject Layer;
+  // The picture's width and height after the scale, from its root element.
+  double Width = 0;
+  double Height = 0;
   // What the picture holds that the layer could not keep, each kind once.
   std::vector<std::string> Dropped;
   // Why nothing was read, when Read is false.
@@ -26,5 +29,10 @@ struct SvgReadResult {
 };
 
 SvgReadResult ReadSvgText(const std::string& text, const SvgImportOptions& options = {});
+
+// Reads the file at path; a special file (a FIFO, a device, a folder) or
+// one larger than an import may be is refused unread, with the reason in
+// Error.
+SvgReadResult ReadSvgFile(const std::string& path, const SvgImportOptions& options = {});
 
 }  // namespace tavisk
