@@ -1,15 +1,33 @@
 #include "app/canvas_widget.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace tavisk {
 
+namespace {
+
+// Only files on this machine are taken: a remote address would be fetched.
+std::vector<std::string> LocalFiles(const QMimeData* data) {
+  std::vector<std::string> paths;
+  if (data == nullptr) return paths;
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+  }
+  return paths;
+}
+
+}  // namespace
+
 CanvasWidget::CanvasWidget(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAcceptDrops(true);
 }
 
 void CanvasWidget::Redraw(int64_t x, int64_t y, int pick) {
@@ -58,6 +76,21 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
 void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {
   Forward(event);
   QFrame::keyReleaseEvent(event);
+}
+
+void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void CanvasWidget::dragMoveEvent(QDragMoveEvent* event) {
+  if (!LocalFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void CanvasWidget::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> paths = LocalFiles(event->mimeData());
+  if (paths.empty()) return;
+  event->acceptProposedAction();
+  if (drop_) drop_(paths, event->position() - QPointF(contentsRect().topLeft()));
 }
 
 }  // namespace tavisk

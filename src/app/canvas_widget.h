@@ -6,6 +6,8 @@
 #include <QImage>
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace tavisk {
 
@@ -14,12 +16,15 @@ class CanvasWidget : public QFrame {
  public:
   using Painter = std::function<void(QImage& image, int64_t x, int64_t y, int pick)>;
   using InputHandler = std::function<void(QEvent* event)>;
+  // Local files dropped at a point of the drawing area, in canvas pixels.
+  using DropHandler = std::function<void(const std::vector<std::string>& paths, QPointF at)>;
 
   explicit CanvasWidget(QWidget* parent);
 
   void SetPainter(Painter painter) { painter_ = std::move(painter); }
   // Receives the canvas's mouse and key events.
   void SetInputHandler(InputHandler handler) { input_ = std::move(handler); }
+  void SetDropHandler(DropHandler handler) { drop_ = std::move(handler); }
 
   // Paints the backing image now (so a pick resolves inside the call) and
   // schedules the repaint that shows it.
@@ -35,6 +40,9 @@ class CanvasWidget : public QFrame {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void Forward(QEvent* event);
@@ -42,6 +50,7 @@ class CanvasWidget : public QFrame {
   QImage image_;
   Painter painter_;
   InputHandler input_;
+  DropHandler drop_;
 };
 
 }  // namespace tavisk

@@ -6,13 +6,16 @@
 #include "app/canvas_context_menu.h"
 #include "app/canvas_input.h"
 #include "app/canvas_widget.h"
+#include "app/clipboard_menu.h"
 #include "app/event_clock.h"
 #include "app/toolbar.h"
 #include "app/menu_dispatch.h"
+#include "app/qt_clipboard.h"
 #include "app/tips.h"
 #include "document/autosave.h"
 #include "document/numeric.h"
 #include "document/object_creation.h"
+#include "edit/file_drops.h"
 #include "edit/property_sync.h"
 #include "platform/clock.h"
 #include "render/renderer.h"
@@ -47,6 +50,12 @@ void ConnectCanvasAndTools(EditorSession& session) {
       release.kind = CanvasInput::kRelease;
       tools->HandleEvent(release);
     }
+  });
+  // Whatever one drop brings in is one step.
+  canvas->SetDropHandler([&ctx, &history](const std::vector<std::string>& paths, QPointF at) {
+    history.Begin();
+    DropFiles(ctx, paths, at);
+    history.End("Drop");
   });
   PanelSet* panels = session.panels.get();
   window.SetToolbarFiller([&ctx, &window, panels](QWidget* strip) {
@@ -83,6 +92,8 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   ctx.Hooks = session->hooks.get();
   window.BuildMenus();
   InstallMenuOperations(window, ctx, session->history);
+  session->clipboard = std::make_unique<QtClipboard>();
+  InstallClipboardOperations(window, ctx, *session->clipboard);
   ConnectCanvasAndTools(*session);
 
   session->panels->LoadIcons();

@@ -12,6 +12,7 @@
 #include "edit/canvas_tools.h"
 #include "edit/edit_history.h"
 #include "edit/editor.h"
+#include "platform/system_clipboard.h"
 
 class QObject;
 
@@ -25,6 +26,7 @@ struct EditorSession {
   std::unique_ptr<AppHooks> hooks;
   std::unique_ptr<QObject> eventFilter;
   std::unique_ptr<CanvasTools> tools;
+  std::unique_ptr<SystemClipboard> clipboard;
   std::vector<std::string> tips;
 };
 

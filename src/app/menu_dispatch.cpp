@@ -1,8 +1,6 @@
 #include "app/menu_dispatch.h"
 
 #include <QAction>
-#include <QCursor>
-#include <optional>
 
 #include "app/canvas_widget.h"
 #include "app/help.h"
@@ -111,18 +109,6 @@ void InstallMenuOperations(MainWindow& window, Editor& ctx, EditHistory& history
 
   window.SetMenuOperation(kMenuSelectAll, [&ctx] { SelectAll(ctx); });
   window.SetMenuOperation(kMenuDeselectAll, [&ctx] { DeselectAll(ctx); });
-  window.SetMenuOperation(kMenuCopyShape, [&ctx] { CopyShape(ctx); });
-  window.SetMenuOperation(kMenuPaste, [&window, &ctx] {
-    // From the canvas's context menu: where the right press was.
-    std::optional<QPointF> pointer = window.ContextPress();
-    const CanvasWidget* canvas = window.Canvas();
-    const QRect drawingArea = canvas->contentsRect();
-    const QPoint at = canvas->mapFromGlobal(QCursor::pos());
-    if (!pointer && drawingArea.contains(at) && !window.ChosenByMenuClick()) {
-      pointer = QPointF(at - drawingArea.topLeft());
-    }
-    PasteAtPointer(ctx, pointer);
-  });
   window.SetMenuOperation(kMenuPasteToShape, [&ctx] { PasteToShape(ctx); });
   window.SetMenuOperation(kMenuDeleteShape, [&ctx] { DeleteCurrentShape(ctx); });
   window.SetMenuOperation(kMenuShapeUp, [&ctx] { MoveShapeUp(ctx); });

@@ -30,9 +30,10 @@ bool StorablePath(const std::string& path) {
   return SanitizeFieldText(path, true) == path;
 }
 
-bool ChoosePicture(EditorContext& ctx, ShapeSource& source) {
-  source.PicturePath = ctx.Req->OpenFile("Image", "", "Png(.png)|*.png|Jpg|*.jpg", 0);
-  if (source.PicturePath.empty()) return false;
+// The picture at path, loaded for an image shape; false (the user told why)
+// when it cannot be one.
+bool TakePicture(EditorContext& ctx, const std::string& path, ShapeSource& source) {
+  source.PicturePath = path;
   if (!StorablePath(source.PicturePath)) {
     ctx.Req->Message("Error",
                      "The document cannot keep a picture whose path holds \",\", \";\" or a "
@@ -50,6 +51,11 @@ bool ChoosePicture(EditorContext& ctx, ShapeSource& source) {
   }
   source.Prefix = WithoutExtension(FileNamePart(source.PicturePath));
   return true;
+}
+
+bool ChoosePicture(EditorContext& ctx, ShapeSource& source) {
+  const std::string path = ctx.Req->OpenFile("Image", "", "Png(.png)|*.png|Jpg|*.jpg", 0);
+  return !path.empty() && TakePicture(ctx, path, source);
 }
 
 // The name prefix of the new shape and, for the image tool, its picture;
@@ -99,13 +105,9 @@ int AddComplexShape(EditorContext& ctx, int64_t x, int64_t y) {
 
 }  // namespace
 
-int AddShape(EditorContext& ctx, ShapeType type, int64_t x, int64_t y) {
-  ctx.CurrentPoint = 0;
-  if (ctx.CurrentObjectPtr() == nullptr) return 0;
-  if (type == kComplexShape) return AddComplexShape(ctx, x, y);
-  ShapeSource source;
-  if (!ChooseSource(ctx, type, source)) return 0;
-
+// A shape of type from source, pressed at (x, y).
+int PlaceShape(EditorContext& ctx, ShapeType type, const ShapeSource& source, int64_t x,
+               int64_t y) {
   sObject& object = *ctx.CurrentObjectPtr();
   // An object without shapes fills its placeholder.
   if (object.HasShape != 0) object.Shape.emplace_back();
@@ -171,6 +173,23 @@ int AddShape(EditorContext& ctx, ShapeType type, int64_t x, int64_t y) {
 
   InitShapeFx(ctx, 0);
   return 1;
+}
+
+int AddShape(EditorContext& ctx, ShapeType type, int64_t x, int64_t y) {
+  ctx.CurrentPoint = 0;
+  if (ctx.CurrentObjectPtr() == nullptr) return 0;
+  if (type == kComplexShape) return AddComplexShape(ctx, x, y);
+  ShapeSource source;
+  if (!ChooseSource(ctx, type, source)) return 0;
+  return PlaceShape(ctx, type, source, x, y);
+}
+
+int AddPictureShape(EditorContext& ctx, const std::string& path, int64_t x, int64_t y) {
+  ctx.CurrentPoint = 0;
+  if (ctx.CurrentObjectPtr() == nullptr) return 0;
+  ShapeSource source;
+  if (!TakePicture(ctx, path, source)) return 0;
+  return PlaceShape(ctx, kImage, source, x, y);
 }
 
 void InitShapeFx(EditorContext& ctx, int64_t k) {

@@ -76,32 +76,39 @@ void CopyShape(EditorContext& ctx) {
   clip.Name = "Shape_" + std::to_string(ctx.CurrentObjectPtr()->Shape.size());
 }
 
-void PasteShape(EditorContext& ctx, int64_t x, int64_t y) {
+void PasteShapes(EditorContext& ctx, std::vector<sShape> shapes, int64_t dx, int64_t dy) {
   sObject* object = ctx.CurrentObjectPtr();
-  if (object == nullptr) return;
+  if (object == nullptr || shapes.empty()) return;
+  for (sShape& shape : object->Shape) shape.Selected = 0;
   // An empty object's placeholder is reused, as a new shape reuses it, and
   // the object then has shapes: appending after it would leave a blank shape
   // in the document and the pasted one out of the shape list.
-  if (object->HasShape != 0) object->Shape.emplace_back();
+  if (object->HasShape == 0) object->Shape.clear();
   object->HasShape = 1;
+  for (sShape& shape : shapes) {
+    shape.X = Wrap16(shape.X + dx);
+    shape.Y = Wrap16(shape.Y + dy);
+    shape.Selected = 1;
+    object->Shape.push_back(std::move(shape));
+  }
   ctx.ObjReady = 1;
   ctx.CurrentShape = LastIndex(object->Shape);
   ctx.CurrentPoint = 0;
-  sShape& shape = object->Shape.back();
-  shape = CopyOf(ctx, ctx.Clipboard.Shape[0]);
-  shape.X = Wrap16(x);
-  shape.Y = Wrap16(y);
 }
 
-void PasteAtPointer(Editor& ctx, const std::optional<QPointF>& canvasPointer) {
-  const sShape& clip = ctx.Clipboard.Shape[0];
+void PasteShapesAtPointer(Editor& ctx, std::vector<sShape> shapes,
+                          const std::optional<QPointF>& canvasPointer) {
+  if (shapes.empty()) return;
   std::optional<ScenePointer> scene;
   if (canvasPointer) scene = PointerToScene(ctx, canvasPointer->x(), canvasPointer->y());
+  int64_t dx = kPasteOffset;
+  int64_t dy = kPasteOffset;
   if (scene) {
-    PasteShape(ctx, scene->SX - clip.Pt[0].X, scene->SY - clip.Pt[0].Y);
-  } else {
-    PasteShape(ctx, clip.X + kPasteOffset, clip.Y + kPasteOffset);
+    const sShape& first = shapes.front();
+    dx = scene->SX - first.Pt[0].X - first.X;
+    dy = scene->SY - first.Pt[0].Y - first.Y;
   }
+  PasteShapes(ctx, std::move(shapes), dx, dy);
 }
 
 void PasteToShape(EditorContext& ctx) {

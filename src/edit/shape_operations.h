@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "edit/editor.h"
 
@@ -26,16 +27,20 @@ void DeselectAll(EditorContext& ctx);
 // shapes of the current object.
 void CopyShape(EditorContext& ctx);
 
-// A copy of the clipboard shape with its X, Y at the scene position (x, y)
-// becomes the current object's new last shape and the current shape.
-void PasteShape(EditorContext& ctx, int64_t x, int64_t y);
+// The shapes become the current object's new last shapes, each moved by
+// (dx, dy); an empty object's placeholder takes the first. They alone are
+// selected and the last is current. Their font and picture handles pass to
+// the scene.
+void PasteShapes(EditorContext& ctx, std::vector<sShape> shapes, int64_t dx, int64_t dy);
 
-// Pastes with the copy's first point (its anchor) under the pointer, a
-// position in canvas pixels converted as the creation tools convert a press.
-// Without a pointer over the canvas the copy lands kPasteOffset scene units
-// right of and below the copied shape, in sight and not hiding it.
+// Pastes with the first shape's first point (its anchor) under the pointer,
+// a position in canvas pixels converted as the creation tools convert a
+// press. Without a pointer over the canvas the shapes land kPasteOffset
+// scene units right of and below where they were, in sight and not hiding
+// the originals.
 inline constexpr int64_t kPasteOffset = 10;
-void PasteAtPointer(Editor& ctx, const std::optional<QPointF>& canvasPointer);
+void PasteShapesAtPointer(Editor& ctx, std::vector<sShape> shapes,
+                          const std::optional<QPointF>& canvasPointer);
 
 // The current shape becomes a copy of the clipboard shape, position included.
 void PasteToShape(EditorContext& ctx);

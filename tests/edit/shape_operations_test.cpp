@@ -85,56 +85,41 @@ TEST_F(ShapeOperationsTest, EqualOrStaleIdsStillMoveExactlyOnePlace) {
   EXPECT_EQ(ctx.CurrentShape, 1);
 }
 
-TEST_F(ShapeOperationsTest, CopyNamesTheClipAndPastesMakeIndependentShapes) {
+TEST_F(ShapeOperationsTest, CopyNamesTheClipAndPastedShapesLandMovedAndAloneSelected) {
   Make(3);
   ctx.CurrentShape = 1;
   CopyShape(ctx);
   EXPECT_EQ(ctx.Clipboard.Shape[0].Name, "Shape_3");
   EXPECT_EQ(Shape(1).Name, "s1");  // the original keeps its name
 
-  PasteShape(ctx, 40, 50);
-  PasteShape(ctx, -5, 6);
+  Shape(0).Selected = 1;
+  PasteShapes(ctx, {Shape(1), Shape(2)}, 40, -50);
   ASSERT_EQ(ctx.Obj[0].Shape.size(), 5u);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"s0", "s1", "s2", "Shape_3", "Shape_3"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"s0", "s1", "s2", "s1", "s2"}));
   EXPECT_EQ(ctx.CurrentShape, 4);
   EXPECT_EQ(ctx.CurrentPoint, 0);
-  EXPECT_EQ(Shape(3).X, 40);
-  EXPECT_EQ(Shape(3).Y, 50);
-  EXPECT_EQ(Shape(4).X, -5);
-  EXPECT_EQ(Shape(4).Y, 6);
-
-  // Points are copied, not shared, at every step.
-  Shape(3).Pt[0].X = 99;
-  Shape(1).Pt[1].X = 77;
-  EXPECT_EQ(Shape(4).Pt[0].X, 1);
-  EXPECT_EQ(ctx.Clipboard.Shape[0].Pt[0].X, 1);
-  EXPECT_EQ(ctx.Clipboard.Shape[0].Pt[1].X, 1);
-}
-
-TEST_F(ShapeOperationsTest, APastedTextKeepsItsFontWhenTheOriginalsIsReleased) {
-  Make(1);
-  Shape(0).Typ = kText;
-  Shape(0).Font = ctx.Fonts.Load("Times New roman", 20, 0);
-  CopyShape(ctx);
-  PasteShape(ctx, 0, 0);
-  ctx.Fonts.Release(Shape(0).Font);
-  ASSERT_NE(ctx.Fonts.Get(Shape(1).Font), nullptr);
-  EXPECT_EQ(ctx.Fonts.Get(Shape(1).Font)->Name, "Times New roman");
+  EXPECT_EQ(Shape(3).X, 50);
+  EXPECT_EQ(Shape(3).Y, -30);
+  EXPECT_EQ(Shape(4).X, 60);
+  EXPECT_EQ(Shape(4).Y, -10);
+  EXPECT_EQ(Shape(4).Pt, Shape(2).Pt);  // points keep their place in the shape
+  for (size_t i = 0; i < 5; ++i) EXPECT_EQ(Shape(i).Selected, i >= 3 ? 1 : 0) << i;
 }
 
 TEST_F(ShapeOperationsTest, PastingIntoAnEmptyObjectFillsItsPlaceholder) {
   Make(1);
-  CopyShape(ctx);
+  const sShape copy = Shape(0);
   ctx.Obj.emplace_back();  // a fresh object: HasShape 0, one placeholder
   ctx.CurrentObject = 1;
   ctx.ObjReady = -1;
-  PasteShape(ctx, 3, 4);
+  PasteShapes(ctx, {copy}, 3, 4);
   const sObject& object = ctx.Obj[1];
   ASSERT_EQ(object.Shape.size(), 1u);
   EXPECT_EQ(object.HasShape, 1);
   EXPECT_EQ(ctx.ObjReady, 1);
   EXPECT_EQ(ctx.CurrentShape, 0);
-  EXPECT_EQ(object.Shape[0].Name, "Shape_1");
+  EXPECT_EQ(object.Shape[0].Name, "s0");
+  EXPECT_EQ(object.Shape[0].X, 3);
 }
 
 TEST_F(ShapeOperationsTest, PasteOverTakesEverythingFromTheClip) {
