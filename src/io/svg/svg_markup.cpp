@@ -56,9 +56,6 @@ std::string XmlEscaped(const std::string& text) {
       case '"':
         out += u"&quot;";
         break;
-      case '\'':
-        out += u"&apos;";
-        break;
       // Kept as references so that attribute values keep them too.
       case '\t':
         out += u"&#9;";

@@ -20,9 +20,9 @@ std::string SvgOpacity(int alpha);
 // "matrix(a b c d e f)".
 std::string SvgMatrix(const QTransform& transform);
 
-// Text for an XML attribute value or element content: valid UTF-8 (invalid
-// bytes become U+FFFD), the markup characters escaped, and the control
-// characters that XML 1.0 forbids left out.
+// Text for a double-quoted XML attribute value or element content: valid
+// UTF-8 (invalid bytes become U+FFFD), the markup characters escaped, and
+// the control characters that XML 1.0 forbids left out.
 std::string XmlEscaped(const std::string& text);
 
 }  // namespace tavisk
