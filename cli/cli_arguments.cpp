@@ -39,7 +39,9 @@ std::string ParseOptions(const std::vector<std::string>& args, size_t from, Argu
       }
       out.CameraArea = value == "camera";
     } else if (option == "--scale") {
-      if (!ParseScale(value, out.Scale)) return "--scale takes a number above 0, not '" + value + "'";
+      if (!ParseScale(value, out.Scale)) {
+        return "--scale takes a number above 0, not '" + value + "'";
+      }
     } else if (!ParseIndex(value, out.Object)) {
       return "--object takes an object index (0, 1, ...), not '" + value + "'";
     } else {

@@ -1,5 +1,6 @@
 #include "edit/svg_import.h"
 
+#include "document/field_text.h"
 #include "document/object_creation.h"
 #include "platform/file_io.h"
 
@@ -21,7 +22,7 @@ std::string SvgLayerName(const std::string& path) {
   std::string name = FileNamePart(path);
   const size_t dot = name.find_last_of('.');
   if (dot != std::string::npos && dot > 0) name.erase(dot);
-  return name.empty() ? "SVG" : name;
+  return name.empty() ? "SVG" : CutToCharacters(SanitizeFieldText(name, false), kNameCharacters);
 }
 
 bool ImportSvgLayer(EditorContext& ctx, const SvgReadResult& read, const std::string& name) {
@@ -35,7 +36,7 @@ bool ImportSvgLayer(EditorContext& ctx, const SvgReadResult& read, const std::st
   const uint8_t depth = layer.Depth;
   layer = read.Layer;
   layer.Depth = depth;
-  layer.Name = name;
+  layer.Name = CutToCharacters(SanitizeFieldText(name, false), kNameCharacters);
   for (sShape& shape : layer.Shape) {
     if (shape.Typ == kText) {
       shape.Font = ctx.Fonts.Load(shape.FontName, shape.W, shape.FontStyle);
@@ -52,7 +53,8 @@ bool ImportSvgLayer(EditorContext& ctx, const SvgReadResult& read, const std::st
 
 bool ImportSvgFile(EditorContext& ctx, const std::string& file, double scale) {
   const std::string path =
-      file.empty() ? ctx.Req->OpenFile(kSvgImportTitle, "", "SVG pictures|*.svg|All Files|*.*", 0) : file;
+      file.empty() ? ctx.Req->OpenFile(kSvgImportTitle, "", "SVG pictures|*.svg|All Files|*.*", 0)
+                   : file;
   if (path.empty()) return false;
   SvgImportOptions options;
   options.Scale = scale;

@@ -6,7 +6,9 @@ namespace tavisk {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
 
 std::string Trimmed(std::string_view text) {
   while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
@@ -77,7 +79,8 @@ CssDeclarations ParseDeclarations(std::string_view text) {
       std::string value = Trimmed(item.substr(colon + 1));
       // "!important" raises nothing here: the declaration is kept as it is.
       const size_t important = value.find("!important");
-      if (important != std::string::npos) value = Trimmed(std::string_view(value).substr(0, important));
+      if (important != std::string::npos)
+        value = Trimmed(std::string_view(value).substr(0, important));
       if (!name.empty()) out.emplace_back(std::move(name), std::move(value));
     }
     pos = end + 1;
@@ -100,8 +103,8 @@ void ParseStyleSheet(std::string_view sheet, std::vector<CssRule>& rules, size_t
     const std::string_view selectors = std::string_view(text).substr(pos, open - pos);
     // At-rules (@media, @font-face) are passed over whole.
     const bool atRule = Trimmed(selectors).starts_with('@');
-    const CssDeclarations declarations =
-        ParseDeclarations(std::string_view(text).substr(open + 1, close - open - 1));
+    const auto declarations = std::make_shared<const CssDeclarations>(
+        ParseDeclarations(std::string_view(text).substr(open + 1, close - open - 1)));
     size_t start = 0;
     while (!atRule && start <= selectors.size() && rules.size() < maxRules) {
       size_t comma = selectors.find(',', start);

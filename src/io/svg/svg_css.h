@@ -4,6 +4,7 @@
 // attributes or pseudo-classes are left out.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -25,7 +26,8 @@ struct CssSelector {
 
 struct CssRule {
   CssSelector Selector;
-  CssDeclarations Declarations;
+  // Shared by the selectors of one rule ("a, b, c { ... }").
+  std::shared_ptr<const CssDeclarations> Declarations;
 };
 
 // Appends the rules of a style sheet, at most maxRules of them.

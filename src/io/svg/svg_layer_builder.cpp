@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "document/complex_chain.h"
+#include "document/field_text.h"
 #include "document/font_store.h"
 #include "document/numeric.h"
 #include "io/svg/svg_limits.h"
@@ -19,7 +20,8 @@ constexpr double kAscentShare = 0.891;
 sShape NewShape(ShapeType type, int64_t rgba, const std::string& name) {
   sShape shape;
   shape.Typ = type;
-  shape.Name = name;
+  // As a typed name is kept: the document's separators replaced, cut short.
+  shape.Name = CutToCharacters(SanitizeFieldText(name, false), kNameCharacters);
   shape.Color = rgba;
   shape.Alpha = static_cast<uint8_t>(Alpha(rgba));
   shape.Width = 1;
@@ -151,8 +153,9 @@ bool SvgLayerBuilder::AddText(const SvgTextRun& run, int64_t rgba, const std::st
   shape.X = Wrap16(top.X);
   shape.Y = Wrap16(top.Y);
   shape.W = WholeWidth(run.Size);
-  shape.Text = run.Text;
-  shape.FontName = run.FontFamily;
+  shape.Text = SanitizeFieldText(run.Text, true);
+  CutToBytes(shape.Text, kMaxTextBytes);
+  shape.FontName = SanitizeFieldText(run.FontFamily, true);
   shape.FontStyle = (run.Bold ? kFontBold : 0) | (run.Italic ? kFontItalic : 0);
   return Push(std::move(shape));
 }

@@ -19,5 +19,9 @@ inline constexpr double kMaxSvgNumber = 1e100;
 // Coordinates and widths after every transform and the scale.
 inline constexpr double kMaxSvgCoordinate = 1099511627776.0;  // 2^40
 inline constexpr size_t kMaxSvgCssRules = 10000;
+// The characters read for texts, counting each copy a <use> makes.
+inline constexpr int64_t kMaxSvgTextBytes = int64_t{16} << 20;
+// Rules times drawn elements: each test is a few string comparisons.
+inline constexpr int64_t kMaxSvgSelectorTests = 20000000;
 
 }  // namespace tavisk

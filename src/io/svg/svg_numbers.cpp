@@ -1,19 +1,22 @@
 #include "io/svg/svg_numbers.h"
 
-#include "io/svg/svg_limits.h"
-
 #include <charconv>
 #include <cmath>
+
+#include "io/svg/svg_limits.h"
 
 namespace tavisk {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
-
 
 void SvgNumberScanner::SkipSpaces() {
   while (!AtEnd() && IsSpace(text_[pos_])) ++pos_;

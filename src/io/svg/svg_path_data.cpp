@@ -68,7 +68,9 @@ std::string SvgPathData(const QPainterPath& path) {
 
 namespace {
 
-bool IsCommand(char c) { return std::string_view("MmLlHhVvCcSsQqTtAaZz").find(c) != std::string_view::npos; }
+bool IsCommand(char c) {
+  return std::string_view("MmLlHhVvCcSsQqTtAaZz").find(c) != std::string_view::npos;
+}
 
 // The unsigned angle from u to v, signed by their cross product.
 double VectorAngle(double ux, double uy, double vx, double vy) {
@@ -163,7 +165,8 @@ bool PathBuilder::Run(char command, SvgNumberScanner& in) {
       return ok && Take(3);
     }
     case 'S': {
-      const QPointF c1 = previous == 'C' || previous == 'S' ? 2 * current_ - lastCubicControl_ : current_;
+      const QPointF c1 =
+          previous == 'C' || previous == 'S' ? 2 * current_ - lastCubicControl_ : current_;
       const QPointF c2 = Point(in, relative, ok);
       const QPointF p = Point(in, relative, ok);
       if (ok) CubicTo(c1, c2, p);
@@ -176,7 +179,8 @@ bool PathBuilder::Run(char command, SvgNumberScanner& in) {
       return ok && Take(3);
     }
     case 'T': {
-      const QPointF c = previous == 'Q' || previous == 'T' ? 2 * current_ - lastQuadControl_ : current_;
+      const QPointF c =
+          previous == 'Q' || previous == 'T' ? 2 * current_ - lastQuadControl_ : current_;
       const QPointF p = Point(in, relative, ok);
       if (ok) QuadTo(c, p);
       return ok && Take(3);
@@ -229,8 +233,8 @@ PathDataResult ParsePathData(std::string_view d, QPainterPath& path, int64_t& po
   return PathDataResult::Complete;
 }
 
-void AppendArc(QPainterPath& path, double rx, double ry, double xAxisRotationDegrees,
-               bool largeArc, bool sweep, QPointF to) {
+void AppendArc(QPainterPath& path, double rx, double ry, double xAxisRotationDegrees, bool largeArc,
+               bool sweep, QPointF to) {
   const QPointF from = path.currentPosition();
   rx = std::abs(rx);
   ry = std::abs(ry);
@@ -266,7 +270,8 @@ void AppendArc(QPainterPath& path, double rx, double ry, double xAxisRotationDeg
   if (!sweep && delta > 0) delta -= 2 * std::numbers::pi;
   if (sweep && delta < 0) delta += 2 * std::numbers::pi;
 
-  const int pieces = std::clamp(static_cast<int>(std::ceil(std::abs(delta) / (std::numbers::pi / 2) - 1e-9)), 1, 4);
+  const int pieces = std::clamp(
+      static_cast<int>(std::ceil(std::abs(delta) / (std::numbers::pi / 2) - 1e-9)), 1, 4);
   const double step = delta / pieces;
   // The control distance of a cubic that follows a circular arc of step.
   const double k = 4.0 / 3.0 * std::tan(step / 4);

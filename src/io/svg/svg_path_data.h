@@ -27,7 +27,7 @@ PathDataResult ParsePathData(std::string_view d, QPainterPath& path, int64_t& po
 
 // Appends the elliptical arc from the current point of path to `to` as
 // cubics of at most a quarter turn each.
-void AppendArc(QPainterPath& path, double rx, double ry, double xAxisRotationDegrees,
-               bool largeArc, bool sweep, QPointF to);
+void AppendArc(QPainterPath& path, double rx, double ry, double xAxisRotationDegrees, bool largeArc,
+               bool sweep, QPointF to);
 
 }  // namespace tavisk

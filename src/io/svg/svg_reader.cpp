@@ -24,8 +24,8 @@ namespace {
 // Elements that draw nothing where they stand: they are used, referenced
 // or describe the picture.
 constexpr std::string_view kNotDrawn[] = {
-    "defs",  "symbol", "clipPath", "mask",  "pattern",  "marker",   "linearGradient",
-    "radialGradient", "filter", "style", "title", "desc", "metadata", "script"};
+    "defs",           "symbol", "clipPath", "mask",  "pattern", "marker",   "linearGradient",
+    "radialGradient", "filter", "style",    "title", "desc",    "metadata", "script"};
 
 // Elements whose content cannot be kept, and how the list of drops names
 // them.
@@ -94,8 +94,12 @@ class SvgWalker {
       const std::vector<std::string> classes =
           classAttribute != nullptr ? ClassNames(*classAttribute) : std::vector<std::string>();
       for (const CssRule& rule : rules_) {
-        if (!SelectorMatches(rule.Selector, element.Name, id != nullptr ? *id : "", classes)) continue;
-        for (const auto& [name, value] : rule.Declarations) ApplyStyleProperty(style, parent, name, value);
+        if (!SelectorMatches(rule.Selector, element.Name, id != nullptr ? *id : "", classes)) {
+          continue;
+        }
+        for (const auto& [name, value] : *rule.Declarations) {
+          ApplyStyleProperty(style, parent, name, value);
+        }
       }
     }
     if (const std::string* attribute = element.Attribute("style")) {
@@ -118,6 +122,11 @@ class SvgWalker {
     if (++drawn_ > kMaxSvgDrawnElements) {
       return Fail("The picture draws more elements than an SVG import allows.");
     }
+    // Every drawn element is matched against every rule of the sheet.
+    selectorTests_ += static_cast<int64_t>(rules_.size());
+    if (selectorTests_ > kMaxSvgSelectorTests) {
+      return Fail("The picture's style sheet is too large for its number of elements.");
+    }
     if (parent.Depth >= kMaxSvgDepth) {
       return Fail("The picture nests its elements deeper than an SVG import allows.");
     }
@@ -137,11 +146,13 @@ class SvgWalker {
     frame.Depth = parent.Depth + 1;
     if (!frame.Style.Displayed) return true;
     QTransform local;
-    if (const std::string* transform = element.Attribute("transform")) ParseTransform(*transform, local);
+    if (const std::string* transform = element.Attribute("transform"))
+      ParseTransform(*transform, local);
     frame.ToOutput = local * parent.ToOutput;
 
     if (name == "svg") {
-      const SvgViewport viewport = ViewportOf(element, parent.Viewport, frame.Style.FontSize, false);
+      const SvgViewport viewport =
+          ViewportOf(element, parent.Viewport, frame.Style.FontSize, false);
       frame.ToOutput = viewport.ToParent * frame.ToOutput;
       frame.Viewport = viewport.Size;
       return Children(element, frame);
@@ -167,7 +178,8 @@ class SvgWalker {
       // A symbol takes the use's width and height as its viewport.
       SvgElement symbol = used;
       for (const char* name : {"width", "height"}) {
-        if (const std::string* value = element.Attribute(name)) symbol.Attributes.emplace_back(name, *value);
+        if (const std::string* value = element.Attribute(name))
+          symbol.Attributes.emplace_back(name, *value);
       }
       const QTransform at = QTransform::fromTranslate(place.ToParent.dx(), place.ToParent.dy());
       place = ViewportOf(symbol, frame.Viewport, frame.Style.FontSize, false);
@@ -176,7 +188,8 @@ class SvgWalker {
       ++frame.Depth;
       return Children(used, frame);
     }
-    frame.ToOutput = QTransform::fromTranslate(place.ToParent.dx(), place.ToParent.dy()) * frame.ToOutput;
+    frame.ToOutput =
+        QTransform::fromTranslate(place.ToParent.dx(), place.ToParent.dy()) * frame.ToOutput;
     ++frame.Depth;
     return Element(used, frame);
   }
@@ -206,7 +219,8 @@ class SvgWalker {
         break;
       }
     }
-    const int alpha = static_cast<int>(std::lround(std::clamp(opacity * style.Opacity, 0.0, 1.0) * 255));
+    const int alpha =
+        static_cast<int>(std::lround(std::clamp(opacity * style.Opacity, 0.0, 1.0) * 255));
     if (alpha == 0) return false;
     rgba = RGBA(static_cast<int>(rgb >> 16 & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
                 static_cast<int>(rgb & 0xFF), alpha);
@@ -221,7 +235,8 @@ class SvgWalker {
   }
 
   bool Shape(const SvgElement& element, const Frame& frame) {
-    SvgOutline outline = ElementOutline(element, frame.Viewport, frame.Style.FontSize, pointBudget_);
+    SvgOutline outline =
+        ElementOutline(element, frame.Viewport, frame.Style.FontSize, pointBudget_);
     if (outline.OverBudget) {
       return Fail("The picture holds more points than an SVG import allows (1000000).");
     }
@@ -247,14 +262,18 @@ class SvgWalker {
           Drop("dash patterns of unequal lengths (drawn as even dashes)");
         }
       }
-      if (!builder_.AddStroke(path, rgba, style.StrokeWidth * scale, dash, name + "_stroke")) return false;
+      if (!builder_.AddStroke(path, rgba, style.StrokeWidth * scale, dash, name + "_stroke"))
+        return false;
     }
     return true;
   }
 
   bool Text(const SvgElement& element, const Frame& frame) {
     if (!frame.Style.Visible) return true;
-    SvgTextRun run = TextRunOf(tree_, element, frame.Viewport, frame.Style);
+    SvgTextRun run;
+    if (!TextRunOf(tree_, element, frame.Viewport, frame.Style, textBudget_, run)) {
+      return Fail("The picture holds more text than an SVG import allows.");
+    }
     run.Baseline = frame.ToOutput.map(run.Baseline);
     run.Size *= LinearScale(frame.ToOutput);
     int64_t rgba = 0;
@@ -269,6 +288,8 @@ class SvgWalker {
   std::vector<std::string> dropped_;
   std::string error_;
   int64_t drawn_ = 0;
+  int64_t selectorTests_ = 0;
+  int64_t textBudget_ = kMaxSvgTextBytes;
   int64_t pointBudget_ = kMaxSvgPoints;
   int64_t unnamed_ = 0;
   QSizeF extent_;

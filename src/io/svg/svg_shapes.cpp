@@ -104,7 +104,8 @@ SvgOutline ElementOutline(const SvgElement& element, QSizeF viewport, double fon
   out.Shape = true;
   if (name == "path") {
     const std::string* d = element.Attribute("d");
-    if (d != nullptr) out.OverBudget = ParsePathData(*d, out.Path, pointBudget) == PathDataResult::OverBudget;
+    if (d != nullptr)
+      out.OverBudget = ParsePathData(*d, out.Path, pointBudget) == PathDataResult::OverBudget;
     return out;
   }
   if (name == "polyline" || name == "polygon") {

@@ -12,22 +12,39 @@ namespace tavisk {
 
 namespace {
 
-constexpr std::string_view kProperties[] = {
-    "fill",        "fill-opacity", "fill-rule",    "stroke",      "stroke-opacity",
-    "stroke-width", "stroke-dasharray", "opacity", "color",      "font-family",
-    "font-size",   "font-weight",  "font-style",   "visibility",  "display",
-    "filter",      "mask",         "clip-path",    "marker-start", "marker-mid",
-    "marker-end",  "marker",       "font"};
+constexpr std::string_view kProperties[] = {"fill",
+                                            "fill-opacity",
+                                            "fill-rule",
+                                            "stroke",
+                                            "stroke-opacity",
+                                            "stroke-width",
+                                            "stroke-dasharray",
+                                            "opacity",
+                                            "color",
+                                            "font-family",
+                                            "font-size",
+                                            "font-weight",
+                                            "font-style",
+                                            "visibility",
+                                            "display",
+                                            "filter",
+                                            "mask",
+                                            "clip-path",
+                                            "marker-start",
+                                            "marker-mid",
+                                            "marker-end",
+                                            "marker",
+                                            "font"};
 
 // Properties whose effect is dropped, and how the list of drops names them.
 struct Dropped {
   std::string_view property;
   std::string_view what;
 };
-constexpr Dropped kDroppedProperties[] = {
-    {"filter", "filters"},       {"mask", "masks"},           {"clip-path", "clip paths"},
-    {"marker-start", "markers"}, {"marker-mid", "markers"},   {"marker-end", "markers"},
-    {"marker", "markers"}};
+constexpr Dropped kDroppedProperties[] = {{"filter", "filters"},       {"mask", "masks"},
+                                          {"clip-path", "clip paths"}, {"marker-start", "markers"},
+                                          {"marker-mid", "markers"},   {"marker-end", "markers"},
+                                          {"marker", "markers"}};
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\n')) {
@@ -39,7 +56,9 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-double Clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+double Clamp01(double v) {
+  return std::clamp(v, 0.0, 1.0);
+}
 
 // A number or a percentage.
 bool ParseOpacity(std::string_view text, double& out) {
@@ -79,7 +98,8 @@ bool ParsePaint(std::string_view text, SvgPaint& paint) {
     const size_t close = text.find(')');
     if (close == std::string_view::npos) return false;
     std::string_view id = Trimmed(text.substr(4, close - 4));
-    if (id.size() >= 2 && (id.front() == '\'' || id.front() == '"')) id = id.substr(1, id.size() - 2);
+    if (id.size() >= 2 && (id.front() == '\'' || id.front() == '"'))
+      id = id.substr(1, id.size() - 2);
     if (!id.starts_with('#')) return false;
     out.Type = SvgPaint::Kind::Reference;
     out.Id = std::string(id.substr(1));
@@ -136,7 +156,8 @@ bool ParseSvgColor(std::string_view text, uint32_t& rgb) {
   text = Trimmed(text);
   if (text.starts_with("rgb(") || text.starts_with("rgba(")) return ParseRgbFunction(text, rgb);
   if (text.empty() || text.size() > 32) return false;
-  const QColor color = QColor::fromString(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  const QColor color =
+      QColor::fromString(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   if (!color.isValid()) return false;
   rgb = static_cast<uint32_t>(color.rgb()) & 0xFFFFFFu;
   return true;
@@ -152,17 +173,25 @@ void ApplyStyleProperty(SvgStyle& style, const SvgStyle& parent, std::string_vie
     }
   }
   if (name == "fill") {
-    if (inherit) style.Fill = parent.Fill;
-    else ParsePaint(value, style.Fill);
+    if (inherit)
+      style.Fill = parent.Fill;
+    else
+      ParsePaint(value, style.Fill);
   } else if (name == "stroke") {
-    if (inherit) style.Stroke = parent.Stroke;
-    else ParsePaint(value, style.Stroke);
+    if (inherit)
+      style.Stroke = parent.Stroke;
+    else
+      ParsePaint(value, style.Stroke);
   } else if (name == "fill-opacity") {
-    if (inherit) style.FillOpacity = parent.FillOpacity;
-    else ParseOpacity(value, style.FillOpacity);
+    if (inherit)
+      style.FillOpacity = parent.FillOpacity;
+    else
+      ParseOpacity(value, style.FillOpacity);
   } else if (name == "stroke-opacity") {
-    if (inherit) style.StrokeOpacity = parent.StrokeOpacity;
-    else ParseOpacity(value, style.StrokeOpacity);
+    if (inherit)
+      style.StrokeOpacity = parent.StrokeOpacity;
+    else
+      ParseOpacity(value, style.StrokeOpacity);
   } else if (name == "opacity") {
     double own = 1;
     if (!inherit && ParseOpacity(value, own)) style.Opacity = parent.Opacity * own;
@@ -170,21 +199,29 @@ void ApplyStyleProperty(SvgStyle& style, const SvgStyle& parent, std::string_vie
     style.EvenOdd = inherit ? parent.EvenOdd : value == "evenodd";
   } else if (name == "stroke-width") {
     double width = 0;
-    if (inherit) style.StrokeWidth = parent.StrokeWidth;
-    else if (ParseLength(value, style.FontSize, 100, width) && width >= 0) style.StrokeWidth = width;
+    if (inherit)
+      style.StrokeWidth = parent.StrokeWidth;
+    else if (ParseLength(value, style.FontSize, 100, width) && width >= 0)
+      style.StrokeWidth = width;
   } else if (name == "stroke-dasharray") {
-    if (inherit) style.DashArray = parent.DashArray;
-    else ParseDashArray(value, style.DashArray);
+    if (inherit)
+      style.DashArray = parent.DashArray;
+    else
+      ParseDashArray(value, style.DashArray);
   } else if (name == "color") {
     uint32_t rgb = 0;
-    if (inherit) style.CurrentColor = parent.CurrentColor;
-    else if (ParseSvgColor(value, rgb)) style.CurrentColor = rgb;
+    if (inherit)
+      style.CurrentColor = parent.CurrentColor;
+    else if (ParseSvgColor(value, rgb))
+      style.CurrentColor = rgb;
   } else if (name == "font-family") {
     style.FontFamily = inherit ? parent.FontFamily : std::string(value);
   } else if (name == "font-size") {
     double size = 0;
-    if (inherit) style.FontSize = parent.FontSize;
-    else if (ParseLength(value, parent.FontSize, parent.FontSize, size) && size > 0) style.FontSize = size;
+    if (inherit)
+      style.FontSize = parent.FontSize;
+    else if (ParseLength(value, parent.FontSize, parent.FontSize, size) && size > 0)
+      style.FontSize = size;
   } else if (name == "font-weight") {
     double weight = 0;
     style.Bold = inherit ? parent.Bold

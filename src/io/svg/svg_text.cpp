@@ -1,5 +1,6 @@
 #include "io/svg/svg_text.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "io/svg/svg_numbers.h"
@@ -10,22 +11,36 @@ namespace tavisk {
 namespace {
 
 // Past this the rest of a text is left out.
-constexpr size_t kMaxTextBytes = 65536;
+constexpr size_t kMaxRunBytes = 65536;
 
-void Gather(const SvgTree& tree, const SvgElement& element, std::string& out, int depth) {
-  out += element.Text;
-  if (depth > 16) return;
+// Gathers at most this much before collapsing.
+constexpr size_t kMaxGatheredBytes = 4 * kMaxRunBytes;
+
+// Each element visited and each byte gathered is taken from budget; false
+// when it ran out.
+bool Gather(const SvgTree& tree, const SvgElement& element, std::string& out, int depth,
+            int64_t& budget) {
+  const size_t taken =
+      std::min(element.Text.size(), kMaxGatheredBytes - std::min(out.size(), kMaxGatheredBytes));
+  out.append(element.Text, 0, taken);
+  budget -= 1 + static_cast<int64_t>(taken);
+  if (budget < 0) return false;
+  if (depth > 16) return true;
   for (size_t child : element.Children) {
     const SvgElement& inner = tree.Elements[child];
-    if (inner.Name == "tspan" || inner.Name == "a") Gather(tree, inner, out, depth + 1);
+    if ((inner.Name == "tspan" || inner.Name == "a") &&
+        !Gather(tree, inner, out, depth + 1, budget)) {
+      return false;
+    }
   }
+  return true;
 }
 
 std::string Collapsed(const std::string& text) {
   std::string out;
   bool space = false;
   for (char c : text) {
-    if (out.size() >= kMaxTextBytes) break;
+    if (out.size() >= kMaxRunBytes) break;
     if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
       space = !out.empty();
       continue;
@@ -56,11 +71,10 @@ std::string FirstFamily(const std::string& families) {
 
 }  // namespace
 
-SvgTextRun TextRunOf(const SvgTree& tree, const SvgElement& element, QSizeF viewport,
-                     const SvgStyle& style) {
-  SvgTextRun run;
+bool TextRunOf(const SvgTree& tree, const SvgElement& element, QSizeF viewport,
+               const SvgStyle& style, int64_t& budget, SvgTextRun& run) {
   std::string text;
-  Gather(tree, element, text, 0);
+  if (!Gather(tree, element, text, 0, budget)) return false;
   run.Text = Collapsed(text);
   run.FontFamily = FirstFamily(style.FontFamily);
   run.Size = style.FontSize;
@@ -68,7 +82,7 @@ SvgTextRun TextRunOf(const SvgTree& tree, const SvgElement& element, QSizeF view
   run.Italic = style.Italic;
   run.Baseline = QPointF(FirstLength(element, "x", style.FontSize, viewport.width()),
                          FirstLength(element, "y", style.FontSize, viewport.height()));
-  return run;
+  return true;
 }
 
 }  // namespace tavisk

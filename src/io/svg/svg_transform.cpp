@@ -10,7 +10,9 @@ namespace tavisk {
 
 namespace {
 
-double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+double Radians(double degrees) {
+  return degrees * std::numbers::pi / 180.0;
+}
 
 // One function of the list from its name and arguments; false when the
 // name is unknown or the count of arguments does not fit it.
@@ -37,7 +39,9 @@ bool FunctionTransform(std::string_view name, const std::vector<double>& a, QTra
   return true;
 }
 
-bool IsNameChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsNameChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 }  // namespace
 

@@ -11,7 +11,9 @@ namespace {
 const QString kSvgNamespace = QStringLiteral("http://www.w3.org/2000/svg");
 const QString kXlinkNamespace = QStringLiteral("http://www.w3.org/1999/xlink");
 
-std::string Utf8(QStringView text) { return text.toString().toStdString(); }
+std::string Utf8(QStringView text) {
+  return text.toString().toStdString();
+}
 
 bool IsSvgElement(const QXmlStreamReader& xml) {
   return xml.namespaceUri().isEmpty() || xml.namespaceUri() == kSvgNamespace;

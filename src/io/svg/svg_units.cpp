@@ -34,9 +34,15 @@ bool ParseLength(std::string_view text, double fontSize, double percentBase, dou
     double factor;
   };
   // CSS pixels: 96 to the inch.
-  const Unit units[] = {{"", 1},          {"px", 1},         {"pt", 96.0 / 72},
-                        {"pc", 16},       {"mm", 96 / 25.4}, {"cm", 96 / 2.54},
-                        {"in", 96},       {"em", fontSize},  {"ex", fontSize / 2},
+  const Unit units[] = {{"", 1},
+                        {"px", 1},
+                        {"pt", 96.0 / 72},
+                        {"pc", 16},
+                        {"mm", 96 / 25.4},
+                        {"cm", 96 / 2.54},
+                        {"in", 96},
+                        {"em", fontSize},
+                        {"ex", fontSize / 2},
                         {"%", percentBase / 100}};
   for (const Unit& u : units) {
     if (u.name == unit) {

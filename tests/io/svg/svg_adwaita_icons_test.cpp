@@ -37,7 +37,9 @@ std::vector<std::string> ScalableIcons() {
 }
 
 // Ink: pixels more than half opaque.
-bool Ink(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)) > 127; }
+bool Ink(const QImage& image, int x, int y) {
+  return qAlpha(image.pixel(x, y)) > 127;
+}
 
 double InkIntersectionOverUnion(const QImage& a, const QImage& b) {
   int64_t both = 0, either = 0;
@@ -90,7 +92,8 @@ struct Compared {
 TEST(SvgAdwaitaIconsTest, EveryIconImportsAndThoseWithoutGradientsMatchAnIndependentRenderer) {
   const std::vector<std::string> icons = ScalableIcons();
   if (icons.empty()) GTEST_SKIP() << "no Adwaita icons under " << kIconRoot;
-  if (std::system("rsvg-convert --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "no rsvg-convert";
+  if (std::system("rsvg-convert --version > /dev/null 2>&1") != 0)
+    GTEST_SKIP() << "no rsvg-convert";
   test::ScopedWorkDir dir;
   const auto start = std::chrono::steady_clock::now();
 
@@ -115,7 +118,8 @@ TEST(SvgAdwaitaIconsTest, EveryIconImportsAndThoseWithoutGradientsMatchAnIndepen
     read += result.Read;
     if (!result.Read || text.find("Gradient") != std::string::npos) continue;
     const size_t cell = compared.size() % (kColumns * kColumns);
-    cells.push_back(InCell(text, kSide * (cell % kColumns), kSide * (cell / kColumns), width, height));
+    cells.push_back(
+        InCell(text, kSide * (cell % kColumns), kSide * (cell / kColumns), width, height));
     compared.push_back({file, std::move(result), 0});
   }
   ASSERT_FALSE(compared.empty());
@@ -143,7 +147,8 @@ TEST(SvgAdwaitaIconsTest, EveryIconImportsAndThoseWithoutGradientsMatchAnIndepen
   for (size_t i = 0; i < compared.size(); ++i) {
     const size_t cell = i % (kColumns * kColumns);
     const QImage reference = grids[i / (kColumns * kColumns)].copy(
-        static_cast<int>(cell % kColumns) * kSide, static_cast<int>(cell / kColumns) * kSide, kSide, kSide);
+        static_cast<int>(cell % kColumns) * kSide, static_cast<int>(cell / kColumns) * kSide, kSide,
+        kSide);
     const double iou = InkIntersectionOverUnion(Imported(compared[i].read), reference);
     scores.push_back(iou);
     if (iou < 0.95) failures += "  " + compared[i].file + " " + std::to_string(iou) + "\n";
@@ -155,10 +160,11 @@ TEST(SvgAdwaitaIconsTest, EveryIconImportsAndThoseWithoutGradientsMatchAnIndepen
                       static_cast<double>(scores.size());
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("Adwaita: %zu icons, %zu imported; %zu without gradients compared, %.1f %% with "
-              "IoU >= 0.95, median IoU %.4f, %.1f s\n%s",
-              icons.size(), read, scores.size(), 100 * good, sorted[sorted.size() / 2], seconds,
-              failures.c_str());
+  std::printf(
+      "Adwaita: %zu icons, %zu imported; %zu without gradients compared, %.1f %% with "
+      "IoU >= 0.95, median IoU %.4f, %.1f s\n%s",
+      icons.size(), read, scores.size(), 100 * good, sorted[sorted.size() / 2], seconds,
+      failures.c_str());
   EXPECT_EQ(read, icons.size());
   EXPECT_GE(good, 0.90);
 }

@@ -37,13 +37,17 @@ TEST(SvgBoundsTest, EntitiesAreRefusedAndNothingIsFetched) {
       "<?xml version=\"1.0\"?><!DOCTYPE svg [<!ENTITY a \"hahahahahahahahahaha\">"
       "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
       "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
-      "]>" + kOpen + "<text>&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;</text></svg>";
+      "]>" +
+      kOpen + "<text>&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;</text></svg>";
   EXPECT_EQ(ErrorOf(laughs), "error: The file declares entities, which an SVG import refuses.");
-  const std::string external = "<?xml version=\"1.0\"?><!DOCTYPE svg [<!ENTITY x SYSTEM "
-                               "\"file:///etc/passwd\">]>" + kOpen + "<text>&x;</text></svg>";
+  const std::string external =
+      "<?xml version=\"1.0\"?><!DOCTYPE svg [<!ENTITY x SYSTEM "
+      "\"file:///etc/passwd\">]>" +
+      kOpen + "<text>&x;</text></svg>";
   EXPECT_EQ(ErrorOf(external), "error: The file declares entities, which an SVG import refuses.");
   // An entity never declared is an XML error, not a fetch.
-  EXPECT_NE(ErrorOf(kOpen + "<text>&undeclared;</text></svg>").find("error: The file is not well-formed XML"),
+  EXPECT_NE(ErrorOf(kOpen + "<text>&undeclared;</text></svg>")
+                .find("error: The file is not well-formed XML"),
             std::string::npos);
 }
 
@@ -71,17 +75,38 @@ TEST(SvgBoundsTest, CopiesByUseAreCountedAndLoopsEnd) {
   }
   bomb += "</defs><use href=\"#l10\"/></svg>";
   EXPECT_EQ(ErrorOf(bomb).substr(0, 18), "error: The picture");
-  EXPECT_EQ(ErrorOf(kOpen + "<g id=\"loop\"><rect width=\"1\" height=\"1\"/><use href=\"#loop\"/></g></svg>"),
-            "error: The picture nests its elements deeper than an SVG import allows.");
+  EXPECT_EQ(
+      ErrorOf(kOpen +
+              "<g id=\"loop\"><rect width=\"1\" height=\"1\"/><use href=\"#loop\"/></g></svg>"),
+      "error: The picture nests its elements deeper than an SVG import allows.");
   EXPECT_EQ(ErrorOf(kOpen + "<use id=\"self\" href=\"#self\"/></svg>"),
             "error: The picture nests its elements deeper than an SVG import allows.");
 }
 
+TEST(SvgBoundsTest, StyleSheetsAndTextsRepeatedByUseHaveTheirLimits) {
+  std::string rules = kOpen + "<style>";
+  for (int i = 0; i < 5000; ++i) rules += ".c" + std::to_string(i) + "{fill:red}";
+  EXPECT_EQ(
+      ErrorOf(rules + "</style>" + Repeated("<rect width=\"1\" height=\"1\"/>", 5000) + "</svg>"),
+      "error: The picture's style sheet is too large for its number of elements.");
+  // Rules of many selectors share their declarations.
+  EXPECT_EQ(
+      ErrorOf(kOpen + "<style>" + Repeated("a,", 9000) + "rect{fill:red;" +
+              Repeated("stroke:blue;", 200000) + "}</style><rect width=\"1\" height=\"1\"/></svg>"),
+      "read");
+  const std::string text = kOpen + "<defs><text id=\"t\">" + Repeated("words ", 200000) +
+                           Repeated("<tspan>x</tspan>", 20000) + "</text></defs>" +
+                           Repeated("<use href=\"#t\"/>", 20000) + "</svg>";
+  EXPECT_EQ(ErrorOf(text), "error: The picture holds more text than an SVG import allows.");
+}
+
 TEST(SvgBoundsTest, NumbersBeyondTheDrawingsRangeAreRefused) {
-  const std::string tooFar = "error: The picture reaches coordinates beyond what a drawing may hold (2^40 units).";
+  const std::string tooFar =
+      "error: The picture reaches coordinates beyond what a drawing may hold (2^40 units).";
   EXPECT_EQ(ErrorOf(kOpen + "<path d=\"M0 0 L1e20 0 L0 1z\"/></svg>"), tooFar);
-  EXPECT_EQ(ErrorOf(kOpen + "<g transform=\"scale(1e20)\"><rect width=\"1\" height=\"1\"/></g></svg>"),
-            tooFar);
+  EXPECT_EQ(
+      ErrorOf(kOpen + "<g transform=\"scale(1e20)\"><rect width=\"1\" height=\"1\"/></g></svg>"),
+      tooFar);
   EXPECT_EQ(ErrorOf(kOpen + "<rect width=\"2e6\" height=\"1\"/></svg>", 1e6), tooFar);
   // A number past 1e100 (or the double range) stops the path there, as a
   // syntax error does; what came before it is kept.
@@ -94,7 +119,8 @@ TEST(SvgBoundsTest, NumbersBeyondTheDrawingsRangeAreRefused) {
   EXPECT_EQ(ErrorOf(kOpen + "<rect width=\"1\" height=\"1\"/></svg>", 0),
             "error: The scale of an SVG import must be above 0 and at most 1000000.");
   EXPECT_EQ(ErrorOf("<html><body/></html>"), "error: The file is not an SVG picture.");
-  EXPECT_EQ(ErrorOf(""), "error: The file is not well-formed XML: Premature end of document. (line 1).");
+  EXPECT_EQ(ErrorOf(""),
+            "error: The file is not well-formed XML: Premature end of document. (line 1).");
   EXPECT_EQ(ErrorOf(kOpen + "<rect width=\"0\" height=\"5\"/></svg>"),
             "error: The picture draws nothing that can be imported.");
 }

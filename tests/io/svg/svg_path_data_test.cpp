@@ -1,12 +1,13 @@
 // The path grammar: each command absolute and relative, implicit repeats,
 // packed numbers and flags, arcs against points they must pass, and where
 // a broken path stops.
+#include "io/svg/svg_path_data.h"
+
 #include <gtest/gtest.h>
 
 #include <QPainterPath>
 #include <cmath>
 
-#include "io/svg/svg_path_data.h"
 #include "io/svg/svg_transform.h"
 
 namespace tavisk {

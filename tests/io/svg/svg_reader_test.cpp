@@ -1,5 +1,7 @@
 // What the reader makes of an SVG: shapes, places, colours, styles from
 // attributes, style sheets and groups, and the list of what was dropped.
+#include "io/svg/svg_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <QPainterPath>
@@ -7,13 +9,12 @@
 
 #include "document/complex_chain.h"
 #include "document/numeric.h"
-#include "io/svg/svg_reader.h"
 
 namespace tavisk {
 namespace {
 
-SvgReadResult Read(const std::string& body, const std::string& root = "width=\"100\" height=\"100\"",
-                   double scale = 1) {
+SvgReadResult Read(const std::string& body,
+                   const std::string& root = "width=\"100\" height=\"100\"", double scale = 1) {
   SvgImportOptions options;
   options.Scale = scale;
   return ReadSvgText("<svg xmlns=\"http://www.w3.org/2000/svg\" " + root + ">" + body + "</svg>",
@@ -40,10 +41,10 @@ QPainterPath Outline(const sShape& shape) {
 }
 
 TEST(SvgReaderTest, NestedGroupTransformsAndTheViewBoxPlaceThePoints) {
-  const SvgReadResult read =
-      Read("<g transform=\"translate(10,0)\"><g transform=\"scale(2)\">"
-           "<rect x=\"1\" y=\"1\" width=\"2\" height=\"3\"/></g></g>",
-           "width=\"200\" height=\"100\" viewBox=\"0 0 50 50\"");
+  const SvgReadResult read = Read(
+      "<g transform=\"translate(10,0)\"><g transform=\"scale(2)\">"
+      "<rect x=\"1\" y=\"1\" width=\"2\" height=\"3\"/></g></g>",
+      "width=\"200\" height=\"100\" viewBox=\"0 0 50 50\"");
   ASSERT_EQ(Shapes(read).size(), 1u);
   // viewBox 50 x 50 into 200 x 100: scale 2, centred 50 to the right.
   const QRectF box = Outline(read.Layer.Shape[0]).boundingRect();
@@ -51,8 +52,8 @@ TEST(SvgReaderTest, NestedGroupTransformsAndTheViewBoxPlaceThePoints) {
   EXPECT_EQ(read.Width, 200);
   EXPECT_EQ(read.Height, 100);
   // The scale multiplies everything.
-  const SvgReadResult scaled = Read("<rect x=\"1\" y=\"2\" width=\"3\" height=\"4\"/>",
-                                    "width=\"16\" height=\"16\"", 8);
+  const SvgReadResult scaled =
+      Read("<rect x=\"1\" y=\"2\" width=\"3\" height=\"4\"/>", "width=\"16\" height=\"16\"", 8);
   EXPECT_EQ(Outline(Shapes(scaled)[0]).boundingRect(), QRectF(8, 16, 24, 32));
   EXPECT_EQ(scaled.Width, 128);
   // Units: 10 mm are 37.8 px; stretched without an aspect ratio kept.
@@ -126,9 +127,9 @@ TEST(SvgReaderTest, StylesComeFromAttributesSheetsAndGroupsInTheirOrder) {
 }
 
 TEST(SvgReaderTest, AFilledAndStrokedShapeBecomesAFillThenAStroke) {
-  const SvgReadResult read =
-      Read("<g transform=\"scale(3)\"><circle cx=\"10\" cy=\"10\" r=\"5\" fill=\"yellow\" "
-           "stroke=\"navy\" stroke-width=\"2\" stroke-dasharray=\"1 2\"/></g>");
+  const SvgReadResult read = Read(
+      "<g transform=\"scale(3)\"><circle cx=\"10\" cy=\"10\" r=\"5\" fill=\"yellow\" "
+      "stroke=\"navy\" stroke-width=\"2\" stroke-dasharray=\"1 2\"/></g>");
   const std::vector<sShape>& shapes = Shapes(read);
   ASSERT_EQ(shapes.size(), 2u);
   EXPECT_EQ(shapes[0].Style, kFilled);
@@ -139,19 +140,30 @@ TEST(SvgReaderTest, AFilledAndStrokedShapeBecomesAFillThenAStroke) {
   EXPECT_EQ(shapes[1].Width, 6);
   EXPECT_EQ(shapes[1].Height, 3);
   EXPECT_EQ(shapes[0].Pt, shapes[1].Pt);
-  EXPECT_EQ(read.Dropped, std::vector<std::string>{"dash patterns of unequal lengths (drawn as even dashes)"});
+  EXPECT_EQ(read.Dropped,
+            std::vector<std::string>{"dash patterns of unequal lengths (drawn as even dashes)"});
 }
 
 TEST(SvgReaderTest, NonzeroFillsOfNestedFiguresFillAsSvgDoes) {
   const char* nested = "M0 0h40v40h-40z M10 10h20v20h-20z";
   const char* reversed = "M0 0h40v40h-40z M10 10v20h20v-20z";
   const auto inner = [](const char* d, const char* rule) {
-    const SvgReadResult read = Read(std::string("<path fill-rule=\"") + rule + "\" d=\"" + d + "\"/>");
+    const SvgReadResult read =
+        Read(std::string("<path fill-rule=\"") + rule + "\" d=\"" + d + "\"/>");
     return Outline(Shapes(read).at(0)).contains(QPointF(20, 20));
   };
   // Same direction: nonzero fills the middle, even-odd leaves a hole.
   EXPECT_TRUE(inner(nested, "nonzero"));
   EXPECT_FALSE(inner(nested, "evenodd"));
+  // A star in one stroke winds twice around its middle.
+  const char* star = "M50 0 L79 90 L2 35 L98 35 L21 90 Z";
+  const auto middle = [&](const char* rule) {
+    const SvgReadResult read =
+        Read(std::string("<path fill-rule=\"") + rule + "\" d=\"" + star + "\"/>");
+    return Outline(Shapes(read).at(0)).contains(QPointF(50, 50));
+  };
+  EXPECT_TRUE(middle("nonzero"));
+  EXPECT_FALSE(middle("evenodd"));
   // Opposite direction: a hole under either rule.
   EXPECT_FALSE(inner(reversed, "nonzero"));
   EXPECT_FALSE(inner(reversed, "evenodd"));
@@ -171,8 +183,9 @@ TEST(SvgReaderTest, WhatCannotBeKeptIsListedOnceAndGradientsKeepTheirMiddleColou
   EXPECT_EQ(shapes[0].Color, RGBA(128, 128, 128, 255));
   EXPECT_EQ(shapes[1].Color, RGBA(128, 128, 128, 255));
   EXPECT_EQ(shapes[2].Color, RGBA(255, 0, 0, 255));
-  EXPECT_EQ(read.Dropped, (std::vector<std::string>{"filters", "gradients (their middle colour was kept)",
-                                                    "masks", "images"}));
+  EXPECT_EQ(read.Dropped,
+            (std::vector<std::string>{"filters", "gradients (their middle colour was kept)",
+                                      "masks", "images"}));
 }
 
 TEST(SvgReaderTest, UseSymbolsAndTextsArePlaced) {
@@ -182,13 +195,16 @@ TEST(SvgReaderTest, UseSymbolsAndTextsArePlaced) {
       "<use href=\"#r\" x=\"10\" y=\"20\"/>"
       "<use href=\"#s\" x=\"30\" y=\"30\" width=\"10\" height=\"10\"/>"
       "<text x=\"5\" y=\"50\" font-size=\"20\" font-family=\"'Liberation Sans', sans-serif\" "
-      "font-weight=\"bold\">Hello <tspan>there</tspan></text>");
+      "font-weight=\"bold\" id=\"a, rather; long name of a text\">Hello, "
+      "<tspan>there;</tspan></text>");
   const std::vector<sShape>& shapes = Shapes(read);
   ASSERT_EQ(shapes.size(), 3u);
   EXPECT_EQ(Outline(shapes[0]).boundingRect(), QRectF(10, 20, 4, 4));
   EXPECT_EQ(Outline(shapes[1]).boundingRect(), QRectF(30, 30, 10, 10));
   EXPECT_EQ(shapes[2].Typ, kText);
-  EXPECT_EQ(shapes[2].Text, "Hello there");
+  // Names and texts as the document keeps them: no separators, names cut.
+  EXPECT_EQ(shapes[2].Text, "Hello. there:");
+  EXPECT_EQ(shapes[2].Name, "a. rather; long name");
   EXPECT_EQ(shapes[2].FontName, "Liberation Sans");
   EXPECT_EQ(shapes[2].W, 20);
   EXPECT_NE(shapes[2].FontStyle & 256, 0);
