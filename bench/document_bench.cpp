@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "document/document_file.h"
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "edit/document_file.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "document_generator.h"
 #include "platform/file_io.h"
 

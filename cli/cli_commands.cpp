@@ -5,11 +5,11 @@
 #include <ostream>
 #include <string>
 
-#include "document/document_file.h"
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "edit/document_file.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "document/editor_context.h"
-#include "document/options.h"
+#include "io/options/options_file.h"
 #include "document/picture_loader.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "io/purebasic/source_export.h"
 
 namespace {

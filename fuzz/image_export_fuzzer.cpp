@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/document_reader.h"
+#include "io/document/document_reader.h"
 #include "platform/picture_decoder.h"
 #include "render/image_export.h"
 

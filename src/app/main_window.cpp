@@ -15,6 +15,7 @@
 #include "edit/gadget_ids.h"
 #include "app/menus.h"
 #include "edit/unsaved_changes.h"
+#include "io/options/options_file.h"
 
 namespace tavisk {
 

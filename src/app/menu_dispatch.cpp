@@ -8,7 +8,7 @@
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/menu_table.h"
-#include "document/document_file.h"
+#include "edit/document_file.h"
 #include "document/object_creation.h"
 #include "edit/boolean_operations.h"
 #include "edit/figure_split_join.h"

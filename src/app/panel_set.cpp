@@ -8,7 +8,7 @@
 #include "app/panels.h"
 #include "app/point_menu.h"
 #include "app/side_panel.h"
-#include "document/fx_presets.h"
+#include "edit/fx_presets.h"
 #include "document/shape_library.h"
 #include "edit/gadget_ids.h"
 #include "edit/panel_events.h"

@@ -11,7 +11,7 @@
 
 #include "app/canvas_widget.h"
 #include "app/menu_table.h"
-#include "document/options.h"
+#include "io/options/options_file.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "support/temp_dir.h"

@@ -10,7 +10,7 @@
 #include "app/layer_list_widget.h"
 #include "app/main_window.h"
 #include "app/menu_table.h"
-#include "document/document_writer.h"
+#include "io/document/document_writer.h"
 #include "edit/gadget_ids.h"
 #include "editor_fixture.h"
 #include "platform/file_io.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "document/editor_context.h"
 
 namespace tavisk {

@@ -9,10 +9,10 @@
 #include <fstream>
 #include <string>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "document/picture_loader.h"
-#include "document/shape_creation.h"
+#include "edit/shape_creation.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"

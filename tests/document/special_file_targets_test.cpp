@@ -9,13 +9,13 @@
 
 #include <string>
 
-#include "document/autosave.h"
-#include "document/document_file.h"
-#include "document/fx_preset_text.h"
-#include "document/fx_presets.h"
-#include "document/options.h"
+#include "edit/autosave.h"
+#include "edit/document_file.h"
+#include "io/fx_presets/fx_preset_text.h"
+#include "edit/fx_presets.h"
+#include "io/options/options_file.h"
 #include "document/shape_library.h"
-#include "document/shape_template.h"
+#include "edit/shape_template.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "render/painter_surface.h"
 #include "render/renderer.h"
 #include "render_fixtures.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "child_measure.h"
-#include "document/document_reader.h"
+#include "io/document/document_reader.h"
 #include "document/field_text.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"

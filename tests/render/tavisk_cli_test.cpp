@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QProcess>
 
-#include "document/document_file.h"
-#include "document/document_writer.h"
+#include "edit/document_file.h"
+#include "io/document/document_writer.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"

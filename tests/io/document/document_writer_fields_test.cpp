@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "document/editor_context.h"
 
 namespace tavisk {

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "support/generated_document.h"
 
 namespace tavisk {

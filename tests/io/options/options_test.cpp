@@ -1,4 +1,4 @@
-#include "document/options.h"
+#include "io/options/options_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "document/shape_template.h"
+#include "edit/shape_template.h"
 
 #include <gtest/gtest.h>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "document/numeric.h"
 #include "document/object_creation.h"
 #include "support/recording_hooks.h"
-#include "document/shape_creation.h"
+#include "edit/shape_creation.h"
 #include "platform/file_io.h"
 #include "support/temp_dir.h"
 

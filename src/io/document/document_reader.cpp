@@ -1,4 +1,4 @@
-#include "document/document_reader.h"
+#include "io/document/document_reader.h"
 
 #include <charconv>
 

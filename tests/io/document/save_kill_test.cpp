@@ -10,9 +10,9 @@
 #include <random>
 #include <string>
 
-#include "document/document_file.h"
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "edit/document_file.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
 #include "support/generated_document.h"
 #include "support/temp_dir.h"

@@ -1,7 +1,7 @@
-#include "document/fx_presets.h"
+#include "edit/fx_presets.h"
 
 #include "document/field_text.h"
-#include "document/fx_preset_text.h"
+#include "io/fx_presets/fx_preset_text.h"
 #include "document/special_file_message.h"
 #include "platform/file_io.h"
 

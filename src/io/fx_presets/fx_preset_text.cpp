@@ -1,6 +1,6 @@
-#include "document/fx_preset_text.h"
+#include "io/fx_presets/fx_preset_text.h"
 
-#include "document/document_reader.h"
+#include "io/document/document_reader.h"
 #include "document/editor_context.h"
 #include "document/field_text.h"
 #include "document/numeric.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "document/document_reader.h"
+#include "io/document/document_reader.h"
 #include "document/field_text.h"
 #include "platform/scripted_requesters.h"
 

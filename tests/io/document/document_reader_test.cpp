@@ -1,11 +1,11 @@
-#include "document/document_reader.h"
+#include "io/document/document_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
 
-#include "document/document_writer.h"
+#include "io/document/document_writer.h"
 #include "document/field_text.h"
 #include "document/object_creation.h"
 

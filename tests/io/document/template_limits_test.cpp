@@ -5,7 +5,7 @@
 #include <chrono>
 #include <iostream>
 
-#include "document/document_reader.h"
+#include "io/document/document_reader.h"
 #include "support/bounded_child.h"
 
 namespace tavisk {

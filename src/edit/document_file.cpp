@@ -1,8 +1,8 @@
-#include "document/document_file.h"
+#include "edit/document_file.h"
 
-#include "document/document_file_messages.h"
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "edit/document_file_messages.h"
+#include "io/document/document_reader.h"
+#include "io/document/document_writer.h"
 #include "document/picture_loader.h"
 #include "document/special_file_message.h"
 #include "platform/atomic_file.h"

@@ -1,10 +1,10 @@
-#include "document/document_file.h"
+#include "edit/document_file.h"
 
 #include <gtest/gtest.h>
 
-#include "document/document_writer.h"
+#include "io/document/document_writer.h"
 #include "document/object_creation.h"
-#include "document/shape_creation.h"
+#include "edit/shape_creation.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"
