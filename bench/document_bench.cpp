@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "edit/document_file.h"
-#include "io/document/document_reader.h"
+#include "edit/document_loading.h"
 #include "io/document/document_writer.h"
 #include "document_generator.h"
 #include "platform/file_io.h"
@@ -85,7 +85,7 @@ int Run() {
   Compare(
       "load (LoadDocument)", bytes, [&] { LoadDocument(ctx, 0, path); }, readFile);
   Compare(
-      "  parse only, in memory", bytes, [&] { ReadDocumentText(ctx, kLoadReplace, text, nullptr); },
+      "  parse only, in memory", bytes, [&] { LoadDocumentText(ctx, kLoadReplace, text, nullptr); },
       readFile);
   Compare(
       "save (SaveDocument, copy)", bytes, [&] { SaveDocument(ctx, path, 1); }, writeFile);

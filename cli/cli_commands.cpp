@@ -1,13 +1,9 @@
 #include "cli_commands.h"
 
-#include <unistd.h>
-
 #include <ostream>
 #include <string>
 
 #include "edit/document_file.h"
-#include "io/document/document_reader.h"
-#include "io/document/document_writer.h"
 #include "document/editor_context.h"
 #include "io/options/options_file.h"
 #include "document/picture_loader.h"
@@ -39,20 +35,20 @@ void ReadOptionsIfPresent(sPzOptions& options, std::ostream& err) {
 bool LoadInto(EditorContext& ctx, ScriptedRequesters& req, const Arguments& args,
               std::ostream& err) {
   const std::string& path = args.Document;
-  std::string text;
-  if (!IsRegularFile(path) || ::access(path.c_str(), R_OK) != 0 || !ReadWholeFile(path, text)) {
-    err << "tavisk-cli: cannot read document '" << path << "'\n";
-    return false;
-  }
   PictureLoader loadPicture;
   if (args.Cmd == Command::Png) {
     loadPicture = [&ctx](const std::string& picture) { return LoadPicture(ctx, 0, picture); };
   }
-  if (!HoldsDocumentLine(text)) {
-    err << "tavisk-cli: '" << path << "' is not a document\n";
-    return false;
+  switch (LoadDocumentFile(ctx, kLoadReplace, path, loadPicture)) {
+    case DocumentFileLoad::Loaded:
+      break;
+    case DocumentFileLoad::NotADocument:
+      err << "tavisk-cli: '" << path << "' is not a document\n";
+      return false;
+    default:
+      err << "tavisk-cli: cannot read document '" << path << "'\n";
+      return false;
   }
-  ReadDocumentText(ctx, kLoadReplace, text, loadPicture);
   for (const ShownMessage& message : req.Messages) {
     err << "tavisk-cli: warning: " << message.Title << ": " << message.Text << "\n";
   }
@@ -102,8 +98,9 @@ int ExportPb(EditorContext& ctx, const Arguments& args, std::ostream& out, std::
 }
 
 int Resave(EditorContext& ctx, const Arguments& args, std::ostream& out, std::ostream& err) {
-  const std::string path = DocumentFilePath(args.Output);
-  return Written(WriteFileAtomically(path, WriteDocumentText(ctx.Obj)), path, out, err);
+  // The editor's save, as the autosave makes it: the document keeps no name.
+  const bool saved = SaveDocument(ctx, args.Output, 1);
+  return Written(saved, DocumentFilePath(args.Output), out, err);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "edit/document_file.h"
-#include "io/document/document_reader.h"
+#include "edit/document_loading.h"
 #include "platform/file_io.h"
 
 namespace tavisk {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "io/document/document_reader.h"
+#include "edit/document_loading.h"
 #include "io/document/document_writer.h"
 #include "document/editor_context.h"
 
@@ -63,7 +63,7 @@ TEST(SanitizeFieldText, KeepsTheDocumentFieldsInPlaceOnReload) {
   shape.W = 20;
 
   EditorContext loaded;
-  ReadDocumentText(loaded, kLoadReplace, WriteDocumentText(saved.Obj), nullptr);
+  LoadDocumentText(loaded, kLoadReplace, WriteDocumentText(saved.Obj), nullptr);
   const sObject& back = loaded.Obj[0];
   const sShape& text = back.Shape[0];
   EXPECT_EQ(back.Name, "Layer. one");

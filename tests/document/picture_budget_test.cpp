@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "io/document/document_reader.h"
+#include "edit/document_loading.h"
 #include "io/document/document_writer.h"
 #include "document/picture_loader.h"
 #include "edit/shape_creation.h"
@@ -34,7 +34,7 @@ std::string DocumentNaming(const std::vector<std::string>& pictures) {
 }
 
 void ReadWithPictures(EditorContext& ctx, const std::string& text) {
-  ReadDocumentText(ctx, kLoadReplace, text,
+  LoadDocumentText(ctx, kLoadReplace, text,
                    [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); });
 }
 

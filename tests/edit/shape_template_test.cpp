@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "io/document/document_reader.h"
+#include "edit/document_loading.h"
 #include "io/document/document_writer.h"
 #include "document/numeric.h"
 #include "document/object_creation.h"
@@ -118,7 +118,7 @@ TEST(ShapeLibraryData, EveryTemplateIsAWellFormedComplexShape) {
     EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
     EditorContext ctx;
     AddObject(ctx, 0);
-    ReadDocumentText(ctx, kLoadTemplate, text, nullptr);
+    LoadDocumentText(ctx, kLoadTemplate, text, nullptr);
     const std::vector<sShape>& shapes = ctx.Obj[0].Shape;
     ASSERT_GE(shapes.size(), 3u);
     for (size_t i = 2; i < shapes.size(); ++i) {

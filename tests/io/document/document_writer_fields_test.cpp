@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "io/document/document_reader.h"
+#include "edit/document_loading.h"
 #include "io/document/document_writer.h"
 #include "document/editor_context.h"
 
@@ -129,7 +129,7 @@ TEST(DocumentWriterFields, NoStringInATextFieldAddsALineOrShiftsAField) {
 
       // Read back, every number is where it was.
       EditorContext back;
-      ReadDocumentText(back, kLoadReplace, saved, nullptr);
+      LoadDocumentText(back, kLoadReplace, saved, nullptr);
       ASSERT_EQ(back.Obj.size(), 2u);
       const sObject& object = back.Obj[0];
       EXPECT_EQ(object.X, 11);

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "edit/document_file.h"
-#include "io/document/document_reader.h"
+#include "edit/document_loading.h"
 #include "io/document/document_writer.h"
 #include "platform/file_io.h"
 #include "support/generated_document.h"
@@ -24,7 +24,7 @@ const PictureLoader kNoPictures = [](const std::string&) { return int64_t{0}; };
 
 EditorContext Read(const std::string& text) {
   EditorContext ctx;
-  ReadDocumentText(ctx, kLoadReplace, text, kNoPictures);
+  LoadDocumentText(ctx, kLoadReplace, text, kNoPictures);
   return ctx;
 }
 
