@@ -7,7 +7,6 @@
 #include "document/editor_context.h"
 #include "io/options/options_file.h"
 #include "document/picture_loader.h"
-#include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"
 #include "io/purebasic/source_export.h"
@@ -18,13 +17,12 @@ namespace {
 
 // The editor's options file is read when present and never created.
 void ReadOptionsIfPresent(sPzOptions& options, std::ostream& err) {
-  if (!IsRegularFile(kOptionsFileName)) return;
-  std::string text;
-  if (!ReadWholeFile(kOptionsFileName, text) || !OptionsFromJson(text, options)) {
+  const OptionsReadResult read = ReadOptionsFile(".");
+  if (read.State == OptionsFileState::Damaged) {
     err << "tavisk-cli: warning: " << kOptionsFileName
         << " could not be read; using the default camera\n";
-    SetDefaultOptions(options);
   }
+  options = read.Options;
 }
 
 // Reads the document as the editor does; false when the file cannot be read

@@ -72,15 +72,28 @@ bool OptionsFromJson(const std::string& text, sPzOptions& options) {
   return true;
 }
 
-void LoadOptions(sPzOptions& options, const std::string& directory) {
-  SetDefaultOptions(options);
+OptionsReadResult ReadOptionsFile(const std::string& directory) {
+  OptionsReadResult result;
+  SetDefaultOptions(result.Options);
   const std::string path = JoinPath(directory, kOptionsFileName);
-  if (!IsRegularFile(path)) SaveOptions(options, directory);
+  if (!IsRegularFile(path)) return result;
   std::string text;
-  if (!ReadWholeFile(path, text)) return;
-  // A damaged file keeps the defaults; the next save replaces it.
   sPzOptions read;
-  if (OptionsFromJson(text, read)) options = read;
+  if (!ReadWholeFile(path, text) || !OptionsFromJson(text, read)) {
+    result.State = OptionsFileState::Damaged;
+    return result;
+  }
+  result.Options = read;
+  result.State = OptionsFileState::Read;
+  return result;
+}
+
+void LoadOptions(sPzOptions& options, const std::string& directory) {
+  const OptionsReadResult read = ReadOptionsFile(directory);
+  // A missing file is written with the defaults; a damaged one keeps them,
+  // and the next save replaces it.
+  if (read.State == OptionsFileState::Absent) SaveOptions(read.Options, directory);
+  options = read.Options;
 }
 
 void SaveOptions(const sPzOptions& options, const std::string& directory) {

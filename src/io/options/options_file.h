@@ -16,6 +16,21 @@ std::string OptionsToJson(const sPzOptions& options);
 // a JSON object leaves options unchanged and answers false.
 bool OptionsFromJson(const std::string& text, sPzOptions& options);
 
+// What the options file in a directory gave.
+enum class OptionsFileState {
+  Read,     // a JSON object: its members, 0 for those it lacks
+  Absent,   // no regular file there: nothing, or a FIFO, a device, a folder
+  Damaged,  // a regular file that could not be read or holds no JSON object
+};
+
+struct OptionsReadResult {
+  sPzOptions Options;  // the defaults unless the state is Read
+  OptionsFileState State = OptionsFileState::Absent;
+};
+
+// Reads the options file in directory; never writes it.
+OptionsReadResult ReadOptionsFile(const std::string& directory = ".");
+
 // Defaults, then the file in directory (written with the defaults when it is
 // missing), then its members.
 void LoadOptions(sPzOptions& options, const std::string& directory = ".");

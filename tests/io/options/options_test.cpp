@@ -72,6 +72,31 @@ TEST(Options, ValuesNarrowToTheirFieldsAndRoundTrip) {
   EXPECT_EQ(OptionsToJson(back), OptionsToJson(defaults));
 }
 
+TEST(Options, ReadingTheFileAnswersWhatItHeldAndNeverWrites) {
+  test::ScopedWorkDir dir;
+  sPzOptions defaults;
+  SetDefaultOptions(defaults);
+  const OptionsReadResult absent = ReadOptionsFile(".");
+  EXPECT_EQ(absent.State, OptionsFileState::Absent);
+  EXPECT_EQ(OptionsToJson(absent.Options), OptionsToJson(defaults));
+  EXPECT_FALSE(IsRegularFile("Preferences.ini")) << "reading never creates the file";
+
+  ASSERT_TRUE(MakeDirectories("Preferences.ini"));
+  EXPECT_EQ(ReadOptionsFile(".").State, OptionsFileState::Absent) << "a folder is no file";
+
+  test::ScopedWorkDir other;
+  ASSERT_TRUE(WriteFileAtomically("Preferences.ini", "[1, 2]"));
+  const OptionsReadResult damaged = ReadOptionsFile(".");
+  EXPECT_EQ(damaged.State, OptionsFileState::Damaged);
+  EXPECT_EQ(OptionsToJson(damaged.Options), OptionsToJson(defaults));
+
+  ASSERT_TRUE(WriteFileAtomically("Preferences.ini", "{\"Zoom\": 50}"));
+  const OptionsReadResult read = ReadOptionsFile(".");
+  EXPECT_EQ(read.State, OptionsFileState::Read);
+  EXPECT_EQ(read.Options.Zoom, 50);
+  EXPECT_EQ(read.Options.WinW, 0) << "a member the file lacks reads as 0";
+}
+
 TEST(Numeric, WrapRoundAndColours) {
   EXPECT_EQ(Wrap16(32768), -32768);
   EXPECT_EQ(Wrap16(-32769), 32767);
