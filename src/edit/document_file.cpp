@@ -67,6 +67,9 @@ DocumentFileLoad LoadDocumentFile(EditorContext& ctx, int mode, const std::strin
   if (read == FileOutcome::NotRegular) return DocumentFileLoad::NotRegular;
   if (read != FileOutcome::Done) return DocumentFileLoad::Unreadable;
   const DocumentReadResult document = ReadDocument(text);
+  // The lines hold all that placing needs: the text goes before the scene
+  // grows.
+  std::string().swap(text);
   // Checked before the scene is touched: a picture or a binary file leaves
   // the document, its name, the selection and the panels as they were.
   if (document.Has(DocumentDiagnostic::NotADocument)) return DocumentFileLoad::NotADocument;
