@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "document_generator.h"
 #include "edit/document_file.h"
 #include "edit/document_loading.h"
 #include "io/document/document_writer.h"
-#include "document_generator.h"
 #include "platform/file_io.h"
 
 namespace tavisk::bench {

@@ -3,13 +3,13 @@
 #include <ostream>
 #include <string>
 
-#include "edit/document_file.h"
 #include "document/editor_context.h"
-#include "io/options/options_file.h"
 #include "document/picture_loader.h"
+#include "edit/document_file.h"
+#include "io/options/options_file.h"
+#include "io/purebasic/source_export.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"
-#include "io/purebasic/source_export.h"
 
 namespace tavisk::cli {
 

@@ -1,9 +1,9 @@
 #include "edit/document_file.h"
 
-#include "edit/document_file_messages.h"
-#include "io/document/document_writer.h"
 #include "document/picture_loader.h"
 #include "document/special_file_message.h"
+#include "edit/document_file_messages.h"
+#include "io/document/document_writer.h"
 #include "platform/atomic_file.h"
 #include "platform/file_io.h"
 
@@ -81,9 +81,8 @@ bool LoadDocument(EditorContext& ctx, int mode, const std::string& file) {
   std::string chosen = file;
   if (chosen.empty()) chosen = ctx.Req->OpenFile("Save", "", "txt|*.txt", 0);
   const auto loadPicture = [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); };
-  const DocumentFileLoad load = chosen.empty()
-                                    ? DocumentFileLoad::Unreadable
-                                    : LoadDocumentFile(ctx, mode, chosen, loadPicture);
+  const DocumentFileLoad load = chosen.empty() ? DocumentFileLoad::Unreadable
+                                               : LoadDocumentFile(ctx, mode, chosen, loadPicture);
   if (load == DocumentFileLoad::NotRegular) TellNotARegularFile(*ctx.Req, chosen);
   if (load == DocumentFileLoad::NotADocument) {
     TellNotADocument(*ctx.Req, chosen);

@@ -28,10 +28,10 @@ DocumentFileLoad LoadDocumentFile(EditorContext& ctx, int mode, const std::strin
                                   const PictureLoader& loadPicture);
 
 // mode 0 replaces the scene, 1 merges the file's objects, 2 inserts the
-// file's shapes into the current object; file empty asks for one. True when the file was read into the scene.
-// A file that is not a regular file (a FIFO, a device) is not read, and one
-// without a single document line (a picture, an empty file) changes nothing
-// at all; the user is told of both. Other failures are silent.
+// file's shapes into the current object; file empty asks for one. True when the file was read into
+// the scene. A file that is not a regular file (a FIFO, a device) is not read, and one without a
+// single document line (a picture, an empty file) changes nothing at all; the user is told of both.
+// Other failures are silent.
 bool LoadDocument(EditorContext& ctx, int mode, const std::string& file);
 
 // The path as written: every ".txt" removed from its file name part (not

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "document/editor_context.h"
 #include "edit/document_loading.h"
 #include "io/document/document_writer.h"
-#include "document/editor_context.h"
 
 namespace tavisk {
 namespace {

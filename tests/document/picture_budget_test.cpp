@@ -9,10 +9,10 @@
 #include <fstream>
 #include <string>
 
-#include "edit/document_loading.h"
-#include "io/document/document_writer.h"
 #include "document/picture_loader.h"
+#include "edit/document_loading.h"
 #include "edit/shape_creation.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "io/document/document_writer.h"
 #include "document/object_creation.h"
 #include "edit/shape_creation.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"

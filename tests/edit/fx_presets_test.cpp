@@ -5,8 +5,8 @@
 #include <QDir>
 #include <string>
 
-#include "io/fx_presets/fx_preset_text.h"
 #include "edit/shape_creation.h"
+#include "io/fx_presets/fx_preset_text.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "support/recording_hooks.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/document_file.h"
 #include "document/object_creation.h"
+#include "edit/document_file.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "edit/document_loading.h"
-#include "io/document/document_writer.h"
 #include "document/numeric.h"
 #include "document/object_creation.h"
-#include "support/recording_hooks.h"
+#include "edit/document_loading.h"
 #include "edit/shape_creation.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
+#include "support/recording_hooks.h"
 #include "support/temp_dir.h"
 
 namespace tavisk {

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "child_measure.h"
-#include "edit/document_loading.h"
 #include "document/field_text.h"
+#include "edit/document_loading.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"
 #include "render/renderer.h"

@@ -7,10 +7,10 @@
 
 #include "edit/document_file.h"
 #include "io/document/document_writer.h"
+#include "io/purebasic/source_export.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
-#include "io/purebasic/source_export.h"
 #include "render_fixtures.h"
 #include "support/temp_dir.h"
 

@@ -240,18 +240,6 @@ double ParseDocumentVersion(std::string_view field) {
   return result.ec == std::errc() ? value : 0;
 }
 
-bool HoldsDocumentLine(std::string_view text) {
-  text = WithoutByteOrderMark(text);
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  while (p != end) {
-    const char* next = nullptr;
-    if (IsDocumentTag(Fields(p, end, ',', &next).Text(1))) return true;
-    p = next;
-  }
-  return false;
-}
-
 DocumentReadResult ReadDocument(std::string_view text) {
   text = WithoutByteOrderMark(text);
   LineReader reader;

@@ -147,9 +147,6 @@ struct DocumentReadResult {
 // lines of other tags and malformed numbers (read as 0) are tolerated.
 DocumentReadResult ReadDocument(std::string_view text);
 
-// True when at least one line carries a tag of the format.
-bool HoldsDocumentLine(std::string_view text);
-
 // An optional "-" and the leading digits; 0 for anything else or a value
 // beyond 64 bits.
 int64_t ParseDocumentInt(std::string_view field);

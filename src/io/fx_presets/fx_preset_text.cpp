@@ -1,9 +1,9 @@
 #include "io/fx_presets/fx_preset_text.h"
 
-#include "io/document/document_reader.h"
 #include "document/editor_context.h"
 #include "document/field_text.h"
 #include "document/numeric.h"
+#include "io/document/document_reader.h"
 
 namespace tavisk {
 

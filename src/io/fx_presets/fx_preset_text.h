@@ -31,10 +31,10 @@ FxPresetReadResult ReadFxPreset(std::string_view text);
 // Actif is left as it is: a preset never switches an Fx on or off.
 void ApplyFxPreset(sShapeFx& fx, int64_t fxIndex, const FxPresetReadResult& preset);
 
-// ReadFxPreset, then ApplyFxPreset: applies every "gen" and "shapefx" line of text to fx; other lines are
-// skipped and malformed numbers read as 0. An empty name becomes "fx_" +
-// fxIndex; a longer name than a typed one (kNameCharacters) is cut to it. Actif is left as it is: a
-// preset never switches an Fx on or off.
+// ReadFxPreset, then ApplyFxPreset: applies every "gen" and "shapefx" line of text to fx; other
+// lines are skipped and malformed numbers read as 0. An empty name becomes "fx_" + fxIndex; a
+// longer name than a typed one (kNameCharacters) is cut to it. Actif is left as it is: a preset
+// never switches an Fx on or off.
 void ApplyFxPresetText(sShapeFx& fx, int64_t fxIndex, std::string_view text);
 
 }  // namespace tavisk

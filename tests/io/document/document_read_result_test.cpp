@@ -101,9 +101,9 @@ TEST(DocumentReadResult, DiagnosticsNameATextThatIsNoDocumentAndCutTexts) {
   const DocumentReadResult atBound =
       ReadDocument(shape + std::string(kMaxTextBytes, 'a') + ";Sans;0,0,0,\n");
   EXPECT_TRUE(atBound.Diagnostics.empty());
-  const DocumentReadResult cut = ReadDocument(shape + std::string(kMaxTextBytes + 1, 'a') +
-                                              ";Sans;0,0,0,\n" + shape + std::string(2 * kMaxTextBytes, 'b') +
-                                              ";Sans;0,0,0,\n");
+  const DocumentReadResult cut =
+      ReadDocument(shape + std::string(kMaxTextBytes + 1, 'a') + ";Sans;0,0,0,\n" + shape +
+                   std::string(2 * kMaxTextBytes, 'b') + ";Sans;0,0,0,\n");
   EXPECT_EQ(cut.Diagnostics, std::vector<DocumentDiagnostic>{DocumentDiagnostic::TextsCut})
       << "one diagnostic however many texts were cut";
   const std::vector<AnyLine> lines = LinesOf(cut);

@@ -1,13 +1,14 @@
-#include "edit/document_loading.h"
+#include "io/document/document_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
 
-#include "io/document/document_writer.h"
 #include "document/field_text.h"
 #include "document/object_creation.h"
+#include "edit/document_loading.h"
+#include "io/document/document_writer.h"
 
 namespace tavisk {
 namespace {
@@ -420,11 +421,11 @@ TEST(DocumentReader, TemplateAppendsEveryShapeToTheCurrentObject) {
 TEST(DocumentReader, ADocumentIsTextWithOneLineTheReaderReads) {
   for (const char* text : {"gen", "obj,A", "shape,0", "shapefx,0", "pt,0,1,1,",
                            "\xEF\xBB\xBFgen, ,0.13,", "notes\rpt,0,1,1,", "x\n\nshape,0,,\r\n"}) {
-    EXPECT_TRUE(HoldsDocumentLine(text)) << text;
+    EXPECT_FALSE(ReadDocument(text).Has(DocumentDiagnostic::NotADocument)) << text;
   }
   for (const char* text : {"", "\r\n\r\n", "\xEF\xBB\xBF", "general,0", "GEN,0", " gen,0",
                            "points\npoint,1,2", "x,gen,obj"}) {
-    EXPECT_FALSE(HoldsDocumentLine(text)) << text;
+    EXPECT_TRUE(ReadDocument(text).Has(DocumentDiagnostic::NotADocument)) << text;
   }
 }
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <functional>
 
+#include "document/editor_context.h"
 #include "edit/document_loading.h"
 #include "io/document/document_writer.h"
-#include "document/editor_context.h"
 
 namespace tavisk {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "edit/document_loading.h"
 #include "document/field_text.h"
+#include "edit/document_loading.h"
 #include "platform/scripted_requesters.h"
 
 namespace tavisk {

@@ -1,8 +1,7 @@
-#include "io/options/options_file.h"
-
 #include <gtest/gtest.h>
 
 #include "document/numeric.h"
+#include "io/options/options_file.h"
 #include "platform/file_io.h"
 #include "support/temp_dir.h"
 
