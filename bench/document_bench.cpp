@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "document/document_file.h"
-#include "document/document_reader.h"
-#include "document/document_writer.h"
 #include "document_generator.h"
+#include "edit/document_file.h"
+#include "edit/document_loading.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
 
 namespace tavisk::bench {
@@ -85,7 +85,7 @@ int Run() {
   Compare(
       "load (LoadDocument)", bytes, [&] { LoadDocument(ctx, 0, path); }, readFile);
   Compare(
-      "  parse only, in memory", bytes, [&] { ReadDocumentText(ctx, kLoadReplace, text, nullptr); },
+      "  parse only, in memory", bytes, [&] { LoadDocumentText(ctx, kLoadReplace, text, nullptr); },
       readFile);
   Compare(
       "save (SaveDocument, copy)", bytes, [&] { SaveDocument(ctx, path, 1); }, writeFile);

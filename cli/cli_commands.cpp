@@ -1,21 +1,15 @@
 #include "cli_commands.h"
 
-#include "import_svg_command.h"
-
-#include <unistd.h>
-
 #include <ostream>
 #include <string>
 
-#include "document/document_file.h"
-#include "document/document_reader.h"
-#include "document/document_writer.h"
 #include "document/editor_context.h"
-#include "document/options.h"
 #include "document/picture_loader.h"
-#include "platform/file_io.h"
-#include "platform/scripted_requesters.h"
+#include "edit/document_file.h"
+#include "import_svg_command.h"
+#include "io/options/options_file.h"
 #include "io/purebasic/source_export.h"
+#include "platform/scripted_requesters.h"
 #include "render/image_export.h"
 #include "svg_command.h"
 
@@ -25,13 +19,12 @@ namespace {
 
 // The editor's options file is read when present and never created.
 void ReadOptionsIfPresent(sPzOptions& options, std::ostream& err) {
-  if (!IsRegularFile(kOptionsFileName)) return;
-  std::string text;
-  if (!ReadWholeFile(kOptionsFileName, text) || !OptionsFromJson(text, options)) {
+  const OptionsReadResult read = ReadOptionsFile(".");
+  if (read.State == OptionsFileState::Damaged) {
     err << "tavisk-cli: warning: " << kOptionsFileName
         << " could not be read; using the default camera\n";
-    SetDefaultOptions(options);
   }
+  options = read.Options;
 }
 
 // Reads the document as the editor does; false when the file cannot be read
@@ -42,20 +35,20 @@ void ReadOptionsIfPresent(sPzOptions& options, std::ostream& err) {
 bool LoadInto(EditorContext& ctx, ScriptedRequesters& req, const Arguments& args,
               std::ostream& err) {
   const std::string& path = args.Document;
-  std::string text;
-  if (!IsRegularFile(path) || ::access(path.c_str(), R_OK) != 0 || !ReadWholeFile(path, text)) {
-    err << "tavisk-cli: cannot read document '" << path << "'\n";
-    return false;
-  }
   PictureLoader loadPicture;
   if (args.Cmd == Command::Png || args.Cmd == Command::Svg) {
     loadPicture = [&ctx](const std::string& picture) { return LoadPicture(ctx, 0, picture); };
   }
-  if (!HoldsDocumentLine(text)) {
-    err << "tavisk-cli: '" << path << "' is not a document\n";
-    return false;
+  switch (LoadDocumentFile(ctx, kLoadReplace, path, loadPicture)) {
+    case DocumentFileLoad::Loaded:
+      break;
+    case DocumentFileLoad::NotADocument:
+      err << "tavisk-cli: '" << path << "' is not a document\n";
+      return false;
+    default:
+      err << "tavisk-cli: cannot read document '" << path << "'\n";
+      return false;
   }
-  ReadDocumentText(ctx, kLoadReplace, text, loadPicture);
   for (const ShownMessage& message : req.Messages) {
     err << "tavisk-cli: warning: " << message.Title << ": " << message.Text << "\n";
   }
@@ -87,8 +80,9 @@ int ExportPb(EditorContext& ctx, const Arguments& args, std::ostream& out, std::
 }
 
 int Resave(EditorContext& ctx, const Arguments& args, std::ostream& out, std::ostream& err) {
-  const std::string path = DocumentFilePath(args.Output);
-  return Written(WriteFileAtomically(path, WriteDocumentText(ctx.Obj)), path, out, err);
+  // The editor's save, as the autosave makes it: the document keeps no name.
+  const bool saved = SaveDocument(ctx, args.Output, 1);
+  return Written(saved, DocumentFilePath(args.Output), out, err);
 }
 
 }  // namespace

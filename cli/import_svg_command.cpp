@@ -1,13 +1,13 @@
 #include "import_svg_command.h"
 
 #include <ostream>
+#include <utility>
 
 #include "cli_commands.h"
-#include "document/document_file.h"
-#include "document/document_writer.h"
+#include "document/editor_context.h"
+#include "edit/document_file.h"
 #include "edit/svg_import.h"
 #include "io/svg/svg_reader.h"
-#include "platform/file_io.h"
 
 namespace tavisk::cli {
 
@@ -22,14 +22,12 @@ int ImportSvg(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << "tavisk-cli: cannot import '" << args.Document << "': " << read.Error << "\n";
     return kExitUnreadable;
   }
+  // Saved by the editor's own save, as the autosave makes it.
+  EditorContext ctx;
   read.Layer.Name = SvgLayerName(args.Document);
-  const std::string path = DocumentFilePath(args.Output);
-  if (!WriteFileAtomically(path, WriteDocumentText({read.Layer}))) {
-    err << "tavisk-cli: cannot write '" << path << "'\n";
-    return kExitNotWritten;
-  }
-  out << path << "\n";
-  return kExitDone;
+  ctx.Obj = {std::move(read.Layer)};
+  const bool saved = SaveDocument(ctx, args.Output, 1);
+  return Written(saved, DocumentFilePath(args.Output), out, err);
 }
 
 }  // namespace tavisk::cli

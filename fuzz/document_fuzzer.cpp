@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "edit/document_loading.h"
+#include "io/document/document_writer.h"
 #include "io/purebasic/source_export.h"
 
 namespace {
@@ -20,8 +20,8 @@ const PictureLoader kNoPictures = [](const std::string&) { return int64_t{0}; };
 
 std::string SavedText(std::string_view text, int mode) {
   EditorContext ctx;
-  ReadDocumentText(ctx, kLoadReplace, text, kNoPictures);
-  if (mode != kLoadReplace) ReadDocumentText(ctx, mode, text, kNoPictures);
+  LoadDocumentText(ctx, kLoadReplace, text, kNoPictures);
+  if (mode != kLoadReplace) LoadDocumentText(ctx, mode, text, kNoPictures);
   for (const sObject& object : ctx.Obj) ObjectSourceText(object, "01/01/2000");
   return WriteDocumentText(ctx.Obj);
 }

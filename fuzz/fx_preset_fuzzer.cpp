@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/fx_preset_text.h"
+#include "io/fx_presets/fx_preset_text.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/document_reader.h"
+#include "edit/document_loading.h"
 #include "platform/picture_decoder.h"
 #include "render/image_export.h"
 
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ctx.Options.CameraY = 10;
   ctx.Options.CameraW = 200;
   ctx.Options.CameraH = 150;
-  ReadDocumentText(ctx, kLoadReplace,
+  LoadDocumentText(ctx, kLoadReplace,
                    std::string_view(reinterpret_cast<const char*>(data + 1), size - 1),
                    kNoPictures);
   std::remove(PngPath().c_str());

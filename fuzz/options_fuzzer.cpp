@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "document/options.h"
+#include "io/options/options_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   tavisk::sPzOptions options;

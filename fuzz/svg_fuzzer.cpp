@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "document/document_writer.h"
+#include "io/document/document_writer.h"
 #include "io/svg/svg_limits.h"
 #include "io/svg/svg_reader.h"
 

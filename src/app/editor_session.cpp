@@ -8,15 +8,16 @@
 #include "app/canvas_widget.h"
 #include "app/clipboard_menu.h"
 #include "app/event_clock.h"
-#include "app/toolbar.h"
 #include "app/menu_dispatch.h"
 #include "app/qt_clipboard.h"
 #include "app/tips.h"
-#include "document/autosave.h"
+#include "app/toolbar.h"
 #include "document/numeric.h"
 #include "document/object_creation.h"
+#include "edit/autosave.h"
 #include "edit/file_drops.h"
 #include "edit/property_sync.h"
+#include "io/options/options_file.h"
 #include "platform/clock.h"
 #include "render/renderer.h"
 
@@ -119,8 +120,7 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   session->tips = BuildTips();
   if (ctx.Options.ShowTip == 1 && !session->tips.empty()) {
     const int64_t pick = RandomInRange(0, static_cast<int64_t>(session->tips.size()) - 1);
-    requesters.Message("Tips ! ", session->tips[static_cast<size_t>(pick)],
-                       MessageIcon::Question);
+    requesters.Message("Tips ! ", session->tips[static_cast<size_t>(pick)], MessageIcon::Question);
   }
   window.BuildToolbar();
   session->eventFilter = std::make_unique<EventClock>(ctx);

@@ -2,7 +2,7 @@
 
 #include <QThread>
 
-#include "document/autosave.h"
+#include "edit/autosave.h"
 #include "platform/clock.h"
 
 namespace tavisk {

@@ -11,10 +11,11 @@
 #include <QThread>
 
 #include "app/canvas_widget.h"
+#include "app/menus.h"
 #include "app/side_panel.h"
 #include "edit/gadget_ids.h"
-#include "app/menus.h"
 #include "edit/unsaved_changes.h"
+#include "io/options/options_file.h"
 
 namespace tavisk {
 

@@ -6,9 +6,9 @@
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/menu_table.h"
-#include "document/document_file.h"
 #include "document/object_creation.h"
 #include "edit/boolean_operations.h"
+#include "edit/document_file.h"
 #include "edit/figure_split_join.h"
 #include "edit/object_operations.h"
 #include "edit/path_closing.h"
@@ -20,9 +20,9 @@
 #include "edit/svg_import.h"
 #include "edit/unsaved_changes.h"
 #include "edit/view_commands.h"
-#include "render/image_export.h"
 #include "io/purebasic/source_export.h"
 #include "io/svg/svg_export_command.h"
+#include "render/image_export.h"
 
 namespace tavisk {
 

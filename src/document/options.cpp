@@ -1,15 +1,6 @@
 #include "document/options.h"
 
-#include <QByteArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
-#include <QString>
-#include <cmath>
-#include <type_traits>
-
 #include "document/numeric.h"
-#include "platform/file_io.h"
 
 namespace tavisk {
 
@@ -41,80 +32,6 @@ void SetDefaultOptions(sPzOptions& o) {
   o.GridW = 32;
   o.GridH = 32;
   o.ShowGrid = 0;
-}
-
-std::string OptionsToJson(const sPzOptions& options) {
-  std::string text = "{\r\n";
-  bool first = true;
-  ForEachOption(options, [&](const char* name, const auto& field) {
-    if (!first) text += ",\r\n";
-    first = false;
-    text += "    \"";
-    text += name;
-    text += "\": ";
-    text += std::to_string(static_cast<int64_t>(field));
-  });
-  text += "\r\n}\r\n";
-  return text;
-}
-
-namespace {
-
-// A member's value as a 64-bit integer: numbers are rounded, numeric strings
-// parsed, anything else is 0.
-int64_t MemberValue(const QJsonValue& value) {
-  if (value.isDouble()) return RoundInt(value.toDouble());
-  if (value.isBool()) return value.toBool() ? 1 : 0;
-  if (value.isString()) return value.toString().trimmed().toLongLong();
-  return 0;
-}
-
-template <typename Field>
-void Narrow(Field& field, int64_t value) {
-  if constexpr (std::is_same_v<Field, int64_t>) {
-    field = value;
-  } else if constexpr (std::is_same_v<Field, int16_t>) {
-    field = Wrap16(value);
-  } else {
-    field = Wrap8(value);
-  }
-}
-
-}  // namespace
-
-bool OptionsFromJson(const std::string& text, sPzOptions& options) {
-  QJsonParseError error{};
-  const QJsonDocument document =
-      QJsonDocument::fromJson(QByteArray::fromRawData(text.data(), static_cast<int>(text.size())),
-                              &error);
-  if (error.error != QJsonParseError::NoError || !document.isObject()) return false;
-  const QJsonObject object = document.object();
-  options = sPzOptions{};
-  ForEachOption(options, [&](const char* name, auto& field) {
-    const QString wanted = QString::fromLatin1(name);
-    for (auto it = object.begin(); it != object.end(); ++it) {
-      if (it.key().compare(wanted, Qt::CaseInsensitive) == 0) {
-        Narrow(field, MemberValue(it.value()));
-        break;
-      }
-    }
-  });
-  return true;
-}
-
-void LoadOptions(sPzOptions& options, const std::string& directory) {
-  SetDefaultOptions(options);
-  const std::string path = JoinPath(directory, kOptionsFileName);
-  if (!IsRegularFile(path)) SaveOptions(options, directory);
-  std::string text;
-  if (!ReadWholeFile(path, text)) return;
-  // A damaged file keeps the defaults; the next save replaces it.
-  sPzOptions read;
-  if (OptionsFromJson(text, read)) options = read;
-}
-
-void SaveOptions(const sPzOptions& options, const std::string& directory) {
-  WriteFileAtomically(JoinPath(directory, kOptionsFileName), OptionsToJson(options));
 }
 
 }  // namespace tavisk

@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "document/picture_loader.h"
+#include "edit/document_loading.h"
 #include "edit/shape_operations.h"
 #include "edit/svg_import.h"
 #include "io/clipboard/shapes_clipboard.h"
@@ -26,6 +28,26 @@ std::vector<sShape> ShapesToCopy(const EditorContext& ctx) {
     copy.Name = "Shape_" + std::to_string(object.Shape.size() + copies.size() - 1);
   }
   return copies;
+}
+
+// The shapes of our own clipboard text, read apart from the scene (the
+// paste decides where they go), with fonts and pictures loaded into ctx's
+// stores; empty when the text holds no document line.
+std::vector<sShape> ReadClipboardShapes(EditorContext& ctx, std::string_view text) {
+  std::vector<sShape> shapes;
+  const DocumentReadResult read = ReadDocument(text);
+  if (read.Has(DocumentDiagnostic::NotADocument)) return shapes;
+  EditorContext scratch;
+  const auto loadPicture = [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); };
+  PlaceDocument(scratch, kLoadReplace, read, loadPicture);
+  for (sObject& object : scratch.Obj) {
+    if (object.HasShape != 1) continue;
+    for (sShape& shape : object.Shape) {
+      if (shape.Typ == kText) shape.Font = ctx.Fonts.Load(shape.FontName, shape.W, shape.FontStyle);
+      shapes.push_back(std::move(shape));
+    }
+  }
+  return shapes;
 }
 
 // The shapes of an SVG picture, imported as Import SVG imports one but into

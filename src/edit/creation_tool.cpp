@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "document/numeric.h"
-#include "document/shape_creation.h"
+#include "edit/shape_creation.h"
 
 namespace tavisk {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "document/document_file.h"
-#include "document/document_reader.h"
-#include "document/shape_creation.h"
+#include "edit/document_file.h"
 #include "edit/pointer_to_scene.h"
+#include "edit/shape_creation.h"
 #include "edit/svg_import.h"
+#include "io/document/document_reader.h"
 
 namespace tavisk {
 
@@ -24,7 +24,8 @@ std::string LowerExtension(const std::string& path) {
 }
 
 void PlacePicture(Editor& ctx, const std::string& path, QPointF canvasPointer) {
-  const std::optional<ScenePointer> scene = PointerToScene(ctx, canvasPointer.x(), canvasPointer.y());
+  const std::optional<ScenePointer> scene =
+      PointerToScene(ctx, canvasPointer.x(), canvasPointer.y());
   if (scene) AddPictureShape(ctx, path, scene->SX, scene->SY);
 }
 

@@ -5,16 +5,16 @@
 #include <unordered_map>
 
 #include "document/field_text.h"
-#include "document/fx_presets.h"
 #include "document/numeric.h"
 #include "document/object_creation.h"
-#include "document/shape_creation.h"
-#include "document/shape_template.h"
+#include "edit/fx_presets.h"
 #include "edit/gadget_ids.h"
 #include "edit/object_operations.h"
 #include "edit/path_closing.h"
 #include "edit/property_sync.h"
+#include "edit/shape_creation.h"
 #include "edit/shape_operations.h"
+#include "edit/shape_template.h"
 
 namespace tavisk {
 

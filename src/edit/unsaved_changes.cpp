@@ -1,6 +1,6 @@
 #include "edit/unsaved_changes.h"
 
-#include "document/document_file.h"
+#include "edit/document_file.h"
 
 namespace tavisk {
 

@@ -10,9 +10,9 @@
 
 #include "app/editor_session.h"
 #include "app/menu_table.h"
-#include "document/autosave.h"
-#include "document/document_file.h"
 #include "document/object_creation.h"
+#include "edit/autosave.h"
+#include "edit/document_file.h"
 #include "editor_fixture.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"

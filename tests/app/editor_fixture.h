@@ -16,8 +16,9 @@
 #include "app/canvas_widget.h"
 #include "app/editor_session.h"
 #include "app/toolbar.h"
-#include "document/document_writer.h"
 #include "edit/gadget_ids.h"
+#include "io/document/document_writer.h"
+#include "io/options/options_file.h"
 #include "platform/scripted_requesters.h"
 #include "support/temp_dir.h"
 

@@ -11,11 +11,11 @@
 
 #include "app/canvas_widget.h"
 #include "app/menu_table.h"
-#include "document/options.h"
+#include "editor_fixture.h"
+#include "io/options/options_file.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "support/temp_dir.h"
-#include "editor_fixture.h"
 
 namespace tavisk {
 namespace {

@@ -9,7 +9,7 @@
 #include "app/canvas_widget.h"
 #include "app/main_window.h"
 #include "editor_fixture.h"
-#include "document/options.h"
+#include "io/options/options_file.h"
 #include "platform/file_io.h"
 
 namespace tavisk {

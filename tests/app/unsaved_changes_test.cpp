@@ -8,9 +8,9 @@
 
 #include "app/main_window.h"
 #include "app/menu_table.h"
-#include "document/document_writer.h"
 #include "edit/gadget_ids.h"
 #include "editor_fixture.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
 
 namespace tavisk {

@@ -15,7 +15,7 @@
 
 #include "app/main_window.h"
 #include "app/side_panel.h"
-#include "document/document_file.h"
+#include "edit/document_file.h"
 #include "edit/gadget_ids.h"
 #include "editor_fixture.h"
 #include "platform/file_io.h"

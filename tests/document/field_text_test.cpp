@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
 #include "document/editor_context.h"
+#include "edit/document_loading.h"
+#include "io/document/document_writer.h"
 
 namespace tavisk {
 namespace {
@@ -63,7 +63,7 @@ TEST(SanitizeFieldText, KeepsTheDocumentFieldsInPlaceOnReload) {
   shape.W = 20;
 
   EditorContext loaded;
-  ReadDocumentText(loaded, kLoadReplace, WriteDocumentText(saved.Obj), nullptr);
+  LoadDocumentText(loaded, kLoadReplace, WriteDocumentText(saved.Obj), nullptr);
   const sObject& back = loaded.Obj[0];
   const sShape& text = back.Shape[0];
   EXPECT_EQ(back.Name, "Layer. one");

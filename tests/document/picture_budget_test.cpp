@@ -9,10 +9,10 @@
 #include <fstream>
 #include <string>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
 #include "document/picture_loader.h"
-#include "document/shape_creation.h"
+#include "edit/document_loading.h"
+#include "edit/shape_creation.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"
@@ -34,7 +34,7 @@ std::string DocumentNaming(const std::vector<std::string>& pictures) {
 }
 
 void ReadWithPictures(EditorContext& ctx, const std::string& text) {
-  ReadDocumentText(ctx, kLoadReplace, text,
+  LoadDocumentText(ctx, kLoadReplace, text,
                    [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); });
 }
 

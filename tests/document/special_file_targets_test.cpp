@@ -9,18 +9,18 @@
 
 #include <string>
 
-#include "document/autosave.h"
-#include "document/document_file.h"
-#include "document/fx_preset_text.h"
-#include "document/fx_presets.h"
-#include "document/options.h"
 #include "document/shape_library.h"
-#include "document/shape_template.h"
+#include "edit/autosave.h"
+#include "edit/document_file.h"
+#include "edit/fx_presets.h"
+#include "edit/shape_template.h"
+#include "io/fx_presets/fx_preset_text.h"
+#include "io/options/options_file.h"
+#include "io/purebasic/source_export.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"
 #include "render/render_fixtures.h"
-#include "io/purebasic/source_export.h"
 #include "support/bounded_child.h"
 #include "support/temp_dir.h"
 

@@ -13,16 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "document/autosave.h"
-#include "document/document_file.h"
-#include "document/fx_presets.h"
-#include "document/options.h"
+#include "edit/autosave.h"
+#include "edit/document_file.h"
+#include "edit/fx_presets.h"
+#include "io/document/document_writer.h"
+#include "io/options/options_file.h"
+#include "io/purebasic/source_export.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"
-#include "document/document_writer.h"
 #include "render/render_fixtures.h"
-#include "io/purebasic/source_export.h"
 #include "support/small_file_system.h"
 #include "support/temp_dir.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "document/document_writer.h"
+#include "io/document/document_writer.h"
 
 namespace tavisk {
 namespace {

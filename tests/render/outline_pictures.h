@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "edit/document_loading.h"
+#include "io/document/document_writer.h"
 #include "render/painter_surface.h"
 #include "render/renderer.h"
 #include "render_fixtures.h"
@@ -35,7 +35,7 @@ inline QImage PictureOf(const std::vector<sObject>& objects) {
 // The objects after being written as document text and read back.
 inline std::vector<sObject> SavedAndLoaded(const std::vector<sObject>& objects) {
   EditorContext ctx;
-  ReadDocumentText(ctx, kLoadReplace, WriteDocumentText(objects),
+  LoadDocumentText(ctx, kLoadReplace, WriteDocumentText(objects),
                    [](const std::string&) { return int64_t{0}; });
   return ctx.Obj;
 }

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "child_measure.h"
-#include "document/document_reader.h"
 #include "document/field_text.h"
+#include "edit/document_loading.h"
 #include "platform/scripted_requesters.h"
 #include "render/image_export.h"
 #include "render/renderer.h"
@@ -45,7 +45,7 @@ long DrawCase(const std::string& name) {
   EditorContext ctx;
   ScriptedRequesters req;
   ctx.Req = &req;
-  ReadDocumentText(ctx, kLoadReplace, CaseDocument(name), kNoPictures);
+  LoadDocumentText(ctx, kLoadReplace, CaseDocument(name), kNoPictures);
   QImage canvas(800, 600, QImage::Format_ARGB32_Premultiplied);
   CanvasView view;
   RedrawCanvas(ctx, view, canvas, 5, 10, 1);

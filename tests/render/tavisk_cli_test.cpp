@@ -3,12 +3,12 @@
 
 #include <QImage>
 
-#include "document/document_file.h"
-#include "document/document_writer.h"
+#include "edit/document_file.h"
+#include "io/document/document_writer.h"
+#include "io/purebasic/source_export.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
-#include "io/purebasic/source_export.h"
 #include "render_fixtures.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"

@@ -1,8 +1,6 @@
 #include "io/clipboard/shapes_clipboard.h"
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
-#include "document/picture_loader.h"
+#include "io/document/document_writer.h"
 #include "io/svg/svg_writer.h"
 #include "render/shapes_picture.h"
 
@@ -39,23 +37,6 @@ ClipboardContent ShapesClipboardContent(const EditorContext& ctx,
   }
   content.Picture = PaintShapesPicture(ctx, holder);
   return content;
-}
-
-std::vector<sShape> ReadClipboardShapes(EditorContext& ctx, std::string_view text) {
-  std::vector<sShape> shapes;
-  if (!HoldsDocumentLine(text)) return shapes;
-  // Read apart from the scene: the paste decides where the shapes go.
-  EditorContext scratch;
-  const auto loadPicture = [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); };
-  ReadDocumentText(scratch, kLoadReplace, text, loadPicture);
-  for (sObject& object : scratch.Obj) {
-    if (object.HasShape != 1) continue;
-    for (sShape& shape : object.Shape) {
-      if (shape.Typ == kText) shape.Font = ctx.Fonts.Load(shape.FontName, shape.W, shape.FontStyle);
-      shapes.push_back(std::move(shape));
-    }
-  }
-  return shapes;
 }
 
 bool LooksLikeSvgText(std::string_view text) {

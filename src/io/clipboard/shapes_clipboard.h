@@ -25,11 +25,6 @@ inline constexpr size_t kMaxSvgTextBytes = size_t{32} << 20;
 ClipboardContent ShapesClipboardContent(const EditorContext& ctx,
                                         const std::vector<sShape>& shapes);
 
-// The shapes of our own clipboard text, with fonts and pictures loaded into
-// ctx's stores (the handles are the shapes' to keep or release); empty when
-// the text holds no document line.
-std::vector<sShape> ReadClipboardShapes(EditorContext& ctx, std::string_view text);
-
 // Plain text that begins, after blanks, as an SVG document does ("<?xml" or
 // "<svg") and is at most kMaxSvgTextBytes long.
 bool LooksLikeSvgText(std::string_view text);

@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QProcess>
 
-#include "document/document_reader.h"
 #include "document/editor_context.h"
+#include "edit/document_loading.h"
 #include "platform/file_io.h"
 #include "support/temp_dir.h"
 
@@ -42,7 +42,7 @@ TEST(ImportSvgCliTest, WritesADocumentOfOneLayerAndWarnsOfWhatWasDropped) {
   std::string text;
   ASSERT_TRUE(ReadWholeFile(dir.File("out.txt"), text));
   EditorContext ctx;
-  ReadDocumentText(ctx, kLoadReplace, text, [](const std::string&) { return int64_t{0}; });
+  LoadDocumentText(ctx, kLoadReplace, text, [](const std::string&) { return int64_t{0}; });
   ASSERT_EQ(ctx.Obj.size(), 1u);
   EXPECT_EQ(ctx.Obj[0].Name, "star");
   ASSERT_EQ(ctx.Obj[0].Shape.size(), 1u);

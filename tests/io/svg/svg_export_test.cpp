@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "document/document_writer.h"
 #include "document/editor_context.h"
 #include "document/font_store.h"
+#include "io/document/document_writer.h"
 #include "io/svg/svg_writer.h"
 #include "platform/file_io.h"
 #include "render/image_export.h"

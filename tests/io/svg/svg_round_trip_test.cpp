@@ -60,9 +60,13 @@ std::vector<PaintOp> PaintsOf(const EditorContext& ctx, const sObject& object) {
   return paints;
 }
 
-double Distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+double Distance(QPointF a, QPointF b) {
+  return std::hypot(a.x() - b.x(), a.y() - b.y());
+}
 
-bool Whole(QPointF p) { return p.x() == std::round(p.x()) && p.y() == std::round(p.y()); }
+bool Whole(QPointF p) {
+  return p.x() == std::round(p.x()) && p.y() == std::round(p.y());
+}
 
 // How far p lies from the straight line through a and b.
 double OffLine(QPointF p, QPointF a, QPointF b) {
@@ -91,7 +95,8 @@ void ExpectSameGeometry(const QPainterPath& original, const QPainterPath& import
     for (size_t s = 0; s < want[f].Segments.size(); ++s) {
       const Segment& w = want[f].Segments[s];
       const Segment& g = got[f].Segments[s];
-      const std::string at = what + " figure " + std::to_string(f) + " segment " + std::to_string(s);
+      const std::string at =
+          what + " figure " + std::to_string(f) + " segment " + std::to_string(s);
       EXPECT_LE(Distance(g.End, w.End), 0.01) << at;
       if (w.Cubic) {
         ASSERT_TRUE(g.Cubic) << at;

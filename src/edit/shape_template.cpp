@@ -1,9 +1,9 @@
-#include "document/shape_template.h"
+#include "edit/shape_template.h"
 
 #include <algorithm>
 
-#include "document/document_file.h"
-#include "document/document_reader.h"
+#include "edit/document_file.h"
+#include "edit/document_loading.h"
 #include "platform/file_io.h"
 
 namespace tavisk {

@@ -1,4 +1,4 @@
-#include "document/document_file_messages.h"
+#include "edit/document_file_messages.h"
 
 #include <cerrno>
 #include <system_error>

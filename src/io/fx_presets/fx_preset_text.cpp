@@ -1,9 +1,9 @@
-#include "document/fx_preset_text.h"
+#include "io/fx_presets/fx_preset_text.h"
 
-#include "document/document_reader.h"
 #include "document/editor_context.h"
 #include "document/field_text.h"
 #include "document/numeric.h"
+#include "io/document/document_reader.h"
 
 namespace tavisk {
 
@@ -40,13 +40,14 @@ std::string BoundedName(std::string_view name) {
   return CutToCharacters(std::string(name.substr(0, 4 * kNameCharacters)), kNameCharacters);
 }
 
-void ApplyLine(sShapeFx& fx, int64_t fxIndex, std::string_view line) {
+void ReadLine(FxPresetReadResult& preset, std::string_view line) {
   const PresetFields fields(line);
   const auto intAt = [&fields](size_t n) { return ParseDocumentInt(fields[n]); };
   const std::string_view tag = fields[1];
   if (tag == "gen") {
-    fx.Name = fields[2].empty() ? "fx_" + std::to_string(fxIndex) : BoundedName(fields[2]);
+    preset.Name = BoundedName(fields[2]);
   } else if (tag == "shapefx") {
+    sShapeFx& fx = preset.Settings.emplace();
     fx.X = Wrap16(intAt(3));
     fx.Y = Wrap16(intAt(4));
     fx.Color = intAt(5);
@@ -74,17 +75,40 @@ std::string FormatFxPreset(const sShapeFx& fx, int64_t fxIndex) {
   return text + "\r\n";
 }
 
-void ApplyFxPresetText(sShapeFx& fx, int64_t fxIndex, std::string_view text) {
+FxPresetReadResult ReadFxPreset(std::string_view text) {
+  FxPresetReadResult preset;
   // Lines may end in CR LF, LF or CR: every CR and LF ends a line, and the
-  // empty lines between them apply nothing.
+  // empty lines between them read nothing.
   size_t start = 0;
   for (;;) {
     const size_t stop = text.find_first_of("\r\n", start);
-    ApplyLine(fx, fxIndex,
-              text.substr(start, stop == std::string_view::npos ? stop : stop - start));
-    if (stop == std::string_view::npos) return;
+    ReadLine(preset, text.substr(start, stop == std::string_view::npos ? stop : stop - start));
+    if (stop == std::string_view::npos) return preset;
     start = stop + 1;
   }
+}
+
+void ApplyFxPreset(sShapeFx& fx, int64_t fxIndex, const FxPresetReadResult& preset) {
+  if (preset.Name) fx.Name = preset.Name->empty() ? "fx_" + std::to_string(fxIndex) : *preset.Name;
+  if (preset.Settings) {
+    const sShapeFx& read = *preset.Settings;
+    fx.X = read.X;
+    fx.Y = read.Y;
+    fx.Color = read.Color;
+    fx.Alpha = read.Alpha;
+    fx.Depth = read.Depth;
+    fx.Typ = read.Typ;
+    fx.Width = read.Width;
+    fx.Height = read.Height;
+    fx.Dist = read.Dist;
+    fx.Scale = read.Scale;
+    fx.P1 = read.P1;
+    fx.P2 = read.P2;
+  }
+}
+
+void ApplyFxPresetText(sShapeFx& fx, int64_t fxIndex, std::string_view text) {
+  ApplyFxPreset(fx, fxIndex, ReadFxPreset(text));
 }
 
 }  // namespace tavisk

@@ -1,9 +1,9 @@
-#include "document/shape_creation.h"
+#include "edit/shape_creation.h"
 
 #include <gtest/gtest.h>
 
-#include "document/document_file.h"
 #include "document/object_creation.h"
+#include "edit/document_file.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"

@@ -1,8 +1,8 @@
-#include "document/fx_presets.h"
+#include "edit/fx_presets.h"
 
 #include "document/field_text.h"
-#include "document/fx_preset_text.h"
 #include "document/special_file_message.h"
+#include "io/fx_presets/fx_preset_text.h"
 #include "platform/file_io.h"
 
 namespace tavisk {

@@ -1,11 +1,11 @@
-#include "document/shape_creation.h"
+#include "edit/shape_creation.h"
 
 #include <string>
 
 #include "document/field_text.h"
 #include "document/numeric.h"
 #include "document/picture_loader.h"
-#include "document/shape_template.h"
+#include "edit/shape_template.h"
 #include "platform/file_io.h"
 
 namespace tavisk {

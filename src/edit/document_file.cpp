@@ -1,10 +1,9 @@
-#include "document/document_file.h"
+#include "edit/document_file.h"
 
-#include "document/document_file_messages.h"
-#include "document/document_reader.h"
-#include "document/document_writer.h"
 #include "document/picture_loader.h"
 #include "document/special_file_message.h"
+#include "edit/document_file_messages.h"
+#include "io/document/document_writer.h"
 #include "platform/atomic_file.h"
 #include "platform/file_io.h"
 
@@ -61,27 +60,42 @@ bool SaveDocument(EditorContext& ctx, const std::string& file, int copy) {
   return true;
 }
 
+DocumentFileLoad LoadDocumentFile(EditorContext& ctx, int mode, const std::string& path,
+                                  const PictureLoader& loadPicture) {
+  std::string text;
+  const FileOutcome read = ReadFile(path, text);
+  if (read == FileOutcome::NotRegular) return DocumentFileLoad::NotRegular;
+  if (read != FileOutcome::Done) return DocumentFileLoad::Unreadable;
+  const DocumentReadResult document = ReadDocument(text);
+  // The lines hold all that placing needs: the text goes before the scene
+  // grows.
+  std::string().swap(text);
+  // Checked before the scene is touched: a picture or a binary file leaves
+  // the document, its name, the selection and the panels as they were.
+  if (document.Has(DocumentDiagnostic::NotADocument)) return DocumentFileLoad::NotADocument;
+  PlaceDocument(ctx, mode, document, loadPicture);
+  return DocumentFileLoad::Loaded;
+}
+
 bool LoadDocument(EditorContext& ctx, int mode, const std::string& file) {
   std::string chosen = file;
   if (chosen.empty()) chosen = ctx.Req->OpenFile("Save", "", "txt|*.txt", 0);
-  std::string text;
-  const FileOutcome read = chosen.empty() ? FileOutcome::Failed : ReadFile(chosen, text);
-  if (read == FileOutcome::NotRegular) TellNotARegularFile(*ctx.Req, chosen);
-  // Checked before the scene is touched: a picture or a binary file leaves
-  // the document, its name, the selection and the panels as they were.
-  if (read == FileOutcome::Done && !HoldsDocumentLine(text)) {
+  const auto loadPicture = [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); };
+  const DocumentFileLoad load = chosen.empty() ? DocumentFileLoad::Unreadable
+                                               : LoadDocumentFile(ctx, mode, chosen, loadPicture);
+  if (load == DocumentFileLoad::NotRegular) TellNotARegularFile(*ctx.Req, chosen);
+  if (load == DocumentFileLoad::NotADocument) {
     TellNotADocument(*ctx.Req, chosen);
     return false;
   }
-  const bool loaded = read == FileOutcome::Done;
+  const bool loaded = load == DocumentFileLoad::Loaded;
   if (loaded) {
     // A merged file or a template joins the document; saving must still
     // write the document, never over the file that was brought in.
-    const bool replaces = mode == kLoadReplace;
-    if (replaces) ctx.DocFile = chosen;
-    const auto loadPicture = [&ctx](const std::string& path) { return LoadPicture(ctx, 0, path); };
-    ReadDocumentText(ctx, mode, text, loadPicture);
-    if (replaces) ctx.Hooks->SetWindowTitle(TitleFor(chosen));
+    if (mode == kLoadReplace) {
+      ctx.DocFile = chosen;
+      ctx.Hooks->SetWindowTitle(TitleFor(chosen));
+    }
     ctx.ObjReady = 1;
   }
   ctx.CurrentShape = 0;

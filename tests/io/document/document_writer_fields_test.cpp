@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <functional>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
 #include "document/editor_context.h"
+#include "edit/document_loading.h"
+#include "io/document/document_writer.h"
 
 namespace tavisk {
 namespace {
@@ -129,7 +129,7 @@ TEST(DocumentWriterFields, NoStringInATextFieldAddsALineOrShiftsAField) {
 
       // Read back, every number is where it was.
       EditorContext back;
-      ReadDocumentText(back, kLoadReplace, saved, nullptr);
+      LoadDocumentText(back, kLoadReplace, saved, nullptr);
       ASSERT_EQ(back.Obj.size(), 2u);
       const sObject& object = back.Obj[0];
       EXPECT_EQ(object.X, 11);

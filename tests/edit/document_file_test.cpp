@@ -1,10 +1,10 @@
-#include "document/document_file.h"
+#include "edit/document_file.h"
 
 #include <gtest/gtest.h>
 
-#include "document/document_writer.h"
 #include "document/object_creation.h"
-#include "document/shape_creation.h"
+#include "edit/shape_creation.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
 #include "platform/picture_fixtures.h"
 #include "platform/scripted_requesters.h"
@@ -183,6 +183,35 @@ TEST_F(DocumentFileTest, MissingPictureIsReportedAndLoadingGoesOn) {
   EXPECT_EQ(req.Messages[0].Text, "The file doesn't exists :  gone.png");
   EXPECT_EQ(ctx.Obj[0].Shape[0].Image, -1);
   EXPECT_EQ(ctx.Obj[0].Shape[1].Name, "B");
+}
+
+TEST_F(DocumentFileTest, LoadingAFileAnswersWhatHappenedAndTellsNothing) {
+  ASSERT_TRUE(MakeDirectories("folder.txt"));
+  ASSERT_TRUE(WriteFileAtomically("picture.txt", test::MakePng(4, 4, Qt::red, false)));
+  ASSERT_TRUE(WriteFileAtomically("empty.txt", ""));
+  const std::string before = WriteDocumentText(ctx.Obj);
+  const struct {
+    const char* file;
+    DocumentFileLoad expected;
+  } failures[] = {{"missing.txt", DocumentFileLoad::Unreadable},
+                  {"folder.txt", DocumentFileLoad::NotRegular},
+                  {"picture.txt", DocumentFileLoad::NotADocument},
+                  {"empty.txt", DocumentFileLoad::NotADocument}};
+  for (const auto& failure : failures) {
+    for (int mode : {kLoadReplace, kLoadMerge, kLoadTemplate}) {
+      EXPECT_EQ(LoadDocumentFile(ctx, mode, failure.file, nullptr), failure.expected)
+          << failure.file << " in mode " << mode;
+      EXPECT_EQ(WriteDocumentText(ctx.Obj), before) << failure.file << " in mode " << mode;
+    }
+  }
+  EXPECT_TRUE(req.Messages.empty()) << "telling the user is LoadDocument's";
+
+  ASSERT_TRUE(WriteFileAtomically("two.txt", "gen, ,0.13,\r\nobj,Two,0,0,100,100,0,0,0\r\n"
+                                             "shape,0,-1,T,255,0,1,1,1,1,5,5,,0,0,\r\n"));
+  EXPECT_EQ(LoadDocumentFile(ctx, kLoadMerge, "two.txt", nullptr), DocumentFileLoad::Loaded);
+  ASSERT_EQ(ctx.Obj.size(), 2u);
+  EXPECT_EQ(ctx.Obj[1].Name, "Two");
+  EXPECT_EQ(ctx.DocFile, "") << "a merged file never becomes the document's name";
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "document/document_reader.h"
 #include "document/field_text.h"
+#include "edit/document_loading.h"
 #include "platform/scripted_requesters.h"
 
 namespace tavisk {
@@ -24,7 +24,7 @@ TEST(TextBound, LongTextsAreCutOnLoadAtACharacterAndToldOnce) {
   EditorContext ctx;
   ScriptedRequesters req;
   ctx.Req = &req;
-  ReadDocumentText(ctx, kLoadReplace,
+  LoadDocumentText(ctx, kLoadReplace,
                    "obj,O,0,0,100,100,0,0,0\n" + TextShapeLine(0, accented) +
                        TextShapeLine(1, std::string(3 * kMaxTextBytes, 'c')) +
                        TextShapeLine(2, atBound),
@@ -40,7 +40,7 @@ TEST(TextBound, LongTextsAreCutOnLoadAtACharacterAndToldOnce) {
   ASSERT_EQ(req.Messages.size(), 1u);
   EXPECT_EQ(req.Messages[0].Text, kTextCutMessage);
 
-  ReadDocumentText(ctx, kLoadReplace, "obj,O,0,0,100,100,0,0,0\n" + TextShapeLine(0, atBound),
+  LoadDocumentText(ctx, kLoadReplace, "obj,O,0,0,100,100,0,0,0\n" + TextShapeLine(0, atBound),
                    kNoPictures);
   EXPECT_EQ(req.Messages.size(), 1u) << "nothing cut, nothing said";
 }

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "edit/document_loading.h"
+#include "io/document/document_writer.h"
 #include "support/generated_document.h"
 
 namespace tavisk {
@@ -31,7 +31,7 @@ struct MillionLineLoad {
 MillionLineLoad LoadInChild(const std::string& text) {
   MillionLineLoad load;
   EditorContext ctx;
-  ReadDocumentText(ctx, kLoadReplace, text, kNoPictures);
+  LoadDocumentText(ctx, kLoadReplace, text, kNoPictures);
   for (char c : text) load.lines += c == '\n';
   load.objects = ctx.Obj.size();
   for (const sObject& o : ctx.Obj) {
@@ -102,9 +102,9 @@ TEST(DocumentLimits, IndexLinesFarPastTheArraysAreSkippedInEveryMode) {
   for (const FarIndexCase& c : cases) {
     SCOPED_TRACE(c.what);
     EditorContext ctx;
-    ReadDocumentText(ctx, kLoadReplace, "obj,Base,0,0,1,1,0,0,0\n" + shapeAt, kNoPictures);
+    LoadDocumentText(ctx, kLoadReplace, "obj,Base,0,0,1,1,0,0,0\n" + shapeAt, kNoPictures);
     const size_t shapesBefore = ctx.Obj.back().Shape.size();
-    ReadDocumentText(ctx, c.mode, c.text, kNoPictures);
+    LoadDocumentText(ctx, c.mode, c.text, kNoPictures);
     size_t shapes = 0;
     for (const sObject& o : ctx.Obj) {
       shapes += o.Shape.size();

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <iostream>
 
-#include "document/document_reader.h"
+#include "edit/document_loading.h"
 #include "support/bounded_child.h"
 
 namespace tavisk {
@@ -30,7 +30,7 @@ GenLinesLoad LoadInChild(int mode, const std::string& text) {
            const long before = test::PeakRssKb();
            EditorContext ctx;
            const auto start = std::chrono::steady_clock::now();
-           ReadDocumentText(ctx, mode, text, [](const std::string&) { return int64_t{0}; });
+           LoadDocumentText(ctx, mode, text, [](const std::string&) { return int64_t{0}; });
            GenLinesLoad load;
            load.seconds = SecondsSince(start);
            load.objects = ctx.Obj.size();

@@ -1,8 +1,8 @@
-#include "document/autosave.h"
+#include "edit/autosave.h"
 
 #include <algorithm>
 
-#include "document/document_file.h"
+#include "edit/document_file.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 

@@ -1,14 +1,14 @@
-#include "document/autosave.h"
+#include "edit/autosave.h"
 
 #include <gtest/gtest.h>
 
-#include "document/document_writer.h"
 #include "document/object_creation.h"
-#include "support/recording_hooks.h"
-#include "document/shape_creation.h"
 #include "document/shape_library.h"
+#include "edit/shape_creation.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
+#include "support/recording_hooks.h"
 #include "support/temp_dir.h"
 
 namespace tavisk {

@@ -10,9 +10,9 @@
 #include <random>
 #include <string>
 
-#include "document/document_file.h"
-#include "document/document_reader.h"
-#include "document/document_writer.h"
+#include "edit/document_file.h"
+#include "edit/document_loading.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
 #include "support/generated_document.h"
 #include "support/temp_dir.h"
@@ -24,7 +24,7 @@ const PictureLoader kNoPictures = [](const std::string&) { return int64_t{0}; };
 
 EditorContext Read(const std::string& text) {
   EditorContext ctx;
-  ReadDocumentText(ctx, kLoadReplace, text, kNoPictures);
+  LoadDocumentText(ctx, kLoadReplace, text, kNoPictures);
   return ctx;
 }
 

@@ -1,13 +1,14 @@
-#include "document/document_reader.h"
+#include "io/document/document_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
 
-#include "document/document_writer.h"
 #include "document/field_text.h"
 #include "document/object_creation.h"
+#include "edit/document_loading.h"
+#include "io/document/document_writer.h"
 
 namespace tavisk {
 namespace {
@@ -23,7 +24,7 @@ EditorContext StartedContext() {
 // Reads text in replace mode into a fresh editor.
 EditorContext Loaded(const std::string& text) {
   EditorContext ctx = StartedContext();
-  ReadDocumentText(ctx, kLoadReplace, text, kNoPictures);
+  LoadDocumentText(ctx, kLoadReplace, text, kNoPictures);
   return ctx;
 }
 
@@ -105,7 +106,7 @@ TEST(DocumentReader, ImageShapesAskTheLoaderForTheirPicture) {
     return int64_t{7};
   };
   EditorContext ctx = StartedContext();
-  ReadDocumentText(ctx, kLoadReplace, RichDocument(), loader);
+  LoadDocumentText(ctx, kLoadReplace, RichDocument(), loader);
   EXPECT_EQ(asked, std::vector<std::string>{"pics/photo.png"});
   EXPECT_EQ(ctx.Obj[1].Shape[0].Image, 7);
 }
@@ -341,7 +342,7 @@ TEST(DocumentReader, PlaceholderShapeComesBackAsARealShape) {
 TEST(DocumentReader, ReplaceRebuildsTheScene) {
   EditorContext ctx = Loaded(RichDocument());
   ctx.CurrentShape = 1;
-  ReadDocumentText(ctx, kLoadReplace, "gen, ,0.13,\nobj,Only,0,0,100,100,0,0,0\n", kNoPictures);
+  LoadDocumentText(ctx, kLoadReplace, "gen, ,0.13,\nobj,Only,0,0,100,100,0,0,0\n", kNoPictures);
   ASSERT_EQ(ctx.Obj.size(), 1u);
   EXPECT_EQ(ctx.Obj[0].Name, "Only");
   EXPECT_EQ(ctx.Obj[0].Shape.size(), 1u);
@@ -356,7 +357,7 @@ TEST(DocumentReader, MergeAddsEveryObjectAndLeavesTheSceneAlone) {
     ctx.ObjReady = ready;
     ctx.Obj[0].X = 3;
     const std::string before = WriteDocumentText(ctx.Obj);
-    ReadDocumentText(ctx, kLoadMerge, RichDocument(), kNoPictures);
+    LoadDocumentText(ctx, kLoadMerge, RichDocument(), kNoPictures);
     ASSERT_EQ(ctx.Obj.size(), 3u);
     EXPECT_EQ(WriteDocumentText({ctx.Obj[0]}), before);
     EXPECT_EQ(ctx.Obj[1].Name, "Back");
@@ -370,7 +371,7 @@ TEST(DocumentReader, MergeAddsEveryObjectAndLeavesTheSceneAlone) {
 TEST(DocumentReader, MergeIntoAReadySceneAppendsObjects) {
   EditorContext ctx = Loaded(RichDocument());
   ctx.CurrentObject = 0;
-  ReadDocumentText(ctx, kLoadMerge, RichDocument(), kNoPictures);
+  LoadDocumentText(ctx, kLoadMerge, RichDocument(), kNoPictures);
   ASSERT_EQ(ctx.Obj.size(), 4u);
   EXPECT_EQ(ctx.Obj[2].Name, "Back");
   EXPECT_EQ(ctx.Obj[3].Name, "Front");
@@ -384,7 +385,7 @@ TEST(DocumentReader, MergedShapesWithoutAnObjectLineGetAnObjectOfTheirOwn) {
   EditorContext ctx = Loaded(RichDocument());
   const std::string before = WriteDocumentText(ctx.Obj);
   // Points and effects before any shape line have no shape of the file.
-  ReadDocumentText(ctx, kLoadMerge, "pt,0,9,9,\nshapefx,0,1,1,1,1,1,1,1,1,1,1,1,1,1\n" + shape,
+  LoadDocumentText(ctx, kLoadMerge, "pt,0,9,9,\nshapefx,0,1,1,1,1,1,1,1,1,1,1,1,1,1\n" + shape,
                    kNoPictures);
   ASSERT_EQ(ctx.Obj.size(), 3u);
   EXPECT_EQ(WriteDocumentText({ctx.Obj[0], ctx.Obj[1]}), before);
@@ -392,7 +393,7 @@ TEST(DocumentReader, MergedShapesWithoutAnObjectLineGetAnObjectOfTheirOwn) {
   EXPECT_EQ(ctx.Obj[2].Shape[0].Name, "Lone");
 
   // A file from before object lines is one object at 100 %, named by "gen".
-  ReadDocumentText(ctx, kLoadMerge, "gen,Old,0.07,\n" + shape, kNoPictures);
+  LoadDocumentText(ctx, kLoadMerge, "gen,Old,0.07,\n" + shape, kNoPictures);
   ASSERT_EQ(ctx.Obj.size(), 4u);
   EXPECT_EQ(ctx.Obj[3].Name, "Old");
   EXPECT_EQ(ctx.Obj[3].W, 100);
@@ -404,7 +405,7 @@ TEST(DocumentReader, TemplateAppendsEveryShapeToTheCurrentObject) {
   EditorContext ctx = Loaded(RichDocument());
   ctx.CurrentObject = 0;
   const sObject before = ctx.Obj[0];
-  ReadDocumentText(ctx, kLoadTemplate, RichDocument(), kNoPictures);
+  LoadDocumentText(ctx, kLoadTemplate, RichDocument(), kNoPictures);
   ASSERT_EQ(ctx.Obj.size(), 2u);
   const sObject& o = ctx.Obj[0];
   ASSERT_EQ(o.Shape.size(), 7u);
@@ -420,11 +421,11 @@ TEST(DocumentReader, TemplateAppendsEveryShapeToTheCurrentObject) {
 TEST(DocumentReader, ADocumentIsTextWithOneLineTheReaderReads) {
   for (const char* text : {"gen", "obj,A", "shape,0", "shapefx,0", "pt,0,1,1,",
                            "\xEF\xBB\xBFgen, ,0.13,", "notes\rpt,0,1,1,", "x\n\nshape,0,,\r\n"}) {
-    EXPECT_TRUE(HoldsDocumentLine(text)) << text;
+    EXPECT_FALSE(ReadDocument(text).Has(DocumentDiagnostic::NotADocument)) << text;
   }
   for (const char* text : {"", "\r\n\r\n", "\xEF\xBB\xBF", "general,0", "GEN,0", " gen,0",
                            "points\npoint,1,2", "x,gen,obj"}) {
-    EXPECT_FALSE(HoldsDocumentLine(text)) << text;
+    EXPECT_TRUE(ReadDocument(text).Has(DocumentDiagnostic::NotADocument)) << text;
   }
 }
 
@@ -452,7 +453,7 @@ TEST(DocumentReader, DamagedDocumentsNeverBreakTheScene) {
     }
     for (int mode : {kLoadReplace, kLoadMerge, kLoadTemplate}) {
       EditorContext ctx = StartedContext();
-      ReadDocumentText(ctx, mode, text, kNoPictures);
+      LoadDocumentText(ctx, mode, text, kNoPictures);
       ASSERT_TRUE(ValidIndex(ctx.Obj, ctx.CurrentObject)) << text;
       for (const sObject& o : ctx.Obj) {
         ASSERT_FALSE(o.Shape.empty());

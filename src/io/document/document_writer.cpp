@@ -1,4 +1,4 @@
-#include "document/document_writer.h"
+#include "io/document/document_writer.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,8 +1,7 @@
-#include "document/options.h"
-
 #include <gtest/gtest.h>
 
 #include "document/numeric.h"
+#include "io/options/options_file.h"
 #include "platform/file_io.h"
 #include "support/temp_dir.h"
 
@@ -70,6 +69,31 @@ TEST(Options, ValuesNarrowToTheirFieldsAndRoundTrip) {
   sPzOptions back;
   ASSERT_TRUE(OptionsFromJson(OptionsToJson(defaults), back));
   EXPECT_EQ(OptionsToJson(back), OptionsToJson(defaults));
+}
+
+TEST(Options, ReadingTheFileAnswersWhatItHeldAndNeverWrites) {
+  test::ScopedWorkDir dir;
+  sPzOptions defaults;
+  SetDefaultOptions(defaults);
+  const OptionsReadResult absent = ReadOptionsFile(".");
+  EXPECT_EQ(absent.State, OptionsFileState::Absent);
+  EXPECT_EQ(OptionsToJson(absent.Options), OptionsToJson(defaults));
+  EXPECT_FALSE(IsRegularFile("Preferences.ini")) << "reading never creates the file";
+
+  ASSERT_TRUE(MakeDirectories("Preferences.ini"));
+  EXPECT_EQ(ReadOptionsFile(".").State, OptionsFileState::Absent) << "a folder is no file";
+
+  test::ScopedWorkDir other;
+  ASSERT_TRUE(WriteFileAtomically("Preferences.ini", "[1, 2]"));
+  const OptionsReadResult damaged = ReadOptionsFile(".");
+  EXPECT_EQ(damaged.State, OptionsFileState::Damaged);
+  EXPECT_EQ(OptionsToJson(damaged.Options), OptionsToJson(defaults));
+
+  ASSERT_TRUE(WriteFileAtomically("Preferences.ini", "{\"Zoom\": 50}"));
+  const OptionsReadResult read = ReadOptionsFile(".");
+  EXPECT_EQ(read.State, OptionsFileState::Read);
+  EXPECT_EQ(read.Options.Zoom, 50);
+  EXPECT_EQ(read.Options.WinW, 0) << "a member the file lacks reads as 0";
 }
 
 TEST(Numeric, WrapRoundAndColours) {

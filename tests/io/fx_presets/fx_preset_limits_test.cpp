@@ -5,8 +5,8 @@
 #include <string>
 
 #include "document/field_text.h"
-#include "document/fx_preset_text.h"
-#include "document/fx_presets.h"
+#include "edit/fx_presets.h"
+#include "io/fx_presets/fx_preset_text.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "support/bounded_child.h"

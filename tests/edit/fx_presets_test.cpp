@@ -1,12 +1,12 @@
-#include "document/fx_presets.h"
+#include "edit/fx_presets.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <string>
 
-#include "document/fx_preset_text.h"
-#include "document/shape_creation.h"
+#include "edit/shape_creation.h"
+#include "io/fx_presets/fx_preset_text.h"
 #include "platform/file_io.h"
 #include "platform/scripted_requesters.h"
 #include "support/recording_hooks.h"

@@ -1,14 +1,14 @@
-#include "document/shape_template.h"
+#include "edit/shape_template.h"
 
 #include <gtest/gtest.h>
 
-#include "document/document_reader.h"
-#include "document/document_writer.h"
 #include "document/numeric.h"
 #include "document/object_creation.h"
-#include "support/recording_hooks.h"
-#include "document/shape_creation.h"
+#include "edit/document_loading.h"
+#include "edit/shape_creation.h"
+#include "io/document/document_writer.h"
 #include "platform/file_io.h"
+#include "support/recording_hooks.h"
 #include "support/temp_dir.h"
 
 namespace tavisk {
@@ -118,7 +118,7 @@ TEST(ShapeLibraryData, EveryTemplateIsAWellFormedComplexShape) {
     EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
     EditorContext ctx;
     AddObject(ctx, 0);
-    ReadDocumentText(ctx, kLoadTemplate, text, nullptr);
+    LoadDocumentText(ctx, kLoadTemplate, text, nullptr);
     const std::vector<sShape>& shapes = ctx.Obj[0].Shape;
     ASSERT_GE(shapes.size(), 3u);
     for (size_t i = 2; i < shapes.size(); ++i) {
