@@ -1,5 +1,11 @@
 #include "edit/svg_import.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
 #include "document/field_text.h"
 #include "document/object_creation.h"
 #include "platform/file_io.h"
@@ -14,6 +20,41 @@ std::string DroppedText(const std::vector<std::string>& dropped) {
     text += (i == 0 ? "" : ", ") + dropped[i];
   }
   return text + ".";
+}
+
+// Our points are whole units: a picture smaller than kSmallPictureSide on
+// its larger side would lose its detail at scale 1, so the import offers a
+// whole scale that makes it at least kEnlargedPictureSide.
+constexpr double kSmallPictureSide = 64;
+constexpr double kEnlargedPictureSide = 128;
+constexpr double kMaxImportScale = 1024;
+
+double SuggestedScale(const SvgReadResult& read) {
+  const double side = std::max(read.Width, read.Height);
+  if (!read.Read || !(side > 0) || side >= kSmallPictureSide) return 1;
+  return std::min(std::ceil(kEnlargedPictureSide / side), kMaxImportScale);
+}
+
+// The scale the user chose for a small picture; nothing when they cancelled
+// or typed no scale (they are told so).
+std::optional<double> AskScale(EditorContext& ctx, const SvgReadResult& read) {
+  const double suggested = SuggestedScale(read);
+  if (suggested == 1) return 1.0;
+  const std::string answer =
+      ctx.Req->Input(kSvgImportTitle,
+                     "The picture is " + std::to_string(std::lround(read.Width)) + " x " +
+                         std::to_string(std::lround(read.Height)) +
+                         " units, and points are whole units. Import it at this scale:",
+                     std::to_string(std::lround(suggested)));
+  if (answer.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double scale = std::strtod(answer.c_str(), &end);
+  if (end == answer.c_str() || *end != '\0' || !(scale > 0) || scale > kMaxImportScale) {
+    ctx.Req->Message(kSvgImportTitle, "The scale must be a number above 0 and at most 1024.",
+                     MessageIcon::Error);
+    return std::nullopt;
+  }
+  return scale;
 }
 
 }  // namespace
@@ -51,14 +92,20 @@ bool ImportSvgLayer(EditorContext& ctx, const SvgReadResult& read, const std::st
   return true;
 }
 
-bool ImportSvgFile(EditorContext& ctx, const std::string& file, double scale) {
+bool ImportSvgFile(EditorContext& ctx, const std::string& file) {
   const std::string path =
       file.empty() ? ctx.Req->OpenFile(kSvgImportTitle, "", "SVG pictures|*.svg|All Files|*.*", 0)
                    : file;
   if (path.empty()) return false;
-  SvgImportOptions options;
-  options.Scale = scale;
-  return ImportSvgLayer(ctx, ReadSvgFile(path, options), SvgLayerName(path));
+  SvgReadResult read = ReadSvgFile(path);
+  const std::optional<double> scale = AskScale(ctx, read);
+  if (!scale) return false;
+  if (*scale != 1) {
+    SvgImportOptions options;
+    options.Scale = *scale;
+    read = ReadSvgFile(path, options);
+  }
+  return ImportSvgLayer(ctx, read, SvgLayerName(path));
 }
 
 }  // namespace tavisk

@@ -22,7 +22,10 @@ std::string SvgLayerName(const std::string& path);
 
 // The menu command: asks for the file when file is empty, reads it (a
 // special file or one larger than an import may be is refused with a
-// message) and imports it at the given scale, named after the file.
-bool ImportSvgFile(EditorContext& ctx, const std::string& file, double scale = 1.0);
+// message) and imports it named after the file. A picture under 64 units
+// on its larger side (an icon) would lose its detail to our whole-unit
+// points: the user is asked for a scale, a whole one that makes it 128 units
+// or more offered, and an empty answer cancels.
+bool ImportSvgFile(EditorContext& ctx, const std::string& file);
 
 }  // namespace tavisk

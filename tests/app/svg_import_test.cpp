@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 
 #include <QImage>
+#include <algorithm>
+#include <cstdint>
+#include <utility>
 
 #include "app/menu_table.h"
 #include "document/numeric.h"
@@ -88,6 +91,52 @@ TEST_F(SvgImportTest, RefusedFilesLeaveTheDrawingAsItWas) {
   // None of them made a step: one undo takes the box away.
   Menu(kMenuUndo);
   EXPECT_EQ(ctx().Obj[0].Shape.size(), 1u);
+}
+
+// An icon: a 16 x 16 picture whose half-unit corners whole-unit points
+// would round away at scale 1.
+constexpr const char* kIcon =
+    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\">"
+    "<rect x=\"2.5\" y=\"3.5\" width=\"11\" height=\"9\"/></svg>";
+
+TEST_F(SvgImportTest, ASmallPictureIsImportedAtTheScaleTheUserChooses) {
+  ASSERT_TRUE(WriteFileAtomically("icon.svg", kIcon));
+  const auto importedBounds = [this] {
+    int64_t minX = INT64_MAX, maxX = INT64_MIN;
+    for (const sPoint& point : ctx().Obj.back().Shape[0].Pt) {
+      minX = std::min(minX, point.X);
+      maxX = std::max(maxX, point.X);
+    }
+    return std::pair{minX, maxX};
+  };
+  // The question offers a whole scale; an empty answer cancels.
+  requesters_.FileAnswers.push_back("icon.svg");
+  requesters_.InputAnswers.push_back("");
+  const std::string before = Bytes();
+  Menu(kMenuImportSvg);
+  ASSERT_EQ(requesters_.Asked.back().Kind, "input");
+  EXPECT_EQ(requesters_.Asked.back().Initial, "8");
+  EXPECT_EQ(Bytes(), before) << "an empty answer cancels";
+
+  requesters_.FileAnswers.push_back("icon.svg");
+  requesters_.InputAnswers.push_back("8");
+  Menu(kMenuImportSvg);
+  ASSERT_EQ(ctx().Obj.size(), 2u);
+  EXPECT_EQ(importedBounds(), (std::pair<int64_t, int64_t>{20, 108}));
+
+  // A typed scale of 1 keeps the picture's own units; nonsense imports nothing.
+  requesters_.FileAnswers.push_back("icon.svg");
+  requesters_.InputAnswers.push_back("1");
+  Menu(kMenuImportSvg);
+  ASSERT_EQ(ctx().Obj.size(), 3u);
+  EXPECT_LE(importedBounds().second, 14);
+  requesters_.Messages.clear();
+  requesters_.FileAnswers.push_back("icon.svg");
+  requesters_.InputAnswers.push_back("-2");
+  Menu(kMenuImportSvg);
+  EXPECT_EQ(ctx().Obj.size(), 3u);
+  ASSERT_EQ(requesters_.Messages.size(), 1u);
+  EXPECT_EQ(requesters_.Messages[0].Icon, MessageIcon::Error);
 }
 
 }  // namespace
