@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 #include <utility>
 
 #include "document/numeric.h"
@@ -44,13 +45,27 @@ void AddObject(EditorContext& ctx, int grow) {
   ctx.CurrentObject = SortObjectsByDepth(ctx.Obj, i);
 }
 
-void NewDocument(EditorContext& ctx) {
+void ClearScene(EditorContext& ctx) {
   ctx.Obj.assign(1, sObject{});
   ctx.ObjReady = -1;
   ctx.CurrentFx = 0;
   ctx.CurrentShape = 0;
   ctx.CurrentObject = 0;
   ctx.CurrentPoint = 0;
+}
+
+void SetNewShapeFx(sShapeFx& fx, int64_t k) {
+  fx.Name = "FX_" + std::to_string(k);
+  fx.Alpha = 255;
+  fx.Color = RGBA(255, 120, 0, 255);
+  fx.Width = 10;
+  fx.Height = 5;
+  fx.Dist = 5;
+  fx.Scale = 100;
+}
+
+void NewDocument(EditorContext& ctx) {
+  ClearScene(ctx);
   ctx.DocFile.clear();
   ctx.Hooks->SetWindowTitle(kWindowTitle);
   AddObject(ctx, 0);

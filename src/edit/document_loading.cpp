@@ -2,6 +2,7 @@
 
 #include "document/field_text.h"
 #include "document/numeric.h"
+#include "document/object_creation.h"
 
 namespace tavisk {
 
@@ -14,12 +15,7 @@ class DocumentPlacement {
   DocumentPlacement(EditorContext& ctx, int mode, const PictureLoader& loadPicture)
       : ctx_(ctx), mode_(mode), loadPicture_(loadPicture) {
     if (mode_ == kLoadReplace) {
-      ctx_.Obj.assign(1, sObject{});
-      ctx_.ObjReady = -1;
-      ctx_.CurrentObject = 0;
-      ctx_.CurrentShape = 0;
-      ctx_.CurrentFx = 0;
-      ctx_.CurrentPoint = 0;
+      ClearScene(ctx_);
     } else if (!ValidIndex(ctx_.Obj, ctx_.CurrentObject)) {
       ctx_.CurrentObject = LastIndex(ctx_.Obj);
     }

@@ -4,6 +4,7 @@
 
 #include "document/field_text.h"
 #include "document/numeric.h"
+#include "document/object_creation.h"
 #include "document/picture_loader.h"
 #include "edit/shape_template.h"
 #include "platform/file_io.h"
@@ -195,14 +196,7 @@ int AddPictureShape(EditorContext& ctx, const std::string& path, int64_t x, int6
 void InitShapeFx(EditorContext& ctx, int64_t k) {
   sShape* shape = ctx.CurrentShapePtr();
   if (shape != nullptr && ValidIndex(shape->Fx, k)) {
-    sShapeFx& fx = shape->Fx[static_cast<size_t>(k)];
-    fx.Name = "FX_" + std::to_string(k);
-    fx.Alpha = 255;
-    fx.Color = RGBA(255, 120, 0, 255);
-    fx.Width = 10;
-    fx.Height = 5;
-    fx.Dist = 5;
-    fx.Scale = 100;
+    SetNewShapeFx(shape->Fx[static_cast<size_t>(k)], k);
   }
 }
 

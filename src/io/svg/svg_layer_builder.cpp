@@ -7,6 +7,7 @@
 #include "document/field_text.h"
 #include "document/font_store.h"
 #include "document/numeric.h"
+#include "document/object_creation.h"
 #include "io/svg/svg_limits.h"
 
 namespace tavisk {
@@ -30,14 +31,7 @@ sShape NewShape(ShapeType type, int64_t rgba, const std::string& name) {
   shape.W = 5;
   shape.H = 5;
   // The effect slot as the editor gives a new shape: inactive.
-  sShapeFx& fx = shape.Fx.front();
-  fx.Name = "FX_0";
-  fx.Alpha = 255;
-  fx.Color = RGBA(255, 120, 0, 255);
-  fx.Width = 10;
-  fx.Height = 5;
-  fx.Dist = 5;
-  fx.Scale = 100;
+  SetNewShapeFx(shape.Fx.front(), 0);
   return shape;
 }
 

@@ -26,25 +26,23 @@ void SvgRecordingSurface::AddPathCurve(double x1, double y1, double x2, double y
 void SvgRecordingSurface::AddPathBox(double x, double y, double w, double h) {
   // Only a box drawn from its top-left corner starts its outline (and its
   // dashes) where an SVG rect does; the others are written as outlines.
-  if (figures_ == 0 && w > 0 && h > 0) {
-    pending_.Figure = SvgFigure::Box;
-    pending_.Rect = QRectF(x, y, w, h);
-    ++figures_;
-  } else {
-    AddOtherFigure();
-  }
+  AddSoleFigure(SvgFigure::Box, QRectF(x, y, w, h), w > 0 && h > 0);
   inner_.AddPathBox(x, y, w, h);
 }
 
 void SvgRecordingSurface::AddPathEllipse(double x, double y, double rx, double ry) {
-  if (figures_ == 0 && rx > 0 && ry > 0) {
-    pending_.Figure = SvgFigure::Ellipse;
-    pending_.Rect = QRectF(x, y, rx, ry);
-    ++figures_;
-  } else {
-    AddOtherFigure();
-  }
+  AddSoleFigure(SvgFigure::Ellipse, QRectF(x, y, rx, ry), rx > 0 && ry > 0);
   inner_.AddPathEllipse(x, y, rx, ry);
+}
+
+void SvgRecordingSurface::AddSoleFigure(SvgFigure figure, const QRectF& rect, bool positive) {
+  if (figures_ != 0 || !positive) {
+    AddOtherFigure();
+    return;
+  }
+  pending_.Figure = figure;
+  pending_.Rect = rect;
+  ++figures_;
 }
 
 void SvgRecordingSurface::AddPathCircleArc(double x, double y, double r, bool relative) {

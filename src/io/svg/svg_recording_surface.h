@@ -107,6 +107,9 @@ class SvgRecordingSurface final : public Surface {
     pending_.Figure = SvgFigure::Path;
     ++figures_;
   }
+  // A box or an ellipse of positive size that starts the path may be
+  // written as its own element; anything after it makes the path a path.
+  void AddSoleFigure(SvgFigure figure, const QRectF& rect, bool positive);
   // Keeps the paint the inner surface recorded, if it recorded one.
   void TakePaint();
 
