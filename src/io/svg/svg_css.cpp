@@ -2,19 +2,11 @@
 
 #include <algorithm>
 
+#include "io/svg/svg_numbers.h"
+
 namespace tavisk {
 
 namespace {
-
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
-  return std::string(text);
-}
 
 std::string WithoutComments(std::string_view text) {
   std::string out;
@@ -75,12 +67,12 @@ CssDeclarations ParseDeclarations(std::string_view text) {
     const std::string_view item = text.substr(pos, end - pos);
     const size_t colon = item.find(':');
     if (colon != std::string_view::npos) {
-      std::string name = Trimmed(item.substr(0, colon));
-      std::string value = Trimmed(item.substr(colon + 1));
+      std::string name(TrimSvgSpaces(item.substr(0, colon)));
+      std::string value(TrimSvgSpaces(item.substr(colon + 1)));
       // "!important" raises nothing here: the declaration is kept as it is.
       const size_t important = value.find("!important");
       if (important != std::string::npos)
-        value = Trimmed(std::string_view(value).substr(0, important));
+        value = std::string(TrimSvgSpaces(std::string_view(value).substr(0, important)));
       if (!name.empty()) out.emplace_back(std::move(name), std::move(value));
     }
     pos = end + 1;
@@ -102,7 +94,7 @@ void ParseStyleSheet(std::string_view sheet, std::vector<CssRule>& rules, size_t
     if (close == std::string::npos) return;
     const std::string_view selectors = std::string_view(text).substr(pos, open - pos);
     // At-rules (@media, @font-face) are passed over whole.
-    const bool atRule = Trimmed(selectors).starts_with('@');
+    const bool atRule = TrimSvgSpaces(selectors).starts_with('@');
     const auto declarations = std::make_shared<const CssDeclarations>(
         ParseDeclarations(std::string_view(text).substr(open + 1, close - open - 1)));
     size_t start = 0;
@@ -110,7 +102,7 @@ void ParseStyleSheet(std::string_view sheet, std::vector<CssRule>& rules, size_t
       size_t comma = selectors.find(',', start);
       if (comma == std::string_view::npos) comma = selectors.size();
       CssRule rule;
-      if (ParseSelector(Trimmed(selectors.substr(start, comma - start)), rule.Selector)) {
+      if (ParseSelector(TrimSvgSpaces(selectors.substr(start, comma - start)), rule.Selector)) {
         rule.Declarations = declarations;
         rules.push_back(std::move(rule));
       }
@@ -133,9 +125,9 @@ std::vector<std::string> ClassNames(std::string_view classAttribute) {
   std::vector<std::string> out;
   size_t pos = 0;
   while (pos < classAttribute.size()) {
-    while (pos < classAttribute.size() && IsSpace(classAttribute[pos])) ++pos;
+    while (pos < classAttribute.size() && IsSvgSpace(classAttribute[pos])) ++pos;
     const size_t start = pos;
-    while (pos < classAttribute.size() && !IsSpace(classAttribute[pos])) ++pos;
+    while (pos < classAttribute.size() && !IsSvgSpace(classAttribute[pos])) ++pos;
     if (pos > start) out.emplace_back(classAttribute.substr(start, pos - start));
   }
   return out;

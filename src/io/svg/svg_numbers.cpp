@@ -9,9 +9,6 @@ namespace tavisk {
 
 namespace {
 
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -19,7 +16,7 @@ bool IsDigit(char c) {
 }  // namespace
 
 void SvgNumberScanner::SkipSpaces() {
-  while (!AtEnd() && IsSpace(text_[pos_])) ++pos_;
+  while (!AtEnd() && IsSvgSpace(text_[pos_])) ++pos_;
 }
 
 void SvgNumberScanner::SkipSeparators() {
@@ -82,6 +79,16 @@ bool ParseNumberList(std::string_view text, std::vector<double>& out, size_t max
     out.push_back(value);
   }
   return true;
+}
+
+bool IsSvgSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+std::string_view TrimSvgSpaces(std::string_view text) {
+  while (!text.empty() && IsSvgSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsSvgSpace(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 }  // namespace tavisk

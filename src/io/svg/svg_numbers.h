@@ -29,6 +29,12 @@ class SvgNumberScanner {
   size_t pos_ = 0;
 };
 
+// White space of CSS and XML, form feed included.
+bool IsSvgSpace(char c);
+
+// The text without the white space around it.
+std::string_view TrimSvgSpaces(std::string_view text);
+
 // Every number of a list, up to the first that is not one; false when the
 // list holds anything else or more than max numbers.
 bool ParseNumberList(std::string_view text, std::vector<double>& out, size_t max);

@@ -46,16 +46,6 @@ constexpr Dropped kDroppedProperties[] = {{"filter", "filters"},       {"mask", 
                                           {"marker-mid", "markers"},   {"marker-end", "markers"},
                                           {"marker", "markers"}};
 
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\n')) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\n')) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
-
 double Clamp01(double v) {
   return std::clamp(v, 0.0, 1.0);
 }
@@ -76,7 +66,7 @@ bool ParseRgbFunction(std::string_view text, uint32_t& rgb) {
   uint32_t out = 0;
   for (int channel = 0; channel < 3; ++channel) {
     const size_t comma = inside.find(',');
-    const std::string_view part = Trimmed(inside.substr(0, comma));
+    const std::string_view part = TrimSvgSpaces(inside.substr(0, comma));
     double value = 0;
     if (!ParseLength(part, 0, 255, value)) return false;
     out = out << 8 | static_cast<uint32_t>(std::lround(std::clamp(value, 0.0, 255.0)));
@@ -88,7 +78,7 @@ bool ParseRgbFunction(std::string_view text, uint32_t& rgb) {
 }
 
 bool ParsePaint(std::string_view text, SvgPaint& paint) {
-  text = Trimmed(text);
+  text = TrimSvgSpaces(text);
   SvgPaint out;
   if (text == "none") {
     out.Type = SvgPaint::Kind::None;
@@ -97,13 +87,13 @@ bool ParsePaint(std::string_view text, SvgPaint& paint) {
   } else if (text.starts_with("url(")) {
     const size_t close = text.find(')');
     if (close == std::string_view::npos) return false;
-    std::string_view id = Trimmed(text.substr(4, close - 4));
+    std::string_view id = TrimSvgSpaces(text.substr(4, close - 4));
     if (id.size() >= 2 && (id.front() == '\'' || id.front() == '"'))
       id = id.substr(1, id.size() - 2);
     if (!id.starts_with('#')) return false;
     out.Type = SvgPaint::Kind::Reference;
     out.Id = std::string(id.substr(1));
-    const std::string_view fallback = Trimmed(text.substr(close + 1));
+    const std::string_view fallback = TrimSvgSpaces(text.substr(close + 1));
     if (fallback == "none") {
       out.HasFallback = true;
       out.FallbackRgb = 0;
@@ -120,7 +110,7 @@ bool ParsePaint(std::string_view text, SvgPaint& paint) {
 }
 
 bool ParseDashArray(std::string_view text, std::vector<double>& out) {
-  text = Trimmed(text);
+  text = TrimSvgSpaces(text);
   out.clear();
   if (text == "none") return true;
   SvgNumberScanner scanner(text);
@@ -153,7 +143,7 @@ bool IsStyleProperty(std::string_view name) {
 }
 
 bool ParseSvgColor(std::string_view text, uint32_t& rgb) {
-  text = Trimmed(text);
+  text = TrimSvgSpaces(text);
   if (text.starts_with("rgb(") || text.starts_with("rgba(")) return ParseRgbFunction(text, rgb);
   if (text.empty() || text.size() > 32) return false;
   const QColor color =
@@ -165,7 +155,7 @@ bool ParseSvgColor(std::string_view text, uint32_t& rgb) {
 
 void ApplyStyleProperty(SvgStyle& style, const SvgStyle& parent, std::string_view name,
                         std::string_view value) {
-  value = Trimmed(value);
+  value = TrimSvgSpaces(value);
   const bool inherit = value == "inherit";
   for (const Dropped& d : kDroppedProperties) {
     if (d.property == name && !inherit && value != "none" && !value.empty()) {

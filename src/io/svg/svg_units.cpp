@@ -4,22 +4,10 @@
 
 namespace tavisk {
 
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\n')) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\n')) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool ParseLength(std::string_view text, double fontSize, double percentBase, double& out) {
-  text = Trimmed(text);
+  text = TrimSvgSpaces(text);
   size_t unitStart = text.size();
   while (unitStart > 0 && ((text[unitStart - 1] >= 'a' && text[unitStart - 1] <= 'z') ||
                            text[unitStart - 1] == '%')) {
