@@ -28,19 +28,25 @@ namespace {
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
+// A generated editor with its shapes spread over a canvas of that size.
+std::unique_ptr<EditorContext> MakeScene(int shapes, int width, int height) {
+  auto ctx = std::make_unique<EditorContext>();
+  SceneRecipe recipe;
+  recipe.shapes = shapes;
+  recipe.seed = 2026;
+  recipe.width = width;
+  recipe.height = height;
+  GenerateScene(*ctx, recipe);
+  ctx->Options.ShowCameraBorder = 1;
+  ctx->Options.ShowGrid = 1;
+  return ctx;
+}
+
 // One generated editor per scene size, made once.
 EditorContext& Scene(int shapes) {
   static std::map<int, std::unique_ptr<EditorContext>> scenes;
   auto& slot = scenes[shapes];
-  if (!slot) {
-    slot = std::make_unique<EditorContext>();
-    SceneRecipe recipe;
-    recipe.shapes = shapes;
-    recipe.seed = 2026;
-    GenerateScene(*slot, recipe);
-    slot->Options.ShowCameraBorder = 1;
-    slot->Options.ShowGrid = 1;
-  }
+  if (!slot) slot = MakeScene(shapes, kWidth, kHeight);
   return *slot;
 }
 
@@ -163,6 +169,94 @@ void BM_PressSelect(benchmark::State& state) {
   }
 }
 
+
+// A zoom change or a load, with the pick off: nothing kept but the text
+// outlines.
+void BM_ColdFrame(benchmark::State& state) {
+  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  CanvasView view;
+  renderer.Redraw(ctx, view, canvas, 0, 0, 0);
+  for (auto _ : state) {
+    renderer.Invalidate();
+    renderer.Redraw(ctx, view, canvas, 0, 0, 0);
+  }
+}
+
+// One event of a Space+drag pan, 3 pixels, with the tiles around the canvas
+// painted while idle between events (not timed).
+void BM_PanEvent(benchmark::State& state) {
+  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  CanvasView view;
+  renderer.Redraw(ctx, view, canvas, 0, 0, 0);
+  for (auto _ : state) {
+    state.PauseTiming();
+    while (renderer.PaintAhead()) {
+    }
+    view.PanX = static_cast<int16_t>(view.PanX - 3);
+    view.PanY = static_cast<int16_t>(view.PanY - 1);
+    state.ResumeTiming();
+    renderer.Redraw(ctx, view, canvas, 0, 0, 0);
+  }
+}
+
+// The redraw after a press has selected another shape, the pick off: the
+// press is resolved apart from painting.
+void BM_PressSelectFrame(benchmark::State& state) {
+  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  sObject& object = ctx.Obj.front();
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  CanvasView view;
+  renderer.Redraw(ctx, view, canvas, 0, 0, 0);
+  int64_t next = 0;
+  for (auto _ : state) {
+    for (sShape& shape : object.Shape) shape.Selected = 0;
+    next = (next + 97) % static_cast<int64_t>(object.Shape.size());
+    object.Shape[static_cast<size_t>(next)].Selected = 1;
+    ctx.CurrentShape = next;
+    renderer.Redraw(ctx, view, canvas, 0, 0, 0);
+  }
+  for (sShape& shape : object.Shape) shape.Selected = 0;
+  ctx.CurrentShape = -1;
+}
+
+// A new drawing of 100,000 shapes over sixteen canvases' worth of area: the
+// first frame of a fresh renderer, nothing kept, not even text outlines.
+constexpr int kSpreadShapes = 100000;
+EditorContext& SpreadScene() {
+  static std::unique_ptr<EditorContext> scene = MakeScene(kSpreadShapes, 4 * kWidth, 4 * kHeight);
+  return *scene;
+}
+
+void BM_FirstFrame(benchmark::State& state) {
+  EditorContext& ctx = SpreadScene();
+  QImage canvas = Canvas();
+  CanvasView view;
+  view.PanX = -kWidth;
+  view.PanY = -kHeight;
+  for (auto _ : state) {
+    CanvasRenderer renderer;
+    renderer.Redraw(ctx, view, canvas, 0, 0, 0);
+  }
+}
+
+// The straight paint of the part of that drawing in the canvas.
+void BM_FirstFrameStraight(benchmark::State& state) {
+  EditorContext& ctx = SpreadScene();
+  QImage canvas = Canvas();
+  for (auto _ : state) {
+    RunPainting([&] {
+      QPainter painter(&canvas);
+      painter.translate(-kWidth, -kHeight);
+      PaintStraight(ctx, painter);
+    });
+  }
+}
+
 // Five repetitions each; the medians of the repetitions are compared.
 #define TAVISK_SCENE_BENCH(fn, small, large)                                                    \
   BENCHMARK(fn)->Arg(1000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(small);  \
@@ -173,6 +267,11 @@ TAVISK_SCENE_BENCH(BM_ColdRedraw, 3, 1);
 TAVISK_SCENE_BENCH(BM_LoadRedraw, 2, 1);
 TAVISK_SCENE_BENCH(BM_DragMove, 40, 20);
 TAVISK_SCENE_BENCH(BM_PressSelect, 4, 2);
+TAVISK_SCENE_BENCH(BM_ColdFrame, 3, 1);
+BENCHMARK(BM_PanEvent)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(20);
+BENCHMARK(BM_PressSelectFrame)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(20);
+BENCHMARK(BM_FirstFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1);
+BENCHMARK(BM_FirstFrameStraight)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1);
 
 // Keeps the median of every benchmark, in milliseconds of wall time.
 class MedianReporter : public benchmark::ConsoleReporter {
@@ -213,6 +312,28 @@ void PrintSummary(const std::map<std::string, double>& medians) {
   }
 }
 
+// One line per figure, each with the straight paint of the same scene from
+// this run.
+void PrintFigures(const std::map<std::string, double>& medians) {
+  auto get = [&](const std::string& name) {
+    auto found = medians.find(name);
+    return found == medians.end() ? 0.0 : found->second;
+  };
+  auto figure = [&](const char* name, int shapes, const std::string& measured,
+                    const std::string& baseline) {
+    if (get(measured) == 0) return;
+    std::printf("figure %s shapes=%d median_ms=%.2f baseline_ms=%.2f\n", name, shapes,
+                get(measured), get(baseline));
+  };
+  std::printf("\n");
+  figure("cold_redraw", 1000, "BM_ColdFrame/1000", "BM_Straight/1000");
+  figure("cold_redraw", 10000, "BM_ColdFrame/10000", "BM_Straight/10000");
+  figure("pan_event", 10000, "BM_PanEvent/10000", "BM_Straight/10000");
+  figure("press_select", 10000, "BM_PressSelectFrame/10000", "BM_Straight/10000");
+  figure("drag_event", 10000, "BM_DragMove/10000", "BM_Straight/10000");
+  figure("first_frame", kSpreadShapes, "BM_FirstFrame/", "BM_FirstFrameStraight/");
+}
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values.empty() ? 0 : values[values.size() / 2];
@@ -230,9 +351,8 @@ void PrintPairedRounds(int shapes, int rounds) {
     const auto t0 = std::chrono::steady_clock::now();
     PaintStraightOnPoolThread(ctx, canvas);
     const auto t1 = std::chrono::steady_clock::now();
-    PrepareClick(view);
     renderer.Invalidate();
-    renderer.Redraw(ctx, view, canvas, kWidth / 2, kHeight / 2, 1);
+    renderer.Redraw(ctx, view, canvas, 0, 0, 0);
     const auto t2 = std::chrono::steady_clock::now();
     straight.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
     cold.push_back(std::chrono::duration<double, std::milli>(t2 - t1).count());
@@ -253,6 +373,7 @@ int main(int argc, char** argv) {
   tavisk::bench::MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   tavisk::bench::PrintSummary(reporter.medians);
+  tavisk::bench::PrintFigures(reporter.medians);
   std::printf("\nPaired medians (ms):\n");
   tavisk::bench::PrintPairedRounds(1000, 9);
   tavisk::bench::PrintPairedRounds(10000, 5);

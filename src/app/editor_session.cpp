@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QTimer>
 
 #include "app/canvas_context_menu.h"
 #include "app/canvas_input.h"
@@ -32,8 +33,17 @@ void ConnectCanvasAndTools(EditorSession& session) {
   CanvasTools* tools = session.tools.get();
   CanvasWidget* canvas = window.Canvas();
   EditHistory& history = session.history;
-  canvas->SetPainter([&ctx](QImage& image, int64_t x, int64_t y, int pick) {
+  // Between events the scene around the canvas is painted ahead, a little
+  // at a time, so that a pan finds it ready.
+  auto* paintAhead = new QTimer(canvas);
+  paintAhead->setSingleShot(true);
+  paintAhead->setInterval(0);
+  QObject::connect(paintAhead, &QTimer::timeout, canvas, [&ctx, paintAhead] {
+    if (PaintCanvasAhead(ctx)) paintAhead->start();
+  });
+  canvas->SetPainter([&ctx, paintAhead](QImage& image, int64_t x, int64_t y, int pick) {
     RedrawCanvas(ctx, ctx.View, image, x, y, pick);
+    paintAhead->start();
   });
   canvas->SetInputHandler([tools, canvas, &window, &ctx, &history](QEvent* event) {
     const std::optional<CanvasInput> input = ToCanvasInput(event, canvas);

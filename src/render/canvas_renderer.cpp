@@ -1,17 +1,21 @@
 #include "render/canvas_renderer.h"
 
-#include <algorithm>
-#include <iterator>
+#include <QPainter>
+#include <cmath>
 
 #include "document/numeric.h"
 #include "render/painter_surface.h"
 #include "render/pick.h"
 #include "render/renderer.h"
+#include "render/shape_bounds.h"
 #include "render/shape_paint.h"
 
 namespace tavisk {
 
 namespace {
+
+// Tiles kept painted around the canvas, so a pan finds them ready.
+constexpr int kMargin = TileCache::kTileSize;
 
 Backdrop BackdropOf(const sPzOptions& options) {
   const int64_t c = options.BgColor;
@@ -22,121 +26,161 @@ bool ShapeShown(const EditorContext& ctx, const sShape& shape, int64_t index) {
   return shape.Hide == 0 && (ctx.Options.ShowOnlySel == 0 || index == ctx.CurrentShape);
 }
 
-// The shapes a drag changes: the selected ones and the one whose points are
-// edited.
-bool ShapeActive(const EditorContext& ctx, const sShape& shape, int64_t index) {
-  return shape.Selected == 1 || index == ctx.CurrentShape;
+bool ObjectDrawn(const sObject& object) { return object.Hide == 0 && object.HasShape != 0; }
+
+// The pan moved through the object's scale and rotation, on the device:
+// shapes add the pan to their positions in the object's user space.
+QPointF PanOnDevice(const sObject& object, const CanvasView& view, double zoom) {
+  QTransform linear;
+  linear.scale(object.W * 0.01, object.H * 0.01);
+  linear.rotate(object.Angle);
+  const double px = static_cast<double>(view.PanX);
+  const double py = static_cast<double>(view.PanY);
+  return {zoom * (linear.m11() * px + linear.m21() * py),
+          zoom * (linear.m12() * px + linear.m22() * py)};
+}
+
+// The whole tiles over area grown by margin.
+QRect TilesAround(const QRect& area, int margin) {
+  const int t = TileCache::kTileSize;
+  const QRect grown = area.adjusted(-margin, -margin, margin, margin);
+  const int left = static_cast<int>(std::floor(grown.left() / double(t))) * t;
+  const int top = static_cast<int>(std::floor(grown.top() / double(t))) * t;
+  const int right = static_cast<int>(std::floor(grown.right() / double(t)) + 1) * t;
+  const int bottom = static_cast<int>(std::floor(grown.bottom() / double(t)) + 1) * t;
+  return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
 }  // namespace
 
 void CanvasRenderer::Invalidate() {
-  below_.Invalidate();
-  above_.Invalidate();
+  tiles_.Clear();
+  memo_ = ShapeMemo();
 }
 
-void CanvasRenderer::DrawShape(EditorContext& ctx, CanvasView& view, PainterSurface& surface,
-                               int64_t i, int64_t j, bool pickRuns, int64_t x, int64_t y) {
+bool CanvasRenderer::PaintAhead() { return tiles_.PaintAhead(2); }
+
+CanvasRenderer::Placement CanvasRenderer::PlacementOf(const EditorContext& ctx,
+                                                      const CanvasView& view) {
+  Placement placement;
+  placement.zoom = ZoomFactor(ctx.Options);
+  const double dx = placement.zoom * static_cast<double>(view.PanX);
+  const double dy = placement.zoom * static_cast<double>(view.PanY);
+  placement.shift = QPoint(static_cast<int>(std::floor(dx)), static_cast<int>(std::floor(dy)));
+  placement.phase = QPointF(dx - placement.shift.x(), dy - placement.shift.y());
+  return placement;
+}
+
+// The press is resolved on the paths as the panned view builds them; this
+// pass paints nothing.
+void CanvasRenderer::Pick(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
+                          int64_t y, int pick) {
+  PainterSurface surface(canvas, &text_cache_);
+  for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
+    const sObject& object = ctx.Obj[static_cast<size_t>(i)];
+    if (!ObjectDrawn(object) || !PickRuns(ctx, view, i, pick)) continue;
+    ApplyViewTransform(ctx, surface);
+    ApplyObjectTransform(surface, object);
+    for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
+      const sShape& shape = object.Shape[static_cast<size_t>(j)];
+      if (!ShapeShown(ctx, shape, j)) continue;
+      DrawShapeFxLayer(ctx, view, surface, object, j, 0);
+      BuildShapePath(ctx, view, surface, object, j);
+      PickTest(ctx, view, surface, j, x, y);
+      if (shape.Link == 0 || j == LastIndex(object.Shape)) PaintShapePath(surface, shape);
+      DrawShapeFxLayer(ctx, view, surface, object, j, 1);
+    }
+  }
+  SettlePick(ctx, view);
+}
+
+void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t i,
+                                 int64_t j, const QRect& area) {
   const sObject& object = ctx.Obj[static_cast<size_t>(i)];
   const sShape& shape = object.Shape[static_cast<size_t>(j)];
   // Paints of an unchanged shape are taken as they were, with the figures
-  // it left for the next paint, unless the pick needs its path.
-  const uint64_t fingerprint =
-      ShapeFingerprint(ctx, view, object, j, surface.Transform(), surface.PendingPath());
-  if (!pickRuns) {
-    if (const ShapeDrawing* kept = memo_.Find(i, j, fingerprint)) {
-      ops_.insert(ops_.end(), kept->ops.begin(), kept->ops.end());
-      surface.SetPendingPath(kept->leftover);
-      return;
-    }
+  // it left for the next paint.
+  const uint64_t fingerprint = ShapeFingerprint(ctx, object, j, surface.Transform(),
+                                                surface.PendingPath(), QRectF(area));
+  std::vector<PaintOp>& ops = *surface.RecordedPaints();
+  if (const ShapeDrawing* kept = memo_.Find(i, j, fingerprint)) {
+    ops.insert(ops.end(), kept->ops.begin(), kept->ops.end());
+    surface.SetPendingPath(kept->leftover);
+    return;
   }
-  const size_t begin = ops_.size();
-  DrawShapeFxLayer(ctx, view, surface, object, j, 0);
-  BuildShapePath(ctx, view, surface, object, j);
-  if (pickRuns) PickTest(ctx, view, surface, j, x, y);
+  const size_t begin = ops.size();
+  const CanvasView unpanned;
+  DrawShapeFxLayer(ctx, unpanned, surface, object, j, 0);
+  BuildShapePath(ctx, unpanned, surface, object, j);
   // A linked shape leaves its path to the next one: one even-odd paint.
   if (shape.Link == 0 || j == LastIndex(object.Shape)) PaintShapePath(surface, shape);
-  DrawShapeFxLayer(ctx, view, surface, object, j, 1);
+  DrawShapeFxLayer(ctx, unpanned, surface, object, j, 1);
   memo_.Keep(i, j, fingerprint,
-             ShapeDrawing{std::vector<PaintOp>(ops_.begin() + static_cast<ptrdiff_t>(begin), ops_.end()),
+             ShapeDrawing{std::vector<PaintOp>(ops.begin() + static_cast<ptrdiff_t>(begin), ops.end()),
                           surface.PathIsEmpty() ? QPainterPath() : surface.PendingPath()});
 }
 
 // Each object's transform starts again from the view, so a layer never
-// inherits the scale or rotation of the layers drawn before it.
-void CanvasRenderer::DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface,
-                                 int64_t x, int64_t y, int pick) {
+// inherits the scale or rotation of the layers drawn before it. Shapes far
+// outside area are skipped unless they leave figures to a later paint.
+void CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& view,
+                                   const Placement& placement, PainterSurface& surface,
+                                   const QRect& area) {
+  const QRectF reach = QRectF(area).adjusted(-3, -3, 3, 3);
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
+    const sObject& object = ctx.Obj[static_cast<size_t>(i)];
     // A layer whose last shape was deleted keeps a placeholder that is not
     // drawn; the other layers are.
-    if (ctx.Obj[static_cast<size_t>(i)].Hide != 0 || ctx.Obj[static_cast<size_t>(i)].HasShape == 0) {
-      continue;
-    }
-    ApplyViewTransform(ctx, surface);
-    ApplyObjectTransform(surface, ctx.Obj[static_cast<size_t>(i)]);
-    const bool pickRuns = PickRuns(ctx, view, i, pick);
-    for (int64_t j = 0; j <= LastIndex(ctx.Obj[static_cast<size_t>(i)].Shape); ++j) {
-      if (!ShapeShown(ctx, ctx.Obj[static_cast<size_t>(i)].Shape[static_cast<size_t>(j)], j)) {
-        continue;
+    if (!ObjectDrawn(object)) continue;
+    const QPointF offset = PanOnDevice(object, view, placement.zoom) - QPointF(placement.shift);
+    surface.ResetTransform();
+    surface.TranslateTransform(offset.x(), offset.y());
+    surface.ScaleTransform(placement.zoom, placement.zoom);
+    ApplyObjectTransform(surface, object);
+    for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
+      if (!ShapeShown(ctx, object.Shape[static_cast<size_t>(j)], j)) continue;
+      if (surface.PathIsEmpty() && !ShapeLeavesFigures(object, j)) {
+        const std::optional<QRectF> bounds = ShapeUserBounds(object, j);
+        if (bounds && !surface.Transform().mapRect(*bounds).intersects(reach)) continue;
       }
-      const size_t begin = ops_.size();
-      DrawShape(ctx, view, surface, i, j, pickRuns, x, y);
-      if (i == ctx.CurrentObject) spans_.push_back({j, begin, ops_.size()});
+      RecordShape(ctx, surface, i, j, area);
     }
   }
-}
-
-void CanvasRenderer::Compose(const EditorContext& ctx, PainterSurface& surface, QSize size) {
-  // The selection is final only after the pick: split the paints now.
-  bool any = false;
-  size_t first = ops_.size();
-  size_t last = ops_.size();
-  if (ValidIndex(ctx.Obj, ctx.CurrentObject)) {
-    const sObject& object = ctx.Obj[static_cast<size_t>(ctx.CurrentObject)];
-    for (const ShapeSpan& span : spans_) {
-      if (span.begin == span.end ||
-          !ShapeActive(ctx, object.Shape[static_cast<size_t>(span.shape)], span.shape)) {
-        continue;
-      }
-      first = any ? std::min(first, span.begin) : span.begin;
-      last = any ? std::max(last, span.end) : span.end;
-      any = true;
-    }
-  }
-
-  std::vector<PaintOp> below(std::make_move_iterator(ops_.begin()),
-                             std::make_move_iterator(ops_.begin() + static_cast<ptrdiff_t>(first)));
-  std::vector<PaintOp> above(std::make_move_iterator(ops_.begin() + static_cast<ptrdiff_t>(last)),
-                             std::make_move_iterator(ops_.end()));
-  below_.Update(BackdropOf(ctx.Options), size, std::move(below));
-  above_.Update(Backdrop{}, size, std::move(above));
-
-  surface.ShowPicture(below_.Image());
-  for (size_t k = first; k < last; ++k) surface.Play(ops_[k]);
-  surface.BlendPicture(above_.Image(), above_.ContentBounds());
 }
 
 void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
                             int64_t y, int pick) {
-  PainterSurface surface(canvas, &text_cache_);
-  if (!surface.BeginSurface()) return;
-  // Kept text paints hold only what was inside the old canvas.
-  if (canvas.size() != memo_size_) {
-    memo_ = ShapeMemo();
-    memo_size_ = canvas.size();
-  }
-
-  ops_.clear();
-  spans_.clear();
-  surface.RecordPaintsInto(&ops_);
-  DrawObjects(ctx, view, surface, x, y, pick);
+  if (canvas.isNull() || canvas.width() <= 0 || canvas.height() <= 0) return;
   // Only a redraw that picks settles a pick: a refresh after an edit must
   // not drop the selection.
-  if (pick == 1) SettlePick(ctx, view);
-  surface.RecordPaintsInto(nullptr);
-  Compose(ctx, surface, canvas.size());
+  if (pick == 1) Pick(ctx, view, canvas, x, y, pick);
+
+  const Placement placement = PlacementOf(ctx, view);
+  const Backdrop backdrop = BackdropOf(ctx.Options);
+  // A checker stays put on the canvas while the shapes pan: tiles then hold
+  // the shapes alone, laid over it.
+  const bool checker = backdrop.checker;
+  tiles_.SetBasis({placement.zoom, placement.phase, checker ? Backdrop{} : backdrop});
+  const QRect viewport = QRect(QPoint(0, 0), canvas.size()).translated(-placement.shift);
+  const QRect area = TilesAround(viewport, kMargin);
+  {
+    PainterSurface recorder(canvas, &text_cache_);
+    std::vector<PaintOp> ops;
+    recorder.SetVisibleArea(QRectF(area));
+    recorder.RecordPaintsInto(&ops);
+    RecordObjects(ctx, view, placement, recorder, area);
+    tiles_.SetPaints(std::move(ops), area);
+  }
+  tiles_.Update(viewport);
+  if (checker) {
+    QPainter painter(&canvas);
+    PaintBackdrop(painter, backdrop, canvas.size());
+  }
+  tiles_.Compose(canvas, placement.shift, checker);
 
   // Handles and outlines sit on the current object's shapes.
+  PainterSurface surface(canvas, &text_cache_);
+  if (!surface.BeginSurface()) return;
   ApplyViewTransform(ctx, surface);
   if (const sObject* object = ctx.CurrentObjectPtr()) ApplyObjectTransform(surface, *object);
   DrawOverlays(ctx, view, surface);

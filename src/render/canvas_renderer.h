@@ -1,20 +1,23 @@
 // The canvas renderer with what it keeps between redraws. The scene is
-// recorded as a list of paints and composed from three layers: the paints
-// below the selected shapes (with background and checker), the paints of the
-// selected shapes themselves, drawn straight onto the canvas, and the paints
-// above them. The layers below and above are kept as images and repainted
-// only where their paints change, so a drag repaints little more than the
-// dragged shapes. The split depends only on the scene and the selection, so
-// every redraw shows and picks exactly what a redraw from nothing shows.
+// recorded as a list of paints in pan-free device space (the pan's whole
+// device pixels left out, its fraction kept as a phase) and painted into
+// kept tiles (tile_cache.h), which are repainted only where their paints
+// change. A pan shifts the canvas over the same tiles, a selection change
+// repaints no tile, and the tiles around the canvas are painted ahead when
+// the editor is idle. Every redraw shows exactly what a redraw from
+// nothing shows.
 #pragma once
 
 #include <QImage>
+#include <QPoint>
+#include <QPointF>
 #include <cstdint>
 
+#include "document/canvas_view.h"
 #include "document/editor_context.h"
-#include "render/scene_layer.h"
 #include "render/shape_memo.h"
 #include "render/text_path_cache.h"
+#include "render/tile_cache.h"
 
 namespace tavisk {
 
@@ -24,31 +27,32 @@ class CanvasRenderer {
  public:
   // RedrawCanvas on this renderer's kept state.
   void Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
-  // The next redraw repaints both kept layers whole.
+  // Paints a few of the tiles around the canvas of the last redraw that
+  // are not up to date; answers whether more remain.
+  bool PaintAhead();
+  // The next redraw repaints everything and builds every path again.
   void Invalidate();
-  const SceneLayer& Below() const { return below_; }
-  const SceneLayer& Above() const { return above_; }
+  const TileCache& Tiles() const { return tiles_; }
 
  private:
-  // Where the paints of a shape of the current object start and end.
-  struct ShapeSpan {
-    int64_t shape;
-    size_t begin, end;
+  // Where the pan puts the pan-free space: canvas pixel (0, 0) is the
+  // pan-free pixel -shift, and phase is the fraction of a pixel left over.
+  struct Placement {
+    double zoom = 1;
+    QPoint shift;
+    QPointF phase;
   };
 
-  void DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t x,
-                   int64_t y, int pick);
-  void DrawShape(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t object,
-                 int64_t shape, bool pickRuns, int64_t x, int64_t y);
-  void Compose(const EditorContext& ctx, PainterSurface& surface, QSize size);
+  static Placement PlacementOf(const EditorContext& ctx, const CanvasView& view);
+  void Pick(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
+  void RecordObjects(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
+                     PainterSurface& surface, const QRect& area);
+  void RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t object,
+                   int64_t shape, const QRect& area);
 
   TextPathCache text_cache_;
   ShapeMemo memo_;
-  QSize memo_size_;
-  SceneLayer below_;
-  SceneLayer above_;
-  std::vector<PaintOp> ops_;
-  std::vector<ShapeSpan> spans_;
+  TileCache tiles_;
 };
 
 }  // namespace tavisk

@@ -43,7 +43,8 @@ class StampCache {
 };
 
 StampCache& Stamps() {
-  static StampCache cache;
+  // One per thread: tiles are painted on several at once.
+  static thread_local StampCache cache;
   return cache;
 }
 

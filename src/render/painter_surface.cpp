@@ -168,7 +168,7 @@ void PainterSurface::AddPathText(const std::string& text) {
   if (!font_valid_ || text.empty()) return;
   const QPointF at = UserCursor();
   const QTransform place = QTransform::fromTranslate(at.x(), at.y()) * transform_;
-  const QRectF visible = QRectF(image_.rect());
+  const QRectF visible = visible_.value_or(QRectF(image_.rect()));
   const QFontMetricsF metrics(font_);
   const double height = metrics.height();
   const std::vector<std::string> pieces = TextPieces(text);

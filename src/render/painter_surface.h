@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QTransform>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,7 @@ class PainterSurface final : public Surface {
   // While ops is set, paints are appended to it (bounds and hash sealed)
   // instead of being drawn; nullptr draws again.
   void RecordPaintsInto(std::vector<PaintOp>* ops) { record_ = ops; }
+  std::vector<PaintOp>* RecordedPaints() const { return record_; }
   // Replaces every pixel of the image with picture, which has its size.
   void ShowPicture(const QImage& picture);
   // Lays the area of picture (of the image's size) over the image.
@@ -81,6 +83,8 @@ class PainterSurface final : public Surface {
   const QPainterPath& PendingPath() const { return path_; }
   void SetPendingPath(const QPainterPath& path);
   const QTransform& Transform() const { return transform_; }
+  // The device area texts are outlined over; the image's by default.
+  void SetVisibleArea(const QRectF& area) { visible_ = area; }
 
  private:
   QPointF Device(double x, double y) const { return transform_.map(QPointF(x, y)); }
@@ -106,6 +110,7 @@ class PainterSurface final : public Surface {
   QFont font_;
   std::string font_key_;
   bool font_valid_ = false;
+  std::optional<QRectF> visible_;
 };
 
 }  // namespace tavisk

@@ -35,14 +35,32 @@ void DrawSceneForExport(const EditorContext& ctx, Surface& surface) {
   }
 }
 
+namespace {
+
+CanvasRenderer& TheRenderer() {
+  static CanvasRenderer renderer;
+  return renderer;
+}
+
+// A redraw cut short leaves the kept tiles half painted.
+bool RunReported(EditorContext& ctx, const std::function<void()>& paint) {
+  static PaintingFailureReport failures;
+  if (failures.Run(ctx.Req, paint)) return true;
+  TheRenderer().Invalidate();
+  return false;
+}
+
+}  // namespace
+
 void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
                   int pick) {
-  static CanvasRenderer renderer;
-  static PaintingFailureReport failures;
-  // A redraw cut short leaves the kept layers half painted.
-  if (!failures.Run(ctx.Req, [&] { renderer.Redraw(ctx, view, canvas, x, y, pick); })) {
-    renderer.Invalidate();
-  }
+  RunReported(ctx, [&] { TheRenderer().Redraw(ctx, view, canvas, x, y, pick); });
+}
+
+bool PaintCanvasAhead(EditorContext& ctx) {
+  bool more = false;
+  RunReported(ctx, [&] { more = TheRenderer().PaintAhead(); });
+  return more;
 }
 
 }  // namespace tavisk

@@ -19,6 +19,9 @@ namespace tavisk {
 // the program's run.
 void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
                   int pick);
+// Paints a little of the scene around the canvas of the last redraw, for a
+// pan to find; answers whether more is left. For when the editor is idle.
+bool PaintCanvasAhead(EditorContext& ctx);
 
 // Device pixels scaled by the zoom.
 void ApplyViewTransform(const EditorContext& ctx, Surface& surface);

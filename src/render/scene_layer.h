@@ -1,7 +1,6 @@
-// The canvas below the overlays (background, checker and every shape paint)
-// kept between redraws. Each redraw hands in the new list of paints; only the
-// pixels under paints that differ from the last list are painted again, from
-// the background up, so the layer always equals a full repaint of the list.
+// What the kept scene pixels are painted from besides the paints: the
+// backdrop, and the comparison of two lists of paints that finds the pixels
+// where they differ.
 #pragma once
 
 #include <QImage>
@@ -25,29 +24,14 @@ struct Backdrop {
 // 32-pixel cells whose rows start with alternating greys.
 void PaintBackdrop(QPainter& painter, const Backdrop& backdrop, QSize size);
 
-// The device pixels where two lists of paints may differ.
-QRegion ChangedRegion(const std::vector<PaintOp>& before, const std::vector<PaintOp>& after);
-
-class SceneLayer {
- public:
-  void Update(const Backdrop& backdrop, QSize size, std::vector<PaintOp> ops);
-  const QImage& Image() const { return image_; }
-  // The next update repaints everything.
-  void Invalidate() { valid_ = false; }
-  // Where the layer may hold other pixels than its backdrop.
-  const QRect& ContentBounds() const { return content_; }
-  // Pixels repainted by the last update (for tests and benchmarks).
-  int64_t LastRepaintedArea() const { return last_area_; }
-
- private:
-  void Repaint(const QRegion* clip);
-
-  QImage image_;
-  Backdrop backdrop_;
-  std::vector<PaintOp> ops_;
-  bool valid_ = false;
-  int64_t last_area_ = 0;
-  QRect content_;
+// What decides the pixels of one paint, and where they are.
+struct PaintStamp {
+  uint64_t hash = 0;
+  QRect bounds;
+  bool operator==(const PaintStamp&) const = default;
 };
+
+// The device pixels where two lists of paints may differ.
+QRegion ChangedRegion(const std::vector<PaintStamp>& before, const std::vector<PaintStamp>& after);
 
 }  // namespace tavisk

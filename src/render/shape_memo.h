@@ -7,17 +7,18 @@
 #include <cstdint>
 #include <vector>
 
-#include "document/canvas_view.h"
 #include "document/editor_context.h"
 #include "render/paint_op.h"
 
 namespace tavisk {
 
 // Everything BuildShapePath, PaintShapePath and the effects of
-// object.Shape[shape] read, under transform, with pending the figures an
-// earlier shape left for the next paint.
-uint64_t ShapeFingerprint(const EditorContext& ctx, const CanvasView& view, const sObject& object,
-                          int64_t shape, const QTransform& transform, const QPainterPath& pending);
+// object.Shape[shape] read without the pan, under transform, with pending
+// the figures an earlier shape left for the next paint and visible the
+// device area a long text is outlined over.
+uint64_t ShapeFingerprint(const EditorContext& ctx, const sObject& object, int64_t shape,
+                          const QTransform& transform, const QPainterPath& pending,
+                          const QRectF& visible);
 
 // What a shape drew: its paints and the figures it left for the next paint.
 struct ShapeDrawing {
