@@ -194,7 +194,7 @@ void BM_PanEvent(benchmark::State& state) {
   renderer.Redraw(ctx, view, canvas, 0, 0, 0);
   for (auto _ : state) {
     state.PauseTiming();
-    while (renderer.PaintAhead()) {
+    while (renderer.PaintAhead(true)) {
     }
     view.PanX = static_cast<int16_t>(view.PanX - 3);
     view.PanY = static_cast<int16_t>(view.PanY - 1);

@@ -39,7 +39,7 @@ void ConnectCanvasAndTools(EditorSession& session) {
   paintAhead->setSingleShot(true);
   paintAhead->setInterval(0);
   QObject::connect(paintAhead, &QTimer::timeout, canvas, [&ctx, paintAhead] {
-    if (PaintCanvasAhead(ctx)) paintAhead->start();
+    if (PaintCanvasAhead(ctx, ctx.View)) paintAhead->start();
   });
   canvas->SetPainter([&ctx, paintAhead](QImage& image, int64_t x, int64_t y, int pick) {
     RedrawCanvas(ctx, ctx.View, image, x, y, pick);

@@ -26,6 +26,16 @@ bool ShapeShown(const EditorContext& ctx, const sShape& shape, int64_t index) {
   return shape.Hide == 0 && (ctx.Options.ShowOnlySel == 0 || index == ctx.CurrentShape);
 }
 
+// The shapes a drag changes: the selected ones and the one whose points are
+// edited.
+bool ShapeActive(const EditorContext& ctx, const sShape& shape, int64_t index) {
+  return shape.Selected == 1 || index == ctx.CurrentShape;
+}
+
+uint64_t Owner(int64_t object, int64_t shape) {
+  return static_cast<uint64_t>(object) << 32 | static_cast<uint32_t>(shape);
+}
+
 bool ObjectDrawn(const sObject& object) { return object.Hide == 0 && object.HasShape != 0; }
 
 // The pan moved through the object's scale and rotation, on the device:
@@ -58,7 +68,7 @@ void CanvasRenderer::Invalidate() {
   memo_ = ShapeMemo();
 }
 
-bool CanvasRenderer::PaintAhead() { return tiles_.PaintAhead(2); }
+bool CanvasRenderer::PaintAhead(bool settle) { return tiles_.PaintAhead(2, settle); }
 
 CanvasRenderer::Placement CanvasRenderer::PlacementOf(const EditorContext& ctx,
                                                       const CanvasView& view) {
@@ -125,7 +135,7 @@ void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surfa
 // outside area are skipped unless they leave figures to a later paint.
 void CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& view,
                                    const Placement& placement, PainterSurface& surface,
-                                   const QRect& area) {
+                                   const QRect& area, Recording& recording) {
   const QRectF reach = QRectF(area).adjusted(-3, -3, 3, 3);
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
     const sObject& object = ctx.Obj[static_cast<size_t>(i)];
@@ -138,12 +148,15 @@ void CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
     surface.ScaleTransform(placement.zoom, placement.zoom);
     ApplyObjectTransform(surface, object);
     for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
-      if (!ShapeShown(ctx, object.Shape[static_cast<size_t>(j)], j)) continue;
+      const sShape& shape = object.Shape[static_cast<size_t>(j)];
+      if (!ShapeShown(ctx, shape, j)) continue;
       if (surface.PathIsEmpty() && !ShapeLeavesFigures(object, j)) {
         const std::optional<QRectF> bounds = ShapeUserBounds(object, j);
         if (bounds && !surface.Transform().mapRect(*bounds).intersects(reach)) continue;
       }
       RecordShape(ctx, surface, i, j, area);
+      recording.owners.resize(recording.ops.size(), Owner(i, j));
+      if (i == ctx.CurrentObject && ShapeActive(ctx, shape, j)) recording.active.push_back(Owner(i, j));
     }
   }
 }
@@ -165,11 +178,12 @@ void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas
   const QRect area = TilesAround(viewport, kMargin);
   {
     PainterSurface recorder(canvas, &text_cache_);
-    std::vector<PaintOp> ops;
+    Recording recording;
     recorder.SetVisibleArea(QRectF(area));
-    recorder.RecordPaintsInto(&ops);
-    RecordObjects(ctx, view, placement, recorder, area);
-    tiles_.SetPaints(std::move(ops), area);
+    recorder.RecordPaintsInto(&recording.ops);
+    RecordObjects(ctx, view, placement, recorder, area, recording);
+    tiles_.SetPaints(std::move(recording.ops), std::move(recording.owners),
+                     std::move(recording.active), area);
   }
   tiles_.Update(viewport);
   if (checker) {

@@ -28,8 +28,9 @@ class CanvasRenderer {
   // RedrawCanvas on this renderer's kept state.
   void Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
   // Paints a few of the tiles around the canvas of the last redraw that
-  // are not up to date; answers whether more remain.
-  bool PaintAhead();
+  // are not up to date, and when settle the tiles shown split during a
+  // drag; answers whether more remain.
+  bool PaintAhead(bool settle);
   // The next redraw repaints everything and builds every path again.
   void Invalidate();
   const TileCache& Tiles() const { return tiles_; }
@@ -43,10 +44,17 @@ class CanvasRenderer {
     QPointF phase;
   };
 
+  // One redraw's paints, the shape that made each, and the active shapes.
+  struct Recording {
+    std::vector<PaintOp> ops;
+    std::vector<uint64_t> owners;
+    std::vector<uint64_t> active;
+  };
+
   static Placement PlacementOf(const EditorContext& ctx, const CanvasView& view);
   void Pick(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
   void RecordObjects(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
-                     PainterSurface& surface, const QRect& area);
+                     PainterSurface& surface, const QRect& area, Recording& recording);
   void RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t object,
                    int64_t shape, const QRect& area);
 

@@ -57,9 +57,10 @@ void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t 
   RunReported(ctx, [&] { TheRenderer().Redraw(ctx, view, canvas, x, y, pick); });
 }
 
-bool PaintCanvasAhead(EditorContext& ctx) {
+bool PaintCanvasAhead(EditorContext& ctx, const CanvasView& view) {
   bool more = false;
-  RunReported(ctx, [&] { more = TheRenderer().PaintAhead(); });
+  // Tiles shown split under a drag are settled once it ends.
+  RunReported(ctx, [&] { more = TheRenderer().PaintAhead(view.Drag == DragMode::None); });
   return more;
 }
 

@@ -21,7 +21,7 @@ void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t 
                   int pick);
 // Paints a little of the scene around the canvas of the last redraw, for a
 // pan to find; answers whether more is left. For when the editor is idle.
-bool PaintCanvasAhead(EditorContext& ctx);
+bool PaintCanvasAhead(EditorContext& ctx, const CanvasView& view);
 
 // Device pixels scaled by the zoom.
 void ApplyViewTransform(const EditorContext& ctx, Surface& surface);

@@ -28,6 +28,7 @@ void PaintBackdrop(QPainter& painter, const Backdrop& backdrop, QSize size);
 struct PaintStamp {
   uint64_t hash = 0;
   QRect bounds;
+  uint64_t owner = 0;  // the shape that made it
   bool operator==(const PaintStamp&) const = default;
 };
 

@@ -64,8 +64,11 @@ void TileCache::Clear() {
   index_.clear();
 }
 
-void TileCache::SetPaints(std::vector<PaintOp> ops, const QRect& area) {
+void TileCache::SetPaints(std::vector<PaintOp> ops, std::vector<uint64_t> owners,
+                          std::vector<uint64_t> active, const QRect& area) {
   ops_ = std::move(ops);
+  owners_ = std::move(owners);
+  active_ = std::move(active);
   area_ = area;
   repainted_ = 0;
   index_.clear();
@@ -76,22 +79,44 @@ void TileCache::SetPaints(std::vector<PaintOp> ops, const QRect& area) {
   }
 }
 
+const std::vector<uint32_t>& TileCache::OpsOver(int64_t key) const {
+  static const std::vector<uint32_t> none;
+  const auto found = index_.find(key);
+  return found != index_.end() ? found->second : none;
+}
+
+std::vector<PaintStamp> TileCache::StampsOf(const std::vector<uint32_t>& ops) const {
+  std::vector<PaintStamp> stamps;
+  stamps.reserve(ops.size());
+  for (uint32_t i : ops) stamps.push_back({ops_[i].hash, ops_[i].bounds, owners_[i]});
+  return stamps;
+}
+
+bool TileCache::Active(uint64_t owner) const {
+  return std::binary_search(active_.begin(), active_.end(), owner);
+}
+
+namespace {
+
+bool SameHashes(const std::vector<PaintStamp>& a, const std::vector<PaintStamp>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const PaintStamp& x, const PaintStamp& y) { return x.hash == y.hash; });
+}
+
+}  // namespace
+
 bool TileCache::PlanTile(int64_t key, Job& job) {
   job.key = key;
-  job.ops.clear();
-  if (auto found = index_.find(key); found != index_.end()) job.ops = found->second;
+  job.layer = Layer::kWhole;
+  job.ops = OpsOver(key);
   const auto kept = tiles_.find(key);
   if (kept == tiles_.end() || kept->second.image.isNull()) {
     job.whole = true;
     return true;
   }
+  std::vector<PaintStamp> after = StampsOf(job.ops);
   const std::vector<PaintStamp>& before = kept->second.stamps;
-  bool same = before.size() == job.ops.size();
-  for (size_t k = 0; same && k < job.ops.size(); ++k) same = before[k].hash == ops_[job.ops[k]].hash;
-  if (same) return false;
-  std::vector<PaintStamp> after;
-  after.reserve(job.ops.size());
-  for (uint32_t i : job.ops) after.push_back({ops_[i].hash, ops_[i].bounds});
+  if (SameHashes(before, after)) return false;
   const QRect rect = TileRect(key);
   job.clip = ChangedRegion(before, after) & rect;
   if (job.clip.isEmpty()) {
@@ -103,12 +128,64 @@ bool TileCache::PlanTile(int64_t key, Job& job) {
   return true;
 }
 
+bool TileCache::PlanSplit(int64_t key, std::vector<Job>& jobs) {
+  const auto kept = tiles_.find(key);
+  if (kept == tiles_.end() || kept->second.image.isNull()) return false;
+  Tile& tile = kept->second;
+  const std::vector<uint32_t>& ops = OpsOver(key);
+  const std::vector<PaintStamp> after = StampsOf(ops);
+  auto inactive = [&](const std::vector<PaintStamp>& stamps) {
+    std::vector<PaintStamp> kept;
+    for (const PaintStamp& s : stamps) {
+      if (!Active(s.owner)) kept.push_back(s);
+    }
+    return kept;
+  };
+  if (SameHashes(tile.stamps, after) || !SameHashes(inactive(tile.stamps), inactive(after))) {
+    return false;
+  }
+  size_t first = ops.size();
+  size_t last = ops.size();
+  for (size_t k = 0; k < ops.size(); ++k) {
+    if (!Active(owners_[ops[k]])) continue;
+    if (first == ops.size()) first = k;
+    last = k + 1;
+  }
+  if (first == ops.size()) first = last = ops.size();
+  const std::vector<uint32_t> below(ops.begin(), ops.begin() + static_cast<ptrdiff_t>(first));
+  const std::vector<uint32_t> above(ops.begin() + static_cast<ptrdiff_t>(last), ops.end());
+  if (tile.below.isNull() || !SameHashes(tile.belowStamps, StampsOf(below))) {
+    jobs.push_back({key, Layer::kBelow, below, QRegion(), true});
+  }
+  if (tile.above.isNull() || !SameHashes(tile.aboveStamps, StampsOf(above))) {
+    jobs.push_back({key, Layer::kAbove, above, QRegion(), true});
+  }
+  return true;
+}
+
+void TileCache::ShowSplit(int64_t key) {
+  Tile& tile = tiles_.at(key);
+  const std::vector<uint32_t>& ops = OpsOver(key);
+  const size_t middle = ops.size() - tile.belowStamps.size() - tile.aboveStamps.size();
+  const QPoint offset = -TileRect(key).topLeft();
+  tile.shown = tile.below.copy();
+  QPainter painter(&tile.shown);
+  PaintPlayer player(painter);
+  for (size_t k = 0; k < middle; ++k) {
+    player.Play(Shifted(ops_[ops[tile.belowStamps.size() + k]], offset));
+  }
+  painter.resetTransform();
+  painter.setOpacity(1.0);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter.drawImage(0, 0, tile.above);
+}
+
 void TileCache::PaintTile(QImage& image, const QRect& rect, const Job& job) const {
   QPainter painter(&image);
   const QPoint offset = -rect.topLeft();
   const QRegion clip = job.whole ? QRegion() : job.clip.translated(offset);
   if (!job.whole) painter.setClipRegion(clip);
-  PaintBackdrop(painter, basis_.backdrop, image.size());
+  PaintBackdrop(painter, job.layer == Layer::kAbove ? Backdrop{} : basis_.backdrop, image.size());
   PaintPlayer player(painter);
   for (uint32_t i : job.ops) {
     const PaintOp& op = ops_[i];
@@ -118,44 +195,73 @@ void TileCache::PaintTile(QImage& image, const QRect& rect, const Job& job) cons
 }
 
 void TileCache::Run(std::vector<Job>& jobs) {
-  for (Job& job : jobs) {
+  auto imageOf = [this](const Job& job) -> QImage& {
     Tile& tile = tiles_[job.key];
-    if (tile.image.isNull()) {
-      tile.image = QImage(kTileSize, kTileSize, QImage::Format_ARGB32_Premultiplied);
+    return job.layer == Layer::kBelow ? tile.below
+                                      : job.layer == Layer::kAbove ? tile.above : tile.image;
+  };
+  auto stampsOf = [this](const Job& job) -> std::vector<PaintStamp>& {
+    Tile& tile = tiles_[job.key];
+    return job.layer == Layer::kBelow ? tile.belowStamps
+                                      : job.layer == Layer::kAbove ? tile.aboveStamps : tile.stamps;
+  };
+  for (Job& job : jobs) {
+    QImage& image = imageOf(job);
+    if (image.isNull()) {
+      image = QImage(kTileSize, kTileSize, QImage::Format_ARGB32_Premultiplied);
       job.whole = true;
     }
-    tile.stamps.clear();  // half painted until the jobs are done
   }
-  RunPaintingInParallel(jobs.size(), [&](size_t j) {
-    const Job& job = jobs[j];
-    PaintTile(tiles_.at(job.key).image, TileRect(job.key), job);
-  });
+  try {
+    RunPaintingInParallel(jobs.size(), [&](size_t j) {
+      const Job& job = jobs[j];
+      PaintTile(imageOf(job), TileRect(job.key), job);
+    });
+  } catch (...) {
+    // Half painted tiles are dropped.
+    for (const Job& job : jobs) tiles_.erase(job.key);
+    throw;
+  }
   for (const Job& job : jobs) {
-    Tile& tile = tiles_.at(job.key);
-    tile.stamps.reserve(job.ops.size());
-    for (uint32_t i : job.ops) tile.stamps.push_back({ops_[i].hash, ops_[i].bounds});
+    stampsOf(job) = StampsOf(job.ops);
     repainted_ += job.whole ? Area(TileRect(job.key)) : Area(job.clip.boundingRect());
+    if (job.layer == Layer::kWhole) {
+      // Exact again: the split pictures are no longer needed.
+      Tile& tile = tiles_.at(job.key);
+      tile.shown = tile.below = tile.above = QImage();
+      tile.belowStamps.clear();
+      tile.aboveStamps.clear();
+    }
   }
 }
 
 void TileCache::Update(const QRect& area) {
   ++clock_;
   std::vector<Job> jobs;
+  std::vector<int64_t> split;
   Job job;
   for (int64_t key : KeysOver(area)) {
-    if (PlanTile(key, job)) jobs.push_back(std::move(job));
-    if (auto kept = tiles_.find(key); kept != tiles_.end()) kept->second.used = clock_;
+    if (PlanSplit(key, jobs)) {
+      split.push_back(key);
+    } else if (PlanTile(key, job)) {
+      jobs.push_back(std::move(job));
+    } else if (auto kept = tiles_.find(key); kept != tiles_.end()) {
+      kept->second.shown = QImage();
+    }
   }
   Run(jobs);
-  for (const Job& done : jobs) tiles_.at(done.key).used = clock_;
+  for (int64_t key : split) ShowSplit(key);
+  for (int64_t key : KeysOver(area)) tiles_.at(key).used = clock_;
   DropFarTiles(area);
 }
 
-bool TileCache::PaintAhead(int count) {
+bool TileCache::PaintAhead(int count, bool settle) {
   std::vector<Job> jobs;
   Job job;
   bool more = false;
   for (int64_t key : KeysOver(area_)) {
+    const auto kept = tiles_.find(key);
+    if (!settle && kept != tiles_.end() && !kept->second.shown.isNull()) continue;
     if (!PlanTile(key, job)) continue;
     if (static_cast<int>(jobs.size()) == count) {
       more = true;
@@ -188,7 +294,8 @@ void TileCache::Compose(QImage& canvas, QPoint shift, bool blend) const {
   for (int64_t key : KeysOver(visible)) {
     const auto kept = tiles_.find(key);
     if (kept == tiles_.end()) continue;
-    painter.drawImage(TileRect(key).topLeft() + shift, kept->second.image);
+    const Tile& tile = kept->second;
+    painter.drawImage(TileRect(key).topLeft() + shift, tile.shown.isNull() ? tile.image : tile.shown);
   }
 }
 

@@ -6,6 +6,12 @@
 // selection change touches no tile at all, and tiles outside the canvas are
 // painted ahead while the editor is idle. Missing tiles are painted in
 // parallel on the pool's threads.
+//
+// While only the active shapes' paints change (a drag), a tile under them
+// is shown split instead: a kept image of the paints below them, their
+// paints played straight, and a kept image of the paints above, which
+// rounds translucent paints above a little differently. Settling paints
+// such tiles exactly again.
 #pragma once
 
 #include <QImage>
@@ -34,13 +40,16 @@ class TileCache {
   static constexpr int kTileSize = 256;
 
   void SetBasis(const TileBasis& basis);
-  // This redraw's paints in pan-free device space, complete over area.
-  void SetPaints(std::vector<PaintOp> ops, const QRect& area);
+  // This redraw's paints in pan-free device space, complete over area,
+  // with the shape that made each (owners) and the active shapes, sorted.
+  void SetPaints(std::vector<PaintOp> ops, std::vector<uint64_t> owners,
+                 std::vector<uint64_t> active, const QRect& area);
   // Repaints the tiles over area (pan-free) whose paints changed.
   void Update(const QRect& area);
   // Paints at most count of the tiles over the painted area of the last
-  // SetPaints that are not up to date; answers whether any remain.
-  bool PaintAhead(int count);
+  // SetPaints that are not up to date, tiles shown split only when settle;
+  // answers whether any remain.
+  bool PaintAhead(int count, bool settle);
   // Draws the tiles over the canvas, whose pixel (0, 0) is the pan-free
   // point -shift, with SourceOver when blend (else replacing the pixels).
   void Compose(QImage& canvas, QPoint shift, bool blend) const;
@@ -50,31 +59,45 @@ class TileCache {
   size_t TileCount() const { return tiles_.size(); }
 
  private:
+  enum class Layer : uint8_t { kWhole, kBelow, kAbove };
   struct Tile {
-    QImage image;
+    QImage image;  // every paint, exactly
     std::vector<PaintStamp> stamps;
+    QImage below, above;
+    std::vector<PaintStamp> belowStamps, aboveStamps;
+    QImage shown;  // the split picture shown instead of image, if any
     uint64_t used = 0;
   };
-  // A tile to paint: its index, its new stamps and where to paint (an
-  // empty region paints it whole).
+  // A tile image to paint: which, from which paints, and where (whole, or
+  // in clip).
   struct Job {
-    int64_t key;
+    int64_t key = 0;
+    Layer layer = Layer::kWhole;
     std::vector<uint32_t> ops;
     QRegion clip;
-    bool whole;
+    bool whole = true;
   };
 
   static int64_t Key(int column, int row);
   static QRect TileRect(int64_t key);
   std::vector<int64_t> KeysOver(const QRect& area) const;
-  // The job that brings the tile up to date; false when it is.
+  const std::vector<uint32_t>& OpsOver(int64_t key) const;
+  std::vector<PaintStamp> StampsOf(const std::vector<uint32_t>& ops) const;
+  bool Active(uint64_t owner) const;
+  // The job that brings the tile's exact image up to date; false when it is.
   bool PlanTile(int64_t key, Job& job);
+  // The jobs that bring the split images up to date; false when the tile
+  // cannot be shown split (other paints than the active ones changed).
+  bool PlanSplit(int64_t key, std::vector<Job>& jobs);
+  void ShowSplit(int64_t key);
   void Run(std::vector<Job>& jobs);
   void PaintTile(QImage& image, const QRect& rect, const Job& job) const;
   void DropFarTiles(const QRect& area);
 
   TileBasis basis_;
   std::vector<PaintOp> ops_;
+  std::vector<uint64_t> owners_;
+  std::vector<uint64_t> active_;
   std::unordered_map<int64_t, std::vector<uint32_t>> index_;
   QRect area_;
   std::unordered_map<int64_t, Tile> tiles_;

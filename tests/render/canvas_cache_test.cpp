@@ -81,6 +81,10 @@ QImage PaintedStraight(const EditorContext& ctx, const CanvasView& view, QSize s
   return image;
 }
 
+// Translucent paints above a dragged shape, kept as an image of their own,
+// round a little differently than painted in one pass.
+constexpr int kSplitRounding = 3;
+
 class CanvasCacheTest : public ::testing::Test {
  protected:
   EditorContext ctx;
@@ -127,8 +131,9 @@ class CanvasCacheTest : public ::testing::Test {
   }
 
   // Applies edit, redraws with the kept renderer and with a fresh one, and
-  // compares; answers the area the kept renderer repainted.
-  int64_t EditAndCompare(const std::function<void()>& edit, const char* what) {
+  // compares, allowing tolerance per channel; answers the area the kept
+  // renderer repainted.
+  int64_t EditAndCompare(const std::function<void()>& edit, const char* what, int tolerance = 0) {
     edit();
     EditorContext copy = ctx;
     CanvasView copiedView = view;
@@ -136,8 +141,19 @@ class CanvasCacheTest : public ::testing::Test {
     QImage full = test::MakeCanvas(canvas.width(), canvas.height());
     CanvasRenderer fresh;
     fresh.Redraw(copy, copiedView, full, 0, 0, 0);
-    EXPECT_TRUE(SamePixels(canvas, full)) << "after " << what;
+    if (tolerance == 0) {
+      EXPECT_TRUE(SamePixels(canvas, full)) << "after " << what;
+    } else {
+      EXPECT_LE(MaxDifference(canvas, full), tolerance) << "after " << what;
+    }
     return kept.Tiles().RepaintedArea();
+  }
+  // The editor idle after a drag: every tile painted exactly again.
+  void Settle(const char* what) {
+    while (kept.PaintAhead(true)) {
+    }
+    EXPECT_FALSE(kept.PaintAhead(true));
+    EditAndCompare([] {}, what);
   }
   // Without the overlays, so that the frame is the scene alone.
   void HideOverlays() {
@@ -153,11 +169,17 @@ TEST_F(CanvasCacheTest, KeptLayerMatchesAFullRedrawAfterEdits) {
   EXPECT_GE(EditAndCompare([] {}, "first redraw"), whole) << "every tile over the canvas";
   EXPECT_EQ(EditAndCompare([] {}, "no change"), 0);
   for (int step = 0; step < 5; ++step) {
-    const int64_t area =
-        EditAndCompare([&] { Shape(0).X += 7; Shape(0).Y += 3; }, "dragging the current box");
-    EXPECT_GT(area, 0);
-    EXPECT_LT(area, whole / 3) << "only around the dragged box";
+    // The first step keeps the paints below and above the box in images of
+    // their own; then only the dragged box is painted.
+    const int64_t area = EditAndCompare([&] { Shape(0).X += 7; Shape(0).Y += 3; },
+                                        "dragging the current box", kSplitRounding);
+    if (step == 0) {
+      EXPECT_GT(area, 0);
+    } else {
+      EXPECT_EQ(area, 0);
+    }
   }
+  Settle("settling after the drag");
   for (int step = 0; step < 3; ++step) {
     const int64_t area = EditAndCompare([&] { Shape(1).X -= 10; }, "moving an unselected circle");
     EXPECT_GT(area, 0);
@@ -172,7 +194,9 @@ TEST_F(CanvasCacheTest, KeptLayerMatchesAFullRedrawAfterEdits) {
   EditAndCompare([&] { Shape(5).X += 20; }, "moving a linked box");
   EditAndCompare([&] { Shape(6).Fx[0].Scale = 130; }, "scaling an effect");
   EditAndCompare([&] { Shape(7).X += 11; Shape(7).W += 9; }, "moving and scaling an image");
-  EditAndCompare([&] { Shape(0).Color = RGBA(10, 10, 10, 60); }, "recolouring");
+  EditAndCompare([&] { Shape(0).Color = RGBA(10, 10, 10, 60); }, "recolouring the current box",
+                 kSplitRounding);
+  Settle("settling after recolouring");
   EditAndCompare([&] { ctx.Obj[0].Shape.push_back(MakeShape(kBox, 90, 60, 30, 30)); },
                  "adding a shape");
   EditAndCompare([&] { ctx.Obj[0].Shape.erase(ctx.Obj[0].Shape.begin() + 1); },
@@ -197,8 +221,10 @@ TEST_F(CanvasCacheTest, APressThatChangesTheSelectionRepaintsNoTile) {
   // Dragging the selection across the tile edge at x = 256 and back.
   for (int step = 0; step < 8; ++step) {
     EditAndCompare([&] { Shape(6).X = static_cast<int16_t>(Shape(6).X + (step < 4 ? 19 : -19)); },
-                   "dragging across a tile edge");
+                   "dragging across a tile edge", kSplitRounding);
   }
+  EditAndCompare([&] { Shape(1).X += 12; }, "moving a shape that is not dragged");
+  Settle("settling after the drag");
   ctx.Options.ShowOnlySel = 1;
   EditAndCompare([&] { ctx.CurrentShape = 4; }, "showing only the current curve");
 }
@@ -235,9 +261,9 @@ TEST_F(CanvasCacheTest, TilesPaintedAheadServeTheNextPan) {
   ctx.Options.BgImg = 0;
   EditAndCompare([] {}, "first redraw");
   int rounds = 0;
-  while (kept.PaintAhead()) ++rounds;
+  while (kept.PaintAhead(true)) ++rounds;
   EXPECT_GT(rounds, 0) << "tiles around the canvas were left to paint";
-  EXPECT_FALSE(kept.PaintAhead());
+  EXPECT_FALSE(kept.PaintAhead(true));
   EXPECT_EQ(EditAndCompare([&] { view.PanX += 100; view.PanY += 80; }, "panning into them"), 0);
   EXPECT_EQ(EditAndCompare([&] { view.PanX -= 200; view.PanY -= 160; }, "and the other way"), 0);
 }
