@@ -105,6 +105,14 @@ bool SameHashes(const std::vector<PaintStamp>& a, const std::vector<PaintStamp>&
 
 }  // namespace
 
+bool TileCache::Holds(const std::vector<PaintStamp>& stamps, const std::vector<uint32_t>& ops) const {
+  if (stamps.size() != ops.size()) return false;
+  for (size_t k = 0; k < ops.size(); ++k) {
+    if (stamps[k].hash != ops_[ops[k]].hash) return false;
+  }
+  return true;
+}
+
 bool TileCache::PlanTile(int64_t key, Job& job) {
   job.key = key;
   job.layer = Layer::kWhole;
@@ -114,9 +122,9 @@ bool TileCache::PlanTile(int64_t key, Job& job) {
     job.whole = true;
     return true;
   }
-  std::vector<PaintStamp> after = StampsOf(job.ops);
   const std::vector<PaintStamp>& before = kept->second.stamps;
-  if (SameHashes(before, after)) return false;
+  if (Holds(before, job.ops)) return false;
+  std::vector<PaintStamp> after = StampsOf(job.ops);
   const QRect rect = TileRect(key);
   job.clip = ChangedRegion(before, after) & rect;
   if (job.clip.isEmpty()) {
@@ -133,6 +141,7 @@ bool TileCache::PlanSplit(int64_t key, std::vector<Job>& jobs) {
   if (kept == tiles_.end() || kept->second.image.isNull()) return false;
   Tile& tile = kept->second;
   const std::vector<uint32_t>& ops = OpsOver(key);
+  if (Holds(tile.stamps, ops)) return false;
   const std::vector<PaintStamp> after = StampsOf(ops);
   auto inactive = [&](const std::vector<PaintStamp>& stamps) {
     std::vector<PaintStamp> kept;
@@ -141,9 +150,7 @@ bool TileCache::PlanSplit(int64_t key, std::vector<Job>& jobs) {
     }
     return kept;
   };
-  if (SameHashes(tile.stamps, after) || !SameHashes(inactive(tile.stamps), inactive(after))) {
-    return false;
-  }
+  if (!SameHashes(inactive(tile.stamps), inactive(after))) return false;
   size_t first = ops.size();
   size_t last = ops.size();
   for (size_t k = 0; k < ops.size(); ++k) {
@@ -154,10 +161,10 @@ bool TileCache::PlanSplit(int64_t key, std::vector<Job>& jobs) {
   if (first == ops.size()) first = last = ops.size();
   const std::vector<uint32_t> below(ops.begin(), ops.begin() + static_cast<ptrdiff_t>(first));
   const std::vector<uint32_t> above(ops.begin() + static_cast<ptrdiff_t>(last), ops.end());
-  if (tile.below.isNull() || !SameHashes(tile.belowStamps, StampsOf(below))) {
+  if (tile.below.isNull() || !Holds(tile.belowStamps, below)) {
     jobs.push_back({key, Layer::kBelow, below, QRegion(), true});
   }
-  if (tile.above.isNull() || !SameHashes(tile.aboveStamps, StampsOf(above))) {
+  if (tile.above.isNull() || !Holds(tile.aboveStamps, above)) {
     jobs.push_back({key, Layer::kAbove, above, QRegion(), true});
   }
   return true;

@@ -84,6 +84,8 @@ class TileCache {
   const std::vector<uint32_t>& OpsOver(int64_t key) const;
   std::vector<PaintStamp> StampsOf(const std::vector<uint32_t>& ops) const;
   bool Active(uint64_t owner) const;
+  // Whether stamps are those of ops, by hash.
+  bool Holds(const std::vector<PaintStamp>& stamps, const std::vector<uint32_t>& ops) const;
   // The job that brings the tile's exact image up to date; false when it is.
   bool PlanTile(int64_t key, Job& job);
   // The jobs that bring the split images up to date; false when the tile
