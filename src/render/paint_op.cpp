@@ -7,6 +7,7 @@
 #include "render/dot_stamps.h"
 #include "render/hasher.h"
 #include "render/path_clip.h"
+#include "render/stroke_outline.h"
 
 namespace tavisk {
 
@@ -181,6 +182,29 @@ void PaintPlayer::PlayPattern(const PaintOp& op) {
   PlayWhole(visible);
 }
 
+void PaintPlayer::FillStrokeOutline(const PaintOp& op) {
+  QPen pen(Qt::SolidLine);
+  pen.setCapStyle(op.roundEnds ? Qt::RoundCap : Qt::FlatCap);
+  pen.setJoinStyle(op.roundEnds ? Qt::RoundJoin : Qt::MiterJoin);
+  const QPainterPath flat = FlattenFinely(op.path);
+  QPainterPath outline;
+  if (KeepsAngles(op.transform)) {
+    const double scale = UniformScale(op.transform);
+    if (scale == 0) return;  // a layer scaled to nothing shows nothing
+    pen.setWidthF(PenWidth(op.width) * scale);
+    outline = StrokeOutline(flat, pen);
+  } else {
+    // The pen is laid in user units: stroke there, then map back.
+    pen.setWidthF(PenWidth(op.width));
+    outline = op.transform.map(StrokeOutline(op.transform.inverted().map(flat), pen));
+  }
+  painter_.resetTransform();
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(QColor::fromRgba(op.color));
+  pen_valid_ = false;
+  painter_.drawPath(outline);
+}
+
 void PaintPlayer::PlayWhole(const PaintOp& op) {
   UseAntialiasing(op.antialias);
   switch (op.kind) {
@@ -193,7 +217,11 @@ void PaintPlayer::PlayWhole(const PaintOp& op) {
       break;
     }
     case PaintKind::kDot:
-      if (op.roundEnds && op.antialias && KeepsAngles(op.transform)) {
+      // Stamps overlap where a corner or a figure's end brings dots closer
+      // than their diameter; a translucent outline is painted as one stroke
+      // so that such places are not darker.
+      if (op.roundEnds && op.antialias && qAlpha(op.color) == 255 &&
+          KeepsAngles(op.transform)) {
         const double scale = UniformScale(op.transform);
         if (StampDots(painter_, op.path, PenWidth(op.width) * scale, op.length * scale,
                       op.color)) {
@@ -202,6 +230,11 @@ void PaintPlayer::PlayWhole(const PaintOp& op) {
       }
       [[fallthrough]];
     case PaintKind::kStroke:
+      if (op.kind == PaintKind::kStroke && op.antialias) {  // dots fall through here
+        FillStrokeOutline(op);
+        break;
+      }
+      [[fallthrough]];
     case PaintKind::kDash:
       if (KeepsAngles(op.transform)) {
         // A layer scaled to nothing shows nothing; a zero pen would draw

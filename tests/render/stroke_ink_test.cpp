@@ -1,0 +1,163 @@
+// Strokes carry the ink their geometry needs: ink (sum of alpha / 255) close
+// to width times length, and a translucent dotted outline painted once.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <functional>
+
+#include "render/painter_surface.h"
+#include "render_fixtures.h"
+
+namespace tavisk {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+double Ink(const QImage& image) {
+  double sum = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) sum += qAlpha(image.pixel(x, y));
+  }
+  return sum / 255;
+}
+
+int DarkestAlpha(const QImage& image) {
+  int darkest = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) darkest = std::max(darkest, qAlpha(image.pixel(x, y)));
+  }
+  return darkest;
+}
+
+// The ink of one paint built by draw on a fresh canvas.
+double InkOf(const std::function<void(PainterSurface&)>& draw) {
+  QImage image = test::MakeCanvas(240, 200);
+  PainterSurface surface(image);
+  EXPECT_TRUE(surface.BeginSurface());
+  surface.VectorSourceColor(test::kOpaqueRed);
+  draw(surface);
+  surface.EndSurface();
+  return Ink(image);
+}
+
+struct Cubic {
+  QPointF p0, p1, p2, p3;
+  QPointF At(double t) const {
+    const double u = 1 - t;
+    return u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+  }
+  double Length() const {
+    double length = 0;
+    for (int i = 0; i < 10000; ++i) {
+      const QPointF d = At((i + 1) / 10000.0) - At(i / 10000.0);
+      length += std::hypot(d.x(), d.y());
+    }
+    return length;
+  }
+};
+
+const Cubic kCubic{{20, 170}, {40, 10}, {180, 20}, {220, 150}};
+
+void AddCubic(PainterSurface& s) {
+  s.MovePathCursor(kCubic.p0.x(), kCubic.p0.y());
+  s.AddPathCurve(kCubic.p1.x(), kCubic.p1.y(), kCubic.p2.x(), kCubic.p2.y(), kCubic.p3.x(),
+                 kCubic.p3.y());
+}
+
+TEST(StrokeInk, ThinLinesCarryTheirLengthTimesWidth) {
+  for (double width : {1.0, 0.5}) {
+    for (const QPointF end : {QPointF(210, 110), QPointF(110, 190), QPointF(210, 190)}) {
+      const double ink = InkOf([&](PainterSurface& s) {
+        s.MovePathCursor(10, 10);
+        s.AddPathSegment(end.x(), end.y());
+        s.StrokePath(width, false);
+      });
+      const double ideal = std::hypot(end.x() - 10, end.y() - 10) * width;
+      EXPECT_NEAR(ink, ideal, 0.03 * ideal) << "width " << width << " to " << end.x() << ","
+                                            << end.y();
+    }
+  }
+}
+
+TEST(StrokeInk, CurvedStrokesCarryTheirLengthTimesWidth) {
+  const double cubicLength = kCubic.Length();
+  for (double width : {1.0, 2.0, 3.0, 4.0, 5.0, 7.0}) {
+    for (double radius : {15.0, 80.0}) {
+      const double circle = InkOf([&](PainterSurface& s) {
+        s.AddPathEllipse(120, 100, radius, radius);
+        s.StrokePath(width, false);
+      });
+      const double ideal = 2 * kPi * radius * width;
+      EXPECT_NEAR(circle, ideal, 0.03 * ideal) << "circle of radius " << radius << ", width "
+                                               << width;
+    }
+    const double cubic = InkOf([&](PainterSurface& s) {
+      AddCubic(s);
+      s.StrokePath(width, false);
+    });
+    EXPECT_NEAR(cubic, cubicLength * width, 0.03 * cubicLength * width) << "cubic, width "
+                                                                         << width;
+  }
+}
+
+TEST(StrokeInk, ZoomedThinStrokesKeepTheirInk) {
+  // Two user units wide at half scale: a one-pixel line on the device.
+  const double ink = InkOf([&](PainterSurface& s) {
+    s.ScaleTransform(0.5, 0.5);
+    s.MovePathCursor(20, 20);
+    s.AddPathSegment(420, 320);
+    s.StrokePath(2, false);
+  });
+  EXPECT_NEAR(ink, 250, 0.03 * 250);
+}
+
+// The area of the union of discs of diameter d centred step apart from
+// x0 to x1 on one row, sampled on a fine grid.
+double UnionOfDots(double x0, double x1, double d, double step) {
+  const double r = d / 2;
+  const double cell = 0.05;
+  const double last = std::floor((x1 - x0) / step) * step;  // no dot past the end
+  double area = 0;
+  for (double x = x0 - r; x <= x0 + last + r; x += cell) {
+    const double nearest = x0 + std::clamp(std::round((x - x0) / step) * step, 0.0, last);
+    for (double dy = -r; dy <= r; dy += cell) {
+      const double dx = x - nearest;
+      if (dx * dx + dy * dy <= r * r) area += cell * cell;
+    }
+  }
+  return area;
+}
+
+TEST(StrokeInk, TranslucentOverlappingDotsArePaintedOnce) {
+  const int alpha = 128;
+  for (const double step : {5.0, 8.0}) {  // discs of 8 overlapping, then touching
+    QImage image = test::MakeCanvas(240, 40);
+    PainterSurface surface(image);
+    ASSERT_TRUE(surface.BeginSurface());
+    surface.VectorSourceColor(RGBA(0, 0, 255, alpha));
+    surface.MovePathCursor(20, 20.5);
+    surface.AddPathSegment(200, 20.5);
+    surface.DotPath(8, step, true);
+    surface.EndSurface();
+    EXPECT_LE(DarkestAlpha(image), alpha + 3) << "step " << step;
+    const double ideal = UnionOfDots(20, 200, 8, step) * alpha / 255;
+    EXPECT_NEAR(Ink(image), ideal, 0.03 * ideal) << "step " << step;
+  }
+}
+
+TEST(StrokeInk, TranslucentDotsMeetingAroundACircleArePaintedOnce) {
+  // A circle's outline is not a whole number of steps: its last dot falls
+  // on its first.
+  QImage image = test::MakeCanvas(120, 120);
+  PainterSurface surface(image);
+  ASSERT_TRUE(surface.BeginSurface());
+  surface.VectorSourceColor(RGBA(0, 0, 255, 100));
+  surface.AddPathEllipse(60, 60, 30, 30);
+  surface.DotPath(11, 12, true);
+  surface.EndSurface();
+  EXPECT_LE(DarkestAlpha(image), 103);
+}
+
+}  // namespace
+}  // namespace tavisk
