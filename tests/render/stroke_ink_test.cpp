@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 #include "render/painter_surface.h"
 #include "render_fixtures.h"
@@ -74,8 +75,8 @@ TEST(StrokeInk, ThinLinesCarryTheirLengthTimesWidth) {
         s.StrokePath(width, false);
       });
       const double ideal = std::hypot(end.x() - 10, end.y() - 10) * width;
-      EXPECT_NEAR(ink, ideal, 0.03 * ideal) << "width " << width << " to " << end.x() << ","
-                                            << end.y();
+      EXPECT_NEAR(ink, ideal, 0.03 * ideal)
+          << "width " << width << " to " << end.x() << "," << end.y();
     }
   }
 }
@@ -89,15 +90,14 @@ TEST(StrokeInk, CurvedStrokesCarryTheirLengthTimesWidth) {
         s.StrokePath(width, false);
       });
       const double ideal = 2 * kPi * radius * width;
-      EXPECT_NEAR(circle, ideal, 0.03 * ideal) << "circle of radius " << radius << ", width "
-                                               << width;
+      EXPECT_NEAR(circle, ideal, 0.03 * ideal)
+          << "circle of radius " << radius << ", width " << width;
     }
     const double cubic = InkOf([&](PainterSurface& s) {
       AddCubic(s);
       s.StrokePath(width, false);
     });
-    EXPECT_NEAR(cubic, cubicLength * width, 0.03 * cubicLength * width) << "cubic, width "
-                                                                         << width;
+    EXPECT_NEAR(cubic, cubicLength * width, 0.03 * cubicLength * width) << "cubic, width " << width;
   }
 }
 
@@ -112,51 +112,71 @@ TEST(StrokeInk, ZoomedThinStrokesKeepTheirInk) {
   EXPECT_NEAR(ink, 250, 0.03 * 250);
 }
 
-// The area of the union of discs of diameter d centred step apart from
-// x0 to x1 on one row, sampled on a fine grid.
-double UnionOfDots(double x0, double x1, double d, double step) {
+// The area of the union of discs of diameter d at centres, sampled on a
+// fine grid.
+double UnionOfDots(const std::vector<QPointF>& centres, double d) {
   const double r = d / 2;
-  const double cell = 0.05;
-  const double last = std::floor((x1 - x0) / step) * step;  // no dot past the end
+  const double cell = 0.1;
   double area = 0;
-  for (double x = x0 - r; x <= x0 + last + r; x += cell) {
-    const double nearest = x0 + std::clamp(std::round((x - x0) / step) * step, 0.0, last);
-    for (double dy = -r; dy <= r; dy += cell) {
-      const double dx = x - nearest;
-      if (dx * dx + dy * dy <= r * r) area += cell * cell;
+  for (double y = -r; y <= 240 + r; y += cell) {
+    for (double x = -r; x <= 240 + r; x += cell) {
+      for (const QPointF& c : centres) {
+        if ((x - c.x()) * (x - c.x()) + (y - c.y()) * (y - c.y()) <= r * r) {
+          area += cell * cell;
+          break;
+        }
+      }
     }
   }
   return area;
 }
 
-TEST(StrokeInk, TranslucentOverlappingDotsArePaintedOnce) {
-  const int alpha = 128;
-  for (const double step : {5.0, 8.0}) {  // discs of 8 overlapping, then touching
-    QImage image = test::MakeCanvas(240, 40);
+struct DottedCase {
+  const char* name;
+  double diameter;
+  double step;
+  std::function<void(PainterSurface&)> outline;
+  std::vector<QPointF> centres;  // where the dots fall
+};
+
+std::vector<QPointF> DotsAlongRow(double step) {
+  std::vector<QPointF> centres;
+  for (double x = 20; x <= 200; x += step) centres.push_back(QPointF(x, 20.5));
+  return centres;
+}
+
+std::vector<QPointF> DotsAroundCircle(double step) {
+  std::vector<QPointF> centres;
+  for (double along = 0; along < 2 * kPi * 60; along += step) {
+    centres.push_back(QPointF(120 + 60 * std::cos(along / 60), 120 + 60 * std::sin(along / 60)));
+  }
+  return centres;
+}
+
+TEST(StrokeInk, TranslucentDottedOutlinesArePaintedOnce) {
+  const int alpha = 100;
+  auto row = [](PainterSurface& s) {
+    s.MovePathCursor(20, 20.5);
+    s.AddPathSegment(200, 20.5);
+  };
+  // A circle's outline is not a whole number of steps: its last dot falls
+  // on its first.
+  auto circle = [](PainterSurface& s) { s.AddPathEllipse(120, 120, 60, 60); };
+  const DottedCase cases[] = {{"overlapping", 8, 5, row, DotsAlongRow(5)},
+                              {"touching", 8, 8, row, DotsAlongRow(8)},
+                              {"closing on a circle", 11, 12, circle, DotsAroundCircle(12)}};
+  for (const DottedCase& c : cases) {
+    QImage image = test::MakeCanvas(240, 240);
     PainterSurface surface(image);
     ASSERT_TRUE(surface.BeginSurface());
     surface.VectorSourceColor(RGBA(0, 0, 255, alpha));
-    surface.MovePathCursor(20, 20.5);
-    surface.AddPathSegment(200, 20.5);
-    surface.DotPath(8, step, true);
+    c.outline(surface);
+    surface.DotPath(c.diameter, c.step, true);
     surface.EndSurface();
-    EXPECT_LE(DarkestAlpha(image), alpha + 3) << "step " << step;
-    const double ideal = UnionOfDots(20, 200, 8, step) * alpha / 255;
-    EXPECT_NEAR(Ink(image), ideal, 0.03 * ideal) << "step " << step;
+    EXPECT_LE(DarkestAlpha(image), alpha + 3) << c.name;
+    const double ideal = UnionOfDots(c.centres, c.diameter) * alpha / 255;
+    EXPECT_NEAR(Ink(image), ideal, 0.03 * ideal) << c.name;
   }
-}
-
-TEST(StrokeInk, TranslucentDotsMeetingAroundACircleArePaintedOnce) {
-  // A circle's outline is not a whole number of steps: its last dot falls
-  // on its first.
-  QImage image = test::MakeCanvas(120, 120);
-  PainterSurface surface(image);
-  ASSERT_TRUE(surface.BeginSurface());
-  surface.VectorSourceColor(RGBA(0, 0, 255, 100));
-  surface.AddPathEllipse(60, 60, 30, 30);
-  surface.DotPath(11, 12, true);
-  surface.EndSurface();
-  EXPECT_LE(DarkestAlpha(image), 103);
 }
 
 }  // namespace
