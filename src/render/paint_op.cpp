@@ -182,6 +182,35 @@ void PaintPlayer::PlayPattern(const PaintOp& op) {
   PlayWhole(visible);
 }
 
+void PaintPlayer::StrokeWithPen(const PaintOp& op) {
+  if (KeepsAngles(op.transform)) {
+    // A layer scaled to nothing shows nothing; a zero pen would draw
+    // hairlines instead.
+    if (UniformScale(op.transform) == 0) return;
+    UsePen(op, UniformScale(op.transform));
+    painter_.resetTransform();
+    painter_.drawPath(op.path);
+  } else {
+    UsePen(op, 1.0);
+    painter_.setTransform(op.transform);
+    painter_.drawPath(op.transform.inverted().map(op.path));
+  }
+}
+
+void PaintPlayer::PlaySolidStroke(const PaintOp& op) {
+  // Qt's pen draws a pixel or less as a hairline, short of ink on diagonals
+  // and curves: such strokes are filled as their outline.
+  if (PenWidth(op.width) * UniformScale(op.transform) <= 1) {
+    FillStrokeOutline(op);
+    return;
+  }
+  // Wider, the pen is true on straight lines but offsets curves coarsely
+  // enough to leave them thin; the curves' fine polylines it strokes true.
+  PaintOp flat = op;
+  flat.path = FlattenFinely(op.path);
+  StrokeWithPen(flat);
+}
+
 void PaintPlayer::FillStrokeOutline(const PaintOp& op) {
   QPen pen(Qt::SolidLine);
   pen.setCapStyle(op.roundEnds ? Qt::RoundCap : Qt::FlatCap);
@@ -231,23 +260,12 @@ void PaintPlayer::PlayWhole(const PaintOp& op) {
       [[fallthrough]];
     case PaintKind::kStroke:
       if (op.kind == PaintKind::kStroke && op.antialias) {  // dots fall through here
-        FillStrokeOutline(op);
+        PlaySolidStroke(op);
         break;
       }
       [[fallthrough]];
     case PaintKind::kDash:
-      if (KeepsAngles(op.transform)) {
-        // A layer scaled to nothing shows nothing; a zero pen would draw
-        // hairlines instead.
-        if (UniformScale(op.transform) == 0) break;
-        UsePen(op, UniformScale(op.transform));
-        painter_.resetTransform();
-        painter_.drawPath(op.path);
-      } else {
-        UsePen(op, 1.0);
-        painter_.setTransform(op.transform);
-        painter_.drawPath(op.transform.inverted().map(op.path));
-      }
+      StrokeWithPen(op);
       break;
     case PaintKind::kImage:
       if (op.image.isNull()) break;

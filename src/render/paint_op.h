@@ -58,8 +58,10 @@ class PaintPlayer {
   // A dash or dot path reaching outside the device, cut to it first.
   void PlayPattern(const PaintOp& op);
   void PlayWhole(const PaintOp& op);
-  // A solid antialiased stroke, filled as its outline so that it carries
-  // the ink of its true width and length.
+  void StrokeWithPen(const PaintOp& op);
+  // A solid antialiased stroke, laid so that it carries the ink of its true
+  // width and length.
+  void PlaySolidStroke(const PaintOp& op);
   void FillStrokeOutline(const PaintOp& op);
   void UsePen(const PaintOp& op, double scale);
   void UseAntialiasing(bool on);

@@ -8,7 +8,7 @@ namespace tavisk {
 
 namespace {
 
-constexpr double kTolerance = 0.05;  // device pixels between curve and chord
+constexpr double kTolerance = 0.1;  // device pixels between curve and chord
 // A curve huge on the device is cut into no more pieces than this: beyond
 // it the picture shows too little of it to tell.
 constexpr int kMaxPieces = 1024;
@@ -32,9 +32,14 @@ void AddFlatCubic(QPainterPath& out, QPointF p0, QPointF p1, QPointF p2, QPointF
 }  // namespace
 
 QPainterPath FlattenFinely(const QPainterPath& path) {
+  const int count = path.elementCount();
+  bool curved = false;
+  for (int i = 0; i < count && !curved; ++i) {
+    curved = path.elementAt(i).type == QPainterPath::CurveToElement;
+  }
+  if (!curved) return path;
   QPainterPath out;
   out.setFillRule(path.fillRule());
-  const int count = path.elementCount();
   for (int i = 0; i < count; ++i) {
     const QPainterPath::Element e = path.elementAt(i);
     if (e.type == QPainterPath::MoveToElement) {

@@ -1,8 +1,8 @@
-// Solid strokes painted as the filled outline of a finely flattened path.
-// Qt's pen draws strokes a pixel wide or less with a hairline rasteriser that
-// leaves diagonals and curves short of ink, and offsets curves coarsely
-// enough that wider curved strokes come out thin. The outline of a polyline
-// that hugs the curve carries the ink its width and length need.
+// Solid strokes laid on a finely flattened path. Qt's pen draws strokes a
+// pixel wide or less with a hairline rasteriser that leaves diagonals and
+// curves short of ink, and offsets curves coarsely enough that wider curved
+// strokes come out thin. A polyline that hugs the curve, stroked by its
+// outline when thin, carries the ink its width and length need.
 #pragma once
 
 #include <QPainterPath>
@@ -10,8 +10,8 @@
 
 namespace tavisk {
 
-// The path with every curve replaced by a polyline within a twentieth of a
-// pixel of it (path in device pixels).
+// The path with every curve replaced by a polyline within a tenth of a
+// pixel of it (path in device pixels); a path without curves as it is.
 QPainterPath FlattenFinely(const QPainterPath& path);
 
 // The area pen covers along path, to be filled by the nonzero rule: places
