@@ -102,6 +102,33 @@ void SealPaintOp(PaintOp& op) {
     h.Add(op.transform.dy());
   }
   op.hash = h.Value();
+  if (op.kind == PaintKind::kStroke && op.antialias) LayStroke(op);
+}
+
+void LayStroke(PaintOp& op) {
+  const double scale = UniformScale(op.transform);
+  const double width = PenWidth(op.width);
+  const QPainterPath flat = FlattenFinely(op.path);
+  op.laidOutline = width * scale <= 1;
+  if (!op.laidOutline) {
+    op.laid = flat;
+    return;
+  }
+  QPen pen(Qt::SolidLine);
+  pen.setCapStyle(op.roundEnds ? Qt::RoundCap : Qt::FlatCap);
+  pen.setJoinStyle(op.roundEnds ? Qt::RoundJoin : Qt::MiterJoin);
+  if (KeepsAngles(op.transform)) {
+    if (scale == 0) {  // a layer scaled to nothing shows nothing
+      op.laid = QPainterPath();
+      return;
+    }
+    pen.setWidthF(width * scale);
+    op.laid = StrokeOutline(flat, pen);
+  } else {
+    // The pen is laid in user units: stroke there, then map back.
+    pen.setWidthF(width);
+    op.laid = op.transform.map(StrokeOutline(op.transform.inverted().map(flat), pen));
+  }
 }
 
 void PaintPlayer::UseAntialiasing(bool on) {
@@ -182,78 +209,55 @@ void PaintPlayer::PlayPattern(const PaintOp& op) {
   PlayWhole(visible);
 }
 
-void PaintPlayer::StrokeWithPen(const PaintOp& op) {
+void PaintPlayer::StrokeWithPen(const PaintOp& op, const QPainterPath& path) {
   if (KeepsAngles(op.transform)) {
     // A layer scaled to nothing shows nothing; a zero pen would draw
     // hairlines instead.
     if (UniformScale(op.transform) == 0) return;
     UsePen(op, UniformScale(op.transform));
     painter_.resetTransform();
-    painter_.drawPath(op.path);
+    painter_.drawPath(path);
   } else {
     UsePen(op, 1.0);
     painter_.setTransform(op.transform);
-    painter_.drawPath(op.transform.inverted().map(op.path));
+    painter_.drawPath(op.transform.inverted().map(path));
   }
+}
+
+void PaintPlayer::FillDeviceArea(const QPainterPath& area, QRgb color) {
+  painter_.resetTransform();
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(QColor::fromRgba(color));
+  pen_valid_ = false;
+  painter_.drawPath(area);
 }
 
 void PaintPlayer::PlaySolidStroke(const PaintOp& op) {
-  // Qt's pen draws a pixel or less as a hairline, short of ink on diagonals
-  // and curves: such strokes are filled as their outline.
-  if (PenWidth(op.width) * UniformScale(op.transform) <= 1) {
-    FillStrokeOutline(op);
+  if (op.laid.isEmpty()) {  // played as it is made, not kept
+    PaintOp laid = op;
+    LayStroke(laid);
+    if (!laid.laid.isEmpty()) PlaySolidStroke(laid);
     return;
   }
-  // Wider, the pen is true on straight lines but offsets curves coarsely
-  // enough to leave them thin; the curves' fine polylines it strokes true.
-  PaintOp flat = op;
-  flat.path = FlattenFinely(op.path);
-  StrokeWithPen(flat);
-}
-
-void PaintPlayer::FillStrokeOutline(const PaintOp& op) {
-  QPen pen(Qt::SolidLine);
-  pen.setCapStyle(op.roundEnds ? Qt::RoundCap : Qt::FlatCap);
-  pen.setJoinStyle(op.roundEnds ? Qt::RoundJoin : Qt::MiterJoin);
-  const QPainterPath flat = FlattenFinely(op.path);
-  QPainterPath outline;
-  if (KeepsAngles(op.transform)) {
-    const double scale = UniformScale(op.transform);
-    if (scale == 0) return;  // a layer scaled to nothing shows nothing
-    pen.setWidthF(PenWidth(op.width) * scale);
-    outline = StrokeOutline(flat, pen);
+  if (op.laidOutline) {
+    FillDeviceArea(op.laid, op.color);
   } else {
-    // The pen is laid in user units: stroke there, then map back.
-    pen.setWidthF(PenWidth(op.width));
-    outline = op.transform.map(StrokeOutline(op.transform.inverted().map(flat), pen));
+    StrokeWithPen(op, op.laid);
   }
-  painter_.resetTransform();
-  painter_.setPen(Qt::NoPen);
-  painter_.setBrush(QColor::fromRgba(op.color));
-  pen_valid_ = false;
-  painter_.drawPath(outline);
 }
 
 void PaintPlayer::PlayWhole(const PaintOp& op) {
   UseAntialiasing(op.antialias);
   switch (op.kind) {
     case PaintKind::kFill: {
-      painter_.resetTransform();
-      painter_.setPen(Qt::NoPen);
-      painter_.setBrush(QColor::fromRgba(op.color));
-      pen_valid_ = false;
-      painter_.drawPath(op.path);  // the surface builds its paths even-odd
+      FillDeviceArea(op.path, op.color);  // the surface builds its paths even-odd
       break;
     }
     case PaintKind::kDot:
-      // Stamps overlap where a corner or a figure's end brings dots closer
-      // than their diameter; a translucent outline is painted as one stroke
-      // so that such places are not darker.
-      if (op.roundEnds && op.antialias && qAlpha(op.color) == 255 &&
-          KeepsAngles(op.transform)) {
+      if (op.roundEnds && op.antialias && KeepsAngles(op.transform)) {
         const double scale = UniformScale(op.transform);
-        if (StampDots(painter_, op.path, PenWidth(op.width) * scale, op.length * scale,
-                      op.color)) {
+        if (StampDots(painter_, op.path, PenWidth(op.width) * scale, op.length * scale, op.color)) {
+          pen_valid_ = false;
           break;
         }
       }
@@ -265,7 +269,7 @@ void PaintPlayer::PlayWhole(const PaintOp& op) {
       }
       [[fallthrough]];
     case PaintKind::kDash:
-      StrokeWithPen(op);
+      StrokeWithPen(op, op.path);
       break;
     case PaintKind::kImage:
       if (op.image.isNull()) break;

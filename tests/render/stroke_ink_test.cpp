@@ -1,5 +1,7 @@
 // Strokes carry the ink their geometry needs: ink (sum of alpha / 255) close
-// to width times length, and a translucent dotted outline painted once.
+// to width times length, and a translucent dotted outline painted once;
+// alike when played as made (the image export) and when kept and replayed
+// (the canvas).
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -31,16 +33,31 @@ int DarkestAlpha(const QImage& image) {
   return darkest;
 }
 
-// The ink of one paint built by draw on a fresh canvas.
-double InkOf(const std::function<void(PainterSurface&)>& draw) {
-  QImage image = test::MakeCanvas(240, 200);
+enum class Route { kPlayedAsMade, kKeptAndReplayed };
+
+// The paints built by draw in colour on a fresh canvas of size.
+QImage PaintOnce(QSize size, int64_t colour, const std::function<void(PainterSurface&)>& draw,
+                 Route route) {
+  QImage image = test::MakeCanvas(size.width(), size.height());
   PainterSurface surface(image);
   EXPECT_TRUE(surface.BeginSurface());
-  surface.VectorSourceColor(test::kOpaqueRed);
+  surface.VectorSourceColor(colour);
+  std::vector<PaintOp> kept;
+  if (route == Route::kKeptAndReplayed) surface.RecordPaintsInto(&kept);
   draw(surface);
+  surface.RecordPaintsInto(nullptr);
+  for (const PaintOp& op : kept) surface.Play(op);
   surface.EndSurface();
-  return Ink(image);
+  return image;
 }
+
+class StrokeInk : public testing::TestWithParam<Route> {
+ protected:
+  // The ink of one opaque paint built by draw.
+  double InkOf(const std::function<void(PainterSurface&)>& draw) const {
+    return Ink(PaintOnce(QSize(240, 200), test::kOpaqueRed, draw, GetParam()));
+  }
+};
 
 struct Cubic {
   QPointF p0, p1, p2, p3;
@@ -66,7 +83,7 @@ void AddCubic(PainterSurface& s) {
                  kCubic.p3.y());
 }
 
-TEST(StrokeInk, ThinLinesCarryTheirLengthTimesWidth) {
+TEST_P(StrokeInk, ThinLinesCarryTheirLengthTimesWidth) {
   for (double width : {1.0, 0.5}) {
     for (const QPointF end : {QPointF(210, 110), QPointF(110, 190), QPointF(210, 190)}) {
       const double ink = InkOf([&](PainterSurface& s) {
@@ -81,7 +98,7 @@ TEST(StrokeInk, ThinLinesCarryTheirLengthTimesWidth) {
   }
 }
 
-TEST(StrokeInk, CurvedStrokesCarryTheirLengthTimesWidth) {
+TEST_P(StrokeInk, CurvedStrokesCarryTheirLengthTimesWidth) {
   const double cubicLength = kCubic.Length();
   for (double width : {1.0, 2.0, 3.0, 4.0, 5.0, 7.0}) {
     for (double radius : {15.0, 80.0}) {
@@ -101,7 +118,7 @@ TEST(StrokeInk, CurvedStrokesCarryTheirLengthTimesWidth) {
   }
 }
 
-TEST(StrokeInk, ZoomedThinStrokesKeepTheirInk) {
+TEST_P(StrokeInk, ZoomedThinStrokesKeepTheirInk) {
   // Two user units wide at half scale: a one-pixel line on the device.
   const double ink = InkOf([&](PainterSurface& s) {
     s.ScaleTransform(0.5, 0.5);
@@ -153,7 +170,7 @@ std::vector<QPointF> DotsAroundCircle(double step) {
   return centres;
 }
 
-TEST(StrokeInk, TranslucentDottedOutlinesArePaintedOnce) {
+TEST_P(StrokeInk, TranslucentDottedOutlinesArePaintedOnce) {
   const int alpha = 100;
   auto row = [](PainterSurface& s) {
     s.MovePathCursor(20, 20.5);
@@ -166,18 +183,21 @@ TEST(StrokeInk, TranslucentDottedOutlinesArePaintedOnce) {
                               {"touching", 8, 8, row, DotsAlongRow(8)},
                               {"closing on a circle", 11, 12, circle, DotsAroundCircle(12)}};
   for (const DottedCase& c : cases) {
-    QImage image = test::MakeCanvas(240, 240);
-    PainterSurface surface(image);
-    ASSERT_TRUE(surface.BeginSurface());
-    surface.VectorSourceColor(RGBA(0, 0, 255, alpha));
-    c.outline(surface);
-    surface.DotPath(c.diameter, c.step, true);
-    surface.EndSurface();
+    const QImage image = PaintOnce(
+        QSize(240, 240), RGBA(0, 0, 255, alpha),
+        [&](PainterSurface& s) {
+          c.outline(s);
+          s.DotPath(c.diameter, c.step, true);
+        },
+        GetParam());
     EXPECT_LE(DarkestAlpha(image), alpha + 3) << c.name;
     const double ideal = UnionOfDots(c.centres, c.diameter) * alpha / 255;
     EXPECT_NEAR(Ink(image), ideal, 0.03 * ideal) << c.name;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Routes, StrokeInk,
+                         testing::Values(Route::kPlayedAsMade, Route::kKeptAndReplayed));
 
 }  // namespace
 }  // namespace tavisk
