@@ -2,9 +2,11 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 
 namespace tavisk {
 
@@ -48,6 +50,37 @@ StampCache& Stamps() {
   return cache;
 }
 
+// For each centre, whether its disc of diameter overlaps another's: centres
+// are sorted into cells a diameter wide, so only neighbouring cells are
+// compared.
+std::vector<bool> OverlappingDiscs(const std::vector<QPointF>& centres, double diameter) {
+  using Cell = std::pair<double, double>;
+  std::vector<std::pair<Cell, size_t>> sorted;
+  sorted.reserve(centres.size());
+  for (size_t i = 0; i < centres.size(); ++i) {
+    const Cell cell{std::floor(centres[i].x() / diameter), std::floor(centres[i].y() / diameter)};
+    sorted.emplace_back(cell, i);
+  }
+  std::sort(sorted.begin(), sorted.end());
+  std::vector<bool> overlapping(centres.size(), false);
+  const double reach = diameter * diameter;
+  for (const auto& [cell, i] : sorted) {
+    for (double dx = -1; dx <= 1 && !overlapping[i]; ++dx) {
+      const Cell to{cell.first + dx, cell.second + 1};
+      auto it = std::lower_bound(sorted.begin(), sorted.end(),
+                                 std::pair{Cell{cell.first + dx, cell.second - 1}, size_t{0}});
+      for (; it != sorted.end() && it->first <= to; ++it) {
+        const QPointF d = centres[it->second] - centres[i];
+        if (it->second != i && d.x() * d.x() + d.y() * d.y() < reach) {
+          overlapping[i] = true;
+          break;
+        }
+      }
+    }
+  }
+  return overlapping;
+}
+
 }  // namespace
 
 std::vector<QPointF> DotCentres(const QPainterPath& path, double step) {
@@ -70,10 +103,19 @@ std::vector<QPointF> DotCentres(const QPainterPath& path, double step) {
 
 bool StampDots(QPainter& painter, const QPainterPath& path, double diameter, double step,
                QRgb colour) {
-  if (!(diameter > 0) || diameter > kMaxDiameter || step < diameter) return false;
+  if (!(diameter > 0) || diameter > kMaxDiameter || !(step > 0)) return false;
   const double r = std::llround(diameter * 16) / 32.0;
+  const std::vector<QPointF> centres = DotCentres(path, step);
+  const std::vector<bool> overlapping = OverlappingDiscs(centres, diameter);
+  QPainterPath joined;
+  joined.setFillRule(Qt::WindingFill);  // one area where discs meet
   painter.resetTransform();
-  for (const QPointF& c : DotCentres(path, step)) {
+  for (size_t i = 0; i < centres.size(); ++i) {
+    const QPointF c = centres[i];
+    if (overlapping[i]) {
+      joined.addEllipse(c, r, r);
+      continue;
+    }
     // The stamp's disc centre sits at 1 + r + phase from its corner.
     const double left = c.x() - r - 1;
     const double top = c.y() - r - 1;
@@ -84,6 +126,11 @@ bool StampDots(QPainter& painter, const QPainterPath& path, double diameter, dou
     // A phase rounded up to a whole pixel moves the corner instead.
     painter.drawImage(QPointF(x + phaseX / kPhases, y + phaseY / kPhases),
                       Stamps().Get(diameter, colour, phaseX % kPhases, phaseY % kPhases));
+  }
+  if (!joined.isEmpty()) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgba(colour));
+    painter.drawPath(joined);
   }
   return true;
 }

@@ -1,6 +1,8 @@
 // Round dots drawn as stamps: a disc rendered once per diameter, colour and
 // quarter-pixel offset, then copied at each dot. Filling thousands of tiny
-// discs through the rasteriser costs several times more.
+// discs through the rasteriser costs several times more. Dots that overlap
+// another are filled together as one area instead, so that a translucent
+// colour is laid once where they meet.
 #pragma once
 
 #include <QPainterPath>
@@ -16,9 +18,10 @@ namespace tavisk {
 // figure's start.
 std::vector<QPointF> DotCentres(const QPainterPath& path, double step);
 
-// Stamps a disc of diameter (device pixels) in colour at each centre; false,
-// drawing nothing, when the discs would overlap (step below the diameter)
-// or are too large for stamps.
+// Paints a disc of diameter (device pixels) in colour at each of the
+// DotCentres of path; false,
+// drawing nothing, when the discs are too large for stamps or no step apart.
+// Leaves the painter's pen and brush changed.
 bool StampDots(QPainter& painter, const QPainterPath& path, double diameter, double step,
                QRgb colour);
 

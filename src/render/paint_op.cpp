@@ -7,6 +7,7 @@
 #include "render/dot_stamps.h"
 #include "render/hasher.h"
 #include "render/path_clip.h"
+#include "render/stroke_outline.h"
 
 namespace tavisk {
 
@@ -101,6 +102,33 @@ void SealPaintOp(PaintOp& op) {
     h.Add(op.transform.dy());
   }
   op.hash = h.Value();
+  if (op.kind == PaintKind::kStroke && op.antialias) LayStroke(op);
+}
+
+void LayStroke(PaintOp& op) {
+  const double scale = UniformScale(op.transform);
+  const double width = PenWidth(op.width);
+  const QPainterPath flat = FlattenFinely(op.path);
+  op.laidOutline = width * scale <= 1;
+  if (!op.laidOutline) {
+    op.laid = flat;
+    return;
+  }
+  QPen pen(Qt::SolidLine);
+  pen.setCapStyle(op.roundEnds ? Qt::RoundCap : Qt::FlatCap);
+  pen.setJoinStyle(op.roundEnds ? Qt::RoundJoin : Qt::MiterJoin);
+  if (KeepsAngles(op.transform)) {
+    if (scale == 0) {  // a layer scaled to nothing shows nothing
+      op.laid = QPainterPath();
+      return;
+    }
+    pen.setWidthF(width * scale);
+    op.laid = StrokeOutline(flat, pen);
+  } else {
+    // The pen is laid in user units: stroke there, then map back.
+    pen.setWidthF(width);
+    op.laid = op.transform.map(StrokeOutline(op.transform.inverted().map(flat), pen));
+  }
 }
 
 void PaintPlayer::UseAntialiasing(bool on) {
@@ -181,40 +209,67 @@ void PaintPlayer::PlayPattern(const PaintOp& op) {
   PlayWhole(visible);
 }
 
+void PaintPlayer::StrokeWithPen(const PaintOp& op, const QPainterPath& path) {
+  if (KeepsAngles(op.transform)) {
+    // A layer scaled to nothing shows nothing; a zero pen would draw
+    // hairlines instead.
+    if (UniformScale(op.transform) == 0) return;
+    UsePen(op, UniformScale(op.transform));
+    painter_.resetTransform();
+    painter_.drawPath(path);
+  } else {
+    UsePen(op, 1.0);
+    painter_.setTransform(op.transform);
+    painter_.drawPath(op.transform.inverted().map(path));
+  }
+}
+
+void PaintPlayer::FillDeviceArea(const QPainterPath& area, QRgb color) {
+  painter_.resetTransform();
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(QColor::fromRgba(color));
+  pen_valid_ = false;
+  painter_.drawPath(area);
+}
+
+void PaintPlayer::PlaySolidStroke(const PaintOp& op) {
+  if (op.laid.isEmpty()) {  // played as it is made, not kept
+    PaintOp laid = op;
+    LayStroke(laid);
+    if (!laid.laid.isEmpty()) PlaySolidStroke(laid);
+    return;
+  }
+  if (op.laidOutline) {
+    FillDeviceArea(op.laid, op.color);
+  } else {
+    StrokeWithPen(op, op.laid);
+  }
+}
+
 void PaintPlayer::PlayWhole(const PaintOp& op) {
   UseAntialiasing(op.antialias);
   switch (op.kind) {
     case PaintKind::kFill: {
-      painter_.resetTransform();
-      painter_.setPen(Qt::NoPen);
-      painter_.setBrush(QColor::fromRgba(op.color));
-      pen_valid_ = false;
-      painter_.drawPath(op.path);  // the surface builds its paths even-odd
+      FillDeviceArea(op.path, op.color);  // the surface builds its paths even-odd
       break;
     }
     case PaintKind::kDot:
       if (op.roundEnds && op.antialias && KeepsAngles(op.transform)) {
         const double scale = UniformScale(op.transform);
-        if (StampDots(painter_, op.path, PenWidth(op.width) * scale, op.length * scale,
-                      op.color)) {
+        if (StampDots(painter_, op.path, PenWidth(op.width) * scale, op.length * scale, op.color)) {
+          pen_valid_ = false;
           break;
         }
       }
       [[fallthrough]];
     case PaintKind::kStroke:
-    case PaintKind::kDash:
-      if (KeepsAngles(op.transform)) {
-        // A layer scaled to nothing shows nothing; a zero pen would draw
-        // hairlines instead.
-        if (UniformScale(op.transform) == 0) break;
-        UsePen(op, UniformScale(op.transform));
-        painter_.resetTransform();
-        painter_.drawPath(op.path);
-      } else {
-        UsePen(op, 1.0);
-        painter_.setTransform(op.transform);
-        painter_.drawPath(op.transform.inverted().map(op.path));
+      if (op.kind == PaintKind::kStroke && op.antialias) {  // dots fall through here
+        PlaySolidStroke(op);
+        break;
       }
+      [[fallthrough]];
+    case PaintKind::kDash:
+      StrokeWithPen(op, op.path);
       break;
     case PaintKind::kImage:
       if (op.image.isNull()) break;

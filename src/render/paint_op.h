@@ -28,14 +28,26 @@ struct PaintOp {
   QTransform transform;  // user to device when painted
   QPainterPath path;     // device space
   QImage image;
-  QRectF target;         // user units
+  QRectF target;  // user units
   int alpha = 255;
-  QRect bounds;          // device pixels the paint may change
+  QRect bounds;  // device pixels the paint may change
   uint64_t hash = 0;
+  // A solid antialiased stroke as it reaches the device (see LayStroke):
+  // laid once, kept paints replay it without flattening again.
+  QPainterPath laid;
+  bool laidOutline = false;  // laid is the area to fill, not a line for the pen
 };
 
-// Fills in bounds and hash; call once the other fields are set.
+// Fills in bounds and hash, and lays a solid antialiased stroke; call once
+// the other fields are set.
 void SealPaintOp(PaintOp& op);
+
+// Sets laid so that the stroke carries the ink of its width and length. Qt's
+// pen draws a pixel or less as a hairline, short of ink on diagonals and
+// curves: such a stroke becomes its outline to fill. Wider, the pen is true
+// on straight lines but offsets curves coarsely enough to leave them thin:
+// the curves become fine polylines for the pen.
+void LayStroke(PaintOp& op);
 
 // A hash of the elements of a path.
 uint64_t HashPath(const QPainterPath& path);
@@ -58,6 +70,10 @@ class PaintPlayer {
   // A dash or dot path reaching outside the device, cut to it first.
   void PlayPattern(const PaintOp& op);
   void PlayWhole(const PaintOp& op);
+  // Strokes path (device space) with the pen of op.
+  void StrokeWithPen(const PaintOp& op, const QPainterPath& path);
+  void PlaySolidStroke(const PaintOp& op);
+  void FillDeviceArea(const QPainterPath& area, QRgb color);
   void UsePen(const PaintOp& op, double scale);
   void UseAntialiasing(bool on);
 
