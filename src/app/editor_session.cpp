@@ -19,7 +19,6 @@
 #include "edit/property_sync.h"
 #include "io/options/options_file.h"
 #include "platform/clock.h"
-#include "render/renderer.h"
 
 namespace tavisk {
 
@@ -32,9 +31,9 @@ void ConnectCanvasAndTools(EditorSession& session) {
   CanvasTools* tools = session.tools.get();
   CanvasWidget* canvas = window.Canvas();
   EditHistory& history = session.history;
-  canvas->SetPainter([&ctx](QImage& image, int64_t x, int64_t y, int pick) {
-    RedrawCanvas(ctx, ctx.View, image, x, y, pick);
-  });
+  session.frames = std::make_unique<CanvasFrames>(ctx, [canvas] { canvas->Redraw(0, 0, 0); });
+  canvas->SetPainter([frames = session.frames.get()](QImage& image, int64_t x, int64_t y,
+                                                     int pick) { frames->Paint(image, x, y, pick); });
   canvas->SetInputHandler([tools, canvas, &window, &ctx, &history](QEvent* event) {
     const std::optional<CanvasInput> input = ToCanvasInput(event, canvas);
     if (!input) return;

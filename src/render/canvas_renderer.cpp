@@ -64,8 +64,9 @@ void CanvasRenderer::DrawShape(EditorContext& ctx, CanvasView& view, PainterSurf
 
 // Each object's transform starts again from the view, so a layer never
 // inherits the scale or rotation of the layers drawn before it.
-void CanvasRenderer::DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface,
-                                 int64_t x, int64_t y, int pick) {
+bool CanvasRenderer::DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface,
+                                 int64_t x, int64_t y, int pick,
+                                 const std::function<bool()>& stop) {
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
     // A layer whose last shape was deleted keeps a placeholder that is not
     // drawn; the other layers are.
@@ -79,11 +80,14 @@ void CanvasRenderer::DrawObjects(EditorContext& ctx, CanvasView& view, PainterSu
       if (!ShapeShown(ctx, ctx.Obj[static_cast<size_t>(i)].Shape[static_cast<size_t>(j)], j)) {
         continue;
       }
+      // Every kept paint so far is whole: stopping here leaves nothing half done.
+      if (stop && stop()) return false;
       const size_t begin = ops_.size();
       DrawShape(ctx, view, surface, i, j, pickRuns, x, y);
       if (i == ctx.CurrentObject) spans_.push_back({j, begin, ops_.size()});
     }
   }
+  return true;
 }
 
 void CanvasRenderer::Compose(const EditorContext& ctx, PainterSurface& surface, QSize size) {
@@ -116,10 +120,10 @@ void CanvasRenderer::Compose(const EditorContext& ctx, PainterSurface& surface, 
   surface.BlendPicture(above_.Image(), above_.ContentBounds());
 }
 
-void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
-                            int64_t y, int pick) {
+bool CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
+                            int64_t y, int pick, const RedrawOptions& options) {
   PainterSurface surface(canvas, &text_cache_);
-  if (!surface.BeginSurface()) return;
+  if (!surface.BeginSurface()) return true;
   // Kept text paints hold only what was inside the old canvas.
   if (canvas.size() != memo_size_) {
     memo_ = ShapeMemo();
@@ -129,18 +133,15 @@ void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas
   ops_.clear();
   spans_.clear();
   surface.RecordPaintsInto(&ops_);
-  DrawObjects(ctx, view, surface, x, y, pick);
+  if (!DrawObjects(ctx, view, surface, x, y, pick, options.stop)) return false;
   // Only a redraw that picks settles a pick: a refresh after an edit must
   // not drop the selection.
   if (pick == 1) SettlePick(ctx, view);
   surface.RecordPaintsInto(nullptr);
   Compose(ctx, surface, canvas.size());
-
-  // Handles and outlines sit on the current object's shapes.
-  ApplyViewTransform(ctx, surface);
-  if (const sObject* object = ctx.CurrentObjectPtr()) ApplyObjectTransform(surface, *object);
-  DrawOverlays(ctx, view, surface);
+  if (options.overlays) DrawCanvasOverlays(ctx, view, surface);
   surface.EndSurface();
+  return true;
 }
 
 }  // namespace tavisk

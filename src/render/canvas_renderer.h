@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <cstdint>
+#include <functional>
 
 #include "document/editor_context.h"
 #include "render/scene_layer.h"
@@ -20,10 +21,21 @@ namespace tavisk {
 
 class PainterSurface;
 
+// How much of a frame a redraw paints, and when it gives up.
+struct RedrawOptions {
+  // Handles, outlines, grid and camera frame over the scene.
+  bool overlays = true;
+  // Asked between shapes; true stops the redraw, leaving the canvas
+  // unfinished and the kept layers as they were.
+  std::function<bool()> stop;
+};
+
 class CanvasRenderer {
  public:
-  // RedrawCanvas on this renderer's kept state.
-  void Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
+  // RedrawCanvas on this renderer's kept state; false when options.stop cut
+  // it short.
+  bool Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick,
+              const RedrawOptions& options = {});
   // The next redraw repaints both kept layers whole.
   void Invalidate();
   const SceneLayer& Below() const { return below_; }
@@ -36,8 +48,9 @@ class CanvasRenderer {
     size_t begin, end;
   };
 
-  void DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t x,
-                   int64_t y, int pick);
+  // False when stop asked to give up.
+  bool DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t x,
+                   int64_t y, int pick, const std::function<bool()>& stop);
   void DrawShape(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t object,
                  int64_t shape, bool pickRuns, int64_t x, int64_t y);
   void Compose(const EditorContext& ctx, PainterSurface& surface, QSize size);
