@@ -13,7 +13,9 @@ CanvasFrames::CanvasFrames(Editor& ctx, std::function<void()> repaint)
 
 // The job goes first: its landing may no longer be posted once the lander
 // is gone.
-CanvasFrames::~CanvasFrames() { job_.reset(); }
+CanvasFrames::~CanvasFrames() {
+  job_.reset();
+}
 
 void CanvasFrames::Paint(QImage& image, int64_t x, int64_t y, int pick) {
   if (image.isNull()) return;
@@ -59,7 +61,8 @@ void CanvasFrames::StartJob(QSize size) {
   const uint64_t serial = ++job_serial_;
   QObject* lander = &lander_;
   job_ = std::make_unique<FrameJob>(TakeSnapshot(ctx_, ctx_.View), size, [this, lander, serial] {
-    QMetaObject::invokeMethod(lander, [this, serial] { Landed(serial); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        lander, [this, serial] { Landed(serial); }, Qt::QueuedConnection);
   });
 }
 

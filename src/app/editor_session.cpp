@@ -32,8 +32,10 @@ void ConnectCanvasAndTools(EditorSession& session) {
   CanvasWidget* canvas = window.Canvas();
   EditHistory& history = session.history;
   session.frames = std::make_unique<CanvasFrames>(ctx, [canvas] { canvas->Redraw(0, 0, 0); });
-  canvas->SetPainter([frames = session.frames.get()](QImage& image, int64_t x, int64_t y,
-                                                     int pick) { frames->Paint(image, x, y, pick); });
+  canvas->SetPainter(
+      [frames = session.frames.get()](QImage& image, int64_t x, int64_t y, int pick) {
+        frames->Paint(image, x, y, pick);
+      });
   canvas->SetInputHandler([tools, canvas, &window, &ctx, &history](QEvent* event) {
     const std::optional<CanvasInput> input = ToCanvasInput(event, canvas);
     if (!input) return;

@@ -51,15 +51,23 @@ FrameJob::~FrameJob() {
   Wait();
 }
 
-void FrameJob::Cancel() { state_->cancelled = true; }
+void FrameJob::Cancel() {
+  state_->cancelled = true;
+}
 
 void FrameJob::Wait() {
   std::unique_lock lock(state_->mutex);
   state_->done.wait(lock, [this] { return state_->finished; });
 }
 
-bool FrameJob::Painted() const { return state_->painted; }
-const QImage& FrameJob::Frame() const { return state_->frame; }
-std::exception_ptr FrameJob::Failure() const { return state_->failure; }
+bool FrameJob::Painted() const {
+  return state_->painted;
+}
+const QImage& FrameJob::Frame() const {
+  return state_->frame;
+}
+std::exception_ptr FrameJob::Failure() const {
+  return state_->failure;
+}
 
 }  // namespace tavisk

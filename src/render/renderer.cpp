@@ -91,7 +91,8 @@ bool PaintSceneCopy(EditorContext& scene, CanvasView& view, QImage& canvas,
                     const std::function<bool()>& stop) {
   CanvasRenderer& renderer = ProgramRenderer();
   try {
-    return renderer.Redraw(scene, view, canvas, 0, 0, 0, RedrawOptions{.overlays = false, .stop = stop});
+    return renderer.Redraw(scene, view, canvas, 0, 0, 0,
+                           RedrawOptions{.overlays = false, .stop = stop});
   } catch (...) {
     renderer.Invalidate();
     throw;
