@@ -17,6 +17,8 @@
 #include <string>
 
 #include "render/canvas_renderer.h"
+#include "render/frame_geometry.h"
+#include "render/frame_job.h"
 #include "render/painting_thread.h"
 #include "render/renderer.h"
 #include "scene_generator.h"
@@ -273,6 +275,69 @@ BENCHMARK(BM_PressSelectFrame)->Arg(10000)->Unit(benchmark::kMillisecond)->Repet
 BENCHMARK(BM_FirstFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1);
 BENCHMARK(BM_FirstFrameStraight)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1);
 
+// A zoom step at 10,000 shapes, as the canvas takes it. The preview: from
+// the new zoom to the scaled copy of the last frame composed with the
+// overlays, the snapshot taken and the sharp frame's job started meanwhile.
+// The sharp frame: the job's painting at the new zoom, the renderer kept
+// warm at the old one. Steps alternate between two zooms.
+constexpr int kZoomShapes = 10000;
+
+QImage SceneAtZoom(EditorContext& ctx, CanvasView& view) {
+  QImage frame = Canvas();
+  PaintSceneCopy(ctx, view, frame, {});
+  return frame;
+}
+
+void BM_ZoomPreview(benchmark::State& state) {
+  EditorContext& ctx = Scene(kZoomShapes);
+  CanvasView view;
+  ctx.Options.Zoom = 100;
+  const QImage last = SceneAtZoom(ctx, view);
+  const FrameGeometry from = GeometryOf(ctx.Options, view);
+  QImage shown = Canvas();
+  for (auto _ : state) {
+    ctx.Options.Zoom = 101;
+    const FrameGeometry to = GeometryOf(ctx.Options, view);
+    FrameJob job(TakeSnapshot(ctx, view), shown.size(), nullptr);
+    ComposeScaledCopy(last, from, to, QColor(255, 255, 255), shown);
+    DrawCanvasOverlays(ctx, view, shown);
+    state.PauseTiming();
+    job.Cancel();
+    job.Wait();
+    state.ResumeTiming();
+  }
+  ctx.Options.Zoom = 100;
+}
+
+void BM_ZoomSharp(benchmark::State& state) {
+  EditorContext& ctx = Scene(kZoomShapes);
+  CanvasView view;
+  ctx.Options.Zoom = 100;
+  SceneAtZoom(ctx, view);
+  int step = 0;
+  for (auto _ : state) {
+    ctx.Options.Zoom = static_cast<uint8_t>(++step % 2 == 1 ? 101 : 100);
+    FrameJob job(TakeSnapshot(ctx, view), QSize(kWidth, kHeight), nullptr);
+    job.Wait();
+  }
+  ctx.Options.Zoom = 100;
+}
+
+BENCHMARK(BM_ZoomPreview)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(5);
+BENCHMARK(BM_ZoomSharp)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1);
+
+void PrintZoomFigures(const std::map<std::string, double>& medians) {
+  auto get = [&](const std::string& name) {
+    auto found = medians.find(name);
+    return found == medians.end() ? 0.0 : found->second;
+  };
+  const double baseline = get("BM_Straight/" + std::to_string(kZoomShapes));
+  std::printf("figure zoom_preview shapes=%d median_ms=%.2f baseline_ms=%.2f\n", kZoomShapes,
+              get("BM_ZoomPreview/"), baseline);
+  std::printf("figure zoom_sharp shapes=%d median_ms=%.2f baseline_ms=%.2f\n", kZoomShapes,
+              get("BM_ZoomSharp/"), baseline);
+}
+
 // Keeps the median of every benchmark, in milliseconds of wall time.
 class MedianReporter : public benchmark::ConsoleReporter {
  public:
@@ -377,6 +442,8 @@ int main(int argc, char** argv) {
   std::printf("\nPaired medians (ms):\n");
   tavisk::bench::PrintPairedRounds(1000, 9);
   tavisk::bench::PrintPairedRounds(10000, 5);
+  std::printf("\n");
+  tavisk::bench::PrintZoomFigures(reporter.medians);
   benchmark::Shutdown();
   return 0;
 }

@@ -1,5 +1,5 @@
-// The drawing canvas: a backing image that the renderer paints into
-// synchronously, shown on the next repaint.
+// The drawing canvas: a backing image that its painter fills, shown on the
+// next repaint.
 #pragma once
 
 #include <QFrame>
@@ -26,8 +26,8 @@ class CanvasWidget : public QFrame {
   void SetInputHandler(InputHandler handler) { input_ = std::move(handler); }
   void SetDropHandler(DropHandler handler) { drop_ = std::move(handler); }
 
-  // Paints the backing image now (so a pick resolves inside the call) and
-  // schedules the repaint that shows it.
+  // Has the painter fill the backing image now (so a pick resolves inside
+  // the call) and schedules the repaint that shows it.
   void Redraw(int64_t x, int64_t y, int pick);
 
   const QImage& Image() const { return image_; }

@@ -33,16 +33,19 @@ void ConnectCanvasAndTools(EditorSession& session) {
   CanvasTools* tools = session.tools.get();
   CanvasWidget* canvas = window.Canvas();
   EditHistory& history = session.history;
+  session.frames = std::make_unique<CanvasFrames>(ctx, [canvas] { canvas->Redraw(0, 0, 0); });
+  CanvasFrames* frames = session.frames.get();
   // Between events the scene around the canvas is painted ahead, a little
-  // at a time, so that a pan finds it ready.
+  // at a time, so that a pan finds it ready; never while a frame is painted
+  // on another thread with the same renderer.
   auto* paintAhead = new QTimer(canvas);
   paintAhead->setSingleShot(true);
   paintAhead->setInterval(0);
-  QObject::connect(paintAhead, &QTimer::timeout, canvas, [&ctx, paintAhead] {
-    if (PaintCanvasAhead(ctx, ctx.View)) paintAhead->start();
+  QObject::connect(paintAhead, &QTimer::timeout, canvas, [&ctx, frames, paintAhead] {
+    if (!frames->FramePending() && PaintCanvasAhead(ctx, ctx.View)) paintAhead->start();
   });
-  canvas->SetPainter([&ctx, paintAhead](QImage& image, int64_t x, int64_t y, int pick) {
-    RedrawCanvas(ctx, ctx.View, image, x, y, pick);
+  canvas->SetPainter([frames, paintAhead](QImage& image, int64_t x, int64_t y, int pick) {
+    frames->Paint(image, x, y, pick);
     paintAhead->start();
   });
   canvas->SetInputHandler([tools, canvas, &window, &ctx, &history](QEvent* event) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/app_hooks.h"
+#include "app/canvas_frames.h"
 #include "app/main_window.h"
 #include "app/panel_set.h"
 #include "edit/canvas_tools.h"
@@ -22,6 +23,8 @@ struct EditorSession {
   Editor ctx;
   EditHistory history{ctx};
   std::unique_ptr<MainWindow> window;
+  // Ends before the window: its landing repaints the window's canvas.
+  std::unique_ptr<CanvasFrames> frames;
   std::unique_ptr<PanelSet> panels;
   std::unique_ptr<AppHooks> hooks;
   std::unique_ptr<QObject> eventFilter;

@@ -133,9 +133,10 @@ void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surfa
 // Each object's transform starts again from the view, so a layer never
 // inherits the scale or rotation of the layers drawn before it. Shapes far
 // outside area are skipped unless they leave figures to a later paint.
-void CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& view,
+bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& view,
                                    const Placement& placement, PainterSurface& surface,
-                                   const QRect& area, Recording& recording) {
+                                   const QRect& area, Recording& recording,
+                                   const std::function<bool()>& stop) {
   const QRectF reach = QRectF(area).adjusted(-3, -3, 3, 3);
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
     const sObject& object = ctx.Obj[static_cast<size_t>(i)];
@@ -154,16 +155,19 @@ void CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
         const std::optional<QRectF> bounds = ShapeUserBounds(object, j);
         if (bounds && !surface.Transform().mapRect(*bounds).intersects(reach)) continue;
       }
+      // Every kept paint so far is whole: stopping here leaves nothing half done.
+      if (stop && stop()) return false;
       RecordShape(ctx, surface, i, j, area);
       recording.owners.resize(recording.ops.size(), Owner(i, j));
       if (i == ctx.CurrentObject && ShapeActive(ctx, shape, j)) recording.active.push_back(Owner(i, j));
     }
   }
+  return true;
 }
 
-void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
-                            int64_t y, int pick) {
-  if (canvas.isNull() || canvas.width() <= 0 || canvas.height() <= 0) return;
+bool CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
+                            int64_t y, int pick, const RedrawOptions& options) {
+  if (canvas.isNull() || canvas.width() <= 0 || canvas.height() <= 0) return true;
   // Only a redraw that picks settles a pick: a refresh after an edit must
   // not drop the selection.
   if (pick == 1) Pick(ctx, view, canvas, x, y, pick);
@@ -181,7 +185,7 @@ void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas
     Recording recording;
     recorder.SetVisibleArea(QRectF(area));
     recorder.RecordPaintsInto(&recording.ops);
-    RecordObjects(ctx, view, placement, recorder, area, recording);
+    if (!RecordObjects(ctx, view, placement, recorder, area, recording, options.stop)) return false;
     tiles_.SetPaints(std::move(recording.ops), std::move(recording.owners),
                      std::move(recording.active), area);
   }
@@ -192,13 +196,8 @@ void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas
   }
   tiles_.Compose(canvas, placement.shift, checker);
 
-  // Handles and outlines sit on the current object's shapes.
-  PainterSurface surface(canvas, &text_cache_);
-  if (!surface.BeginSurface()) return;
-  ApplyViewTransform(ctx, surface);
-  if (const sObject* object = ctx.CurrentObjectPtr()) ApplyObjectTransform(surface, *object);
-  DrawOverlays(ctx, view, surface);
-  surface.EndSurface();
+  if (options.overlays) DrawCanvasOverlays(ctx, view, canvas);
+  return true;
 }
 
 }  // namespace tavisk

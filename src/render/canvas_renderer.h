@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <cstdint>
+#include <functional>
 
 #include "document/canvas_view.h"
 #include "document/editor_context.h"
@@ -23,10 +24,21 @@ namespace tavisk {
 
 class PainterSurface;
 
+// How much of a frame a redraw paints, and when it gives up.
+struct RedrawOptions {
+  // Handles, outlines, grid and camera frame over the scene.
+  bool overlays = true;
+  // Asked between shapes; true stops the redraw, leaving the canvas
+  // unfinished and the kept layers as they were.
+  std::function<bool()> stop;
+};
+
 class CanvasRenderer {
  public:
   // RedrawCanvas on this renderer's kept state.
-  void Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
+  // false when options.stop cut it short.
+  bool Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick,
+              const RedrawOptions& options = {});
   // Paints a few of the tiles around the canvas of the last redraw that
   // are not up to date, and when settle the tiles shown split during a
   // drag; answers whether more remain.
@@ -53,8 +65,10 @@ class CanvasRenderer {
 
   static Placement PlacementOf(const EditorContext& ctx, const CanvasView& view);
   void Pick(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
-  void RecordObjects(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
-                     PainterSurface& surface, const QRect& area, Recording& recording);
+  // False when stop asked to give up.
+  bool RecordObjects(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
+                     PainterSurface& surface, const QRect& area, Recording& recording,
+                     const std::function<bool()>& stop);
   void RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t object,
                    int64_t shape, const QRect& area);
 

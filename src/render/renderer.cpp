@@ -1,6 +1,7 @@
 #include "render/renderer.h"
 
 #include "render/canvas_renderer.h"
+#include "render/painter_surface.h"
 #include "render/painting_failure.h"
 #include "render/shape_paint.h"
 
@@ -35,33 +36,83 @@ void DrawSceneForExport(const EditorContext& ctx, Surface& surface) {
   }
 }
 
+void DrawCanvasOverlays(const EditorContext& ctx, const CanvasView& view, Surface& surface) {
+  // Handles and outlines sit on the current object's shapes.
+  ApplyViewTransform(ctx, surface);
+  if (ValidIndex(ctx.Obj, ctx.CurrentObject)) {
+    ApplyObjectTransform(surface, ctx.Obj[static_cast<size_t>(ctx.CurrentObject)]);
+  }
+  DrawOverlays(ctx, view, surface);
+}
+
+void DrawCanvasOverlays(const EditorContext& ctx, const CanvasView& view, QImage& canvas) {
+  PainterSurface surface(canvas);
+  if (!surface.BeginSurface()) return;
+  DrawCanvasOverlays(ctx, view, surface);
+  surface.EndSurface();
+}
+
 namespace {
 
-CanvasRenderer& TheRenderer() {
+// The one renderer of the program's run, whichever thread paints with it.
+CanvasRenderer& ProgramRenderer() {
   static CanvasRenderer renderer;
   return renderer;
 }
 
-// A redraw cut short leaves the kept tiles half painted.
-bool RunReported(EditorContext& ctx, const std::function<void()>& paint) {
+PaintingFailureReport& ProgramFailures() {
   static PaintingFailureReport failures;
-  if (failures.Run(ctx.Req, paint)) return true;
-  TheRenderer().Invalidate();
-  return false;
+  return failures;
+}
+
+void RedrawReported(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
+                    int pick, const RedrawOptions& options) {
+  CanvasRenderer& renderer = ProgramRenderer();
+  // A redraw cut short leaves the kept layers half painted.
+  if (!ProgramFailures().Run(ctx.Req,
+                             [&] { renderer.Redraw(ctx, view, canvas, x, y, pick, options); })) {
+    renderer.Invalidate();
+  }
 }
 
 }  // namespace
 
-void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
-                  int pick) {
-  RunReported(ctx, [&] { TheRenderer().Redraw(ctx, view, canvas, x, y, pick); });
-}
-
 bool PaintCanvasAhead(EditorContext& ctx, const CanvasView& view) {
   bool more = false;
+  CanvasRenderer& renderer = ProgramRenderer();
   // Tiles shown split under a drag are settled once it ends.
-  RunReported(ctx, [&] { more = TheRenderer().PaintAhead(view.Drag == DragMode::None); });
+  if (!ProgramFailures().Run(ctx.Req, [&] { more = renderer.PaintAhead(view.Drag == DragMode::None); })) {
+    renderer.Invalidate();
+  }
   return more;
+}
+
+void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
+                  int pick) {
+  RedrawReported(ctx, view, canvas, x, y, pick, RedrawOptions{});
+}
+
+void RedrawCanvasScene(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
+                       int pick) {
+  RedrawReported(ctx, view, canvas, x, y, pick, RedrawOptions{.overlays = false, .stop = {}});
+}
+
+bool PaintSceneCopy(EditorContext& scene, CanvasView& view, QImage& canvas,
+                    const std::function<bool()>& stop) {
+  CanvasRenderer& renderer = ProgramRenderer();
+  try {
+    return renderer.Redraw(scene, view, canvas, 0, 0, 0,
+                           RedrawOptions{.overlays = false, .stop = stop});
+  } catch (...) {
+    renderer.Invalidate();
+    throw;
+  }
+}
+
+void SettlePaintingOutcome(Requesters* req, const std::exception_ptr& failure) {
+  ProgramFailures().Run(req, [&] {
+    if (failure) std::rethrow_exception(failure);
+  });
 }
 
 }  // namespace tavisk

@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <cstdint>
+#include <exception>
+#include <functional>
 
 #include "document/canvas_view.h"
 #include "document/editor_context.h"
@@ -22,6 +24,25 @@ void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t 
 // Paints a little of the scene around the canvas of the last redraw, for a
 // pan to find; answers whether more is left. For when the editor is idle.
 bool PaintCanvasAhead(EditorContext& ctx, const CanvasView& view);
+// The same without the overlays: the scene alone, which a caller keeps to
+// scale or to draw the overlays on.
+void RedrawCanvasScene(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
+                       int pick);
+// The scene of a copy of the editing state, without pick or overlays, with
+// the same kept renderer, on whatever thread calls it: the caller makes sure
+// no other thread uses that renderer meanwhile. False when stop cut it short
+// (the canvas is then unfinished). Running out of memory is thrown, for
+// SettlePaintingOutcome on the thread that may tell the user.
+bool PaintSceneCopy(EditorContext& scene, CanvasView& view, QImage& canvas,
+                    const std::function<bool()>& stop);
+// Tells req of a failure PaintSceneCopy threw (null when it threw none), as
+// RedrawCanvas tells of its own: once until a paint finishes.
+void SettlePaintingOutcome(Requesters* req, const std::exception_ptr& failure);
+
+// The overlays of DrawOverlays with the current object's transform, over
+// whatever the surface holds.
+void DrawCanvasOverlays(const EditorContext& ctx, const CanvasView& view, Surface& surface);
+void DrawCanvasOverlays(const EditorContext& ctx, const CanvasView& view, QImage& canvas);
 
 // Device pixels scaled by the zoom.
 void ApplyViewTransform(const EditorContext& ctx, Surface& surface);

@@ -24,6 +24,7 @@ int64_t Area(const QRect& r) { return int64_t{r.width()} * r.height(); }
 PaintOp Shifted(const PaintOp& op, QPoint offset) {
   PaintOp shifted = op;
   shifted.path.translate(offset.x(), offset.y());
+  shifted.laid.translate(offset.x(), offset.y());
   shifted.transform = op.transform * QTransform::fromTranslate(offset.x(), offset.y());
   shifted.bounds.translate(offset);
   return shifted;
