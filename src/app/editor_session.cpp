@@ -32,9 +32,7 @@ void ConnectCanvasAndTools(EditorSession& session) {
   CanvasTools* tools = session.tools.get();
   CanvasWidget* canvas = window.Canvas();
   EditHistory& history = session.history;
-  canvas->SetPainter([&ctx](QImage& image, int64_t x, int64_t y, int pick) {
-    RedrawCanvas(ctx, ctx.View, image, x, y, pick);
-  });
+  canvas->SetPainter([&ctx](QImage& image) { RedrawCanvas(ctx, ctx.View, image); });
   canvas->SetInputHandler([tools, canvas, &window, &ctx, &history](QEvent* event) {
     const std::optional<CanvasInput> input = ToCanvasInput(event, canvas);
     if (!input) return;
@@ -106,7 +104,7 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   // widget would stay hidden.
   window.CentreOnScreen();
   window.show();
-  ctx.Hooks->RedrawCanvas(0, 0, 0);
+  ctx.Hooks->RedrawCanvas();
   SetPropertyGadgetsDisabled(ctx, session->panels->Gadgets(), 1);
   window.ApplyWindowState(ctx.Options.WinState);
   window.LayoutWindow();

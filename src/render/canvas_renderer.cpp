@@ -5,7 +5,6 @@
 
 #include "document/numeric.h"
 #include "render/painter_surface.h"
-#include "render/pick.h"
 #include "render/renderer.h"
 #include "render/shape_paint.h"
 
@@ -35,25 +34,22 @@ void CanvasRenderer::Invalidate() {
   above_.Invalidate();
 }
 
-void CanvasRenderer::DrawShape(EditorContext& ctx, CanvasView& view, PainterSurface& surface,
-                               int64_t i, int64_t j, bool pickRuns, int64_t x, int64_t y) {
+void CanvasRenderer::DrawShape(const EditorContext& ctx, const CanvasView& view,
+                               PainterSurface& surface, int64_t i, int64_t j) {
   const sObject& object = ctx.Obj[static_cast<size_t>(i)];
   const sShape& shape = object.Shape[static_cast<size_t>(j)];
   // Paints of an unchanged shape are taken as they were, with the figures
-  // it left for the next paint, unless the pick needs its path.
+  // it left for the next paint.
   const uint64_t fingerprint =
       ShapeFingerprint(ctx, view, object, j, surface.Transform(), surface.PendingPath());
-  if (!pickRuns) {
-    if (const ShapeDrawing* kept = memo_.Find(i, j, fingerprint)) {
-      ops_.insert(ops_.end(), kept->ops.begin(), kept->ops.end());
-      surface.SetPendingPath(kept->leftover);
-      return;
-    }
+  if (const ShapeDrawing* kept = memo_.Find(i, j, fingerprint)) {
+    ops_.insert(ops_.end(), kept->ops.begin(), kept->ops.end());
+    surface.SetPendingPath(kept->leftover);
+    return;
   }
   const size_t begin = ops_.size();
   DrawShapeFxLayer(ctx, view, surface, object, j, 0);
   BuildShapePath(ctx, view, surface, object, j);
-  if (pickRuns) PickTest(ctx, view, surface, j, x, y);
   // A linked shape leaves its path to the next one: one even-odd paint.
   if (shape.Link == 0 || j == LastIndex(object.Shape)) PaintShapePath(surface, shape);
   DrawShapeFxLayer(ctx, view, surface, object, j, 1);
@@ -64,8 +60,8 @@ void CanvasRenderer::DrawShape(EditorContext& ctx, CanvasView& view, PainterSurf
 
 // Each object's transform starts again from the view, so a layer never
 // inherits the scale or rotation of the layers drawn before it.
-void CanvasRenderer::DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface,
-                                 int64_t x, int64_t y, int pick) {
+void CanvasRenderer::DrawObjects(const EditorContext& ctx, const CanvasView& view,
+                                 PainterSurface& surface) {
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
     // A layer whose last shape was deleted keeps a placeholder that is not
     // drawn; the other layers are.
@@ -74,20 +70,19 @@ void CanvasRenderer::DrawObjects(EditorContext& ctx, CanvasView& view, PainterSu
     }
     ApplyViewTransform(ctx, surface);
     ApplyObjectTransform(surface, ctx.Obj[static_cast<size_t>(i)]);
-    const bool pickRuns = PickRuns(ctx, view, i, pick);
     for (int64_t j = 0; j <= LastIndex(ctx.Obj[static_cast<size_t>(i)].Shape); ++j) {
       if (!ShapeShown(ctx, ctx.Obj[static_cast<size_t>(i)].Shape[static_cast<size_t>(j)], j)) {
         continue;
       }
       const size_t begin = ops_.size();
-      DrawShape(ctx, view, surface, i, j, pickRuns, x, y);
+      DrawShape(ctx, view, surface, i, j);
       if (i == ctx.CurrentObject) spans_.push_back({j, begin, ops_.size()});
     }
   }
 }
 
 void CanvasRenderer::Compose(const EditorContext& ctx, PainterSurface& surface, QSize size) {
-  // The selection is final only after the pick: split the paints now.
+  // Split the paints at the selected shapes.
   bool any = false;
   size_t first = ops_.size();
   size_t last = ops_.size();
@@ -116,8 +111,7 @@ void CanvasRenderer::Compose(const EditorContext& ctx, PainterSurface& surface, 
   surface.BlendPicture(above_.Image(), above_.ContentBounds());
 }
 
-void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
-                            int64_t y, int pick) {
+void CanvasRenderer::Redraw(const EditorContext& ctx, const CanvasView& view, QImage& canvas) {
   PainterSurface surface(canvas, &text_cache_);
   if (!surface.BeginSurface()) return;
   // Kept text paints hold only what was inside the old canvas.
@@ -129,16 +123,15 @@ void CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas
   ops_.clear();
   spans_.clear();
   surface.RecordPaintsInto(&ops_);
-  DrawObjects(ctx, view, surface, x, y, pick);
-  // Only a redraw that picks settles a pick: a refresh after an edit must
-  // not drop the selection.
-  if (pick == 1) SettlePick(ctx, view);
+  DrawObjects(ctx, view, surface);
   surface.RecordPaintsInto(nullptr);
   Compose(ctx, surface, canvas.size());
 
   // Handles and outlines sit on the current object's shapes.
   ApplyViewTransform(ctx, surface);
-  if (const sObject* object = ctx.CurrentObjectPtr()) ApplyObjectTransform(surface, *object);
+  if (ValidIndex(ctx.Obj, ctx.CurrentObject)) {
+    ApplyObjectTransform(surface, ctx.Obj[static_cast<size_t>(ctx.CurrentObject)]);
+  }
   DrawOverlays(ctx, view, surface);
   surface.EndSurface();
 }

@@ -5,7 +5,8 @@
 // above them. The layers below and above are kept as images and repainted
 // only where their paints change, so a drag repaints little more than the
 // dragged shapes. The split depends only on the scene and the selection, so
-// every redraw shows and picks exactly what a redraw from nothing shows.
+// every redraw shows exactly what a redraw from nothing shows. A redraw only
+// reads the editing state; presses are resolved apart from it.
 #pragma once
 
 #include <QImage>
@@ -23,7 +24,7 @@ class PainterSurface;
 class CanvasRenderer {
  public:
   // RedrawCanvas on this renderer's kept state.
-  void Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
+  void Redraw(const EditorContext& ctx, const CanvasView& view, QImage& canvas);
   // The next redraw repaints both kept layers whole.
   void Invalidate();
   const SceneLayer& Below() const { return below_; }
@@ -36,10 +37,9 @@ class CanvasRenderer {
     size_t begin, end;
   };
 
-  void DrawObjects(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t x,
-                   int64_t y, int pick);
-  void DrawShape(EditorContext& ctx, CanvasView& view, PainterSurface& surface, int64_t object,
-                 int64_t shape, bool pickRuns, int64_t x, int64_t y);
+  void DrawObjects(const EditorContext& ctx, const CanvasView& view, PainterSurface& surface);
+  void DrawShape(const EditorContext& ctx, const CanvasView& view, PainterSurface& surface,
+                 int64_t object, int64_t shape);
   void Compose(const EditorContext& ctx, PainterSurface& surface, QSize size);
 
   TextPathCache text_cache_;

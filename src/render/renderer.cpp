@@ -35,12 +35,11 @@ void DrawSceneForExport(const EditorContext& ctx, Surface& surface) {
   }
 }
 
-void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
-                  int pick) {
+void RedrawCanvas(const EditorContext& ctx, const CanvasView& view, QImage& canvas) {
   static CanvasRenderer renderer;
   static PaintingFailureReport failures;
   // A redraw cut short leaves the kept layers half painted.
-  if (!failures.Run(ctx.Req, [&] { renderer.Redraw(ctx, view, canvas, x, y, pick); })) {
+  if (!failures.Run(ctx.Req, [&] { renderer.Redraw(ctx, view, canvas); })) {
     renderer.Invalidate();
   }
 }

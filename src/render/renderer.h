@@ -1,6 +1,6 @@
 // The scene renderer: paints the whole canvas (background, checker, every
-// visible shape with its effects, then the editing overlays) and resolves a
-// press into a shape selection while it draws.
+// visible shape with its effects, then the editing overlays). It only reads
+// the editing state: presses are resolved apart from painting.
 #pragma once
 
 #include <QImage>
@@ -12,13 +12,11 @@
 
 namespace tavisk {
 
-// Paints canvas synchronously with the pan of view and, when pick is 1, runs
-// the pick of view at the pointer (x, y) in user units. A null or empty canvas draws and picks
-// nothing. Running out of memory while painting is reported through
+// Paints canvas synchronously with the pan of view. A null or empty canvas
+// draws nothing. Running out of memory while painting is reported through
 // ctx.Req (painting_failure.h), not thrown. Uses one CanvasRenderer (canvas_renderer.h) kept for
 // the program's run.
-void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
-                  int pick);
+void RedrawCanvas(const EditorContext& ctx, const CanvasView& view, QImage& canvas);
 
 // Device pixels scaled by the zoom.
 void ApplyViewTransform(const EditorContext& ctx, Surface& surface);

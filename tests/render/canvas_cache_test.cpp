@@ -81,10 +81,10 @@ class CanvasCacheTest : public ::testing::Test {
     edit();
     EditorContext copy = ctx;
     CanvasView copiedView = view;
-    kept.Redraw(ctx, view, canvas, 0, 0, 0);
+    kept.Redraw(ctx, view, canvas);
     QImage full = test::MakeCanvas(canvas.width(), canvas.height());
     CanvasRenderer fresh;
-    fresh.Redraw(copy, copiedView, full, 0, 0, 0);
+    fresh.Redraw(copy, copiedView, full);
     EXPECT_TRUE(SamePixels(canvas, full)) << "after " << what;
     return kept.Below().LastRepaintedArea() + kept.Above().LastRepaintedArea();
   }
@@ -133,7 +133,7 @@ TEST_F(CanvasCacheTest, SelectionSplitDiffersFromOnePassByRoundingOnly) {
   ctx.Options.HideAncre = 1;
   ctx.Options.ShowGrid = 0;
   ctx.CurrentShape = -1;
-  kept.Redraw(ctx, view, canvas, 0, 0, 0);
+  kept.Redraw(ctx, view, canvas);
   const QImage onePass = canvas.copy();
   ctx.CurrentShape = 1;  // the circle: every later paint goes to the layer above
   EditAndCompare([] {}, "selecting the circle");
@@ -150,7 +150,7 @@ TEST_F(CanvasCacheTest, SelectionSplitDiffersFromOnePassByRoundingOnly) {
 }
 
 TEST_F(CanvasCacheTest, ResizedCanvasIsRedrawnWhole) {
-  kept.Redraw(ctx, view, canvas, 0, 0, 0);
+  kept.Redraw(ctx, view, canvas);
   canvas = test::MakeCanvas(200, 300);
   EditAndCompare([] {}, "resizing");
 }
