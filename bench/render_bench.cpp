@@ -1,7 +1,8 @@
-// Redraw benchmarks on generated scenes at 1920 x 1080 with the pick on:
-// the straight-QPainter baseline (on a pool thread, where the editor paints,
-// and from the GUI thread), cold full redraws and the per-event
-// latency of a move drag. Prints the medians and their ratios at the end.
+// Redraw benchmarks on generated scenes at 1920 x 1080: the straight-QPainter
+// baseline (on a pool thread, where the editor paints, and from the GUI
+// thread), cold full redraws, the per-event latency of a move drag, a
+// selecting press and its hit query alone. Prints the medians and their
+// ratios at the end.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -16,9 +17,11 @@
 #include <memory>
 #include <string>
 
+#include "edit/press_pick.h"
 #include "render/canvas_renderer.h"
 #include "render/painting_thread.h"
 #include "render/renderer.h"
+#include "render/shape_hit_index.h"
 #include "scene_generator.h"
 #include "straight_painter.h"
 
@@ -50,8 +53,33 @@ QImage Canvas() {
   return canvas;
 }
 
-// A press in the middle of the canvas: the pick runs over the whole current
-// object.
+// Answers the pick's geometry query from a hit index, as the editor's shell
+// does.
+class IndexHooks : public EditorHooks {
+ public:
+  explicit IndexHooks(const EditorContext& ctx) : ctx_(ctx) {}
+  std::vector<int64_t> ShapesUnderPointer(const CanvasView& view, int64_t x, int64_t y) override {
+    return index_.ShapesUnder(ctx_, view, x, y);
+  }
+
+ private:
+  const EditorContext& ctx_;
+  ShapeHitIndex index_;
+};
+
+// The middles of the current object's larger filled boxes: presses there
+// pick another shape each time.
+std::vector<QPoint> PressTargets(const EditorContext& ctx) {
+  std::vector<QPoint> targets;
+  for (const sShape& s : ctx.Obj.front().Shape) {
+    if (s.Typ == kBox && s.Style == kFilled && s.W > 40 && s.H > 40) {
+      targets.push_back(QPoint(s.X + s.W / 2, s.Y + s.H / 2));
+    }
+  }
+  return targets;
+}
+
+// A press: the pick runs over the whole current object.
 void PrepareClick(CanvasView& view) {
   view.Pick = PickState::Open;
   view.Drag = DragMode::None;
@@ -90,11 +118,11 @@ void BM_ColdRedraw(benchmark::State& state) {
   QImage canvas = Canvas();
   CanvasRenderer renderer;
   CanvasView view;
-  renderer.Redraw(ctx, view, canvas, 0, 0, 0);
+  renderer.Redraw(ctx, view, canvas);
   for (auto _ : state) {
     PrepareClick(view);
     renderer.Invalidate();
-    renderer.Redraw(ctx, view, canvas, kWidth / 2, kHeight / 2, 1);
+    renderer.Redraw(ctx, view, canvas);
   }
 }
 
@@ -106,7 +134,7 @@ void BM_LoadRedraw(benchmark::State& state) {
   for (auto _ : state) {
     PrepareClick(view);
     CanvasRenderer renderer;
-    renderer.Redraw(ctx, view, canvas, kWidth / 2, kHeight / 2, 1);
+    renderer.Redraw(ctx, view, canvas);
   }
 }
 
@@ -130,36 +158,51 @@ void BM_DragMove(benchmark::State& state) {
   shape.Selected = 1;
   view.Pick = PickState::Settled;
   view.Drag = DragMode::Shapes;
-  renderer.Redraw(ctx, view, canvas, shape.X, shape.Y, 1);
+  renderer.Redraw(ctx, view, canvas);
   int step = 0;
   for (auto _ : state) {
     shape.X = static_cast<int16_t>(homeX + (step++ % 40) * 3);
-    renderer.Redraw(ctx, view, canvas, shape.X + 5, shape.Y + 5, 1);
+    renderer.Redraw(ctx, view, canvas);
   }
   shape.X = homeX;
   shape.Selected = 0;
   ctx.CurrentShape = -1;
 }
 
-// A press that selects another shape: the pick runs over the current object
-// and the kept layers are split anew at the new selection.
+// A press that selects another shape: the pick over the current object,
+// then a redraw that splits the kept layers anew at the new selection.
 void BM_PressSelect(benchmark::State& state) {
   EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
-  std::vector<QPoint> targets;
-  for (const sShape& s : ctx.Obj.front().Shape) {
-    if (s.Typ == kBox && s.Style == kFilled && s.W > 40 && s.H > 40) {
-      targets.push_back(QPoint(s.X + s.W / 2, s.Y + s.H / 2));
-    }
-  }
+  const std::vector<QPoint> targets = PressTargets(ctx);
+  IndexHooks hooks(ctx);
+  EditorHooks* const kept = ctx.Hooks;
+  ctx.Hooks = &hooks;
   QImage canvas = Canvas();
   CanvasRenderer renderer;
   CanvasView view;
-  renderer.Redraw(ctx, view, canvas, 0, 0, 0);
+  renderer.Redraw(ctx, view, canvas);
   size_t next = 0;
   for (auto _ : state) {
     PrepareClick(view);
     const QPoint at = targets[next++ % targets.size()];
-    renderer.Redraw(ctx, view, canvas, at.x(), at.y(), 1);
+    RunPick(ctx, view, at.x(), at.y());
+    renderer.Redraw(ctx, view, canvas);
+  }
+  ctx.Hooks = kept;
+}
+
+// The geometry query of a press alone, on an index already built: which
+// shapes lie under the pointer.
+void BM_HitQuery(benchmark::State& state) {
+  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  const std::vector<QPoint> targets = PressTargets(ctx);
+  ShapeHitIndex index;
+  const CanvasView view;
+  index.ShapesUnder(ctx, view, 0, 0);
+  size_t next = 0;
+  for (auto _ : state) {
+    const QPoint at = targets[next++ % targets.size()];
+    benchmark::DoNotOptimize(index.ShapesUnder(ctx, view, at.x(), at.y()));
   }
 }
 
@@ -173,6 +216,7 @@ TAVISK_SCENE_BENCH(BM_ColdRedraw, 3, 1);
 TAVISK_SCENE_BENCH(BM_LoadRedraw, 2, 1);
 TAVISK_SCENE_BENCH(BM_DragMove, 40, 20);
 TAVISK_SCENE_BENCH(BM_PressSelect, 4, 2);
+TAVISK_SCENE_BENCH(BM_HitQuery, 200, 100);
 
 // Keeps the median of every benchmark, in milliseconds of wall time.
 class MedianReporter : public benchmark::ConsoleReporter {
@@ -202,6 +246,7 @@ void PrintSummary(const std::map<std::string, double>& medians) {
     const double load = get("BM_LoadRedraw/" + n);
     const double drag = get("BM_DragMove/" + n);
     const double press = get("BM_PressSelect/" + n);
+    const double query = get("BM_HitQuery/" + n);
     auto ratio = [&](double v) { return straight > 0 ? v / straight : 0; };
     std::printf("  %5s shapes: straight QPainter from the GUI thread %8.2f (%.2fx)\n", shapes,
                 guiThread, ratio(guiThread));
@@ -210,6 +255,7 @@ void PrintSummary(const std::map<std::string, double>& medians) {
                 "selecting press %8.2f (%.2fx)\n",
                 shapes, straight, cold, ratio(cold), load, ratio(load), drag, ratio(drag), press,
                 ratio(press));
+    std::printf("  %5s shapes: hit query of a press %8.3f\n", shapes, query);
   }
 }
 
@@ -232,7 +278,7 @@ void PrintPairedRounds(int shapes, int rounds) {
     const auto t1 = std::chrono::steady_clock::now();
     PrepareClick(view);
     renderer.Invalidate();
-    renderer.Redraw(ctx, view, canvas, kWidth / 2, kHeight / 2, 1);
+    renderer.Redraw(ctx, view, canvas);
     const auto t2 = std::chrono::steady_clock::now();
     straight.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
     cold.push_back(std::chrono::duration<double, std::milli>(t2 - t1).count());

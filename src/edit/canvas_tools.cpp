@@ -145,7 +145,7 @@ void CanvasTools::Press(const ScenePointer& p) {
   ctx_.DragStartY = p.SY;
   ctx_.ButtonDown = true;
   ctx_.View.Drag = DragMode::None;
-  // A pick left over from a redraw without a press must not swallow this one.
+  // A pick left over from an earlier gesture must not swallow this one.
   ctx_.View.Pick = PickState::Open;
   active_ = ToolFor(ctx_.CurrentTool());
   history_.Begin();

@@ -2,9 +2,6 @@
 
 namespace tavisk {
 
-// A view change redraws without a pick: nothing was pressed, and a pick at
-// (0, 0) could drop the selection or make another shape current.
-
 namespace {
 
 void ApplyZoom(EditorContext& ctx, uint8_t percent) {
