@@ -191,10 +191,26 @@ void BM_PressSelect(benchmark::State& state) {
   ctx.Hooks = kept;
 }
 
+// The same mixed shapes all in one layer, so that a press's query runs over
+// every one of them.
+EditorContext& OneLayerScene(int shapes) {
+  static std::map<int, std::unique_ptr<EditorContext>> scenes;
+  auto& slot = scenes[shapes];
+  if (!slot) {
+    slot = std::make_unique<EditorContext>();
+    SceneRecipe recipe;
+    recipe.shapes = shapes;
+    recipe.shapesPerObject = shapes;
+    recipe.seed = 2026;
+    GenerateScene(*slot, recipe);
+  }
+  return *slot;
+}
+
 // The geometry query of a press alone, on an index already built: which
-// shapes lie under the pointer.
+// shapes of a layer of all the scene's shapes lie under the pointer.
 void BM_HitQuery(benchmark::State& state) {
-  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+  EditorContext& ctx = OneLayerScene(static_cast<int>(state.range(0)));
   const std::vector<QPoint> targets = PressTargets(ctx);
   ShapeHitIndex index;
   const CanvasView view;
