@@ -58,8 +58,8 @@ QImage Canvas() {
 class IndexHooks : public EditorHooks {
  public:
   explicit IndexHooks(const EditorContext& ctx) : ctx_(ctx) {}
-  std::vector<int64_t> ShapesUnderPointer(const CanvasView& view, int64_t x, int64_t y) override {
-    return index_.ShapesUnder(ctx_, view, x, y);
+  int64_t ShapeUnderPointer(const CanvasView& view, int64_t x, int64_t y, bool topmost) override {
+    return index_.ShapeUnder(ctx_, view, x, y, topmost);
   }
 
  private:
@@ -214,11 +214,11 @@ void BM_HitQuery(benchmark::State& state) {
   const std::vector<QPoint> targets = PressTargets(ctx);
   ShapeHitIndex index;
   const CanvasView view;
-  index.ShapesUnder(ctx, view, 0, 0);
+  index.ShapeUnder(ctx, view, 0, 0, true);
   size_t next = 0;
   for (auto _ : state) {
     const QPoint at = targets[next++ % targets.size()];
-    benchmark::DoNotOptimize(index.ShapesUnder(ctx, view, at.x(), at.y()));
+    benchmark::DoNotOptimize(index.ShapeUnder(ctx, view, at.x(), at.y(), true));
   }
 }
 

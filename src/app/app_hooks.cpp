@@ -17,8 +17,8 @@ void AppHooks::ShowShapeProperties() { tavisk::ShowShapeProperties(ctx_, panels_
 
 void AppHooks::RedrawCanvas() { window_.Canvas()->Redraw(); }
 
-std::vector<int64_t> AppHooks::ShapesUnderPointer(const CanvasView& view, int64_t x, int64_t y) {
-  return hit_index_.ShapesUnder(ctx_, view, x, y);
+int64_t AppHooks::ShapeUnderPointer(const CanvasView& view, int64_t x, int64_t y, bool topmost) {
+  return hit_index_.ShapeUnder(ctx_, view, x, y, topmost);
 }
 
 void AppHooks::SetWindowTitle(const std::string& title) { window_.SetDocumentTitle(title); }

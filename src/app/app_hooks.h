@@ -18,7 +18,7 @@ class AppHooks : public EditorHooks {
 
   void ShowShapeProperties() override;
   void RedrawCanvas() override;
-  std::vector<int64_t> ShapesUnderPointer(const CanvasView& view, int64_t x, int64_t y) override;
+  int64_t ShapeUnderPointer(const CanvasView& view, int64_t x, int64_t y, bool topmost) override;
   void SetWindowTitle(const std::string& title) override;
   void ShowPointPosition(int64_t x, int64_t y) override;
   void ShowFxPresets(const std::vector<std::string>& names) override;

@@ -31,13 +31,14 @@ class EditorHooks {
 
   virtual void ShowShapeProperties() {}
   virtual void RedrawCanvas() {}
-  // The shown shapes of the current object under the pointer (x, y), in the
-  // current object's units, with the pan of view, in drawing order: inside
-  // a shape's even-odd area, within reach of its outline, or inside a
-  // picture's rectangle. Answered from geometry; nothing is painted.
-  virtual std::vector<int64_t> ShapesUnderPointer(const CanvasView& /*view*/, int64_t /*x*/,
-                                                  int64_t /*y*/) {
-    return {};
+  // Of the shown shapes of the current object under the pointer (x, y), in
+  // the current object's units, with the pan of view, the one drawn last
+  // (topmost) or first, or -1. Under it means inside a shape's even-odd
+  // area, within reach of its outline, or inside a picture's rectangle.
+  // Answered from geometry; nothing is painted.
+  virtual int64_t ShapeUnderPointer(const CanvasView& /*view*/, int64_t /*x*/, int64_t /*y*/,
+                                    bool /*topmost*/) {
+    return -1;
   }
   virtual void SetWindowTitle(const std::string& /*title*/) {}
   // The point coordinate fields shown while a point is dragged.

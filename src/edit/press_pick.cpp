@@ -1,8 +1,5 @@
 #include "edit/press_pick.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "document/editor_hooks.h"
 #include "document/numeric.h"
 
@@ -21,28 +18,31 @@ bool ShapeShown(const EditorContext& ctx, const sShape& shape, int64_t index) {
   return shape.Hide == 0 && (ctx.Options.ShowOnlySel == 0 || index == ctx.CurrentShape);
 }
 
-void ApplyHits(EditorContext& ctx, CanvasView& view, const std::vector<int64_t>& hits) {
+// The pick at the pointer. Without Shift the shape drawn last under it
+// becomes the only selection and the current shape; with Shift the shape
+// drawn first under it joins the selection and starts a shape drag. A drag
+// already under way takes no hit. Without Shift and without a hit, every
+// shown shape is deselected.
+void ApplyPick(EditorContext& ctx, CanvasView& view, int64_t x, int64_t y) {
   sObject& object = *ctx.CurrentObjectPtr();
-  bool pickedAlone = false;
-  for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
-    sShape& shape = object.Shape[static_cast<size_t>(j)];
-    if (!ShapeShown(ctx, shape, j)) continue;
-    const bool hit = std::binary_search(hits.begin(), hits.end(), j);
-    if (hit && view.Drag == DragMode::None) {
-      if (!view.ShiftHeld) {
-        DeselectCurrentObject(ctx);
-        view.Pick = PickState::Hit;
-        ctx.CurrentShape = j;
-        pickedAlone = true;
-      } else {
-        view.Drag = DragMode::Shapes;
-      }
-      shape.Selected = 1;
-    } else if (!view.ShiftHeld) {
-      shape.Selected = 0;
+  const int64_t hit = view.Drag == DragMode::None
+                          ? ctx.Hooks->ShapeUnderPointer(view, x, y, !view.ShiftHeld)
+                          : -1;
+  if (hit >= 0 && view.ShiftHeld) {
+    view.Drag = DragMode::Shapes;
+    object.Shape[static_cast<size_t>(hit)].Selected = 1;
+  } else if (hit >= 0) {
+    DeselectCurrentObject(ctx);
+    view.Pick = PickState::Hit;
+    ctx.CurrentShape = hit;
+    object.Shape[static_cast<size_t>(hit)].Selected = 1;
+    ctx.Hooks->ShowShapeProperties();
+  } else if (!view.ShiftHeld) {
+    for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
+      sShape& shape = object.Shape[static_cast<size_t>(j)];
+      if (ShapeShown(ctx, shape, j)) shape.Selected = 0;
     }
   }
-  if (pickedAlone) ctx.Hooks->ShowShapeProperties();
 }
 
 // A pick that hit resolves into a drag, or, with the select tool and nothing
@@ -69,7 +69,7 @@ void DeselectCurrentObject(EditorContext& ctx) {
 }
 
 void RunPick(EditorContext& ctx, CanvasView& view, int64_t x, int64_t y) {
-  if (PickRuns(ctx, view)) ApplyHits(ctx, view, ctx.Hooks->ShapesUnderPointer(view, x, y));
+  if (PickRuns(ctx, view)) ApplyPick(ctx, view, x, y);
   SettlePick(ctx, view);
 }
 

@@ -11,10 +11,10 @@
 namespace tavisk {
 
 // Runs the pick of view at the pointer (x, y), in the current object's
-// units, then settles it. Each shown shape of the current object in drawing
-// order: a hit while no drag is under way selects it, alone without Shift
-// (the last hit becomes the current shape), or, with Shift, starts a shape
-// drag that stops later hits; without Shift every other shape is
+// units, then settles it. While no drag is under way, the shape under the
+// pointer that is drawn last becomes the only selection and the current
+// shape, or with Shift the one drawn first joins the selection and starts a
+// shape drag; without Shift and without a hit the shown shapes are
 // deselected. Settling turns a hit into a shape drag; with the select tool
 // and nothing hit it clears the selection. A creating tool picks nothing.
 void RunPick(EditorContext& ctx, CanvasView& view, int64_t x, int64_t y);

@@ -42,12 +42,12 @@ uint64_t CellKey(int64_t cx, int64_t cy) {
 
 }  // namespace
 
-std::vector<int64_t> ShapeHitIndex::ShapesUnder(const EditorContext& ctx, const CanvasView& view,
-                                                int64_t x, int64_t y) {
+int64_t ShapeHitIndex::ShapeUnder(const EditorContext& ctx, const CanvasView& view, int64_t x,
+                                  int64_t y, bool topmost) {
   const sObject* object = ValidIndex(ctx.Obj, ctx.CurrentObject)
                               ? &ctx.Obj[static_cast<size_t>(ctx.CurrentObject)]
                               : nullptr;
-  if (object == nullptr) return {};
+  if (object == nullptr) return -1;
   Refresh(ctx, *object);
   // The paths are kept without the pan: the pointer moves against it instead.
   const double ux = static_cast<double>(x - view.PanX);
@@ -57,12 +57,11 @@ std::vector<int64_t> ShapeHitIndex::ShapesUnder(const EditorContext& ctx, const 
   const auto cell = cells_.find(CellKey(CellOf(device.x()), CellOf(device.y())));
   if (cell != cells_.end()) candidates.insert(candidates.end(), cell->second.begin(), cell->second.end());
   std::sort(candidates.begin(), candidates.end());
-
-  std::vector<int64_t> hits;
+  if (topmost) std::reverse(candidates.begin(), candidates.end());
   for (uint32_t k : candidates) {
-    if (Hits(*entries_[k].geometry, device, ux, uy)) hits.push_back(entries_[k].shape);
+    if (Hits(*entries_[k].geometry, device, ux, uy)) return entries_[k].shape;
   }
-  return hits;
+  return -1;
 }
 
 bool ShapeHitIndex::Hits(const Geometry& g, QPointF device, double x, double y) const {

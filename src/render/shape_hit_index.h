@@ -23,12 +23,14 @@ namespace tavisk {
 
 class ShapeHitIndex {
  public:
-  // The shown shapes of the current object under the pointer (x, y), in the
-  // current object's units as the tools compute them, in drawing order. A
-  // shape is under it inside its even-odd area or within reach of its
-  // outline; a picture inside the rectangle it is drawn in.
-  std::vector<int64_t> ShapesUnder(const EditorContext& ctx, const CanvasView& view, int64_t x,
-                                   int64_t y);
+  // Of the shown shapes of the current object under the pointer (x, y), in
+  // the current object's units as the tools compute them, the one drawn
+  // last (topmost) or first, or -1. A shape is under it inside its even-odd
+  // area or within reach of its outline; a picture inside the rectangle it
+  // is drawn in. Candidates are tested from that end and the first hit ends
+  // the search.
+  int64_t ShapeUnder(const EditorContext& ctx, const CanvasView& view, int64_t x, int64_t y,
+                     bool topmost);
 
  private:
   // One shape's path in device space without the pan, as the pick sees it.

@@ -118,8 +118,8 @@ class PickHooks : public EditorHooks {
  public:
   explicit PickHooks(const EditorContext& ctx) : ctx_(ctx) {}
   void ShowShapeProperties() override { ++shape_properties; }
-  std::vector<int64_t> ShapesUnderPointer(const CanvasView& view, int64_t x, int64_t y) override {
-    return index_.ShapesUnder(ctx_, view, x, y);
+  int64_t ShapeUnderPointer(const CanvasView& view, int64_t x, int64_t y, bool topmost) override {
+    return index_.ShapeUnder(ctx_, view, x, y, topmost);
   }
   int shape_properties = 0;
 
