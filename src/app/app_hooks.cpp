@@ -15,7 +15,11 @@ namespace tavisk {
 
 void AppHooks::ShowShapeProperties() { tavisk::ShowShapeProperties(ctx_, panels_.Gadgets()); }
 
-void AppHooks::RedrawCanvas(int64_t x, int64_t y, int pick) { window_.Canvas()->Redraw(x, y, pick); }
+void AppHooks::RedrawCanvas() { window_.Canvas()->Redraw(); }
+
+int64_t AppHooks::ShapeUnderPointer(const CanvasView& view, int64_t x, int64_t y, bool topmost) {
+  return hit_index_.ShapeUnder(ctx_, view, x, y, topmost);
+}
 
 void AppHooks::SetWindowTitle(const std::string& title) { window_.SetDocumentTitle(title); }
 
@@ -24,9 +28,9 @@ void AppHooks::Changed(const EditorChanges& changes) {
   if (scene || changes.cursor) panels_.ShowLayerList();
   if (scene || changes.cursor || changes.selection) FillShapeList(ctx_, panels_.Gadgets());
   if (scene || changes.cursor) ShowShapeProperties();
-  // No pick: an edit made elsewhere than on the canvas must not change the
-  // current shape under the user.
-  if (scene || changes.cursor || changes.selection) RedrawCanvas(0, 0, 0);
+  // Only paints: an edit made elsewhere than on the canvas must not change
+  // the current shape under the user.
+  if (scene || changes.cursor || changes.selection) RedrawCanvas();
   if (changes.history) window_.ShowHistory();
   if (QAction* lock = window_.MenuAction(kMenuLockSelection)) {
     lock->setChecked(SelectionLocked(ctx_));

@@ -1,8 +1,9 @@
-// The shell's answers to what the core asks of it: title, canvas redraw and
-// panel refreshes.
+// The shell's answers to what the core asks of it: title, canvas redraw,
+// the shapes under the pointer and panel refreshes.
 #pragma once
 
 #include "document/editor_hooks.h"
+#include "render/shape_hit_index.h"
 
 namespace tavisk {
 
@@ -16,7 +17,8 @@ class AppHooks : public EditorHooks {
       : window_(window), panels_(panels), ctx_(ctx) {}
 
   void ShowShapeProperties() override;
-  void RedrawCanvas(int64_t x, int64_t y, int pick) override;
+  void RedrawCanvas() override;
+  int64_t ShapeUnderPointer(const CanvasView& view, int64_t x, int64_t y, bool topmost) override;
   void SetWindowTitle(const std::string& title) override;
   void ShowPointPosition(int64_t x, int64_t y) override;
   void ShowFxPresets(const std::vector<std::string>& names) override;
@@ -27,6 +29,7 @@ class AppHooks : public EditorHooks {
   MainWindow& window_;
   PanelSet& panels_;
   EditorContext& ctx_;
+  ShapeHitIndex hit_index_;
 };
 
 }  // namespace tavisk

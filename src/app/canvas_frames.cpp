@@ -17,35 +17,31 @@ CanvasFrames::~CanvasFrames() {
   job_.reset();
 }
 
-void CanvasFrames::Paint(QImage& image, int64_t x, int64_t y, int pick) {
+void CanvasFrames::Paint(QImage& image) {
   if (image.isNull()) return;
   const FrameGeometry now = GeometryOf(ctx_.Options, ctx_.View);
   if (job_ != nullptr) {
-    if (pick != 1) {
-      if (now != job_geometry_) {
-        job_->Cancel();
-        restart_ = true;
-      }
-      stale_ = true;
-      ShowScaledCopy(image, now);
-      return;
+    if (now != job_geometry_) {
+      job_->Cancel();
+      restart_ = true;
     }
-    // The pick runs in the renderer, which the job holds until it ends.
-    TakeJob();
+    stale_ = true;
+    ShowScaledCopy(image, now);
+    return;
   }
-  if (pick != 1 && ZoomStep(now, image.size())) {
+  if (ZoomStep(now, image.size())) {
     StartJob(image.size());
     ShowScaledCopy(image, now);
     return;
   }
-  if (fresh_ && pick != 1 && now == scene_geometry_ && scene_.size() == image.size()) {
+  if (fresh_ && now == scene_geometry_ && scene_.size() == image.size()) {
     fresh_ = false;
     ShowScene(image);
     return;
   }
   fresh_ = false;
   if (scene_.size() != image.size()) scene_ = QImage(image.size(), image.format());
-  RedrawCanvasScene(ctx_, ctx_.View, scene_, x, y, pick);
+  RedrawCanvasScene(ctx_, ctx_.View, scene_);
   scene_geometry_ = now;
   ShowScene(image);
 }
@@ -84,7 +80,7 @@ void CanvasFrames::TakeJob() {
 }
 
 void CanvasFrames::Landed(uint64_t serial) {
-  // A job a pick already waited for has landed then.
+  // A job that was waited for has landed then.
   if (job_ == nullptr || serial != job_serial_) return;
   TakeJob();
   repaint_();

@@ -20,13 +20,12 @@ namespace tavisk {
 
 class CanvasFrames {
  public:
-  // repaint asks for a redraw without a pick, which comes back to Paint.
+  // repaint asks for a redraw, which comes back to Paint.
   CanvasFrames(Editor& ctx, std::function<void()> repaint);
   ~CanvasFrames();
 
-  // Fills image with the canvas for the current state; x, y and pick as
-  // RedrawCanvas (renderer.h).
-  void Paint(QImage& image, int64_t x, int64_t y, int pick);
+  // Fills image with the canvas for the current state.
+  void Paint(QImage& image);
   // A sharp frame is being painted; the canvas shows a scaled copy.
   bool FramePending() const { return job_ != nullptr; }
 

@@ -30,12 +30,12 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QFrame(parent) {
   setAcceptDrops(true);
 }
 
-void CanvasWidget::Redraw(int64_t x, int64_t y, int pick) {
+void CanvasWidget::Redraw() {
   const QSize size = contentsRect().size();
   if (image_.size() != size) {
     image_ = size.isEmpty() ? QImage() : QImage(size, QImage::Format_ARGB32_Premultiplied);
   }
-  if (painter_) painter_(image_, x, y, pick);
+  if (painter_) painter_(image_);
   update();
 }
 

@@ -4,7 +4,6 @@
 
 #include <QFrame>
 #include <QImage>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,7 +13,7 @@ namespace tavisk {
 class CanvasWidget : public QFrame {
   Q_OBJECT
  public:
-  using Painter = std::function<void(QImage& image, int64_t x, int64_t y, int pick)>;
+  using Painter = std::function<void(QImage& image)>;
   using InputHandler = std::function<void(QEvent* event)>;
   // Local files dropped at a point of the drawing area, in canvas pixels.
   using DropHandler = std::function<void(const std::vector<std::string>& paths, QPointF at)>;
@@ -26,9 +25,8 @@ class CanvasWidget : public QFrame {
   void SetInputHandler(InputHandler handler) { input_ = std::move(handler); }
   void SetDropHandler(DropHandler handler) { drop_ = std::move(handler); }
 
-  // Has the painter fill the backing image now (so a pick resolves inside
-  // the call) and schedules the repaint that shows it.
-  void Redraw(int64_t x, int64_t y, int pick);
+  // Paints the backing image now and schedules the repaint that shows it.
+  void Redraw();
 
   const QImage& Image() const { return image_; }
 

@@ -33,7 +33,7 @@ void ConnectCanvasAndTools(EditorSession& session) {
   CanvasTools* tools = session.tools.get();
   CanvasWidget* canvas = window.Canvas();
   EditHistory& history = session.history;
-  session.frames = std::make_unique<CanvasFrames>(ctx, [canvas] { canvas->Redraw(0, 0, 0); });
+  session.frames = std::make_unique<CanvasFrames>(ctx, [canvas] { canvas->Redraw(); });
   CanvasFrames* frames = session.frames.get();
   // Between events the scene around the canvas is painted ahead, a little
   // at a time, so that a pan finds it ready; never while a frame is painted
@@ -44,8 +44,8 @@ void ConnectCanvasAndTools(EditorSession& session) {
   QObject::connect(paintAhead, &QTimer::timeout, canvas, [&ctx, frames, paintAhead] {
     if (!frames->FramePending() && PaintCanvasAhead(ctx, ctx.View)) paintAhead->start();
   });
-  canvas->SetPainter([frames, paintAhead](QImage& image, int64_t x, int64_t y, int pick) {
-    frames->Paint(image, x, y, pick);
+  canvas->SetPainter([frames, paintAhead](QImage& image) {
+    frames->Paint(image);
     paintAhead->start();
   });
   canvas->SetInputHandler([tools, canvas, &window, &ctx, &history](QEvent* event) {
@@ -119,7 +119,7 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   // widget would stay hidden.
   window.CentreOnScreen();
   window.show();
-  ctx.Hooks->RedrawCanvas(0, 0, 0);
+  ctx.Hooks->RedrawCanvas();
   SetPropertyGadgetsDisabled(ctx, session->panels->Gadgets(), 1);
   window.ApplyWindowState(ctx.Options.WinState);
   window.LayoutWindow();

@@ -94,8 +94,7 @@ void MainWindow::LayoutWindow() {
   const int menuBarH = menuBar()->isVisible() ? menuBar()->height() : 0;
   geometry_ = LayoutGeometry(width(), height() - menuBarH, o.PanelW, o.ToolBarH);
   PlaceWidgets();
-  // A new size is no press: no pick.
-  ctx_.Hooks->RedrawCanvas(0, 0, 0);
+  ctx_.Hooks->RedrawCanvas();
   o.WinW = static_cast<int16_t>(width());
   o.WinH = static_cast<int16_t>(height());
   o.WinState = WindowStateValue();

@@ -1,5 +1,5 @@
 // What a redraw of the canvas reads of the editing state: the pan, and the
-// pick of the gesture under way, which a redraw with a pick runs and settles.
+// pick of the gesture under way, which the editing layer runs and settles.
 // The editing layer owns one; the renderer receives it with each redraw.
 #pragma once
 
@@ -9,9 +9,9 @@ namespace tavisk {
 
 // Where the pick of a press stands.
 enum class PickState : int8_t {
-  // This redraw's pick hit a shape; the end of the redraw settles it.
+  // This pick hit a shape; settling it starts the drag.
   Hit = -1,
-  // No shape picked yet: a redraw with a pick tests the current object.
+  // No shape picked yet: the next pick tests the current object.
   Open = 0,
   // The press picked its shapes; the drag that follows moves them.
   Settled = 1,

@@ -1,11 +1,13 @@
 // What the document and rendering code asks of the shell: panel refreshes,
-// the canvas redraw and the window title. The shell implements it; tests pass
+// the canvas redraw, the shapes under the pointer and the window title. The shell implements it; tests pass
 // a recording fake. Every call does nothing by default.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "document/canvas_view.h"
 
 namespace tavisk {
 
@@ -28,7 +30,16 @@ class EditorHooks {
   virtual void Changed(const EditorChanges& /*changes*/) {}
 
   virtual void ShowShapeProperties() {}
-  virtual void RedrawCanvas(int64_t /*x*/, int64_t /*y*/, int /*pick*/) {}
+  virtual void RedrawCanvas() {}
+  // Of the shown shapes of the current object under the pointer (x, y), in
+  // the current object's units, with the pan of view, the one drawn last
+  // (topmost) or first, or -1. Under it means inside a shape's even-odd
+  // area, within reach of its outline, or inside a picture's rectangle.
+  // Answered from geometry; nothing is painted.
+  virtual int64_t ShapeUnderPointer(const CanvasView& /*view*/, int64_t /*x*/, int64_t /*y*/,
+                                    bool /*topmost*/) {
+    return -1;
+  }
   virtual void SetWindowTitle(const std::string& /*title*/) {}
   // The point coordinate fields shown while a point is dragged.
   virtual void ShowPointPosition(int64_t /*x*/, int64_t /*y*/) {}

@@ -1,6 +1,7 @@
 #include "edit/canvas_tools.h"
 
 #include "document/numeric.h"
+#include "edit/press_pick.h"
 #include "edit/selection_edits.h"
 
 namespace tavisk {
@@ -121,7 +122,12 @@ void CanvasTools::HandleEvent(const CanvasInput& input) {
     }
     previous_ = p;
   }
-  if (ctx_.View.Drag != DragMode::None || ctx_.ButtonDown) ctx_.Hooks->RedrawCanvas(p.MX, p.MY, 1);
+  // The pick follows the gesture until a press resolves it; the redraw that
+  // shows the result only paints.
+  if (ctx_.View.Drag != DragMode::None || ctx_.ButtonDown) {
+    RunPick(ctx_, ctx_.View, p.MX, p.MY);
+    ctx_.Hooks->RedrawCanvas();
+  }
 }
 
 void CanvasTools::Pan(const ScenePointer& p) {
@@ -139,7 +145,7 @@ void CanvasTools::Press(const ScenePointer& p) {
   ctx_.DragStartY = p.SY;
   ctx_.ButtonDown = true;
   ctx_.View.Drag = DragMode::None;
-  // A pick left over from a redraw without a press must not swallow this one.
+  // A pick left over from an earlier gesture must not swallow this one.
   ctx_.View.Pick = PickState::Open;
   active_ = ToolFor(ctx_.CurrentTool());
   history_.Begin();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "edit/point_hit.h"
+#include "edit/press_pick.h"
 
 namespace tavisk {
 
@@ -22,20 +23,17 @@ bool PressOnPoint(Editor& ctx, const sObject& object, const ScenePointer& p) {
 }
 
 // The shape a press of the select tool would pick at p, or -1. The pick runs
-// in a redraw as for a left press, but from a view of its own: without Shift
-// and without the select tool's clearing, so the view the gestures use is
-// left as it was.
+// as for a left press, but on a view of its own: without Shift and without
+// the select tool's clearing, so the view the gestures use is left as it was.
 int64_t PickedShape(Editor& ctx, const ScenePointer& p) {
-  const CanvasView kept = ctx.View;
-  ctx.View.Pick = PickState::Open;
-  ctx.View.Drag = DragMode::None;
-  ctx.View.ShiftHeld = false;
-  ctx.View.CreateMode = false;
-  ctx.View.SelectTool = false;
-  ctx.Hooks->RedrawCanvas(p.MX, p.MY, 1);
-  const bool hit = ctx.View.Pick == PickState::Settled;
-  ctx.View = kept;
-  return hit ? ctx.CurrentShape : -1;
+  CanvasView probe = ctx.View;
+  probe.Pick = PickState::Open;
+  probe.Drag = DragMode::None;
+  probe.ShiftHeld = false;
+  probe.CreateMode = false;
+  probe.SelectTool = false;
+  RunPick(ctx, probe, p.MX, p.MY);
+  return probe.Pick == PickState::Settled ? ctx.CurrentShape : -1;
 }
 
 }  // namespace

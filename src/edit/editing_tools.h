@@ -1,7 +1,7 @@
 // The tools that edit existing shapes: select, move, scale, rotate, add
 // point and delete point. A press acts on the current and selected shapes of
 // the current object; with none current, it picks a picture under the
-// pointer. Clicks on shape areas are picked by the renderer's pick.
+// pointer. Clicks on shape areas are picked by the press pick (press_pick.h).
 #pragma once
 
 #include <cstdint>

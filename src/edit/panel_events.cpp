@@ -24,7 +24,7 @@ using Handler = std::function<void(EditorContext&, Gadgets&, const PanelEvent&)>
 
 // The options are not the document: their changes are shown here, while the
 // edit history announces every change to the document.
-void RedrawForOptions(EditorContext& ctx) { ctx.Hooks->RedrawCanvas(0, 0, 0); }
+void RedrawForOptions(EditorContext& ctx) { ctx.Hooks->RedrawCanvas(); }
 
 int64_t AtLeastOne(int64_t value) { return std::max<int64_t>(value, 1); }
 

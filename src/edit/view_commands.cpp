@@ -2,14 +2,11 @@
 
 namespace tavisk {
 
-// A view change redraws without a pick: nothing was pressed, and a pick at
-// (0, 0) could drop the selection or make another shape current.
-
 namespace {
 
 void ApplyZoom(EditorContext& ctx, uint8_t percent) {
   ctx.Options.Zoom = percent;
-  ctx.Hooks->RedrawCanvas(0, 0, 0);
+  ctx.Hooks->RedrawCanvas();
 }
 
 }  // namespace
@@ -29,12 +26,12 @@ void SetZoom(EditorContext& ctx, uint8_t percent) { ApplyZoom(ctx, percent); }
 void ViewReset(Editor& ctx) {
   ctx.View.PanX = 0;
   ctx.View.PanY = 0;
-  ctx.Hooks->RedrawCanvas(0, 0, 0);
+  ctx.Hooks->RedrawCanvas();
 }
 
 uint8_t ToggleViewOption(EditorContext& ctx, uint8_t& option) {
   option = static_cast<uint8_t>(1 - option);
-  ctx.Hooks->RedrawCanvas(0, 0, 0);
+  ctx.Hooks->RedrawCanvas();
   return option;
 }
 

@@ -1,5 +1,5 @@
 // The View menu: zoom, pan reset and the display toggles. Each ends with a
-// redraw at (0, 0) with the pick.
+// redraw, which leaves the selection alone.
 #pragma once
 
 #include <cstdint>

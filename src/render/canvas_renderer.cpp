@@ -5,7 +5,6 @@
 
 #include "document/numeric.h"
 #include "render/painter_surface.h"
-#include "render/pick.h"
 #include "render/renderer.h"
 #include "render/shape_bounds.h"
 #include "render/shape_paint.h"
@@ -81,29 +80,6 @@ CanvasRenderer::Placement CanvasRenderer::PlacementOf(const EditorContext& ctx,
   return placement;
 }
 
-// The press is resolved on the paths as the panned view builds them; this
-// pass paints nothing.
-void CanvasRenderer::Pick(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
-                          int64_t y, int pick) {
-  PainterSurface surface(canvas, &text_cache_);
-  for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
-    const sObject& object = ctx.Obj[static_cast<size_t>(i)];
-    if (!ObjectDrawn(object) || !PickRuns(ctx, view, i, pick)) continue;
-    ApplyViewTransform(ctx, surface);
-    ApplyObjectTransform(surface, object);
-    for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
-      const sShape& shape = object.Shape[static_cast<size_t>(j)];
-      if (!ShapeShown(ctx, shape, j)) continue;
-      DrawShapeFxLayer(ctx, view, surface, object, j, 0);
-      BuildShapePath(ctx, view, surface, object, j);
-      PickTest(ctx, view, surface, j, x, y);
-      if (shape.Link == 0 || j == LastIndex(object.Shape)) PaintShapePath(surface, shape);
-      DrawShapeFxLayer(ctx, view, surface, object, j, 1);
-    }
-  }
-  SettlePick(ctx, view);
-}
-
 void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t i,
                                  int64_t j, const QRect& area) {
   const sObject& object = ctx.Obj[static_cast<size_t>(i)];
@@ -165,12 +141,9 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
   return true;
 }
 
-bool CanvasRenderer::Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x,
-                            int64_t y, int pick, const RedrawOptions& options) {
+bool CanvasRenderer::Redraw(const EditorContext& ctx, const CanvasView& view, QImage& canvas,
+                            const RedrawOptions& options) {
   if (canvas.isNull() || canvas.width() <= 0 || canvas.height() <= 0) return true;
-  // Only a redraw that picks settles a pick: a refresh after an edit must
-  // not drop the selection.
-  if (pick == 1) Pick(ctx, view, canvas, x, y, pick);
 
   const Placement placement = PlacementOf(ctx, view);
   const Backdrop backdrop = BackdropOf(ctx.Options);

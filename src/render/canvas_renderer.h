@@ -5,7 +5,8 @@
 // change. A pan shifts the canvas over the same tiles, a selection change
 // repaints no tile, and the tiles around the canvas are painted ahead when
 // the editor is idle. Every redraw shows exactly what a redraw from
-// nothing shows.
+// nothing shows. A redraw only reads the editing state; presses are
+// resolved apart from it.
 #pragma once
 
 #include <QImage>
@@ -37,7 +38,7 @@ class CanvasRenderer {
  public:
   // RedrawCanvas on this renderer's kept state.
   // false when options.stop cut it short.
-  bool Redraw(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick,
+  bool Redraw(const EditorContext& ctx, const CanvasView& view, QImage& canvas,
               const RedrawOptions& options = {});
   // Paints a few of the tiles around the canvas of the last redraw that
   // are not up to date, and when settle the tiles shown split during a
@@ -64,7 +65,6 @@ class CanvasRenderer {
   };
 
   static Placement PlacementOf(const EditorContext& ctx, const CanvasView& view);
-  void Pick(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y, int pick);
   // False when stop asked to give up.
   bool RecordObjects(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
                      PainterSurface& surface, const QRect& area, Recording& recording,

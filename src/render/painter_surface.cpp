@@ -1,10 +1,10 @@
 #include "render/painter_surface.h"
 
 #include <QFontMetricsF>
-#include <QPainterPathStroker>
 #include <algorithm>
 
 #include "document/numeric.h"
+#include "render/hit_path.h"
 
 namespace tavisk {
 
@@ -182,7 +182,8 @@ void PainterSurface::AddPathText(const std::string& text) {
                                : metrics.horizontalAdvance(QString::fromStdString(piece));
     // Room around the advance for glyphs that overhang it (italics, accents).
     const QRectF box(x - height, -height, advance + 2 * height, 3 * height);
-    if (place.mapRect(box).intersects(visible)) {
+    // Without a picture (a surface that only builds paths) every piece counts.
+    if (image_.isNull() || place.mapRect(box).intersects(visible)) {
       const QPainterPath& outline = text_cache_->Get(font_key_, font_, piece);
       path_.addPath((QTransform::fromTranslate(x, 0) * place).map(outline));
       shown = true;
@@ -248,24 +249,11 @@ void PainterSurface::DotPath(double width, double distance, bool roundEnds) {
 }
 
 bool PainterSurface::IsPointInPath(double x, double y) const {
-  const QPointF point = Device(x, y);
-  // The bounds answer most misses without flattening the curves.
-  if (!path_.controlPointRect().contains(point)) return false;
-  return path_.contains(point);
+  return PathAreaHolds(path_, Device(x, y));
 }
 
 bool PainterSurface::IsPointNearPath(double x, double y, double reach) const {
-  if (path_.isEmpty() || reach <= 0) return false;
-  const QPointF point = Device(x, y);
-  const QRectF near = path_.controlPointRect().adjusted(-reach, -reach, reach, reach);
-  if (!near.contains(point)) return false;
-  QPainterPathStroker band;
-  band.setWidth(2 * reach);
-  band.setCapStyle(Qt::RoundCap);
-  band.setJoinStyle(Qt::RoundJoin);
-  QPainterPath outline = band.createStroke(path_);
-  outline.setFillRule(Qt::WindingFill);
-  return outline.contains(point);
+  return PathOutlineNear(path_, Device(x, y), reach);
 }
 
 void PainterSurface::DrawImageAtCursor(const QImage& image, int alpha, double w, double h) {

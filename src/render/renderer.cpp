@@ -65,19 +65,19 @@ PaintingFailureReport& ProgramFailures() {
   return failures;
 }
 
-void RedrawReported(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
-                    int pick, const RedrawOptions& options) {
+void RedrawReported(const EditorContext& ctx, const CanvasView& view, QImage& canvas,
+                    const RedrawOptions& options) {
   CanvasRenderer& renderer = ProgramRenderer();
   // A redraw cut short leaves the kept layers half painted.
   if (!ProgramFailures().Run(ctx.Req,
-                             [&] { renderer.Redraw(ctx, view, canvas, x, y, pick, options); })) {
+                             [&] { renderer.Redraw(ctx, view, canvas, options); })) {
     renderer.Invalidate();
   }
 }
 
 }  // namespace
 
-bool PaintCanvasAhead(EditorContext& ctx, const CanvasView& view) {
+bool PaintCanvasAhead(const EditorContext& ctx, const CanvasView& view) {
   bool more = false;
   CanvasRenderer& renderer = ProgramRenderer();
   // Tiles shown split under a drag are settled once it ends.
@@ -87,21 +87,19 @@ bool PaintCanvasAhead(EditorContext& ctx, const CanvasView& view) {
   return more;
 }
 
-void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
-                  int pick) {
-  RedrawReported(ctx, view, canvas, x, y, pick, RedrawOptions{});
+void RedrawCanvas(const EditorContext& ctx, const CanvasView& view, QImage& canvas) {
+  RedrawReported(ctx, view, canvas, RedrawOptions{});
 }
 
-void RedrawCanvasScene(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
-                       int pick) {
-  RedrawReported(ctx, view, canvas, x, y, pick, RedrawOptions{.overlays = false, .stop = {}});
+void RedrawCanvasScene(const EditorContext& ctx, const CanvasView& view, QImage& canvas) {
+  RedrawReported(ctx, view, canvas, RedrawOptions{.overlays = false, .stop = {}});
 }
 
-bool PaintSceneCopy(EditorContext& scene, CanvasView& view, QImage& canvas,
+bool PaintSceneCopy(const EditorContext& scene, const CanvasView& view, QImage& canvas,
                     const std::function<bool()>& stop) {
   CanvasRenderer& renderer = ProgramRenderer();
   try {
-    return renderer.Redraw(scene, view, canvas, 0, 0, 0,
+    return renderer.Redraw(scene, view, canvas,
                            RedrawOptions{.overlays = false, .stop = stop});
   } catch (...) {
     renderer.Invalidate();

@@ -14,26 +14,24 @@
 
 namespace tavisk {
 
-// Paints canvas synchronously with the pan of view and, when pick is 1, runs
-// the pick of view at the pointer (x, y) in user units. A null or empty canvas draws and picks
+// Paints canvas synchronously with the pan of view; reads the editing state
+// only. A null or empty canvas draws
 // nothing. Running out of memory while painting is reported through
 // ctx.Req (painting_failure.h), not thrown. Uses one CanvasRenderer (canvas_renderer.h) kept for
 // the program's run.
-void RedrawCanvas(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
-                  int pick);
+void RedrawCanvas(const EditorContext& ctx, const CanvasView& view, QImage& canvas);
 // Paints a little of the scene around the canvas of the last redraw, for a
 // pan to find; answers whether more is left. For when the editor is idle.
-bool PaintCanvasAhead(EditorContext& ctx, const CanvasView& view);
+bool PaintCanvasAhead(const EditorContext& ctx, const CanvasView& view);
 // The same without the overlays: the scene alone, which a caller keeps to
 // scale or to draw the overlays on.
-void RedrawCanvasScene(EditorContext& ctx, CanvasView& view, QImage& canvas, int64_t x, int64_t y,
-                       int pick);
-// The scene of a copy of the editing state, without pick or overlays, with
+void RedrawCanvasScene(const EditorContext& ctx, const CanvasView& view, QImage& canvas);
+// The scene of a copy of the editing state, without overlays, with
 // the same kept renderer, on whatever thread calls it: the caller makes sure
 // no other thread uses that renderer meanwhile. False when stop cut it short
 // (the canvas is then unfinished). Running out of memory is thrown, for
 // SettlePaintingOutcome on the thread that may tell the user.
-bool PaintSceneCopy(EditorContext& scene, CanvasView& view, QImage& canvas,
+bool PaintSceneCopy(const EditorContext& scene, const CanvasView& view, QImage& canvas,
                     const std::function<bool()>& stop);
 // Tells req of a failure PaintSceneCopy threw (null when it threw none), as
 // RedrawCanvas tells of its own: once until a paint finishes.

@@ -27,7 +27,7 @@ class ZoomFramesTest : public EditorTest {
   QImage FullRedraw() {
     QImage image(canvas()->Image().size(), QImage::Format_ARGB32_Premultiplied);
     CanvasRenderer fresh;
-    fresh.Redraw(ctx(), ctx().View, image, 0, 0, 0);
+    fresh.Redraw(ctx(), ctx().View, image);
     return image;
   }
 

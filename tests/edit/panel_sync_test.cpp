@@ -14,7 +14,7 @@ namespace {
 class CountingHooks : public EditorHooks {
  public:
   int redraws = 0;
-  void RedrawCanvas(int64_t, int64_t, int) override { ++redraws; }
+  void RedrawCanvas() override { ++redraws; }
 };
 
 // One object with a box and a text, the text current.

@@ -137,10 +137,10 @@ class CanvasCacheTest : public ::testing::Test {
     edit();
     EditorContext copy = ctx;
     CanvasView copiedView = view;
-    kept.Redraw(ctx, view, canvas, 0, 0, 0);
+    kept.Redraw(ctx, view, canvas);
     QImage full = test::MakeCanvas(canvas.width(), canvas.height());
     CanvasRenderer fresh;
-    fresh.Redraw(copy, copiedView, full, 0, 0, 0);
+    fresh.Redraw(copy, copiedView, full);
     if (tolerance == 0) {
       EXPECT_TRUE(SamePixels(canvas, full)) << "after " << what;
     } else {
@@ -307,7 +307,7 @@ TEST_F(CanvasCacheTest, AFullRedrawEqualsTheScenePaintedStraight) {
 }
 
 TEST_F(CanvasCacheTest, ResizedCanvasIsRedrawnWhole) {
-  kept.Redraw(ctx, view, canvas, 0, 0, 0);
+  kept.Redraw(ctx, view, canvas);
   canvas = test::MakeCanvas(200, 300);
   EditAndCompare([] {}, "resizing");
 }

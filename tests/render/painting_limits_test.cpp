@@ -48,8 +48,8 @@ long DrawCase(const std::string& name) {
   LoadDocumentText(ctx, kLoadReplace, CaseDocument(name), kNoPictures);
   QImage canvas(800, 600, QImage::Format_ARGB32_Premultiplied);
   CanvasView view;
-  RedrawCanvas(ctx, view, canvas, 5, 10, 1);
-  RedrawCanvas(ctx, view, canvas, 5, 10, 1);
+  RedrawCanvas(ctx, view, canvas);
+  RedrawCanvas(ctx, view, canvas);
   QImage drawing(800, 600, QImage::Format_ARGB32_Premultiplied);
   PaintSceneForExport(ctx, drawing);
   // The visible part is drawn: the right edge of both pictures (a dash of

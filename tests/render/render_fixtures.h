@@ -12,6 +12,7 @@
 #include "document/editor_context.h"
 #include "document/numeric.h"
 #include "document/scene.h"
+#include "render/shape_hit_index.h"
 #include "render/surface.h"
 
 namespace tavisk::test {
@@ -111,11 +112,20 @@ inline bool IsColor(const QImage& image, int x, int y, int r, int g, int b) {
 
 inline bool IsBackground(const QImage& image, int x, int y) { return IsColor(image, x, y, 10, 20, 30); }
 
-// Counts the shell refreshes the renderer asks for.
-class RefreshCounter : public EditorHooks {
+// Answers the pick's geometry query from a hit index over ctx, as the shell
+// does, and counts the property panel refreshes the pick asks for.
+class PickHooks : public EditorHooks {
  public:
+  explicit PickHooks(const EditorContext& ctx) : ctx_(ctx) {}
   void ShowShapeProperties() override { ++shape_properties; }
+  int64_t ShapeUnderPointer(const CanvasView& view, int64_t x, int64_t y, bool topmost) override {
+    return index_.ShapeUnder(ctx_, view, x, y, topmost);
+  }
   int shape_properties = 0;
+
+ private:
+  const EditorContext& ctx_;
+  ShapeHitIndex index_;
 };
 
 // A surface that writes down the path calls it gets, to check geometry by

@@ -41,7 +41,7 @@ class ZoomFramesTest : public ::testing::Test {
   QImage FreshScene(EditorContext& state, CanvasView& at) {
     QImage image = test::MakeCanvas(320, 240);
     CanvasRenderer fresh;
-    fresh.Redraw(state, at, image, 0, 0, 0, RedrawOptions{.overlays = false, .stop = {}});
+    fresh.Redraw(state, at, image, RedrawOptions{.overlays = false, .stop = {}});
     return image;
   }
 };
@@ -51,19 +51,19 @@ class ZoomFramesTest : public ::testing::Test {
 TEST_F(ZoomFramesTest, ARedrawStoppedPartWayLeavesTheKeptRendererWhole) {
   CanvasRenderer kept;
   QImage canvas = test::MakeCanvas(320, 240);
-  kept.Redraw(ctx, view, canvas, 0, 0, 0);
+  kept.Redraw(ctx, view, canvas);
   for (int shapesBeforeStop : {0, 1, 2, 3}) {
     ctx.Options.Zoom = static_cast<uint8_t>(110 + 20 * shapesBeforeStop);
     int asked = 0;
     const bool finished = kept.Redraw(
-        ctx, view, canvas, 0, 0, 0,
+        ctx, view, canvas,
         RedrawOptions{.overlays = true, .stop = [&] { return asked++ == shapesBeforeStop; }});
     EXPECT_FALSE(finished) << "stopped after " << shapesBeforeStop;
     if (shapesBeforeStop % 2 == 1) ctx.Obj[0].Shape[0].X += 7;
-    ASSERT_TRUE(kept.Redraw(ctx, view, canvas, 0, 0, 0));
+    ASSERT_TRUE(kept.Redraw(ctx, view, canvas));
     QImage fresh = test::MakeCanvas(320, 240);
     CanvasRenderer nothingKept;
-    nothingKept.Redraw(ctx, view, fresh, 0, 0, 0);
+    nothingKept.Redraw(ctx, view, fresh);
     EXPECT_EQ(canvas, fresh) << "stopped after " << shapesBeforeStop;
   }
 }

@@ -1,0 +1,69 @@
+// Which shapes of the current object lie under the pointer, from geometry
+// alone: nothing is painted. Each shown shape's path is built as a redraw
+// builds it (with the figures earlier linked shapes leave pending), once,
+// and kept under a fingerprint of everything it was made from; only shapes
+// whose fingerprint changed are built again. Their bounds sit in a uniform
+// grid, so a query tests exactly only the shapes near the pointer.
+#pragma once
+
+#include <QImage>
+#include <QPainterPath>
+#include <QRectF>
+#include <QTransform>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "document/canvas_view.h"
+#include "document/editor_context.h"
+#include "render/text_path_cache.h"
+
+namespace tavisk {
+
+class ShapeHitIndex {
+ public:
+  // Of the shown shapes of the current object under the pointer (x, y), in
+  // the current object's units as the tools compute them, the one drawn
+  // last (topmost) or first, or -1. A shape is under it inside its even-odd
+  // area or within reach of its outline; a picture inside the rectangle it
+  // is drawn in. Candidates are tested from that end and the first hit ends
+  // the search.
+  int64_t ShapeUnder(const EditorContext& ctx, const CanvasView& view, int64_t x, int64_t y,
+                     bool topmost);
+
+ private:
+  // One shape's path in device space without the pan, as the pick sees it.
+  struct Geometry {
+    QPainterPath path;
+    // The figures left for the next shape's paint.
+    QPainterPath leftover;
+    double reach = 0;
+    // A picture: its rectangle in the object's units, without the pan.
+    bool picture = false;
+    QRectF pictureRect;
+    QRectF bounds;
+    // The band around the outline, built at the first test that needs it.
+    mutable std::unique_ptr<QPainterPath> band;
+  };
+  struct Entry {
+    int64_t shape;
+    std::shared_ptr<const Geometry> geometry;
+  };
+
+  void Refresh(const EditorContext& ctx, const sObject& object);
+  void FillGrid();
+  bool Hits(const Geometry& geometry, QPointF device, double x, double y) const;
+
+  QImage no_picture_;
+  TextPathCache text_cache_;
+  QTransform transform_;
+  std::vector<Entry> entries_;
+  std::unordered_map<uint64_t, std::shared_ptr<const Geometry>> by_fingerprint_;
+  bool changed_ = true;
+  // Entries by grid cell; shapes spread over too many cells are tested always.
+  std::unordered_map<uint64_t, std::vector<uint32_t>> cells_;
+  std::vector<uint32_t> spread_;
+};
+
+}  // namespace tavisk
