@@ -120,7 +120,7 @@ void BM_StraightFromGuiThread(benchmark::State& state) {
   }
 }
 
-// A zoom change: nothing kept on the canvas, text outlines already known.
+// A redraw with nothing kept but the text outlines.
 void BM_ColdRedraw(benchmark::State& state) {
   EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
   QImage canvas = Canvas();
@@ -128,7 +128,6 @@ void BM_ColdRedraw(benchmark::State& state) {
   CanvasView view;
   renderer.Redraw(ctx, view, canvas);
   for (auto _ : state) {
-    PrepareClick(view);
     renderer.Invalidate();
     renderer.Redraw(ctx, view, canvas);
   }
@@ -229,7 +228,6 @@ void BM_HitQuery(benchmark::State& state) {
     benchmark::DoNotOptimize(index.ShapeUnder(ctx, view, at.x(), at.y(), true));
   }
 }
-
 
 // One event of a Space+drag pan, 3 pixels, with the tiles around the canvas
 // painted while idle between events (not timed).
