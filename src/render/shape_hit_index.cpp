@@ -86,7 +86,7 @@ void ShapeHitIndex::Refresh(const EditorContext& ctx, const sObject& object) {
   const CanvasView unpanned;
 
   std::vector<Entry> entries;
-  std::unordered_map<uint64_t, std::shared_ptr<const Geometry>> kept;
+  entries.reserve(object.Shape.size());
   bool changed = false;
   for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
     const sShape& shape = object.Shape[static_cast<size_t>(j)];
@@ -94,7 +94,12 @@ void ShapeHitIndex::Refresh(const EditorContext& ctx, const sObject& object) {
     const uint64_t fingerprint =
         ShapeFingerprint(ctx, object, j, transform_, surface.PendingPath(), QRectF());
     std::shared_ptr<const Geometry> geometry;
-    if (auto found = by_fingerprint_.find(fingerprint); found != by_fingerprint_.end()) {
+    const size_t k = entries.size();
+    // Most presses find every shape as the last one left it: no lookup.
+    if (k < entries_.size() && entries_[k].shape == j && entries_[k].fingerprint == fingerprint) {
+      geometry = entries_[k].geometry;
+      surface.SetPendingPath(geometry->leftover);
+    } else if (auto found = by_fingerprint_.find(fingerprint); found != by_fingerprint_.end()) {
       geometry = found->second;
       surface.SetPendingPath(geometry->leftover);
     } else {
@@ -119,16 +124,19 @@ void ShapeHitIndex::Refresh(const EditorContext& ctx, const sObject& object) {
                           ? QRectF()
                           : built->path.controlPointRect().adjusted(-margin, -margin, margin, margin);
       geometry = std::move(built);
+      by_fingerprint_.emplace(fingerprint, geometry);
     }
-    const size_t k = entries.size();
     changed = changed || k >= entries_.size() || entries_[k].shape != j ||
               entries_[k].geometry != geometry;
-    entries.push_back(Entry{j, geometry});
-    kept.emplace(fingerprint, std::move(geometry));
+    entries.push_back(Entry{j, fingerprint, std::move(geometry)});
   }
   changed = changed || entries.size() != entries_.size();
   entries_ = std::move(entries);
-  by_fingerprint_ = std::move(kept);
+  // Paths of shapes since changed are let go once they outnumber the shown ones.
+  if (by_fingerprint_.size() > 2 * entries_.size() + 64) {
+    by_fingerprint_.clear();
+    for (const Entry& entry : entries_) by_fingerprint_.emplace(entry.fingerprint, entry.geometry);
+  }
   if (changed) FillGrid();
 }
 

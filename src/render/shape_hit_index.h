@@ -48,6 +48,7 @@ class ShapeHitIndex {
   };
   struct Entry {
     int64_t shape;
+    uint64_t fingerprint;
     std::shared_ptr<const Geometry> geometry;
   };
 
