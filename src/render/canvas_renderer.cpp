@@ -75,8 +75,8 @@ CanvasRenderer::Placement CanvasRenderer::PlacementOf(const EditorContext& ctx,
   placement.zoom = ZoomFactor(ctx.Options);
   const double dx = placement.zoom * static_cast<double>(view.PanX);
   const double dy = placement.zoom * static_cast<double>(view.PanY);
-  placement.shift = QPoint(static_cast<int>(std::floor(dx)), static_cast<int>(std::floor(dy)));
-  placement.phase = QPointF(dx - placement.shift.x(), dy - placement.shift.y());
+  placement.pan = QPointF(dx, dy);
+  placement.shift = PanShift(ctx, view);
   return placement;
 }
 
@@ -119,7 +119,9 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
     // A layer whose last shape was deleted keeps a placeholder that is not
     // drawn; the other layers are.
     if (!ObjectDrawn(object)) continue;
-    const QPointF offset = PanOnDevice(object, view, placement.zoom) - QPointF(placement.shift);
+    // Zero unless the object is scaled or rotated: the pan itself is the
+    // shift of the canvas.
+    const QPointF offset = PanOnDevice(object, view, placement.zoom) - placement.pan;
     surface.ResetTransform();
     surface.TranslateTransform(offset.x(), offset.y());
     surface.ScaleTransform(placement.zoom, placement.zoom);
@@ -150,7 +152,7 @@ bool CanvasRenderer::Redraw(const EditorContext& ctx, const CanvasView& view, QI
   // A checker stays put on the canvas while the shapes pan: tiles then hold
   // the shapes alone, laid over it.
   const bool checker = backdrop.checker;
-  tiles_.SetBasis({placement.zoom, placement.phase, checker ? Backdrop{} : backdrop});
+  tiles_.SetBasis({placement.zoom, checker ? Backdrop{} : backdrop});
   const QRect viewport = QRect(QPoint(0, 0), canvas.size()).translated(-placement.shift);
   const QRect area = TilesAround(viewport, kMargin);
   {

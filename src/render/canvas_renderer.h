@@ -1,6 +1,6 @@
 // The canvas renderer with what it keeps between redraws. The scene is
-// recorded as a list of paints in pan-free device space (the pan's whole
-// device pixels left out, its fraction kept as a phase) and painted into
+// recorded as a list of paints in pan-free device space (the pan, rounded
+// to whole device pixels, is left out: see PanShift) and painted into
 // kept tiles (tile_cache.h), which are repainted only where their paints
 // change. A pan shifts the canvas over the same tiles, a selection change
 // repaints no tile, and the tiles around the canvas are painted ahead when
@@ -50,11 +50,11 @@ class CanvasRenderer {
 
  private:
   // Where the pan puts the pan-free space: canvas pixel (0, 0) is the
-  // pan-free pixel -shift, and phase is the fraction of a pixel left over.
+  // pan-free pixel -shift; pan is the pan on the device before rounding.
   struct Placement {
     double zoom = 1;
     QPoint shift;
-    QPointF phase;
+    QPointF pan;
   };
 
   // One redraw's paints, the shape that made each, and the active shapes.

@@ -166,7 +166,7 @@ void DrawOverlays(const EditorContext& ctx, const CanvasView& view, Surface& sur
     }
     if (ctx.Options.ShowSelection != 0) DrawSelectionOutlines(ctx, view, surface, *object);
   }
-  ApplyViewTransform(ctx, surface);
+  ApplyCanvasTransform(ctx, view, surface);
   surface.SetAntialiasing(false);
   DrawGrid(ctx, view, surface);
   DrawCameraFrame(ctx, view, surface);

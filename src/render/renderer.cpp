@@ -1,5 +1,7 @@
 #include "render/renderer.h"
 
+#include <cmath>
+
 #include "render/canvas_renderer.h"
 #include "render/painter_surface.h"
 #include "render/painting_failure.h"
@@ -10,6 +12,20 @@ namespace tavisk {
 void ApplyViewTransform(const EditorContext& ctx, Surface& surface) {
   const double z = ZoomFactor(ctx.Options);
   surface.ResetTransform();
+  surface.ScaleTransform(z, z);
+}
+
+QPoint PanShift(const EditorContext& ctx, const CanvasView& view) {
+  const double z = ZoomFactor(ctx.Options);
+  return QPoint(static_cast<int>(std::lround(z * view.PanX)),
+                static_cast<int>(std::lround(z * view.PanY)));
+}
+
+void ApplyCanvasTransform(const EditorContext& ctx, const CanvasView& view, Surface& surface) {
+  const double z = ZoomFactor(ctx.Options);
+  const QPoint shift = PanShift(ctx, view);
+  surface.ResetTransform();
+  surface.TranslateTransform(shift.x() - z * view.PanX, shift.y() - z * view.PanY);
   surface.ScaleTransform(z, z);
 }
 
@@ -38,7 +54,7 @@ void DrawSceneForExport(const EditorContext& ctx, Surface& surface) {
 
 void DrawCanvasOverlays(const EditorContext& ctx, const CanvasView& view, Surface& surface) {
   // Handles and outlines sit on the current object's shapes.
-  ApplyViewTransform(ctx, surface);
+  ApplyCanvasTransform(ctx, view, surface);
   if (ValidIndex(ctx.Obj, ctx.CurrentObject)) {
     ApplyObjectTransform(surface, ctx.Obj[static_cast<size_t>(ctx.CurrentObject)]);
   }

@@ -44,6 +44,13 @@ void DrawCanvasOverlays(const EditorContext& ctx, const CanvasView& view, QImage
 
 // Device pixels scaled by the zoom.
 void ApplyViewTransform(const EditorContext& ctx, Surface& surface);
+// The pan on the device, rounded to whole pixels: the canvas shows the scene
+// moved by it, so that a pan at any zoom moves kept pixels. The scene and
+// its overlays sit within half a pixel of where the unrounded pan puts them.
+QPoint PanShift(const EditorContext& ctx, const CanvasView& view);
+// The view transform with the pan's rounding: the overlays' transform, so
+// that they sit on the shapes.
+void ApplyCanvasTransform(const EditorContext& ctx, const CanvasView& view, Surface& surface);
 // The object's scale, rotation about its centre and offset, after the
 // transform in force.
 void ApplyObjectTransform(Surface& surface, const sObject& object);

@@ -30,7 +30,6 @@ namespace tavisk {
 // tiles.
 struct TileBasis {
   double zoom = 0;
-  QPointF phase;      // sub-pixel part of the pan on the device
   Backdrop backdrop;  // painted under the paints of each tile
   bool operator==(const TileBasis&) const = default;
 };
