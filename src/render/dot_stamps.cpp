@@ -101,21 +101,35 @@ std::vector<QPointF> DotCentres(const QPainterPath& path, double step) {
   return centres;
 }
 
-bool StampDots(QPainter& painter, const QPainterPath& path, double diameter, double step,
-               QRgb colour) {
-  if (!(diameter > 0) || diameter > kMaxDiameter || !(step > 0)) return false;
+std::optional<DotLayout> LayDots(const QPainterPath& path, double diameter, double step) {
+  if (!(diameter > 0) || diameter > kMaxDiameter || !(step > 0)) return std::nullopt;
+  DotLayout dots;
+  dots.diameter = diameter;
   const double r = std::llround(diameter * 16) / 32.0;
   const std::vector<QPointF> centres = DotCentres(path, step);
   const std::vector<bool> overlapping = OverlappingDiscs(centres, diameter);
   QPainterPath joined;
   joined.setFillRule(Qt::WindingFill);  // one area where discs meet
-  painter.resetTransform();
   for (size_t i = 0; i < centres.size(); ++i) {
-    const QPointF c = centres[i];
     if (overlapping[i]) {
-      joined.addEllipse(c, r, r);
-      continue;
+      joined.addEllipse(centres[i], r, r);
+    } else {
+      dots.stamped.push_back(centres[i]);
     }
+  }
+  dots.joined = PathPieces(joined);
+  return dots;
+}
+
+void StampDots(QPainter& painter, const DotLayout& dots, QRgb colour) {
+  const double r = std::llround(dots.diameter * 16) / 32.0;
+  const QPaintDevice* device = painter.device();
+  // The device in the painter's coordinates, grown by a stamp.
+  const QRectF device_area =
+      painter.transform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
+  const QRectF shown = device_area.adjusted(-r - 3, -r - 3, r + 3, r + 3);
+  for (const QPointF& c : dots.stamped) {
+    if (!shown.contains(c)) continue;
     // The stamp's disc centre sits at 1 + r + phase from its corner.
     const double left = c.x() - r - 1;
     const double top = c.y() - r - 1;
@@ -125,13 +139,21 @@ bool StampDots(QPainter& painter, const QPainterPath& path, double diameter, dou
     const int phaseY = static_cast<int>(std::lround((top - y) * kPhases));
     // A phase rounded up to a whole pixel moves the corner instead.
     painter.drawImage(QPointF(x + phaseX / kPhases, y + phaseY / kPhases),
-                      Stamps().Get(diameter, colour, phaseX % kPhases, phaseY % kPhases));
+                      Stamps().Get(dots.diameter, colour, phaseX % kPhases, phaseY % kPhases));
   }
-  if (!joined.isEmpty()) {
+  if (!dots.joined.IsEmpty()) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor::fromRgba(colour));
-    painter.drawPath(joined);
+    painter.drawPath(dots.joined.Over(device_area.adjusted(-1, -1, 1, 1)));
   }
+}
+
+bool StampDots(QPainter& painter, const QPainterPath& path, double diameter, double step,
+               QRgb colour) {
+  const std::optional<DotLayout> dots = LayDots(path, diameter, step);
+  if (!dots) return false;
+  painter.resetTransform();
+  StampDots(painter, *dots, colour);
   return true;
 }
 

@@ -8,7 +8,10 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QRgb>
+#include <optional>
 #include <vector>
+
+#include "render/path_pieces.h"
 
 class QPainter;
 
@@ -18,10 +21,25 @@ namespace tavisk {
 // figure's start.
 std::vector<QPointF> DotCentres(const QPainterPath& path, double step);
 
-// Paints a disc of diameter (device pixels) in colour at each of the
-// DotCentres of path; false,
-// drawing nothing, when the discs are too large for stamps or no step apart.
-// Leaves the painter's pen and brush changed.
+// Where the dots of a dotted line go: the discs stamped alone, and the area
+// of those that overlap another, to fill at once.
+struct DotLayout {
+  double diameter = 0;
+  std::vector<QPointF> stamped;
+  PathPieces joined;
+};
+
+// The discs of diameter (device pixels) at each of the DotCentres of path;
+// nothing when the discs are too large for stamps or no step apart.
+std::optional<DotLayout> LayDots(const QPainterPath& path, double diameter, double step);
+
+// Paints the dots in colour in the painter's coordinates (a translation of
+// the device, if any), skipping the stamps outside the device. Leaves the
+// painter's pen and brush changed.
+void StampDots(QPainter& painter, const DotLayout& dots, QRgb colour);
+
+// LayDots then StampDots, with the painter's transform reset; false,
+// drawing nothing, when the dots cannot be laid.
 bool StampDots(QPainter& painter, const QPainterPath& path, double diameter, double step,
                QRgb colour);
 

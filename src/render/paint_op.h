@@ -11,10 +11,13 @@
 #include <QRect>
 #include <QTransform>
 #include <cstdint>
+#include <memory>
 
 class QPainter;
 
 namespace tavisk {
+
+struct LaidPaint;
 
 enum class PaintKind : uint8_t { kFill, kStroke, kDash, kDot, kImage };
 
@@ -32,31 +35,25 @@ struct PaintOp {
   int alpha = 255;
   QRect bounds;  // device pixels the paint may change
   uint64_t hash = 0;
-  // A solid antialiased stroke as it reaches the device (see LayStroke):
-  // laid once, kept paints replay it without flattening again.
-  QPainterPath laid;
-  bool laidOutline = false;  // laid is the area to fill, not a line for the pen
+  // The area an antialiased stroke, dash or dot covers, worked out when
+  // first played and shared by the copies of the paint (see laid_paint.h).
+  std::shared_ptr<LaidPaint> laid;
 };
 
-// Fills in bounds and hash, and lays a solid antialiased stroke; call once
-// the other fields are set.
+// Fills in bounds and hash, and gives a stroke, dash or dot the place to
+// keep its laid form; call once the other fields are set.
 void SealPaintOp(PaintOp& op);
-
-// Sets laid so that the stroke carries the ink of its width and length. Qt's
-// pen draws a pixel or less as a hairline, short of ink on diagonals and
-// curves: such a stroke becomes its outline to fill. Wider, the pen is true
-// on straight lines but offsets curves coarsely enough to leave them thin:
-// the curves become fine polylines for the pen.
-void LayStroke(PaintOp& op);
 
 // A hash of the elements of a path.
 uint64_t HashPath(const QPainterPath& path);
 
 // Plays paints on one painter, keeping the pen and brush of the previous
-// paint when the next one needs the same.
+// paint when the next one needs the same. Paints land moved by offset on
+// the painter's device (a tile of the device space).
 class PaintPlayer {
  public:
-  explicit PaintPlayer(QPainter& painter) : painter_(painter) {}
+  explicit PaintPlayer(QPainter& painter, QPoint offset = {})
+      : painter_(painter), offset_(offset), origin_(QTransform::fromTranslate(offset.x(), offset.y())) {}
   void Play(const PaintOp& op);
   // The painter's pen, brush or hints were changed behind the player's back.
   void Forget() {
@@ -65,19 +62,25 @@ class PaintPlayer {
   }
 
  private:
+  // The painter's device in the paints' space, grown by grow pixels.
+  QRectF DeviceArea(double grow = 1.0) const;
   // The device area, grown by the pen, where a dash or dot can show.
   QRectF PatternArea(const PaintOp& op) const;
-  // A dash or dot path reaching outside the device, cut to it first.
+  // A dash or dot path, cut to the device first when it reaches outside.
   void PlayPattern(const PaintOp& op);
+  // A dash or dot paint within the device, laid and played at once.
+  void PlayCut(const PaintOp& op);
   void PlayWhole(const PaintOp& op);
+  void PlayLaid(const PaintOp& op, const LaidPaint& laid);
   // Strokes path (device space) with the pen of op.
   void StrokeWithPen(const PaintOp& op, const QPainterPath& path);
-  void PlaySolidStroke(const PaintOp& op);
   void FillDeviceArea(const QPainterPath& area, QRgb color);
   void UsePen(const PaintOp& op, double scale);
   void UseAntialiasing(bool on);
 
   QPainter& painter_;
+  QPoint offset_;
+  QTransform origin_;
   QPen pen_;
   bool pen_valid_ = false;
   PaintKind pen_kind_ = PaintKind::kFill;

@@ -1,6 +1,7 @@
 #include "render/tile_cache.h"
 
 #include <QPainter>
+#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 
@@ -12,23 +13,14 @@ namespace {
 
 // About 190 MB of tiles; the farthest from the canvas go first.
 constexpr size_t kMaxTiles = 720;
+// Whole tiles of a row are painted together, at most this many side by side.
+constexpr size_t kMaxStripTiles = 8;
 // A tile whose changes cover most of it is painted whole, without a clip.
 constexpr double kWholeTileShare = 0.6;
 
 int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 int64_t Area(const QRect& r) { return int64_t{r.width()} * r.height(); }
-
-// The paint moved by offset on the device, for a tile whose corner is at
-// -offset: the tile shows the same pixels whichever tile the paint crosses.
-PaintOp Shifted(const PaintOp& op, QPoint offset) {
-  PaintOp shifted = op;
-  shifted.path.translate(offset.x(), offset.y());
-  shifted.laid.translate(offset.x(), offset.y());
-  shifted.transform = op.transform * QTransform::fromTranslate(offset.x(), offset.y());
-  shifted.bounds.translate(offset);
-  return shifted;
-}
 
 }  // namespace
 
@@ -178,10 +170,8 @@ void TileCache::ShowSplit(int64_t key) {
   const QPoint offset = -TileRect(key).topLeft();
   tile.shown = tile.below.copy();
   QPainter painter(&tile.shown);
-  PaintPlayer player(painter);
-  for (size_t k = 0; k < middle; ++k) {
-    player.Play(Shifted(ops_[ops[tile.belowStamps.size() + k]], offset));
-  }
+  PaintPlayer player(painter, offset);
+  for (size_t k = 0; k < middle; ++k) player.Play(ops_[ops[tile.belowStamps.size() + k]]);
   painter.resetTransform();
   painter.setOpacity(1.0);
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -194,37 +184,91 @@ void TileCache::PaintTile(QImage& image, const QRect& rect, const Job& job) cons
   const QRegion clip = job.whole ? QRegion() : job.clip.translated(offset);
   if (!job.whole) painter.setClipRegion(clip);
   PaintBackdrop(painter, job.layer == Layer::kAbove ? Backdrop{} : basis_.backdrop, image.size());
-  PaintPlayer player(painter);
+  PaintPlayer player(painter, offset);
   for (uint32_t i : job.ops) {
     const PaintOp& op = ops_[i];
     if (!job.whole && !job.clip.intersects(op.bounds)) continue;
-    player.Play(Shifted(op, offset));
+    player.Play(op);
   }
 }
 
+std::vector<std::vector<size_t>> TileCache::StripsOf(const std::vector<Job>& jobs) const {
+  // Whole tiles of a row next to each other, by row and column.
+  std::vector<std::pair<int64_t, size_t>> rows;
+  std::vector<std::vector<size_t>> strips;
+  for (size_t j = 0; j < jobs.size(); ++j) {
+    if (jobs[j].layer == Layer::kWhole && jobs[j].whole) {
+      const QRect r = TileRect(jobs[j].key);
+      rows.push_back({int64_t{r.top()} << 32 | static_cast<uint32_t>(r.left()), j});
+    } else {
+      strips.push_back({j});
+    }
+  }
+  std::sort(rows.begin(), rows.end());
+  // Enough strips for every pool thread to take a few.
+  const int threads = std::max(1, QThreadPool::globalInstance()->maxThreadCount());
+  const size_t widest =
+      std::clamp<size_t>(rows.size() / (3 * static_cast<size_t>(threads)), 1, kMaxStripTiles);
+  for (size_t begin = 0; begin < rows.size();) {
+    size_t end = begin + 1;
+    while (end < rows.size() && rows[end].first == rows[end - 1].first + kTileSize) ++end;
+    // A run of tiles cut into strips of even widths.
+    const size_t run = end - begin;
+    const size_t pieces = (run + widest - 1) / widest;
+    for (size_t p = 0; p < pieces; ++p) {
+      std::vector<size_t> strip;
+      for (size_t k = begin + run * p / pieces; k < begin + run * (p + 1) / pieces; ++k) {
+        strip.push_back(rows[k].second);
+      }
+      strips.push_back(std::move(strip));
+    }
+    begin = end;
+  }
+  return strips;
+}
+
+void TileCache::PaintStrip(const std::vector<size_t>& strip, std::vector<Job>& jobs) {
+  if (strip.size() == 1) {
+    const Job& job = jobs[strip.front()];
+    PaintTile(ImageOf(job), TileRect(job.key), job);
+    return;
+  }
+  Job together;
+  QRect rect;
+  for (size_t j : strip) {
+    together.ops.insert(together.ops.end(), jobs[j].ops.begin(), jobs[j].ops.end());
+    rect |= TileRect(jobs[j].key);
+  }
+  std::sort(together.ops.begin(), together.ops.end());
+  together.ops.erase(std::unique(together.ops.begin(), together.ops.end()), together.ops.end());
+  QImage image(rect.size(), QImage::Format_ARGB32_Premultiplied);
+  PaintTile(image, rect, together);
+  for (size_t j : strip) ImageOf(jobs[j]) = image.copy(TileRect(jobs[j].key).translated(-rect.topLeft()));
+}
+
+QImage& TileCache::ImageOf(const Job& job) {
+  Tile& tile = tiles_.at(job.key);
+  return job.layer == Layer::kBelow ? tile.below
+                                    : job.layer == Layer::kAbove ? tile.above : tile.image;
+}
+
 void TileCache::Run(std::vector<Job>& jobs) {
-  auto imageOf = [this](const Job& job) -> QImage& {
-    Tile& tile = tiles_[job.key];
-    return job.layer == Layer::kBelow ? tile.below
-                                      : job.layer == Layer::kAbove ? tile.above : tile.image;
-  };
   auto stampsOf = [this](const Job& job) -> std::vector<PaintStamp>& {
-    Tile& tile = tiles_[job.key];
+    Tile& tile = tiles_.at(job.key);
     return job.layer == Layer::kBelow ? tile.belowStamps
                                       : job.layer == Layer::kAbove ? tile.aboveStamps : tile.stamps;
   };
   for (Job& job : jobs) {
-    QImage& image = imageOf(job);
+    tiles_.try_emplace(job.key);
+    QImage& image = ImageOf(job);
     if (image.isNull()) {
       image = QImage(kTileSize, kTileSize, QImage::Format_ARGB32_Premultiplied);
       job.whole = true;
     }
   }
+  const std::vector<std::vector<size_t>> strips = StripsOf(jobs);
   try {
-    RunPaintingInParallel(jobs.size(), [&](size_t j) {
-      const Job& job = jobs[j];
-      PaintTile(imageOf(job), TileRect(job.key), job);
-    });
+    RunPaintingInParallel(strips.size(), [&](size_t s) { PaintStrip(strips[s], jobs); });
   } catch (...) {
     // Half painted tiles are dropped.
     for (const Job& job : jobs) tiles_.erase(job.key);

@@ -92,6 +92,12 @@ class TileCache {
   bool PlanSplit(int64_t key, std::vector<Job>& jobs);
   void ShowSplit(int64_t key);
   void Run(std::vector<Job>& jobs);
+  QImage& ImageOf(const Job& job);
+  // The jobs, by index, grouped so that whole tiles next to each other in a
+  // row are painted as one strip: a paint crossing them goes through the
+  // rasteriser once.
+  std::vector<std::vector<size_t>> StripsOf(const std::vector<Job>& jobs) const;
+  void PaintStrip(const std::vector<size_t>& strip, std::vector<Job>& jobs);
   void PaintTile(QImage& image, const QRect& rect, const Job& job) const;
   void DropFarTiles(const QRect& area);
 

@@ -1,0 +1,32 @@
+// A path to fill on many tiles, kept with the bounds of each of its
+// figures. A figure whose bounds miss a tile adds nothing to the winding
+// of any point of it, so each tile fills only the figures over it instead
+// of walking the whole path again (a long dashed or dotted line, or a
+// stroke's outline, on every tile it crosses).
+#pragma once
+
+#include <QPainterPath>
+#include <QRectF>
+#include <utility>
+#include <vector>
+
+namespace tavisk {
+
+class PathPieces {
+ public:
+  PathPieces() = default;
+  explicit PathPieces(const QPainterPath& path);
+
+  bool IsEmpty() const { return whole_.isEmpty(); }
+  const QPainterPath& Whole() const { return whole_; }
+  // The figures that may cover a point of area, under the path's fill rule.
+  QPainterPath Over(const QRectF& area) const;
+
+ private:
+  QPainterPath whole_;
+  QRectF bounds_;
+  // Each figure with its control-point bounds, when there are several.
+  std::vector<std::pair<QRectF, QPainterPath>> figures_;
+};
+
+}  // namespace tavisk
