@@ -25,6 +25,7 @@ void AppHooks::SetWindowTitle(const std::string& title) { window_.SetDocumentTit
 
 void AppHooks::Changed(const EditorChanges& changes) {
   const bool scene = changes.objects || changes.shapes;
+  if (scene) hit_index_.SceneEdited();
   if (scene || changes.cursor) panels_.ShowLayerList();
   if (scene || changes.cursor || changes.selection) FillShapeList(ctx_, panels_.Gadgets());
   if (scene || changes.cursor) ShowShapeProperties();

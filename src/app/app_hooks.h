@@ -29,7 +29,8 @@ class AppHooks : public EditorHooks {
   MainWindow& window_;
   PanelSet& panels_;
   EditorContext& ctx_;
-  ShapeHitIndex hit_index_;
+  // Every edit of the scene is announced through Changed.
+  ShapeHitIndex hit_index_{ShapeHitIndex::Edits::kTold};
 };
 
 }  // namespace tavisk

@@ -51,6 +51,9 @@ QWidget* MakeWidget(QWidget* parent, const GadgetSpec& gadget, const std::functi
     case GadgetKind::kListBox: {
       auto* list = new QListWidget(parent);
       list->setSelectionMode(QAbstractItemView::MultiSelection);
+      // One line of text a row: the rows of a long list are laid out
+      // without measuring each.
+      list->setUniformItemSizes(true);
       QObject::connect(list, &QListWidget::itemClicked, parent, report);
       return list;
     }

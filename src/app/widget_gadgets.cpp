@@ -85,14 +85,53 @@ void WidgetGadgets::ClearItems(int gadget) {
   QWidget* widget = Widget(gadget);
   const QSignalBlocker quiet(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->clear();
-  if (auto* list = qobject_cast<QListWidget*>(widget)) list->clear();
+  if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    list->clear();
+    list_items_[gadget].clear();
+  }
 }
 
 void WidgetGadgets::AddItem(int gadget, const std::string& text) {
   QWidget* widget = Widget(gadget);
   const QSignalBlocker quiet(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->addItem(QString::fromStdString(text));
-  if (auto* list = qobject_cast<QListWidget*>(widget)) list->addItem(QString::fromStdString(text));
+  if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    list->addItem(QString::fromStdString(text));
+    list_items_[gadget].push_back(text);
+  }
+}
+
+// Only the run between the unchanged head and tail is replaced: a click
+// leaves the rows alone, an edit of one shape touches one row.
+void WidgetGadgets::SetItems(int gadget, const std::vector<std::string>& items) {
+  auto* list = qobject_cast<QListWidget*>(Widget(gadget));
+  if (list == nullptr) {
+    Gadgets::SetItems(gadget, items);
+    return;
+  }
+  std::vector<std::string>& shown = list_items_[gadget];
+  const auto [head, ignored] = std::mismatch(shown.begin(), shown.end(), items.begin(), items.end());
+  const size_t same_head = static_cast<size_t>(head - shown.begin());
+  size_t same_tail = 0;
+  while (same_tail < shown.size() - same_head && same_tail < items.size() - same_head &&
+         shown[shown.size() - 1 - same_tail] == items[items.size() - 1 - same_tail]) {
+    ++same_tail;
+  }
+  const size_t removed = shown.size() - same_head - same_tail;
+  const size_t added = items.size() - same_head - same_tail;
+  if (removed == 0 && added == 0) return;
+  const QSignalBlocker quiet(list);
+  const int at = static_cast<int>(same_head);
+  if (removed > 0) list->model()->removeRows(at, static_cast<int>(removed));
+  QStringList rows;
+  rows.reserve(static_cast<qsizetype>(added));
+  for (size_t i = same_head; i < same_head + added; ++i) rows.push_back(QString::fromStdString(items[i]));
+  list->insertItems(at, rows);
+  shown.erase(shown.begin() + static_cast<std::ptrdiff_t>(same_head),
+              shown.begin() + static_cast<std::ptrdiff_t>(same_head + removed));
+  shown.insert(shown.begin() + static_cast<std::ptrdiff_t>(same_head),
+               items.begin() + static_cast<std::ptrdiff_t>(same_head),
+               items.begin() + static_cast<std::ptrdiff_t>(same_head + added));
 }
 
 int WidgetGadgets::ItemCount(int gadget) const {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include "edit/gadgets.h"
 
@@ -23,6 +25,7 @@ class WidgetGadgets : public Gadgets {
   void SetText(int gadget, const std::string& text) override;
   void ClearItems(int gadget) override;
   void AddItem(int gadget, const std::string& text) override;
+  void SetItems(int gadget, const std::vector<std::string>& items) override;
   int ItemCount(int gadget) const override;
   bool ItemSelected(int gadget, int item) const override;
   void SelectItems(int gadget, const std::vector<bool>& selected) override;
@@ -31,6 +34,9 @@ class WidgetGadgets : public Gadgets {
 
  private:
   std::map<int, QWidget*> widgets_;
+  // The items each list shows, as they were given: compared without
+  // reading back every row.
+  std::map<int, std::vector<std::string>> list_items_;
 };
 
 }  // namespace tavisk

@@ -25,6 +25,13 @@ class Gadgets {
 
   virtual void ClearItems(int gadget) = 0;
   virtual void AddItem(int gadget, const std::string& text) = 0;
+  // The list shows exactly these items. Rows already showing the same item
+  // may be kept: refreshing a list of thousands of shapes after a click
+  // must not build them all again.
+  virtual void SetItems(int gadget, const std::vector<std::string>& items) {
+    ClearItems(gadget);
+    for (const std::string& item : items) AddItem(gadget, item);
+  }
   virtual int ItemCount(int gadget) const = 0;
   virtual bool ItemSelected(int gadget, int item) const = 0;
   // Exactly the items marked become selected, all at once: lists of

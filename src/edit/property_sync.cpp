@@ -1,6 +1,7 @@
 #include "edit/property_sync.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "document/complex_chain.h"
@@ -111,11 +112,14 @@ void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets) {
 }
 
 void FillShapeList(EditorContext& ctx, Gadgets& gadgets) {
-  gadgets.ClearItems(kGadgetShapeList);
   const sObject* object = ctx.CurrentObjectPtr();
-  if (object == nullptr || object->HasShape == 0) return;
-  for (const sShape& shape : object->Shape) gadgets.AddItem(kGadgetShapeList, shape.Name);
-  ShowShapeListSelection(ctx, gadgets);
+  std::vector<std::string> names;
+  if (object != nullptr && object->HasShape != 0) {
+    names.reserve(object->Shape.size());
+    for (const sShape& shape : object->Shape) names.push_back(shape.Name);
+  }
+  gadgets.SetItems(kGadgetShapeList, names);
+  if (!names.empty()) ShowShapeListSelection(ctx, gadgets);
 }
 
 void FillFxList(EditorContext& ctx, Gadgets& gadgets) {

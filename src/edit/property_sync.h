@@ -16,7 +16,8 @@ void SetPropertyGadgetsDisabled(EditorContext& ctx, Gadgets& gadgets, int flag);
 void ShowShapeProperties(EditorContext& ctx, Gadgets& gadgets);
 
 // One item per shape of the current object, by name, while the scene holds
-// a real object; the current and the selected shapes are marked.
+// a real object; the current and the selected shapes are marked. Rows
+// whose shape kept its name stay as they are.
 void FillShapeList(EditorContext& ctx, Gadgets& gadgets);
 
 // One item per Fx of the current shape, by name; the current Fx is chosen.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "document/numeric.h"
 #include "render/hit_path.h"
@@ -48,7 +49,7 @@ int64_t ShapeHitIndex::ShapeUnder(const EditorContext& ctx, const CanvasView& vi
                               ? &ctx.Obj[static_cast<size_t>(ctx.CurrentObject)]
                               : nullptr;
   if (object == nullptr) return -1;
-  Refresh(ctx, *object);
+  if (!StillValid(ctx, *object)) Refresh(ctx, *object);
   // The paths are kept without the pan: the pointer moves against it instead.
   const double ux = static_cast<double>(x - view.PanX);
   const double uy = static_cast<double>(y - view.PanY);
@@ -76,6 +77,40 @@ bool ShapeHitIndex::Hits(const Geometry& g, QPointF device, double x, double y) 
   return PathOutlineNear(g.path, device, g.reach, g.band.get());
 }
 
+ShapeHitIndex::Basis ShapeHitIndex::BasisOf(const EditorContext& ctx, const sObject& object) {
+  return Basis{ctx.CurrentObject, object.Shape.size(),
+               ctx.Options.ShowOnlySel != 0 ? ctx.CurrentShape : -1};
+}
+
+QTransform ShapeHitIndex::DeviceTransform(const EditorContext& ctx, const sObject& object) {
+  PainterSurface surface(no_picture_, &text_cache_);
+  ApplyViewTransform(ctx, surface);
+  ApplyObjectTransform(surface, object);
+  return surface.Transform();
+}
+
+bool ShapeHitIndex::StillValid(const EditorContext& ctx, const sObject& object) {
+  if (!told_ || !trusted_ || BasisOf(ctx, object) != basis_) return false;
+  const QTransform t = DeviceTransform(ctx, object);
+  if (t != transform_) return false;
+  // A press may change the shapes it acts on before its pick runs (a point
+  // tool deletes the point it hits): those are checked one by one.
+  const QPainterPath nothingPending;
+  for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
+    const sShape& shape = object.Shape[static_cast<size_t>(j)];
+    if (j != ctx.CurrentShape && shape.Selected == 0) continue;
+    const auto at = std::lower_bound(entries_.begin(), entries_.end(), j,
+                                     [](const Entry& e, int64_t index) { return e.shape < index; });
+    const bool kept = at != entries_.end() && at->shape == j;
+    if (kept != ShapeShown(ctx, shape, j)) return false;
+    if (!kept) continue;
+    const QPainterPath& pending =
+        at == entries_.begin() ? nothingPending : std::prev(at)->geometry->leftover;
+    if (ShapeFingerprint(ctx, object, j, t, pending, QRectF()) != at->fingerprint) return false;
+  }
+  return true;
+}
+
 // Walks the shown shapes as a redraw does, carrying the figures a linked
 // shape leaves pending, and builds only shapes not seen before.
 void ShapeHitIndex::Refresh(const EditorContext& ctx, const sObject& object) {
@@ -83,6 +118,8 @@ void ShapeHitIndex::Refresh(const EditorContext& ctx, const sObject& object) {
   ApplyViewTransform(ctx, surface);
   ApplyObjectTransform(surface, object);
   transform_ = surface.Transform();
+  basis_ = BasisOf(ctx, object);
+  trusted_ = true;
   const CanvasView unpanned;
 
   std::vector<Entry> entries;

@@ -4,6 +4,11 @@
 // and kept under a fingerprint of everything it was made from; only shapes
 // whose fingerprint changed are built again. Their bounds sit in a uniform
 // grid, so a query tests exactly only the shapes near the pointer.
+//
+// An index told of every edit (the editor's, through the edit history's
+// notice) does not fingerprint every shape at each press: until the next
+// notice it checks only what a press itself may have changed before its
+// pick, the current and the selected shapes.
 #pragma once
 
 #include <QImage>
@@ -23,6 +28,14 @@ namespace tavisk {
 
 class ShapeHitIndex {
  public:
+  enum class Edits { kFound, kTold };
+  // kFound: every query looks for changed shapes itself. kTold: the owner
+  // calls SceneEdited after every edit of the scene.
+  explicit ShapeHitIndex(Edits edits = Edits::kFound) : told_(edits == Edits::kTold) {}
+
+  // The scene was edited: the next query fingerprints every shape again.
+  void SceneEdited() { trusted_ = false; }
+
   // Of the shown shapes of the current object under the pointer (x, y), in
   // the current object's units as the tools compute them, the one drawn
   // last (topmost) or first, or -1. A shape is under it inside its even-odd
@@ -52,6 +65,21 @@ class ShapeHitIndex {
     std::shared_ptr<const Geometry> geometry;
   };
 
+  // What the kept paths were made for besides the shapes themselves.
+  struct Basis {
+    int64_t object = -1;
+    size_t shapes = 0;
+    // With only the current shape shown, which one; -1 otherwise.
+    int64_t onlyShown = -1;
+    bool operator==(const Basis&) const = default;
+  };
+
+  static Basis BasisOf(const EditorContext& ctx, const sObject& object);
+  // Nothing was edited since the last refresh but, perhaps, the shapes a
+  // press acts on: those are fingerprinted again.
+  bool StillValid(const EditorContext& ctx, const sObject& object);
+  // The view and object transform the paths are kept in.
+  QTransform DeviceTransform(const EditorContext& ctx, const sObject& object);
   void Refresh(const EditorContext& ctx, const sObject& object);
   void FillGrid();
   bool Hits(const Geometry& geometry, QPointF device, double x, double y) const;
@@ -61,7 +89,9 @@ class ShapeHitIndex {
   QTransform transform_;
   std::vector<Entry> entries_;
   std::unordered_map<uint64_t, std::shared_ptr<const Geometry>> by_fingerprint_;
-  bool changed_ = true;
+  const bool told_;
+  bool trusted_ = false;
+  Basis basis_;
   // Entries by grid cell; shapes spread over too many cells are tested always.
   std::unordered_map<uint64_t, std::vector<uint32_t>> cells_;
   std::vector<uint32_t> spread_;

@@ -5,6 +5,7 @@
 // survives the redraws that follow it.
 #include <gtest/gtest.h>
 
+#include <QListWidget>
 #include <QSpinBox>
 #include <QTest>
 
@@ -51,6 +52,30 @@ TEST_F(PressPickTest, SelectAllWithTheSelectToolKeepsItsSelectionThroughPanelEdi
   Drag(At(500, 400), At(500, 400));
   EXPECT_EQ(shape(0).Selected, 0);
   EXPECT_EQ(shape(1).Selected, 0);
+}
+
+// The press finds a shape where an edit put it, even once another shape
+// was made current from the list, without a press in between.
+TEST_F(PressPickTest, APressFindsAShapeWhereTheLastEditMovedIt) {
+  MakeShape(kGadgetToolBox, At(20, 20), At(80, 80));
+  MakeShape(kGadgetToolBox, At(220, 20), At(280, 80));
+  ClickTool(kGadgetToolMove);
+  Drag(At(50, 50), At(50, 50));
+  ASSERT_EQ(ctx().CurrentShape, 0);
+  auto* x = as<QSpinBox>(kGadgetShapeX);
+  x->setValue(x->value() + 400);
+
+  auto* list = as<QListWidget>(kGadgetShapeList);
+  list->clearSelection();
+  list->item(1)->setSelected(true);
+  list->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+  emit list->itemClicked(list->item(1));
+  ASSERT_EQ(ctx().CurrentShape, 1);
+  ASSERT_EQ(shape(0).Selected, 0);
+
+  Drag(At(450, 50), At(450, 50));
+  EXPECT_EQ(ctx().CurrentShape, 0);
+  EXPECT_EQ(shape(0).Selected, 1);
 }
 
 }  // namespace

@@ -171,19 +171,23 @@ std::vector<uint8_t> SelectedOf(const EditorContext& ctx) {
   return selected;
 }
 
-TEST(HitAgreementTest, TheIndexedPickAgreesWithTheReferencePickOnGeneratedScenes) {
+// An index told of edits is told after each one, as the editor's is.
+void ExpectAgreement(ShapeHitIndex::Edits edits) {
   QImage canvas = test::MakeCanvas(kCanvasW, kCanvasH);
   int presses = 0;
   int picked = 0;
   for (unsigned seed = 1; seed <= 8; ++seed) {
     Dice dice(seed);
     EditorContext live;
-    test::PickHooks hooks(live);
+    test::PickHooks hooks(live, edits);
     live.Hooks = &hooks;
     CanvasView view;
     GenerateScene(live, dice);
     for (int k = 0; k < 1300; ++k) {
-      if (k % 40 == 39) RandomEdit(live, dice);
+      if (k % 40 == 39) {
+        RandomEdit(live, dice);
+        hooks.SceneEdited();
+      }
       view.PanX = static_cast<int16_t>(dice.Int(-60, 60));
       view.PanY = static_cast<int16_t>(dice.Int(-60, 60));
       RandomPressState(live, view, dice);
@@ -207,6 +211,14 @@ TEST(HitAgreementTest, TheIndexedPickAgreesWithTheReferencePickOnGeneratedScenes
   }
   EXPECT_GE(presses, 10000);
   EXPECT_GE(picked, presses / 5) << "the presses must pick often enough to compare something";
+}
+
+TEST(HitAgreementTest, TheIndexedPickAgreesWithTheReferencePickOnGeneratedScenes) {
+  ExpectAgreement(ShapeHitIndex::Edits::kFound);
+}
+
+TEST(HitAgreementTest, AnIndexToldOfEditsAgreesAsWell) {
+  ExpectAgreement(ShapeHitIndex::Edits::kTold);
 }
 
 }  // namespace

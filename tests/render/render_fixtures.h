@@ -116,7 +116,11 @@ inline bool IsBackground(const QImage& image, int x, int y) { return IsColor(ima
 // does, and counts the property panel refreshes the pick asks for.
 class PickHooks : public EditorHooks {
  public:
-  explicit PickHooks(const EditorContext& ctx) : ctx_(ctx) {}
+  explicit PickHooks(const EditorContext& ctx,
+                     ShapeHitIndex::Edits edits = ShapeHitIndex::Edits::kFound)
+      : ctx_(ctx), index_(edits) {}
+  // What the edit history tells the shell after an edit.
+  void SceneEdited() { index_.SceneEdited(); }
   void ShowShapeProperties() override { ++shape_properties; }
   int64_t ShapeUnderPointer(const CanvasView& view, int64_t x, int64_t y, bool topmost) override {
     return index_.ShapeUnder(ctx_, view, x, y, topmost);
