@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "document/numeric.h"
+#include "render/figure_reach.h"
 #include "render/hit_path.h"
+#include "render/text_reach.h"
 
 namespace tavisk {
 
@@ -170,18 +172,16 @@ void PainterSurface::AddPathText(const std::string& text) {
   const QTransform place = QTransform::fromTranslate(at.x(), at.y()) * transform_;
   const QRectF visible = visible_.value_or(QRectF(image_.rect()));
   const QFontMetricsF metrics(font_);
-  const double height = metrics.height();
+  const TextReach reach = TextReachOf(metrics);
   const std::vector<std::string> pieces = TextPieces(text);
   double x = 0;
   bool shown = false;
   for (const std::string& piece : pieces) {
     // A lone piece is not measured: the widest glyph bounds it.
     const double advance = pieces.size() == 1
-                               ? std::max(metrics.maxWidth(), height) *
-                                     static_cast<double>(piece.size())
+                               ? reach.perByte * static_cast<double>(piece.size())
                                : metrics.horizontalAdvance(QString::fromStdString(piece));
-    // Room around the advance for glyphs that overhang it (italics, accents).
-    const QRectF box(x - height, -height, advance + 2 * height, 3 * height);
+    const QRectF box = TextPieceBox(x, advance, reach.height);
     // Without a picture (a surface that only builds paths) every piece counts.
     if (image_.isNull() || place.mapRect(box).intersects(visible)) {
       const QPainterPath& outline = text_cache_->Get(font_key_, font_, piece);
@@ -228,7 +228,8 @@ void PainterSurface::Paint(PaintKind kind, double width, double length, bool rou
   op.length = length;
   op.roundEnds = roundEnds;
   path_.setFillRule(Qt::OddEvenFill);
-  op.path = std::move(path_);
+  op.path = visible_ ? FiguresNear(path_, *visible_, PaintReach(kind, width, DeviceStretch(transform_)))
+                     : std::move(path_);
   path_ = QPainterPath();
   path_.setFillRule(Qt::OddEvenFill);
   if (!op.path.isEmpty()) Emit(op);
