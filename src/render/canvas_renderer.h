@@ -72,8 +72,8 @@ class CanvasRenderer {
                      const std::function<bool()>& stop);
   // areaKey: the recorded area when the shape's paints depend on it
   // (ShapeFingerprint).
-  void RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t object,
-                   int64_t shape, const QRectF& areaKey);
+  void RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t object, int64_t shape,
+                   const QRectF& areaKey);
 
   TextPathCache text_cache_;
   ShapeBounds bounds_;

@@ -228,8 +228,9 @@ void PainterSurface::Paint(PaintKind kind, double width, double length, bool rou
   op.length = length;
   op.roundEnds = roundEnds;
   path_.setFillRule(Qt::OddEvenFill);
-  op.path = visible_ ? FiguresNear(path_, *visible_, PaintReach(kind, width, DeviceStretch(transform_)))
-                     : std::move(path_);
+  op.path = visible_
+                ? FiguresNear(path_, *visible_, PaintReach(kind, width, DeviceStretch(transform_)))
+                : std::move(path_);
   path_ = QPainterPath();
   path_.setFillRule(Qt::OddEvenFill);
   if (!op.path.isEmpty()) Emit(op);

@@ -18,8 +18,7 @@ class ShapeBounds {
   // pixel the shape and its effects may paint, pens included, and every
   // figure they leave for a later paint; nothing when it is not known
   // cheaply (unknown kinds).
-  std::optional<QRectF> UserBounds(const EditorContext& ctx, const sObject& object,
-                                   int64_t shape);
+  std::optional<QRectF> UserBounds(const EditorContext& ctx, const sObject& object, int64_t shape);
 
  private:
   // The outline's corners and points, before pens and effects.

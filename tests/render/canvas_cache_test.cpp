@@ -346,8 +346,8 @@ TEST_F(CanvasCacheTest, FiguresLeftFarFromTheCanvasPaintAsTheStraightPaintDoes) 
   // A pen wider than the tiles kept around the canvas strokes a far figure
   // onto it.
   sShape farLine = MakePointShape(kLine, {{-1100, 60}, {-1100, 160}}, RGBA(0, 0, 0, 255), kCustom);
-  sShape broad = MakePointShape(kLine, {{2000, 100}, {2100, 160}}, RGBA(60, 60, 200, 120),
-                                kLineStyle);
+  sShape broad =
+      MakePointShape(kLine, {{2000, 100}, {2100, 160}}, RGBA(60, 60, 200, 120), kLineStyle);
   broad.Width = 2400;
   ctx.Obj.push_back(MakeObject({farCircle, dashed, farBox, dotted, farBelow, effected, linkedFar,
                                 linkedNear, linkedLast, farEffect, wide}));
