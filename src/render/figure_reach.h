@@ -10,6 +10,7 @@
 
 #include <QPainterPath>
 #include <QRectF>
+#include <vector>
 
 #include "render/paint_op.h"
 
@@ -28,5 +29,11 @@ double DeviceStretch(const QTransform& t);
 // path without the figures whose control points, grown by reach, lie wholly
 // outside area; path itself when every figure is kept.
 QPainterPath FiguresNear(const QPainterPath& path, const QRectF& area, double reach);
+
+// path cut into paths whose figures lie far apart: more than gap past each
+// other's control points across a row or a column that none crosses. Such
+// paths paint the pixels path paints, each on its own; a far figure joined
+// to a paint then changes only the pixels around it.
+std::vector<QPainterPath> FarApartParts(const QPainterPath& path, double gap);
 
 }  // namespace tavisk

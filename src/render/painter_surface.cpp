@@ -18,6 +18,10 @@ constexpr double kKappa = 0.5522847498307936;
 // are built; a text of one piece outlines (and kerns) as a whole.
 constexpr size_t kTextPieceBytes = 256;
 
+// Figures of one paint farther apart than about a tile of the canvas are
+// painted apart.
+constexpr double kFarApart = 64;
+
 std::vector<std::string> TextPieces(const std::string& text) {
   std::vector<std::string> pieces;
   size_t start = 0;
@@ -222,18 +226,29 @@ void PainterSurface::Emit(PaintOp& op) {
 }
 
 void PainterSurface::Paint(PaintKind kind, double width, double length, bool roundEnds) {
-  PaintOp op;
-  op.kind = kind;
-  op.width = width;
-  op.length = length;
-  op.roundEnds = roundEnds;
   path_.setFillRule(Qt::OddEvenFill);
-  op.path = visible_
-                ? FiguresNear(path_, *visible_, PaintReach(kind, width, DeviceStretch(transform_)))
-                : std::move(path_);
+  QPainterPath path = std::move(path_);
   path_ = QPainterPath();
   path_.setFillRule(Qt::OddEvenFill);
-  if (!op.path.isEmpty()) Emit(op);
+  std::vector<QPainterPath> parts;
+  if (visible_) {
+    // Only the figures that can change the area, in paints of their own
+    // where they lie far apart, so that each paint covers few tiles.
+    const double reach = PaintReach(kind, width, DeviceStretch(transform_));
+    parts = FarApartParts(FiguresNear(path, *visible_, reach), 2 * reach + kFarApart);
+  } else {
+    parts.push_back(std::move(path));
+  }
+  for (QPainterPath& part : parts) {
+    if (part.isEmpty()) continue;
+    PaintOp op;
+    op.kind = kind;
+    op.width = width;
+    op.length = length;
+    op.roundEnds = roundEnds;
+    op.path = std::move(part);
+    Emit(op);
+  }
 }
 
 void PainterSurface::FillPath() { Paint(PaintKind::kFill, 0, 0, false); }

@@ -349,8 +349,11 @@ TEST_F(CanvasCacheTest, FiguresLeftFarFromTheCanvasPaintAsTheStraightPaintDoes) 
   sShape broad =
       MakePointShape(kLine, {{2000, 100}, {2100, 160}}, RGBA(60, 60, 200, 120), kLineStyle);
   broad.Width = 2400;
+  // Kept tiles below the canvas, joined to a box on it.
+  sShape belowCanvas = MakeShape(kCircle, 200, 430, 20, 20, RGBA(0, 0, 0, 255), kCustom);
+  sShape joining = MakeShape(kBox, 40, 40, 50, 40, RGBA(150, 150, 0, 200));
   ctx.Obj.push_back(MakeObject({farCircle, dashed, farBox, dotted, farBelow, effected, linkedFar,
-                                linkedNear, linkedLast, farEffect, wide}));
+                                linkedNear, linkedLast, farEffect, wide, belowCanvas, joining}));
   ctx.Obj.push_back(MakeObject({farLine, broad}));
   auto compareWithStraight = [&](const char* what) {
     EditAndCompare([] {}, what);
@@ -362,6 +365,9 @@ TEST_F(CanvasCacheTest, FiguresLeftFarFromTheCanvasPaintAsTheStraightPaintDoes) 
   }
   EXPECT_EQ(EditAndCompare([&] { ctx.Obj[1].Shape[4].X += 40; }, "moving a far custom circle"), 0)
       << "a figure that cannot show changes no tile";
+  EXPECT_EQ(EditAndCompare([&] { ctx.Obj[1].Shape[11].X += 30; }, "moving a figure below the canvas"),
+            0)
+      << "the box it joins is repainted only around the figure, not on the canvas";
   for (const auto& [panX, panY] : std::vector<std::pair<int, int>>{
            {-37, -29}, {-300, 0}, {-500, -100}, {-700, -300}, {-900, -40}, {500, 0}, {-1300, -150},
            {-1150, 250}, {-60, -380}}) {
