@@ -6,6 +6,8 @@
 // - solid strokes, dashes and dots are laid figure by figure (Qt's dash
 //   pattern and our dots start again at each figure), so a figure stroked
 //   away from the area leaves the area as it was.
+// For the same reasons, figures whose reaches do not meet paint the same
+// pixels in one paint or in several.
 #pragma once
 
 #include <QPainterPath>
