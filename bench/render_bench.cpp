@@ -268,6 +268,28 @@ void BM_FirstFrame(benchmark::State& state) {
   }
 }
 
+// A pan event on that drawing once its first frame is painted, with the
+// tiles around the canvas painted ahead: what a redraw costs over all its
+// shapes when no tile is painted.
+void BM_SpreadPanEvent(benchmark::State& state) {
+  EditorContext& ctx = SpreadScene();
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  CanvasView view;
+  view.PanX = -kWidth;
+  view.PanY = -kHeight;
+  renderer.Redraw(ctx, view, canvas);
+  for (auto _ : state) {
+    state.PauseTiming();
+    while (renderer.PaintAhead(true)) {
+    }
+    view.PanX = static_cast<int16_t>(view.PanX - 3);
+    view.PanY = static_cast<int16_t>(view.PanY - 1);
+    state.ResumeTiming();
+    renderer.Redraw(ctx, view, canvas);
+  }
+}
+
 // The straight paint of the part of that drawing in the canvas.
 void BM_FirstFrameStraight(benchmark::State& state) {
   EditorContext& ctx = SpreadScene();
@@ -293,6 +315,7 @@ TAVISK_SCENE_BENCH(BM_DragMove, 40, 20);
 TAVISK_SCENE_BENCH(BM_PressSelect, 4, 2);
 BENCHMARK(BM_PanEvent)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(20);
 BENCHMARK(BM_FirstFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1);
+BENCHMARK(BM_SpreadPanEvent)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(10);
 // Some 25 s a frame: three are enough for a median.
 BENCHMARK(BM_FirstFrameStraight)->Unit(benchmark::kMillisecond)->Repetitions(3)->Iterations(1);
 

@@ -15,6 +15,8 @@ namespace {
 
 // Tiles kept painted around the canvas, so a pan finds them ready.
 constexpr int kMargin = TileCache::kTileSize;
+// Device pixels past a shape's bound that its antialiasing may touch.
+constexpr double kFringe = 3;
 
 Backdrop BackdropOf(const sPzOptions& options) {
   const int64_t c = options.BgColor;
@@ -81,13 +83,13 @@ CanvasRenderer::Placement CanvasRenderer::PlacementOf(const EditorContext& ctx,
 }
 
 void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t i,
-                                 int64_t j, const QRect& area) {
+                                 int64_t j, const QRectF& areaKey) {
   const sObject& object = ctx.Obj[static_cast<size_t>(i)];
   const sShape& shape = object.Shape[static_cast<size_t>(j)];
   // Paints of an unchanged shape are taken as they were, with the figures
   // it left for the next paint.
-  const uint64_t fingerprint = ShapeFingerprint(ctx, object, j, surface.Transform(),
-                                                surface.PendingPath(), QRectF(area));
+  const uint64_t fingerprint =
+      ShapeFingerprint(ctx, object, j, surface.Transform(), surface.PendingPath(), areaKey);
   std::vector<PaintOp>& ops = *surface.RecordedPaints();
   if (const ShapeDrawing* kept = memo_.Find(i, j, fingerprint)) {
     ops.insert(ops.end(), kept->ops.begin(), kept->ops.end());
@@ -108,12 +110,15 @@ void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surfa
 
 // Each object's transform starts again from the view, so a layer never
 // inherits the scale or rotation of the layers drawn before it. Shapes far
-// outside area are skipped unless they leave figures to a later paint.
+// outside area are skipped when no figure waits for a paint: a shape that
+// leaves figures to a later paint only when they lie beyond the reach of
+// any paint, which would leave them out (PainterSurface::SetVisibleArea).
 bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& view,
                                    const Placement& placement, PainterSurface& surface,
                                    const QRect& area, Recording& recording,
                                    const std::function<bool()>& stop) {
-  const QRectF reach = QRectF(area).adjusted(-3, -3, 3, 3);
+  const QRectF recorded(area);
+  const double figureReach = SceneReach(ctx, placement.zoom);
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
     const sObject& object = ctx.Obj[static_cast<size_t>(i)];
     // A layer whose last shape was deleted keeps a placeholder that is not
@@ -129,13 +134,19 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
     for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
       const sShape& shape = object.Shape[static_cast<size_t>(j)];
       if (!ShapeShown(ctx, shape, j)) continue;
-      if (surface.PathIsEmpty() && !ShapeLeavesFigures(object, j)) {
-        const std::optional<QRectF> bounds = ShapeUserBounds(object, j);
-        if (bounds && !surface.Transform().mapRect(*bounds).intersects(reach)) continue;
+      const std::optional<QRectF> bounds = bounds_.UserBounds(ctx, object, j);
+      const std::optional<QRectF> onDevice =
+          bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
+      if (surface.PathIsEmpty() && onDevice) {
+        const double reach = ShapeLeavesFigures(object, j) ? figureReach : kFringe;
+        if (!onDevice->adjusted(-reach, -reach, reach, reach).intersects(recorded)) continue;
       }
       // Every kept paint so far is whole: stopping here leaves nothing half done.
       if (stop && stop()) return false;
-      RecordShape(ctx, surface, i, j, area);
+      // Figures and text pieces are left out only beyond the area.
+      const bool dependsOnArea =
+          !surface.PathIsEmpty() || !onDevice || !recorded.contains(*onDevice);
+      RecordShape(ctx, surface, i, j, dependsOnArea ? recorded : QRectF());
       recording.owners.resize(recording.ops.size(), Owner(i, j));
       if (i == ctx.CurrentObject && ShapeActive(ctx, shape, j)) recording.active.push_back(Owner(i, j));
     }

@@ -17,6 +17,7 @@
 
 #include "document/canvas_view.h"
 #include "document/editor_context.h"
+#include "render/shape_bounds.h"
 #include "render/shape_memo.h"
 #include "render/text_path_cache.h"
 #include "render/tile_cache.h"
@@ -69,10 +70,13 @@ class CanvasRenderer {
   bool RecordObjects(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
                      PainterSurface& surface, const QRect& area, Recording& recording,
                      const std::function<bool()>& stop);
-  void RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t object,
-                   int64_t shape, const QRect& area);
+  // areaKey: the recorded area when the shape's paints depend on it
+  // (ShapeFingerprint).
+  void RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t object, int64_t shape,
+                   const QRectF& areaKey);
 
   TextPathCache text_cache_;
+  ShapeBounds bounds_;
   ShapeMemo memo_;
   TileCache tiles_;
 };

@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "document/numeric.h"
+#include "render/figure_reach.h"
 #include "render/hit_path.h"
+#include "render/text_reach.h"
 
 namespace tavisk {
 
@@ -15,6 +17,10 @@ constexpr double kKappa = 0.5522847498307936;
 // Long texts are outlined piece by piece, so only the pieces in the picture
 // are built; a text of one piece outlines (and kerns) as a whole.
 constexpr size_t kTextPieceBytes = 256;
+
+// Figures of one paint farther apart than about a tile of the canvas are
+// painted apart.
+constexpr double kFarApart = 64;
 
 std::vector<std::string> TextPieces(const std::string& text) {
   std::vector<std::string> pieces;
@@ -170,18 +176,16 @@ void PainterSurface::AddPathText(const std::string& text) {
   const QTransform place = QTransform::fromTranslate(at.x(), at.y()) * transform_;
   const QRectF visible = visible_.value_or(QRectF(image_.rect()));
   const QFontMetricsF metrics(font_);
-  const double height = metrics.height();
+  const TextReach reach = TextReachOf(metrics);
   const std::vector<std::string> pieces = TextPieces(text);
   double x = 0;
   bool shown = false;
   for (const std::string& piece : pieces) {
     // A lone piece is not measured: the widest glyph bounds it.
     const double advance = pieces.size() == 1
-                               ? std::max(metrics.maxWidth(), height) *
-                                     static_cast<double>(piece.size())
+                               ? reach.perByte * static_cast<double>(piece.size())
                                : metrics.horizontalAdvance(QString::fromStdString(piece));
-    // Room around the advance for glyphs that overhang it (italics, accents).
-    const QRectF box(x - height, -height, advance + 2 * height, 3 * height);
+    const QRectF box = TextPieceBox(x, advance, reach.height);
     // Without a picture (a surface that only builds paths) every piece counts.
     if (image_.isNull() || place.mapRect(box).intersects(visible)) {
       const QPainterPath& outline = text_cache_->Get(font_key_, font_, piece);
@@ -222,16 +226,29 @@ void PainterSurface::Emit(PaintOp& op) {
 }
 
 void PainterSurface::Paint(PaintKind kind, double width, double length, bool roundEnds) {
-  PaintOp op;
-  op.kind = kind;
-  op.width = width;
-  op.length = length;
-  op.roundEnds = roundEnds;
   path_.setFillRule(Qt::OddEvenFill);
-  op.path = std::move(path_);
+  QPainterPath path = std::move(path_);
   path_ = QPainterPath();
   path_.setFillRule(Qt::OddEvenFill);
-  if (!op.path.isEmpty()) Emit(op);
+  std::vector<QPainterPath> parts;
+  if (visible_) {
+    // Only the figures that can change the area, in paints of their own
+    // where they lie far apart, so that each paint covers few tiles.
+    const double reach = PaintReach(kind, width, DeviceStretch(transform_));
+    parts = FarApartParts(FiguresNear(path, *visible_, reach), 2 * reach + kFarApart);
+  } else {
+    parts.push_back(std::move(path));
+  }
+  for (QPainterPath& part : parts) {
+    if (part.isEmpty()) continue;
+    PaintOp op;
+    op.kind = kind;
+    op.width = width;
+    op.length = length;
+    op.roundEnds = roundEnds;
+    op.path = std::move(part);
+    Emit(op);
+  }
 }
 
 void PainterSurface::FillPath() { Paint(PaintKind::kFill, 0, 0, false); }

@@ -83,7 +83,9 @@ class PainterSurface final : public Surface {
   const QPainterPath& PendingPath() const { return path_; }
   void SetPendingPath(const QPainterPath& path);
   const QTransform& Transform() const { return transform_; }
-  // The device area texts are outlined over; the image's by default.
+  // The only device area whose pixels the paints are for: texts are
+  // outlined, and figures reach a paint, only where they can change it.
+  // Unset, texts are outlined over the image and every figure is painted.
   void SetVisibleArea(const QRectF& area) { visible_ = area; }
 
  private:

@@ -5,11 +5,12 @@
 namespace tavisk {
 
 uint64_t ShapeFingerprint(const EditorContext& ctx, const sObject& object, int64_t index,
-                          const QTransform& t, const QPainterPath& pending, const QRectF& visible) {
+                          const QTransform& t, const QPainterPath& pending, const QRectF& area) {
   const sShape& shape = object.Shape[static_cast<size_t>(index)];
   Hasher h;
   h.Add(pending.isEmpty() ? uint64_t{0} : HashPath(pending));
   for (double v : {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()}) h.Add(v);
+  for (double v : {area.x(), area.y(), area.width(), area.height()}) h.Add(v);
   h.Add(object.X);
   h.Add(object.Y);
   h.Add(static_cast<int64_t>(index == LastIndex(object.Shape)));
@@ -21,8 +22,6 @@ uint64_t ShapeFingerprint(const EditorContext& ctx, const sObject& object, int64
   h.Add(shape.Color);
   if (shape.Typ == kText) {
     h.Add(shape.Text);
-    // Only the parts of a text over the visible area are outlined.
-    for (double v : {visible.x(), visible.y(), visible.width(), visible.height()}) h.Add(v);
     if (const FontSpec* font = ctx.Fonts.Get(shape.Font)) {
       h.Add(font->Name);
       h.Add(font->Style);

@@ -14,11 +14,12 @@ namespace tavisk {
 
 // Everything BuildShapePath, PaintShapePath and the effects of
 // object.Shape[shape] read without the pan, under transform, with pending
-// the figures an earlier shape left for the next paint and visible the
-// device area a long text is outlined over.
+// the figures an earlier shape left for the next paint and area the device
+// area the paints are made for (PainterSurface::SetVisibleArea) when they
+// depend on it, else an empty rectangle.
 uint64_t ShapeFingerprint(const EditorContext& ctx, const sObject& object, int64_t shape,
                           const QTransform& transform, const QPainterPath& pending,
-                          const QRectF& visible);
+                          const QRectF& area);
 
 // What a shape drew: its paints and the figures it left for the next paint.
 struct ShapeDrawing {

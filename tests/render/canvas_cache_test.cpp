@@ -311,6 +311,113 @@ TEST_F(CanvasCacheTest, AFullRedrawEqualsTheScenePaintedStraight) {
   }
 }
 
+// The canvas records its paints for the tiles around it only. A figure a
+// custom-style shape, a linked shape or a custom effect leaves for a later
+// paint may lie far outside them while that paint shows on the canvas:
+// pans that bring the figures in must show what one straight paint shows.
+TEST_F(CanvasCacheTest, FiguresLeftFarFromTheCanvasPaintAsTheStraightPaintDoes) {
+  HideOverlays();
+  ctx.Options.BgImg = 0;
+  sShape farCircle = MakeShape(kCircle, 1100, 100, 40, 30, RGBA(0, 0, 0, 255), kCustom);
+  sShape dashed = MakePointShape(kCurve, {{600, 120}, {700, 60}, {820, 200}, {900, 160}},
+                                 RGBA(0, 0, 150, 255), kDash);
+  dashed.Width = 3;
+  dashed.Height = 7;
+  sShape farBox = MakeShape(kBox, -700, 100, 50, 50, RGBA(0, 0, 0, 255), kCustom);
+  sShape dotted = MakeShape(kCircle, 260, 200, 60, 40, RGBA(150, 0, 0, 160), kDot);
+  dotted.Width = 5;
+  dotted.Dist = 4;
+  // Taken by the effect drawn below the box that follows.
+  sShape farBelow = MakeShape(kCircle, 200, 900, 30, 30, RGBA(0, 0, 0, 255), kCustom);
+  sShape effected = MakeShape(kBox, 150, 150, 60, 40, RGBA(0, 150, 0, 200));
+  effected.Fx = {MakeFx(5, 5, 100, 0, RGBA(200, 100, 0, 255), kLineStyle)};
+  effected.Fx[0].Width = 6;
+  sShape linkedFar = MakeShape(kBox, 1500, 300, 80, 80, RGBA(0, 0, 0, 255));
+  linkedFar.Link = 1;
+  sShape linkedNear = MakeShape(kBox, 100, 60, 70, 50, RGBA(0, 0, 0, 255));
+  linkedNear.Link = 1;
+  sShape linkedLast = MakeShape(kBox, 120, 80, 70, 50, RGBA(90, 0, 90, 220));
+  // Its custom effect's figure joins the wide stroke after it.
+  sShape farEffect = MakeShape(kBox, 1200, -400, 30, 30, RGBA(0, 90, 90, 255));
+  farEffect.Fx = {MakeFx(0, 0, 150, 1, RGBA(0, 0, 0, 255), kCustom)};
+  sShape wide = MakePointShape(kLine, {{100, 480}, {300, 560}, {180, 600}}, RGBA(0, 120, 120, 255),
+                               kLineStyle);
+  wide.Width = 8;
+  // A pen wider than the tiles kept around the canvas strokes a far figure
+  // onto it.
+  sShape farLine = MakePointShape(kLine, {{-1100, 60}, {-1100, 160}}, RGBA(0, 0, 0, 255), kCustom);
+  sShape broad =
+      MakePointShape(kLine, {{2000, 100}, {2100, 160}}, RGBA(60, 60, 200, 120), kLineStyle);
+  broad.Width = 2400;
+  // Kept tiles below the canvas, joined to a box on it.
+  sShape belowCanvas = MakeShape(kCircle, 200, 430, 20, 20, RGBA(0, 0, 0, 255), kCustom);
+  sShape joining = MakeShape(kBox, 40, 40, 50, 40, RGBA(150, 150, 0, 200));
+  ctx.Obj.push_back(MakeObject({farCircle, dashed, farBox, dotted, farBelow, effected, linkedFar,
+                                linkedNear, linkedLast, farEffect, wide, belowCanvas, joining}));
+  ctx.Obj.push_back(MakeObject({farLine, broad}));
+  auto compareWithStraight = [&](const char* what) {
+    EditAndCompare([] {}, what);
+    EXPECT_LE(MaxDifference(canvas, PaintedStraight(ctx, view, canvas.size())), 1)
+        << what << " at pan " << view.PanX << "," << view.PanY;
+  };
+  compareWithStraight("first redraw");
+  while (kept.PaintAhead(true)) {
+  }
+  EXPECT_EQ(EditAndCompare([&] { ctx.Obj[1].Shape[4].X += 40; }, "moving a far custom circle"), 0)
+      << "a figure that cannot show changes no tile";
+  EXPECT_EQ(EditAndCompare([&] { ctx.Obj[1].Shape[11].X += 30; }, "moving a figure below the canvas"),
+            0)
+      << "the box it joins is repainted only around the figure, not on the canvas";
+  for (const auto& [panX, panY] : std::vector<std::pair<int, int>>{
+           {-37, -29}, {-300, 0}, {-500, -100}, {-700, -300}, {-900, -40}, {500, 0}, {-1300, -150},
+           {-1150, 250}, {-60, -380}}) {
+    while (kept.PaintAhead(true)) {
+    }
+    view.PanX = static_cast<int16_t>(panX);
+    view.PanY = static_cast<int16_t>(panY);
+    compareWithStraight("panning");
+  }
+  ctx.Obj[1].Angle = 25;
+  ctx.Obj[1].W = 140;
+  ctx.Options.Zoom = 67;
+  for (int step = 0; step < 4; ++step) {
+    view.PanX = static_cast<int16_t>(view.PanX + 170);
+    compareWithStraight("panning a scaled, turned object");
+  }
+}
+
+// Texts and pictures far from the canvas are passed over by their bounds;
+// these reach into it from far away.
+TEST_F(CanvasCacheTest, TextsAndPicturesReachingInFromFarAreDrawn) {
+  HideOverlays();
+  ctx.Options.BgImg = 0;
+  sShape longText = MakeShape(kText, -2600, 30, 24, 0, RGBA(0, 0, 0, 255));
+  for (int i = 0; i < 50; ++i) longText.Text += "Tavisk ";
+  sShape italic = MakeShape(kText, -2400, 90, 40, 0, RGBA(0, 60, 0, 255));
+  italic.Font = ctx.Fonts.Load("Liberation Serif", 40, kFontItalic | kFontBold);
+  italic.Text = std::string(120, 'W');
+  sShape echoed = MakeShape(kText, -1200, 150, 30, 0, RGBA(0, 0, 120, 255), kLineStyle);
+  echoed.Text = "echo";
+  echoed.Fx = {MakeFx(1250, 10, 100, 1, RGBA(200, 0, 0, 255))};
+  QImage wide = test::MakeCanvas(600, 80);
+  wide.fill(QColor(0, 150, 150));
+  sShape natural = MakeShape(kImage, -560, 160, 0, 0);
+  natural.Image = ctx.Pictures.Add(wide);
+  natural.Alpha = 255;
+  sShape framed = MakeShape(kImage, -1000, 200, 20, 15);
+  framed.Image = natural.Image;
+  framed.Alpha = 255;
+  framed.Fx = {MakeFx(1040, 0, 200, 0, RGBA(120, 0, 120, 255))};
+  ctx.Obj.push_back(MakeObject({longText, italic, echoed, natural, framed}));
+  for (const auto& [panX, panY] : std::vector<std::pair<int, int>>{{0, 0}, {-20, 10}, {300, -15}}) {
+    view.PanX = static_cast<int16_t>(panX);
+    view.PanY = static_cast<int16_t>(panY);
+    EditAndCompare([] {}, "a pan");
+    EXPECT_LE(MaxDifference(canvas, PaintedStraight(ctx, view, canvas.size())), 1)
+        << "pan " << panX << "," << panY;
+  }
+}
+
 TEST_F(CanvasCacheTest, ResizedCanvasIsRedrawnWhole) {
   kept.Redraw(ctx, view, canvas);
   canvas = test::MakeCanvas(200, 300);

@@ -1,0 +1,145 @@
+#include "render/figure_reach.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace tavisk {
+
+namespace {
+
+// One figure's elements, [first, end) of the path's.
+struct Figure {
+  int first = 0;
+  int end = 0;
+};
+
+std::vector<Figure> FiguresOf(const QPainterPath& path) {
+  std::vector<Figure> figures;
+  const int count = path.elementCount();
+  for (int first = 0; first < count;) {
+    int end = first + 1;
+    while (end < count && path.elementAt(end).type != QPainterPath::MoveToElement) ++end;
+    figures.push_back({first, end});
+    first = end;
+  }
+  return figures;
+}
+
+// The control points' extent, on each axis.
+struct Extent {
+  double low[2];
+  double high[2];
+};
+
+Extent ExtentOf(const QPainterPath& path, const Figure& figure) {
+  const QPainterPath::Element start = path.elementAt(figure.first);
+  Extent extent{{start.x, start.y}, {start.x, start.y}};
+  for (int i = figure.first + 1; i < figure.end; ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    extent.low[0] = std::min(extent.low[0], e.x);
+    extent.high[0] = std::max(extent.high[0], e.x);
+    extent.low[1] = std::min(extent.low[1], e.y);
+    extent.high[1] = std::max(extent.high[1], e.y);
+  }
+  return extent;
+}
+
+bool Reaches(const QPainterPath& path, const Figure& figure, const QRectF& area, double reach) {
+  const Extent e = ExtentOf(path, figure);
+  return e.high[0] + reach > area.left() && e.low[0] - reach < area.right() &&
+         e.high[1] + reach > area.top() && e.low[1] - reach < area.bottom();
+}
+
+// Splits group (figure numbers) where no figure crosses a gap wider than
+// gap on axis; each part keeps the figures' order.
+std::vector<std::vector<size_t>> SplitAlong(const std::vector<Extent>& extents,
+                                            const std::vector<size_t>& group, int axis,
+                                            double gap) {
+  std::vector<size_t> sorted = group;
+  std::sort(sorted.begin(), sorted.end(), [&](size_t a, size_t b) {
+    return extents[a].low[axis] < extents[b].low[axis];
+  });
+  std::vector<std::vector<size_t>> parts;
+  double reached = 0;
+  for (size_t k : sorted) {
+    if (parts.empty() || extents[k].low[axis] > reached + gap) {
+      parts.emplace_back();
+      reached = extents[k].high[axis];
+    }
+    parts.back().push_back(k);
+    reached = std::max(reached, extents[k].high[axis]);
+  }
+  for (std::vector<size_t>& part : parts) std::sort(part.begin(), part.end());
+  return parts;
+}
+
+// Appends the figure's elements to out as they are.
+void AppendFigure(const QPainterPath& path, const Figure& figure, QPainterPath& out) {
+  out.moveTo(path.elementAt(figure.first));
+  for (int i = figure.first + 1; i < figure.end; ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    if (e.type == QPainterPath::CurveToElement && i + 2 < figure.end) {
+      out.cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
+      i += 2;
+    } else {
+      out.lineTo(e);
+    }
+  }
+}
+
+}  // namespace
+
+double DeviceStretch(const QTransform& t) {
+  return std::max(std::abs(t.m11()) + std::abs(t.m12()), std::abs(t.m21()) + std::abs(t.m22()));
+}
+
+double PaintReach(PaintKind kind, double width, double stretch) {
+  constexpr double kFringe = 2;
+  if (kind == PaintKind::kFill || kind == PaintKind::kImage) return kFringe;
+  const double pen = (width > 0 ? width : 1.0) * stretch;
+  // A mitred corner reaches the pen width past its point; a dot whose disc
+  // touches the area meets only dots centred within two diameters of it.
+  return 2 * pen + kFringe;
+}
+
+QPainterPath FiguresNear(const QPainterPath& path, const QRectF& area, double reach) {
+  const QRectF inner = area.adjusted(reach, reach, -reach, -reach);
+  if (path.isEmpty() || inner.contains(path.controlPointRect())) return path;
+  const std::vector<Figure> figures = FiguresOf(path);
+  std::vector<bool> kept(figures.size());
+  for (size_t k = 0; k < figures.size(); ++k) kept[k] = Reaches(path, figures[k], area, reach);
+  if (std::all_of(kept.begin(), kept.end(), [](bool k) { return k; })) return path;
+  QPainterPath near;
+  near.setFillRule(path.fillRule());
+  for (size_t k = 0; k < figures.size(); ++k) {
+    if (kept[k]) AppendFigure(path, figures[k], near);
+  }
+  return near;
+}
+
+std::vector<QPainterPath> FarApartParts(const QPainterPath& path, double gap) {
+  const std::vector<Figure> figures = FiguresOf(path);
+  if (figures.size() < 2) return {path};
+  std::vector<Extent> extents;
+  for (const Figure& figure : figures) extents.push_back(ExtentOf(path, figure));
+  std::vector<size_t> all(figures.size());
+  for (size_t k = 0; k < all.size(); ++k) all[k] = k;
+  std::vector<std::vector<size_t>> groups;
+  for (const std::vector<size_t>& column : SplitAlong(extents, all, 0, gap)) {
+    for (std::vector<size_t>& part : SplitAlong(extents, column, 1, gap)) {
+      groups.push_back(std::move(part));
+    }
+  }
+  if (groups.size() == 1) return {path};
+  std::vector<QPainterPath> parts;
+  for (const std::vector<size_t>& group : groups) {
+    QPainterPath part;
+    part.setFillRule(path.fillRule());
+    for (size_t k : group) AppendFigure(path, figures[k], part);
+    parts.push_back(std::move(part));
+  }
+  return parts;
+}
+
+}  // namespace tavisk
