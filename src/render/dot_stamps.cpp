@@ -144,7 +144,7 @@ void StampDots(QPainter& painter, const DotLayout& dots, QRgb colour) {
   if (!dots.joined.IsEmpty()) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor::fromRgba(colour));
-    painter.drawPath(dots.joined.Over(device_area.adjusted(-1, -1, 1, 1)));
+    painter.drawPath(DetachedCopy(dots.joined.Over(device_area.adjusted(-1, -1, 1, 1))));
   }
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "render/paint_pen.h"
+
 namespace tavisk {
 
 namespace {
@@ -90,15 +92,11 @@ void AppendFigure(const QPainterPath& path, const Figure& figure, QPainterPath& 
 
 }  // namespace
 
-double DeviceStretch(const QTransform& t) {
-  return std::max(std::abs(t.m11()) + std::abs(t.m12()), std::abs(t.m21()) + std::abs(t.m22()));
-}
-
 double PaintReach(PaintKind kind, double width, double stretch) {
   constexpr double kFringe = 2;
   if (kind == PaintKind::kFill || kind == PaintKind::kImage) return kFringe;
-  const double pen = (width > 0 ? width : 1.0) * stretch;
-  // A mitred corner reaches the pen width past its point; a dot whose disc
+  const double pen = PenWidth(width) * stretch;
+  // A mitred corner reaches twice the pen width past its point; a dot whose disc
   // touches the area meets only dots centred within two diameters of it.
   return 2 * pen + kFringe;
 }

@@ -25,9 +25,6 @@ namespace tavisk {
 // it is laid).
 double PaintReach(PaintKind kind, double width, double stretch);
 
-// The largest stretch of a user length on the device under t.
-double DeviceStretch(const QTransform& t);
-
 // path without the figures whose control points, grown by reach, lie wholly
 // outside area; path itself when every figure is kept.
 QPainterPath FiguresNear(const QPainterPath& path, const QRectF& area, double reach);

@@ -9,6 +9,7 @@
 #include "render/laid_paint.h"
 #include "render/paint_pen.h"
 #include "render/path_clip.h"
+#include "render/path_pieces.h"
 
 namespace tavisk {
 
@@ -41,10 +42,10 @@ void SealPaintOp(PaintOp& op) {
   } else if (op.path.isEmpty()) {
     op.bounds = QRect();
   } else {
-    // A mitred corner reaches at most the pen width (miter limit 2) past the
-    // outline; two more pixels cover the antialiasing fringe.
+    // A mitred corner (miter limit 2) reaches twice the pen width past its
+    // point; two more pixels cover the antialiasing fringe.
     const double grow =
-        IsStroke(op.kind) ? PenWidth(op.width) * MaxStretch(op.transform) + 2.0 : 2.0;
+        IsStroke(op.kind) ? 2 * PenWidth(op.width) * MaxStretch(op.transform) + 2.0 : 2.0;
     op.bounds = op.path.controlPointRect().adjusted(-grow, -grow, grow, grow).toAlignedRect();
   }
 
@@ -181,7 +182,7 @@ void PaintPlayer::StrokeWithPen(const PaintOp& op, const QPainterPath& path) {
     if (UniformScale(op.transform) == 0) return;
     UsePen(op, UniformScale(op.transform));
     painter_.setTransform(origin_);
-    painter_.drawPath(path);
+    painter_.drawPath(DetachedCopy(path));
   } else {
     UsePen(op, 1.0);
     painter_.setTransform(op.transform * origin_);
@@ -194,7 +195,7 @@ void PaintPlayer::FillDeviceArea(const QPainterPath& area, QRgb color) {
   painter_.setPen(Qt::NoPen);
   painter_.setBrush(QColor::fromRgba(color));
   pen_valid_ = false;
-  painter_.drawPath(area);
+  painter_.drawPath(DetachedCopy(area));
 }
 
 void PaintPlayer::PlayWhole(const PaintOp& op) {

@@ -6,6 +6,7 @@
 #include "document/numeric.h"
 #include "render/figure_reach.h"
 #include "render/hit_path.h"
+#include "render/paint_pen.h"
 #include "render/text_reach.h"
 
 namespace tavisk {
@@ -234,7 +235,7 @@ void PainterSurface::Paint(PaintKind kind, double width, double length, bool rou
   if (visible_) {
     // Only the figures that can change the area, in paints of their own
     // where they lie far apart, so that each paint covers few tiles.
-    const double reach = PaintReach(kind, width, DeviceStretch(transform_));
+    const double reach = PaintReach(kind, width, MaxStretch(transform_));
     parts = FarApartParts(FiguresNear(path, *visible_, reach), 2 * reach + kFarApart);
   } else {
     parts.push_back(std::move(path));

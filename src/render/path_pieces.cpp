@@ -10,6 +10,16 @@ constexpr int kPieceElements = 64;
 
 }  // namespace
 
+QPainterPath DetachedCopy(const QPainterPath& path) {
+  QPainterPath copy = path;
+  if (copy.elementCount() > 0) {
+    // Setting an element detaches the copy even when nothing changes.
+    const QPainterPath::Element first = copy.elementAt(0);
+    copy.setElementPositionAt(0, first.x, first.y);
+  }
+  return copy;
+}
+
 PathPieces::PathPieces(const QPainterPath& path) : whole_(path), bounds_(path.controlPointRect()) {
   QPainterPath piece;
   piece.setFillRule(path.fillRule());

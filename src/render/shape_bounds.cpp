@@ -5,6 +5,7 @@
 
 #include "document/numeric.h"
 #include "render/figure_reach.h"
+#include "render/paint_pen.h"
 #include "render/shape_geometry.h"
 
 namespace tavisk {
@@ -20,10 +21,10 @@ QRectF Joined(const QRectF& a, const QRectF& b) {
                 QPointF(std::max(p.right(), q.right()), std::max(p.bottom(), q.bottom())));
 }
 
-// A mitred corner reaches the pen width past the outline; one more unit
-// for rounding.
+// A mitred corner (miter limit 2) reaches twice the pen width past its
+// point; one more unit for rounding.
 QRectF WithPen(const QRectF& r, double width) {
-  const double grow = std::max(std::abs(width), 1.0) + 1.0;
+  const double grow = 2 * std::max(std::abs(width), 1.0) + 1.0;
   return r.adjusted(-grow, -grow, grow, grow);
 }
 
@@ -53,8 +54,6 @@ QRectF EffectBounds(const sObject& object, const sShape& shape, const QRectF& ou
 }
 
 bool DrawnEffect(const sShapeFx& fx) { return fx.Actif == 1 && (fx.Depth == 0 || fx.Depth == 1); }
-
-double PenOf(double width) { return width > 0 ? width : 1.0; }
 
 }  // namespace
 
@@ -138,12 +137,12 @@ double SceneReach(const EditorContext& ctx, double zoom) {
   for (const sObject& object : ctx.Obj) {
     double pen = 1;
     for (const sShape& shape : object.Shape) {
-      pen = std::max(pen, PenOf(shape.Width));
-      for (const sShapeFx& fx : shape.Fx) pen = std::max(pen, PenOf(static_cast<double>(fx.Width)));
+      pen = std::max(pen, PenWidth(shape.Width));
+      for (const sShapeFx& fx : shape.Fx) pen = std::max(pen, PenWidth(static_cast<double>(fx.Width)));
     }
     // The object's scale turned any way stretches a length by at most its
     // larger factor, and a row of its matrix sums to at most root two times
-    // that (DeviceStretch).
+    // that (MaxStretch).
     const double stretch =
         std::sqrt(2.0) * std::abs(zoom) * std::max(std::abs(object.W), std::abs(object.H)) * 0.01;
     reach = std::max(reach, PaintReach(PaintKind::kDot, pen, stretch));

@@ -295,7 +295,12 @@ TEST_F(CanvasCacheTest, AFullRedrawEqualsTheScenePaintedStraight) {
   image.Alpha = 200;
   sShape shadowed = MakeShape(kBox, 500, 230, 30, 40, RGBA(90, 90, 0, 255));
   shadowed.Fx = {MakeFx(14, 12, 150, 0, RGBA(0, 0, 0, 120))};
-  ctx.Obj.push_back(MakeObject({dotted, dashed, text, image, shadowed}));
+  // A sharp mitred corner whose tip reaches twice the pen width past its
+  // point, across the tile edge at 256.
+  sShape spike = MakePointShape(kLine, {{100, 150}, {233, 160}, {100, 170}}, RGBA(0, 0, 0, 255), kDash);
+  spike.Width = 20;
+  spike.Height = 400;
+  ctx.Obj.push_back(MakeObject({dotted, dashed, text, image, shadowed, spike}));
   for (const auto& [panX, panY, zoom, checker] :
        std::vector<std::tuple<int, int, int, int>>{
            {0, 0, 100, 1}, {-7, 5, 100, 0}, {3, -1, 150, 1}, {-20, 11, 67, 0}}) {
