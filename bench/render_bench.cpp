@@ -229,13 +229,15 @@ void BM_HitQuery(benchmark::State& state) {
   }
 }
 
-// One event of a Space+drag pan, 3 pixels, with the tiles around the canvas
-// painted while idle between events (not timed).
-void BM_PanEvent(benchmark::State& state) {
-  EditorContext& ctx = Scene(static_cast<int>(state.range(0)));
+// Events of a Space+drag pan, 3 pixels each, from the view at (panX, panY),
+// with the tiles around the canvas painted while idle between events (not
+// timed).
+void RunPanEvents(benchmark::State& state, EditorContext& ctx, int panX, int panY) {
   QImage canvas = Canvas();
   CanvasRenderer renderer;
   CanvasView view;
+  view.PanX = static_cast<int16_t>(panX);
+  view.PanY = static_cast<int16_t>(panY);
   renderer.Redraw(ctx, view, canvas);
   for (auto _ : state) {
     state.PauseTiming();
@@ -246,6 +248,10 @@ void BM_PanEvent(benchmark::State& state) {
     state.ResumeTiming();
     renderer.Redraw(ctx, view, canvas);
   }
+}
+
+void BM_PanEvent(benchmark::State& state) {
+  RunPanEvents(state, Scene(static_cast<int>(state.range(0))), 0, 0);
 }
 
 // A new drawing of 100,000 shapes over sixteen canvases' worth of area: the
@@ -272,22 +278,7 @@ void BM_FirstFrame(benchmark::State& state) {
 // tiles around the canvas painted ahead: what a redraw costs over all its
 // shapes when no tile is painted.
 void BM_SpreadPanEvent(benchmark::State& state) {
-  EditorContext& ctx = SpreadScene();
-  QImage canvas = Canvas();
-  CanvasRenderer renderer;
-  CanvasView view;
-  view.PanX = -kWidth;
-  view.PanY = -kHeight;
-  renderer.Redraw(ctx, view, canvas);
-  for (auto _ : state) {
-    state.PauseTiming();
-    while (renderer.PaintAhead(true)) {
-    }
-    view.PanX = static_cast<int16_t>(view.PanX - 3);
-    view.PanY = static_cast<int16_t>(view.PanY - 1);
-    state.ResumeTiming();
-    renderer.Redraw(ctx, view, canvas);
-  }
+  RunPanEvents(state, SpreadScene(), -kWidth, -kHeight);
 }
 
 // The straight paint of the part of that drawing in the canvas.
