@@ -36,13 +36,12 @@ bool LaysOut(const PaintOp& op) {
   }
 }
 
-// Solid strokes are laid on the finely flattened path (see FlattenFinely):
-// Qt's pen offsets curves coarsely enough to leave them thin, and draws a
-// pixel or less as a hairline short of ink. Patterns keep their curves.
+// A solid stroke is laid as its outline (see stroke_outline.h); patterns
+// too, or as dots to stamp.
 void Lay(const PaintOp& op, LaidPaint& laid) {
   laid.whole = true;
   if (op.kind == PaintKind::kStroke) {
-    laid.area = PathPieces(PenArea(op, FlattenFinely(op.path)));
+    laid.area = PathPieces(PenArea(op, op.path));
     return;
   }
   const double period = PatternPeriod(op) * MaxStretch(op.transform);
