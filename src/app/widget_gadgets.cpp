@@ -48,6 +48,8 @@ void WidgetGadgets::SetState(int gadget, int64_t state) {
   } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
     const QSignalBlocker quietSelection(list->selectionModel());
     list->setCurrentRow(value, QItemSelectionModel::NoUpdate);
+    // The blocked signals would have scrolled to it: the current row shows.
+    if (QListWidgetItem* current = list->item(value)) list->scrollToItem(current);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setChecked(state != 0);
   } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {

@@ -67,6 +67,25 @@ TEST_F(ShapeListRefreshTest, ClicksMoveTheMarksWithoutBuildingTheRowsAgain) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(Tag(i), i);
 }
 
+// A shape clicked on the canvas is shown in the list, however far down or
+// up its row lies.
+TEST_F(ShapeListRefreshTest, TheCurrentShapesRowIsScrolledIntoView) {
+  constexpr int kShapes = 16;
+  for (int i = 0; i < kShapes; ++i) MakeShape(kGadgetToolBox, At(10 + 30 * i, 20), At(30 + 30 * i, 40));
+  auto rowShown = [this](int row) {
+    return List()->viewport()->rect().contains(List()->visualItemRect(List()->item(row)));
+  };
+  List()->scrollToTop();
+  ASSERT_FALSE(rowShown(kShapes - 1)) << "the list is too tall to tell";
+  Click(At(20 + 30 * (kShapes - 1), 30));
+  ASSERT_EQ(ctx().CurrentShape, kShapes - 1);
+  EXPECT_TRUE(rowShown(kShapes - 1));
+  List()->scrollToBottom();
+  Click(At(20, 30));
+  ASSERT_EQ(ctx().CurrentShape, 0);
+  EXPECT_TRUE(rowShown(0));
+}
+
 TEST_F(ShapeListRefreshTest, EditsRewriteOnlyTheRowsTheyChangeAndUndoPutsThemBack) {
   MakeShape(kGadgetToolBox, At(20, 20), At(80, 80));
   MakeShape(kGadgetToolBox, At(120, 20), At(180, 80));
