@@ -307,7 +307,7 @@ TAVISK_SCENE_BENCH(BM_PressSelect, 4, 2);
 BENCHMARK(BM_PanEvent)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(20);
 BENCHMARK(BM_FirstFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1);
 BENCHMARK(BM_SpreadPanEvent)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(10);
-// Some 25 s a frame: three are enough for a median.
+// Some seconds a frame: three are enough for a median.
 BENCHMARK(BM_FirstFrameStraight)->Unit(benchmark::kMillisecond)->Repetitions(3)->Iterations(1);
 
 // A zoom step at 10,000 shapes, as the canvas takes it. The preview: from
