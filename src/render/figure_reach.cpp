@@ -5,28 +5,11 @@
 #include <vector>
 
 #include "render/paint_pen.h"
+#include "render/path_figures.h"
 
 namespace tavisk {
 
 namespace {
-
-// One figure's elements, [first, end) of the path's.
-struct Figure {
-  int first = 0;
-  int end = 0;
-};
-
-std::vector<Figure> FiguresOf(const QPainterPath& path) {
-  std::vector<Figure> figures;
-  const int count = path.elementCount();
-  for (int first = 0; first < count;) {
-    int end = first + 1;
-    while (end < count && path.elementAt(end).type != QPainterPath::MoveToElement) ++end;
-    figures.push_back({first, end});
-    first = end;
-  }
-  return figures;
-}
 
 // The control points' extent, on each axis.
 struct Extent {
@@ -34,7 +17,7 @@ struct Extent {
   double high[2];
 };
 
-Extent ExtentOf(const QPainterPath& path, const Figure& figure) {
+Extent ExtentOf(const QPainterPath& path, const PathFigure& figure) {
   const QPainterPath::Element start = path.elementAt(figure.first);
   Extent extent{{start.x, start.y}, {start.x, start.y}};
   for (int i = figure.first + 1; i < figure.end; ++i) {
@@ -47,7 +30,7 @@ Extent ExtentOf(const QPainterPath& path, const Figure& figure) {
   return extent;
 }
 
-bool Reaches(const QPainterPath& path, const Figure& figure, const QRectF& area, double reach) {
+bool Reaches(const QPainterPath& path, const PathFigure& figure, const QRectF& area, double reach) {
   const Extent e = ExtentOf(path, figure);
   return e.high[0] + reach > area.left() && e.low[0] - reach < area.right() &&
          e.high[1] + reach > area.top() && e.low[1] - reach < area.bottom();
@@ -76,20 +59,6 @@ std::vector<std::vector<size_t>> SplitAlong(const std::vector<Extent>& extents,
   return parts;
 }
 
-// Appends the figure's elements to out as they are.
-void AppendFigure(const QPainterPath& path, const Figure& figure, QPainterPath& out) {
-  out.moveTo(path.elementAt(figure.first));
-  for (int i = figure.first + 1; i < figure.end; ++i) {
-    const QPainterPath::Element e = path.elementAt(i);
-    if (e.type == QPainterPath::CurveToElement && i + 2 < figure.end) {
-      out.cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
-      i += 2;
-    } else {
-      out.lineTo(e);
-    }
-  }
-}
-
 }  // namespace
 
 double PaintReach(PaintKind kind, double width, double stretch) {
@@ -104,7 +73,7 @@ double PaintReach(PaintKind kind, double width, double stretch) {
 QPainterPath FiguresNear(const QPainterPath& path, const QRectF& area, double reach) {
   const QRectF inner = area.adjusted(reach, reach, -reach, -reach);
   if (path.isEmpty() || inner.contains(path.controlPointRect())) return path;
-  const std::vector<Figure> figures = FiguresOf(path);
+  const std::vector<PathFigure> figures = FiguresOf(path);
   std::vector<bool> kept(figures.size());
   for (size_t k = 0; k < figures.size(); ++k) kept[k] = Reaches(path, figures[k], area, reach);
   if (std::all_of(kept.begin(), kept.end(), [](bool k) { return k; })) return path;
@@ -117,10 +86,10 @@ QPainterPath FiguresNear(const QPainterPath& path, const QRectF& area, double re
 }
 
 std::vector<QPainterPath> FarApartParts(const QPainterPath& path, double gap) {
-  const std::vector<Figure> figures = FiguresOf(path);
+  const std::vector<PathFigure> figures = FiguresOf(path);
   if (figures.size() < 2) return {path};
   std::vector<Extent> extents;
-  for (const Figure& figure : figures) extents.push_back(ExtentOf(path, figure));
+  for (const PathFigure& figure : figures) extents.push_back(ExtentOf(path, figure));
   std::vector<size_t> all(figures.size());
   for (size_t k = 0; k < all.size(); ++k) all[k] = k;
   std::vector<std::vector<size_t>> groups;

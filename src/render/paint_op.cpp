@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "render/dot_stamps.h"
 #include "render/hasher.h"
@@ -190,12 +191,12 @@ void PaintPlayer::StrokeWithPen(const PaintOp& op, const QPainterPath& path) {
   }
 }
 
-void PaintPlayer::FillDeviceArea(const QPainterPath& area, QRgb color) {
+void PaintPlayer::FillDeviceArea(QPainterPath area, QRgb color) {
   painter_.setTransform(origin_);
   painter_.setPen(Qt::NoPen);
   painter_.setBrush(QColor::fromRgba(color));
   pen_valid_ = false;
-  painter_.drawPath(DetachedCopy(area));
+  painter_.drawPath(DetachedCopy(std::move(area)));
 }
 
 void PaintPlayer::PlayWhole(const PaintOp& op) {

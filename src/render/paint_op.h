@@ -74,7 +74,7 @@ class PaintPlayer {
   void PlayLaid(const PaintOp& op, const LaidPaint& laid);
   // Strokes path (device space) with the pen of op.
   void StrokeWithPen(const PaintOp& op, const QPainterPath& path);
-  void FillDeviceArea(const QPainterPath& area, QRgb color);
+  void FillDeviceArea(QPainterPath area, QRgb color);
   void UsePen(const PaintOp& op, double scale);
   void UseAntialiasing(bool on);
 

@@ -1,5 +1,7 @@
 #include "render/path_pieces.h"
 
+#include "render/path_figures.h"
+
 namespace tavisk {
 
 namespace {
@@ -10,14 +12,14 @@ constexpr int kPieceElements = 64;
 
 }  // namespace
 
-QPainterPath DetachedCopy(const QPainterPath& path) {
-  QPainterPath copy = path;
-  if (copy.elementCount() > 0) {
-    // Setting an element detaches the copy even when nothing changes.
-    const QPainterPath::Element first = copy.elementAt(0);
-    copy.setElementPositionAt(0, first.x, first.y);
+QPainterPath DetachedCopy(QPainterPath path) {
+  if (path.elementCount() > 0) {
+    // Setting an element detaches a shared path even when nothing changes;
+    // a path held by no one else (a temporary) is kept as it is.
+    const QPainterPath::Element first = path.elementAt(0);
+    path.setElementPositionAt(0, first.x, first.y);
   }
-  return copy;
+  return path;
 }
 
 PathPieces::PathPieces(const QPainterPath& path) : whole_(path), bounds_(path.controlPointRect()) {
@@ -30,27 +32,9 @@ PathPieces::PathPieces(const QPainterPath& path) : whole_(path), bounds_(path.co
     piece = QPainterPath();
     piece.setFillRule(path.fillRule());
   };
-  const int count = path.elementCount();
-  for (int i = 0; i < count; ++i) {
-    const QPainterPath::Element e = path.elementAt(i);
-    switch (e.type) {
-      case QPainterPath::MoveToElement:
-        if (piece.elementCount() >= kPieceElements) flush();
-        piece.moveTo(e.x, e.y);
-        break;
-      case QPainterPath::LineToElement:
-        piece.lineTo(e.x, e.y);
-        break;
-      case QPainterPath::CurveToElement:
-        if (i + 2 < count) {
-          piece.cubicTo(e.x, e.y, path.elementAt(i + 1).x, path.elementAt(i + 1).y,
-                        path.elementAt(i + 2).x, path.elementAt(i + 2).y);
-          i += 2;
-        }
-        break;
-      default:
-        break;
-    }
+  for (const PathFigure& figure : FiguresOf(path)) {
+    if (piece.elementCount() >= kPieceElements) flush();
+    AppendFigure(path, figure, piece);
   }
   flush();
   if (figures_.size() <= 1) figures_.clear();

@@ -15,7 +15,7 @@ namespace tavisk {
 // A copy of path with elements of its own. Qt keeps a converted form of a
 // path inside it, made when it is first drawn and not guarded: paths shared
 // by tiles painted at once on several threads are drawn from such copies.
-QPainterPath DetachedCopy(const QPainterPath& path);
+QPainterPath DetachedCopy(QPainterPath path);
 
 class PathPieces {
  public:
