@@ -10,8 +10,14 @@
 #include "edit/gadget_ids.h"
 #include "edit/property_sync.h"
 #include "edit/selection_edits.h"
+#include "render/renderer.h"
 
 namespace tavisk {
+
+AppHooks::AppHooks(MainWindow& window, PanelSet& panels, EditorContext& ctx)
+    : window_(window), panels_(panels), ctx_(ctx) {
+  TellCanvasOfEdits();
+}
 
 void AppHooks::ShowShapeProperties() { tavisk::ShowShapeProperties(ctx_, panels_.Gadgets()); }
 
@@ -25,7 +31,10 @@ void AppHooks::SetWindowTitle(const std::string& title) { window_.SetDocumentTit
 
 void AppHooks::Changed(const EditorChanges& changes) {
   const bool scene = changes.objects || changes.shapes;
-  if (scene) hit_index_.SceneEdited();
+  if (scene) {
+    hit_index_.SceneEdited();
+    CanvasSceneEdited();
+  }
   if (scene || changes.cursor) panels_.ShowLayerList();
   if (scene || changes.cursor || changes.selection) FillShapeList(ctx_, panels_.Gadgets());
   if (scene || changes.cursor) ShowShapeProperties();

@@ -13,8 +13,8 @@ struct EditorContext;
 
 class AppHooks : public EditorHooks {
  public:
-  AppHooks(MainWindow& window, PanelSet& panels, EditorContext& ctx)
-      : window_(window), panels_(panels), ctx_(ctx) {}
+  // Tells the canvas renderer that it is told of every edit.
+  AppHooks(MainWindow& window, PanelSet& panels, EditorContext& ctx);
 
   void ShowShapeProperties() override;
   void RedrawCanvas() override;

@@ -1,13 +1,17 @@
 #include "render/canvas_renderer.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <span>
 
 #include "document/numeric.h"
 #include "render/painter_surface.h"
 #include "render/renderer.h"
 #include "render/shape_bounds.h"
 #include "render/shape_paint.h"
+#include "render/hasher.h"
 
 namespace tavisk {
 
@@ -35,6 +39,33 @@ bool ShapeActive(const EditorContext& ctx, const sShape& shape, int64_t index) {
 
 uint64_t Owner(int64_t object, int64_t shape) {
   return static_cast<uint64_t>(object) << 32 | static_cast<uint32_t>(shape);
+}
+
+// The current object's active shapes, sorted.
+std::vector<uint64_t> ActiveOwners(const EditorContext& ctx) {
+  std::vector<uint64_t> active;
+  if (!ValidIndex(ctx.Obj, ctx.CurrentObject)) return active;
+  const sObject& object = ctx.Obj[static_cast<size_t>(ctx.CurrentObject)];
+  for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
+    if (ShapeActive(ctx, object.Shape[static_cast<size_t>(j)], j)) {
+      active.push_back(Owner(ctx.CurrentObject, j));
+    }
+  }
+  return active;
+}
+
+// Whether figures of shapes before it wait for the shape's paint.
+bool FiguresWaitFor(const EditorContext& ctx, const sObject& object, int64_t shape) {
+  for (int64_t k = shape - 1; k >= 0; --k) {
+    if (ShapeShown(ctx, object.Shape[static_cast<size_t>(k)], k)) return ShapeLeavesFigures(object, k);
+  }
+  return false;
+}
+
+bool SamePaints(const std::vector<PaintOp>& a, std::span<const PaintOp> b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const PaintOp& x, const PaintOp& y) {
+    return x.hash == y.hash && x.bounds == y.bounds;
+  });
 }
 
 bool ObjectDrawn(const sObject& object) { return object.Hide == 0 && object.HasShape != 0; }
@@ -67,6 +98,7 @@ QRect TilesAround(const QRect& area, int margin) {
 void CanvasRenderer::Invalidate() {
   tiles_.Clear();
   memo_ = ShapeMemo();
+  recordedEdits_.reset();
 }
 
 bool CanvasRenderer::PaintAhead(bool settle) { return tiles_.PaintAhead(2, settle); }
@@ -82,10 +114,72 @@ CanvasRenderer::Placement CanvasRenderer::PlacementOf(const EditorContext& ctx,
   return placement;
 }
 
+void CanvasRenderer::PlaceObject(PainterSurface& surface, const sObject& object,
+                                 const CanvasView& view, const Placement& placement) {
+  // Zero unless the object is scaled or rotated: the pan itself is the
+  // shift of the canvas.
+  const QPointF offset = PanOnDevice(object, view, placement.zoom) - placement.pan;
+  surface.ResetTransform();
+  surface.TranslateTransform(offset.x(), offset.y());
+  surface.ScaleTransform(placement.zoom, placement.zoom);
+  ApplyObjectTransform(surface, object);
+}
+
+uint64_t CanvasRenderer::FrameKey(const EditorContext& ctx, const CanvasView& view,
+                                  const Placement& placement, PainterSurface& surface) {
+  Hasher h;
+  h.Add(placement.zoom);
+  h.Add(int64_t{ctx.Options.ShowOnlySel});
+  h.Add(ctx.Options.ShowOnlySel != 0 ? ctx.CurrentShape : 0);
+  h.Add(static_cast<int64_t>(ctx.Obj.size()));
+  for (const sObject& object : ctx.Obj) {
+    h.Add(static_cast<int64_t>(ObjectDrawn(object)));
+    h.Add(static_cast<int64_t>(object.Shape.size()));
+    PlaceObject(surface, object, view, placement);
+    const QTransform& t = surface.Transform();
+    for (double v : {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy()}) h.Add(v);
+  }
+  return h.Value();
+}
+
+bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& view,
+                                  const Placement& placement, PainterSurface& surface) {
+  std::vector<uint64_t> active = ActiveOwners(ctx);
+  const std::vector<uint64_t>& before = tiles_.Paints().ActiveOwners();
+  std::vector<uint64_t> owners;
+  std::set_union(active.begin(), active.end(), before.begin(), before.end(),
+                 std::back_inserter(owners));
+  const QRectF area(tiles_.Paints().Area());
+  std::vector<std::pair<uint64_t, std::vector<PaintOp>>> changed;
+  for (uint64_t owner : owners) {
+    const auto i = static_cast<int64_t>(owner >> 32);
+    const auto j = static_cast<int64_t>(owner & 0xFFFFFFFF);
+    const sObject& object = ctx.Obj[static_cast<size_t>(i)];
+    const sShape& shape = object.Shape[static_cast<size_t>(j)];
+    std::vector<PaintOp> ops;
+    if (ObjectDrawn(object) && ShapeShown(ctx, shape, j)) {
+      if (ShapeLeavesFigures(object, j) || FiguresWaitFor(ctx, object, j)) return false;
+      PlaceObject(surface, object, view, placement);
+      const std::optional<QRectF> bounds = bounds_.UserBounds(ctx, object, j);
+      const std::optional<QRectF> onDevice =
+          bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
+      if (!onDevice || onDevice->adjusted(-kFringe, -kFringe, kFringe, kFringe).intersects(area)) {
+        surface.RecordPaintsInto(&ops);
+        RecordShape(ctx, surface, i, j, onDevice && area.contains(*onDevice) ? QRectF() : area);
+      }
+    }
+    if (!SamePaints(ops, tiles_.Paints().Of(owner))) changed.emplace_back(owner, std::move(ops));
+  }
+  for (auto& [owner, ops] : changed) tiles_.ReplacePaints(owner, std::move(ops));
+  tiles_.SetActive(std::move(active));
+  return true;
+}
+
 void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t i,
                                  int64_t j, const QRectF& areaKey) {
   const sObject& object = ctx.Obj[static_cast<size_t>(i)];
   const sShape& shape = object.Shape[static_cast<size_t>(j)];
+  ++recorded_;
   // Paints of an unchanged shape are taken as they were, with the figures
   // it left for the next paint.
   const uint64_t fingerprint =
@@ -124,13 +218,7 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
     // A layer whose last shape was deleted keeps a placeholder that is not
     // drawn; the other layers are.
     if (!ObjectDrawn(object)) continue;
-    // Zero unless the object is scaled or rotated: the pan itself is the
-    // shift of the canvas.
-    const QPointF offset = PanOnDevice(object, view, placement.zoom) - placement.pan;
-    surface.ResetTransform();
-    surface.TranslateTransform(offset.x(), offset.y());
-    surface.ScaleTransform(placement.zoom, placement.zoom);
-    ApplyObjectTransform(surface, object);
+    PlaceObject(surface, object, view, placement);
     for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
       const sShape& shape = object.Shape[static_cast<size_t>(j)];
       if (!ShapeShown(ctx, shape, j)) continue;
@@ -148,7 +236,6 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
           !surface.PathIsEmpty() || !onDevice || !recorded.contains(*onDevice);
       RecordShape(ctx, surface, i, j, dependsOnArea ? recorded : QRectF());
       recording.owners.resize(recording.ops.size(), Owner(i, j));
-      if (i == ctx.CurrentObject && ShapeActive(ctx, shape, j)) recording.active.push_back(Owner(i, j));
     }
   }
   return true;
@@ -165,15 +252,29 @@ bool CanvasRenderer::Redraw(const EditorContext& ctx, const CanvasView& view, QI
   const bool checker = backdrop.checker;
   tiles_.SetBasis({placement.zoom, checker ? Backdrop{} : backdrop});
   const QRect viewport = QRect(QPoint(0, 0), canvas.size()).translated(-placement.shift);
-  const QRect area = TilesAround(viewport, kMargin);
+  recorded_ = 0;
   {
     PainterSurface recorder(canvas, &text_cache_);
-    Recording recording;
-    recorder.SetVisibleArea(QRectF(area));
-    recorder.RecordPaintsInto(&recording.ops);
-    if (!RecordObjects(ctx, view, placement, recorder, area, recording, options.stop)) return false;
-    tiles_.SetPaints(std::move(recording.ops), std::move(recording.owners),
-                     std::move(recording.active), area);
+    const bool trusted = told_ && options.live;
+    const uint64_t edits = edits_;
+    const uint64_t frame = trusted ? FrameKey(ctx, view, placement, recorder) : 0;
+    // The notice is the only way to know that nothing else changed.
+    const bool kept = trusted && recordedEdits_ == edits && recordedFrame_ == frame &&
+                      tiles_.Paints().Area().contains(viewport);
+    if (kept) recorder.SetVisibleArea(QRectF(tiles_.Paints().Area()));
+    if (!kept || !RecordActive(ctx, view, placement, recorder)) {
+      const QRect area = TilesAround(viewport, kMargin);
+      Recording recording;
+      recorder.SetVisibleArea(QRectF(area));
+      recorder.RecordPaintsInto(&recording.ops);
+      if (!RecordObjects(ctx, view, placement, recorder, area, recording, options.stop)) {
+        return false;
+      }
+      tiles_.SetPaints(std::move(recording.ops), std::move(recording.owners), ActiveOwners(ctx),
+                       area);
+      recordedEdits_ = trusted ? std::optional(edits) : std::nullopt;
+      recordedFrame_ = frame;
+    }
   }
   tiles_.Update(viewport);
   if (checker) {

@@ -12,8 +12,10 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "document/canvas_view.h"
 #include "document/editor_context.h"
@@ -33,6 +35,9 @@ struct RedrawOptions {
   // Asked between shapes; true stops the redraw, leaving the canvas
   // unfinished and the kept layers as they were.
   std::function<bool()> stop;
+  // The scene is the one being edited, not a copy taken earlier: the one
+  // the edit notices (CanvasRenderer::SceneEdited) speak of.
+  bool live = true;
 };
 
 class CanvasRenderer {
@@ -47,7 +52,21 @@ class CanvasRenderer {
   bool PaintAhead(bool settle);
   // The next redraw repaints everything and builds every path again.
   void Invalidate();
+  // From now on the owner calls SceneEdited after every edit of the scene
+  // but those a gesture makes to the active shapes (the selected ones and
+  // the current one) before it ends. Between two notices a redraw of the
+  // live scene at the same zoom records only the active shapes again.
+  // Nothing recorded before counts as told.
+  void TellOfEdits() {
+    told_ = true;
+    ++edits_;
+  }
+  // From any thread.
+  void SceneEdited() { ++edits_; }
   const TileCache& Tiles() const { return tiles_; }
+  // The shapes whose paints the last redraw recorded or took from the memo
+  // (for tests and benchmarks).
+  int64_t RecordedShapes() const { return recorded_; }
 
  private:
   // Where the pan puts the pan-free space: canvas pixel (0, 0) is the
@@ -58,23 +77,43 @@ class CanvasRenderer {
     QPointF pan;
   };
 
-  // One redraw's paints, the shape that made each, and the active shapes.
+  // One redraw's paints and the shape that made each.
   struct Recording {
     std::vector<PaintOp> ops;
     std::vector<uint64_t> owners;
-    std::vector<uint64_t> active;
   };
 
   static Placement PlacementOf(const EditorContext& ctx, const CanvasView& view);
+  // Sets the surface's transform to the object's user space in pan-free
+  // device space.
+  static void PlaceObject(PainterSurface& surface, const sObject& object, const CanvasView& view,
+                          const Placement& placement);
+  // What the recorded paints depend on besides the shapes themselves: the
+  // zoom, which shapes are shown, each layer's place and shape count.
+  static uint64_t FrameKey(const EditorContext& ctx, const CanvasView& view,
+                           const Placement& placement, PainterSurface& surface);
   // False when stop asked to give up.
   bool RecordObjects(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
                      PainterSurface& surface, const QRect& area, Recording& recording,
                      const std::function<bool()>& stop);
+  // Between two edit notices, in the same frame, with the canvas inside the
+  // recorded area: replaces the kept paints of the shapes active now or at
+  // the last redraw. False, changing nothing, when one of them shares
+  // figures with its neighbours.
+  bool RecordActive(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
+                    PainterSurface& surface);
   // areaKey: the recorded area when the shape's paints depend on it
   // (ShapeFingerprint).
   void RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t object, int64_t shape,
                    const QRectF& areaKey);
 
+  bool told_ = false;
+  std::atomic<uint64_t> edits_{0};
+  // The notices seen and the frame when the kept paints were recorded from
+  // the live scene; none otherwise.
+  std::optional<uint64_t> recordedEdits_;
+  uint64_t recordedFrame_ = 0;
+  int64_t recorded_ = 0;
   TextPathCache text_cache_;
   ShapeBounds bounds_;
   ShapeMemo memo_;

@@ -103,12 +103,16 @@ bool PaintCanvasAhead(const EditorContext& ctx, const CanvasView& view) {
   return more;
 }
 
+void TellCanvasOfEdits() { ProgramRenderer().TellOfEdits(); }
+
+void CanvasSceneEdited() { ProgramRenderer().SceneEdited(); }
+
 void RedrawCanvas(const EditorContext& ctx, const CanvasView& view, QImage& canvas) {
   RedrawReported(ctx, view, canvas, RedrawOptions{});
 }
 
 void RedrawCanvasScene(const EditorContext& ctx, const CanvasView& view, QImage& canvas) {
-  RedrawReported(ctx, view, canvas, RedrawOptions{.overlays = false, .stop = {}});
+  RedrawReported(ctx, view, canvas, RedrawOptions{.overlays = false, .stop = {}, .live = true});
 }
 
 bool PaintSceneCopy(const EditorContext& scene, const CanvasView& view, QImage& canvas,
@@ -116,7 +120,7 @@ bool PaintSceneCopy(const EditorContext& scene, const CanvasView& view, QImage& 
   CanvasRenderer& renderer = ProgramRenderer();
   try {
     return renderer.Redraw(scene, view, canvas,
-                           RedrawOptions{.overlays = false, .stop = stop});
+                           RedrawOptions{.overlays = false, .stop = stop, .live = false});
   } catch (...) {
     renderer.Invalidate();
     throw;

@@ -23,6 +23,12 @@ void RedrawCanvas(const EditorContext& ctx, const CanvasView& view, QImage& canv
 // Paints a little of the scene around the canvas of the last redraw, for a
 // pan to find; answers whether more is left. For when the editor is idle.
 bool PaintCanvasAhead(const EditorContext& ctx, const CanvasView& view);
+// From now on every edit of the scene is announced through
+// CanvasSceneEdited, but those a gesture makes to the selected and current
+// shapes before it ends (CanvasRenderer::TellOfEdits): a redraw between two
+// announcements records only those shapes again.
+void TellCanvasOfEdits();
+void CanvasSceneEdited();
 // The same without the overlays: the scene alone, which a caller keeps to
 // scale or to draw the overlays on.
 void RedrawCanvasScene(const EditorContext& ctx, const CanvasView& view, QImage& canvas);

@@ -18,32 +18,9 @@ constexpr size_t kMaxStripTiles = 8;
 // A tile whose changes cover most of it is painted whole, without a clip.
 constexpr double kWholeTileShare = 0.6;
 
-int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
 int64_t Area(const QRect& r) { return int64_t{r.width()} * r.height(); }
 
 }  // namespace
-
-int64_t TileCache::Key(int column, int row) {
-  return static_cast<int64_t>(column) << 32 | static_cast<uint32_t>(row);
-}
-
-QRect TileCache::TileRect(int64_t key) {
-  const int column = static_cast<int>(key >> 32);
-  const int row = static_cast<int>(static_cast<int32_t>(key & 0xFFFFFFFF));
-  return QRect(column * kTileSize, row * kTileSize, kTileSize, kTileSize);
-}
-
-std::vector<int64_t> TileCache::KeysOver(const QRect& area) const {
-  std::vector<int64_t> keys;
-  if (area.isEmpty()) return keys;
-  for (int r = FloorDiv(area.top(), kTileSize); r <= FloorDiv(area.bottom(), kTileSize); ++r) {
-    for (int c = FloorDiv(area.left(), kTileSize); c <= FloorDiv(area.right(), kTileSize); ++c) {
-      keys.push_back(Key(c, r));
-    }
-  }
-  return keys;
-}
 
 void TileCache::SetBasis(const TileBasis& basis) {
   if (basis == basis_) return;
@@ -53,40 +30,25 @@ void TileCache::SetBasis(const TileBasis& basis) {
 
 void TileCache::Clear() {
   tiles_.clear();
-  ops_.clear();
-  index_.clear();
+  paints_.Clear();
 }
 
 void TileCache::SetPaints(std::vector<PaintOp> ops, std::vector<uint64_t> owners,
                           std::vector<uint64_t> active, const QRect& area) {
-  ops_ = std::move(ops);
-  owners_ = std::move(owners);
-  active_ = std::move(active);
-  area_ = area;
-  repainted_ = 0;
-  index_.clear();
-  for (size_t i = 0; i < ops_.size(); ++i) {
-    for (int64_t key : KeysOver(ops_[i].bounds & area)) {
-      index_[key].push_back(static_cast<uint32_t>(i));
-    }
-  }
+  paints_.Set(std::move(ops), std::move(owners), std::move(active), area);
 }
 
-const std::vector<uint32_t>& TileCache::OpsOver(int64_t key) const {
-  static const std::vector<uint32_t> none;
-  const auto found = index_.find(key);
-  return found != index_.end() ? found->second : none;
+void TileCache::ReplacePaints(uint64_t owner, std::vector<PaintOp> ops) {
+  paints_.Replace(owner, std::move(ops));
 }
+
+void TileCache::SetActive(std::vector<uint64_t> active) { paints_.SetActive(std::move(active)); }
 
 std::vector<PaintStamp> TileCache::StampsOf(const std::vector<uint32_t>& ops) const {
   std::vector<PaintStamp> stamps;
   stamps.reserve(ops.size());
-  for (uint32_t i : ops) stamps.push_back({ops_[i].hash, ops_[i].bounds, owners_[i]});
+  for (uint32_t i : ops) stamps.push_back({paints_[i].hash, paints_[i].bounds, paints_.OwnerOf(i)});
   return stamps;
-}
-
-bool TileCache::Active(uint64_t owner) const {
-  return std::binary_search(active_.begin(), active_.end(), owner);
 }
 
 namespace {
@@ -101,7 +63,7 @@ bool SameHashes(const std::vector<PaintStamp>& a, const std::vector<PaintStamp>&
 bool TileCache::Holds(const std::vector<PaintStamp>& stamps, const std::vector<uint32_t>& ops) const {
   if (stamps.size() != ops.size()) return false;
   for (size_t k = 0; k < ops.size(); ++k) {
-    if (stamps[k].hash != ops_[ops[k]].hash) return false;
+    if (stamps[k].hash != paints_[ops[k]].hash) return false;
   }
   return true;
 }
@@ -109,7 +71,7 @@ bool TileCache::Holds(const std::vector<PaintStamp>& stamps, const std::vector<u
 bool TileCache::PlanTile(int64_t key, Job& job) {
   job.key = key;
   job.layer = Layer::kWhole;
-  job.ops = OpsOver(key);
+  job.ops = paints_.Over(key);
   const auto kept = tiles_.find(key);
   if (kept == tiles_.end() || kept->second.image.isNull()) {
     job.whole = true;
@@ -118,7 +80,7 @@ bool TileCache::PlanTile(int64_t key, Job& job) {
   const std::vector<PaintStamp>& before = kept->second.stamps;
   if (Holds(before, job.ops)) return false;
   std::vector<PaintStamp> after = StampsOf(job.ops);
-  const QRect rect = TileRect(key);
+  const QRect rect = TileRectOf(key);
   job.clip = ChangedRegion(before, after) & rect;
   if (job.clip.isEmpty()) {
     // Only paints that show nothing here changed: the pixels stand.
@@ -133,13 +95,13 @@ bool TileCache::PlanSplit(int64_t key, std::vector<Job>& jobs) {
   const auto kept = tiles_.find(key);
   if (kept == tiles_.end() || kept->second.image.isNull()) return false;
   Tile& tile = kept->second;
-  const std::vector<uint32_t>& ops = OpsOver(key);
+  const std::vector<uint32_t>& ops = paints_.Over(key);
   if (Holds(tile.stamps, ops)) return false;
   const std::vector<PaintStamp> after = StampsOf(ops);
   auto inactive = [&](const std::vector<PaintStamp>& stamps) {
     std::vector<PaintStamp> kept;
     for (const PaintStamp& s : stamps) {
-      if (!Active(s.owner)) kept.push_back(s);
+      if (!paints_.Active(s.owner)) kept.push_back(s);
     }
     return kept;
   };
@@ -147,7 +109,7 @@ bool TileCache::PlanSplit(int64_t key, std::vector<Job>& jobs) {
   size_t first = ops.size();
   size_t last = ops.size();
   for (size_t k = 0; k < ops.size(); ++k) {
-    if (!Active(owners_[ops[k]])) continue;
+    if (!paints_.Active(paints_.OwnerOf(ops[k]))) continue;
     if (first == ops.size()) first = k;
     last = k + 1;
   }
@@ -165,13 +127,13 @@ bool TileCache::PlanSplit(int64_t key, std::vector<Job>& jobs) {
 
 void TileCache::ShowSplit(int64_t key) {
   Tile& tile = tiles_.at(key);
-  const std::vector<uint32_t>& ops = OpsOver(key);
+  const std::vector<uint32_t>& ops = paints_.Over(key);
   const size_t middle = ops.size() - tile.belowStamps.size() - tile.aboveStamps.size();
-  const QPoint offset = -TileRect(key).topLeft();
+  const QPoint offset = -TileRectOf(key).topLeft();
   tile.shown = tile.below.copy();
   QPainter painter(&tile.shown);
   PaintPlayer player(painter, offset);
-  for (size_t k = 0; k < middle; ++k) player.Play(ops_[ops[tile.belowStamps.size() + k]]);
+  for (size_t k = 0; k < middle; ++k) player.Play(paints_[ops[tile.belowStamps.size() + k]]);
   painter.resetTransform();
   painter.setOpacity(1.0);
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -186,7 +148,7 @@ void TileCache::PaintTile(QImage& image, const QRect& rect, const Job& job) cons
   PaintBackdrop(painter, job.layer == Layer::kAbove ? Backdrop{} : basis_.backdrop, image.size());
   PaintPlayer player(painter, offset);
   for (uint32_t i : job.ops) {
-    const PaintOp& op = ops_[i];
+    const PaintOp& op = paints_[i];
     if (!job.whole && !job.clip.intersects(op.bounds)) continue;
     player.Play(op);
   }
@@ -198,7 +160,7 @@ std::vector<std::vector<size_t>> TileCache::StripsOf(const std::vector<Job>& job
   std::vector<std::vector<size_t>> strips;
   for (size_t j = 0; j < jobs.size(); ++j) {
     if (jobs[j].layer == Layer::kWhole && jobs[j].whole) {
-      const QRect r = TileRect(jobs[j].key);
+      const QRect r = TileRectOf(jobs[j].key);
       rows.push_back({int64_t{r.top()} << 32 | static_cast<uint32_t>(r.left()), j});
     } else {
       strips.push_back({j});
@@ -230,20 +192,20 @@ std::vector<std::vector<size_t>> TileCache::StripsOf(const std::vector<Job>& job
 void TileCache::PaintStrip(const std::vector<size_t>& strip, std::vector<Job>& jobs) {
   if (strip.size() == 1) {
     const Job& job = jobs[strip.front()];
-    PaintTile(ImageOf(job), TileRect(job.key), job);
+    PaintTile(ImageOf(job), TileRectOf(job.key), job);
     return;
   }
   Job together;
   QRect rect;
   for (size_t j : strip) {
     together.ops.insert(together.ops.end(), jobs[j].ops.begin(), jobs[j].ops.end());
-    rect |= TileRect(jobs[j].key);
+    rect |= TileRectOf(jobs[j].key);
   }
   std::sort(together.ops.begin(), together.ops.end());
   together.ops.erase(std::unique(together.ops.begin(), together.ops.end()), together.ops.end());
   QImage image(rect.size(), QImage::Format_ARGB32_Premultiplied);
   PaintTile(image, rect, together);
-  for (size_t j : strip) ImageOf(jobs[j]) = image.copy(TileRect(jobs[j].key).translated(-rect.topLeft()));
+  for (size_t j : strip) ImageOf(jobs[j]) = image.copy(TileRectOf(jobs[j].key).translated(-rect.topLeft()));
 }
 
 QImage& TileCache::ImageOf(const Job& job) {
@@ -276,7 +238,7 @@ void TileCache::Run(std::vector<Job>& jobs) {
   }
   for (const Job& job : jobs) {
     stampsOf(job) = StampsOf(job.ops);
-    repainted_ += job.whole ? Area(TileRect(job.key)) : Area(job.clip.boundingRect());
+    repainted_ += job.whole ? Area(TileRectOf(job.key)) : Area(job.clip.boundingRect());
     if (job.layer == Layer::kWhole) {
       // Exact again: the split pictures are no longer needed.
       Tile& tile = tiles_.at(job.key);
@@ -289,10 +251,11 @@ void TileCache::Run(std::vector<Job>& jobs) {
 
 void TileCache::Update(const QRect& area) {
   ++clock_;
+  repainted_ = 0;
   std::vector<Job> jobs;
   std::vector<int64_t> split;
   Job job;
-  for (int64_t key : KeysOver(area)) {
+  for (int64_t key : TileKeysOver(area)) {
     if (PlanSplit(key, jobs)) {
       split.push_back(key);
     } else if (PlanTile(key, job)) {
@@ -303,7 +266,7 @@ void TileCache::Update(const QRect& area) {
   }
   Run(jobs);
   for (int64_t key : split) ShowSplit(key);
-  for (int64_t key : KeysOver(area)) tiles_.at(key).used = clock_;
+  for (int64_t key : TileKeysOver(area)) tiles_.at(key).used = clock_;
   DropFarTiles(area);
 }
 
@@ -311,7 +274,7 @@ bool TileCache::PaintAhead(int count, bool settle) {
   std::vector<Job> jobs;
   Job job;
   bool more = false;
-  for (int64_t key : KeysOver(area_)) {
+  for (int64_t key : TileKeysOver(paints_.Area())) {
     const auto kept = tiles_.find(key);
     if (!settle && kept != tiles_.end() && !kept->second.shown.isNull()) continue;
     if (!PlanTile(key, job)) continue;
@@ -331,7 +294,7 @@ void TileCache::DropFarTiles(const QRect& area) {
   std::vector<std::pair<double, int64_t>> byDistance;
   const QPointF centre = QRectF(area).center();
   for (const auto& [key, tile] : tiles_) {
-    const QPointF d = QRectF(TileRect(key)).center() - centre;
+    const QPointF d = QRectF(TileRectOf(key)).center() - centre;
     byDistance.push_back({tile.used == clock_ ? -1.0 : std::hypot(d.x(), d.y()), key});
   }
   std::sort(byDistance.begin(), byDistance.end());
@@ -343,11 +306,11 @@ void TileCache::Compose(QImage& canvas, QPoint shift, bool blend) const {
   painter.setCompositionMode(blend ? QPainter::CompositionMode_SourceOver
                                    : QPainter::CompositionMode_Source);
   const QRect visible = QRect(QPoint(0, 0), canvas.size()).translated(-shift);
-  for (int64_t key : KeysOver(visible)) {
+  for (int64_t key : TileKeysOver(visible)) {
     const auto kept = tiles_.find(key);
     if (kept == tiles_.end()) continue;
     const Tile& tile = kept->second;
-    painter.drawImage(TileRect(key).topLeft() + shift, tile.shown.isNull() ? tile.image : tile.shown);
+    painter.drawImage(TileRectOf(key).topLeft() + shift, tile.shown.isNull() ? tile.image : tile.shown);
   }
 }
 

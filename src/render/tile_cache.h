@@ -23,6 +23,7 @@
 
 #include "render/paint_op.h"
 #include "render/scene_layer.h"
+#include "render/tile_paints.h"
 
 namespace tavisk {
 
@@ -36,13 +37,18 @@ struct TileBasis {
 
 class TileCache {
  public:
-  static constexpr int kTileSize = 256;
+  static constexpr int kTileSize = kTilePixels;
 
   void SetBasis(const TileBasis& basis);
   // This redraw's paints in pan-free device space, complete over area,
   // with the shape that made each (owners) and the active shapes, sorted.
   void SetPaints(std::vector<PaintOp> ops, std::vector<uint64_t> owners,
                  std::vector<uint64_t> active, const QRect& area);
+  // Between redraws of the same paints but those of a few shapes: the
+  // paints of owner become ops, and the active shapes are active.
+  void ReplacePaints(uint64_t owner, std::vector<PaintOp> ops);
+  void SetActive(std::vector<uint64_t> active);
+  const TilePaints& Paints() const { return paints_; }
   // Repaints the tiles over area (pan-free) whose paints changed.
   void Update(const QRect& area);
   // Paints at most count of the tiles over the painted area of the last
@@ -53,7 +59,8 @@ class TileCache {
   // point -shift, with SourceOver when blend (else replacing the pixels).
   void Compose(QImage& canvas, QPoint shift, bool blend) const;
   void Clear();
-  // Pixels repainted since the last SetPaints (for tests and benchmarks).
+  // Pixels repainted by the last Update and the paints ahead since (for
+  // tests and benchmarks).
   int64_t RepaintedArea() const { return repainted_; }
   size_t TileCount() const { return tiles_.size(); }
 
@@ -77,12 +84,7 @@ class TileCache {
     bool whole = true;
   };
 
-  static int64_t Key(int column, int row);
-  static QRect TileRect(int64_t key);
-  std::vector<int64_t> KeysOver(const QRect& area) const;
-  const std::vector<uint32_t>& OpsOver(int64_t key) const;
   std::vector<PaintStamp> StampsOf(const std::vector<uint32_t>& ops) const;
-  bool Active(uint64_t owner) const;
   // Whether stamps are those of ops, by hash.
   bool Holds(const std::vector<PaintStamp>& stamps, const std::vector<uint32_t>& ops) const;
   // The job that brings the tile's exact image up to date; false when it is.
@@ -102,11 +104,7 @@ class TileCache {
   void DropFarTiles(const QRect& area);
 
   TileBasis basis_;
-  std::vector<PaintOp> ops_;
-  std::vector<uint64_t> owners_;
-  std::vector<uint64_t> active_;
-  std::unordered_map<int64_t, std::vector<uint32_t>> index_;
-  QRect area_;
+  TilePaints paints_;
   std::unordered_map<int64_t, Tile> tiles_;
   uint64_t clock_ = 0;
   int64_t repainted_ = 0;

@@ -86,14 +86,20 @@ QImage PaintedStraight(const EditorContext& ctx, const CanvasView& view, QSize s
 // round a little differently than painted in one pass.
 constexpr int kSplitRounding = 3;
 
-class CanvasCacheTest : public ::testing::Test {
+// Each test runs with a renderer that finds edits itself and with one told
+// of them (CanvasRenderer::TellOfEdits), which then records only the active
+// shapes between notices.
+class CanvasCacheTest : public ::testing::TestWithParam<bool> {
  protected:
   EditorContext ctx;
   CanvasView view;
   CanvasRenderer kept;
   QImage canvas = test::MakeCanvas(320, 240);
 
+  bool Told() const { return GetParam(); }
+
   void SetUp() override {
+    if (Told()) kept.TellOfEdits();
     sShape box = MakeShape(kBox, 20, 20, 80, 60, RGBA(200, 40, 40, 180));
     box.Fx = {MakeFx(8, 8, 100, 0, RGBA(0, 0, 0, 90)), MakeFx(0, 0, 120, 1, RGBA(0, 0, 255, 255), kDash)};
     box.Fx[1].Width = 3;
@@ -131,10 +137,21 @@ class CanvasCacheTest : public ::testing::Test {
     ctx.CurrentShape = 0;
   }
 
-  // Applies edit, redraws with the kept renderer and with a fresh one, and
-  // compares, allowing tolerance per channel; answers the area the kept
-  // renderer repainted.
+  // Applies edit, announces it, redraws with the kept renderer and with a
+  // fresh one, and compares, allowing tolerance per channel; answers the
+  // area the kept renderer repainted.
   int64_t EditAndCompare(const std::function<void()>& edit, const char* what, int tolerance = 0) {
+    return GestureAndCompare(
+        [&] {
+          edit();
+          kept.SceneEdited();
+        },
+        what, tolerance);
+  }
+  // The same for what a gesture changes before it ends: the view, the
+  // selection, the active shapes. Nothing is announced.
+  int64_t GestureAndCompare(const std::function<void()>& edit, const char* what,
+                            int tolerance = 0) {
     edit();
     EditorContext copy = ctx;
     CanvasView copiedView = view;
@@ -165,15 +182,15 @@ class CanvasCacheTest : public ::testing::Test {
   sShape& Shape(int j) { return ctx.Obj[0].Shape[static_cast<size_t>(j)]; }
 };
 
-TEST_F(CanvasCacheTest, KeptLayerMatchesAFullRedrawAfterEdits) {
+TEST_P(CanvasCacheTest, KeptLayerMatchesAFullRedrawAfterEdits) {
   const int64_t whole = int64_t{canvas.width()} * canvas.height();
   EXPECT_GE(EditAndCompare([] {}, "first redraw"), whole) << "every tile over the canvas";
-  EXPECT_EQ(EditAndCompare([] {}, "no change"), 0);
+  EXPECT_EQ(GestureAndCompare([] {}, "no change"), 0);
   for (int step = 0; step < 5; ++step) {
     // The first step keeps the paints below and above the box in images of
     // their own; then only the dragged box is painted.
-    const int64_t area = EditAndCompare([&] { Shape(0).X += 7; Shape(0).Y += 3; },
-                                        "dragging the current box", kSplitRounding);
+    const int64_t area = GestureAndCompare([&] { Shape(0).X += 7; Shape(0).Y += 3; },
+                                           "dragging the current box", kSplitRounding);
     if (step == 0) {
       EXPECT_GT(area, 0);
     } else {
@@ -204,33 +221,35 @@ TEST_F(CanvasCacheTest, KeptLayerMatchesAFullRedrawAfterEdits) {
                  "deleting a shape");
   EditAndCompare([&] { Shape(2).Hide = 1; }, "hiding the text");
   EditAndCompare([&] { ctx.Pictures.Replace(Shape(6).Image, QImage()); }, "emptying a picture");
-  EditAndCompare([&] { view.PanX += 13; }, "panning");
-  EditAndCompare([&] { ctx.Options.Zoom = 150; }, "zooming");
+  GestureAndCompare([&] { view.PanX += 13; }, "panning");
+  GestureAndCompare([&] { ctx.Options.Zoom = 150; }, "zooming");
   EditAndCompare([&] { ctx.Obj[0].Angle = 20; ctx.Obj[0].W = 80; }, "rotating the object");
-  EditAndCompare([&] { ctx.Options.BgColor = RGBA(0, 0, 0, 255); }, "changing the background");
-  EditAndCompare([&] { ctx.CurrentShape = 3; Shape(0).Selected = 1; }, "changing the selection");
+  GestureAndCompare([&] { ctx.Options.BgColor = RGBA(0, 0, 0, 255); }, "changing the background");
+  GestureAndCompare([&] { ctx.CurrentShape = 3; Shape(0).Selected = 1; },
+                    "changing the selection");
 }
 
-TEST_F(CanvasCacheTest, APressThatChangesTheSelectionRepaintsNoTile) {
+TEST_P(CanvasCacheTest, APressThatChangesTheSelectionRepaintsNoTile) {
   EditAndCompare([] {}, "first redraw");
-  EXPECT_EQ(EditAndCompare([&] { ctx.CurrentShape = 1; }, "selecting the circle"), 0);
-  EXPECT_EQ(EditAndCompare([&] { Shape(5).Selected = 1; Shape(6).Selected = 1; },
-                           "adding two shapes to the selection"),
+  EXPECT_EQ(GestureAndCompare([&] { ctx.CurrentShape = 1; }, "selecting the circle"), 0);
+  EXPECT_EQ(GestureAndCompare([&] { Shape(5).Selected = 1; Shape(6).Selected = 1; },
+                              "adding two shapes to the selection"),
             0);
-  EXPECT_EQ(EditAndCompare([&] { ctx.CurrentShape = -1; Shape(5).Selected = 0; }, "deselecting"),
-            0);
+  EXPECT_EQ(
+      GestureAndCompare([&] { ctx.CurrentShape = -1; Shape(5).Selected = 0; }, "deselecting"), 0);
   // Dragging the selection across the tile edge at x = 256 and back.
   for (int step = 0; step < 8; ++step) {
-    EditAndCompare([&] { Shape(6).X = static_cast<int16_t>(Shape(6).X + (step < 4 ? 19 : -19)); },
-                   "dragging across a tile edge", kSplitRounding);
+    GestureAndCompare(
+        [&] { Shape(6).X = static_cast<int16_t>(Shape(6).X + (step < 4 ? 19 : -19)); },
+        "dragging across a tile edge", kSplitRounding);
   }
   EditAndCompare([&] { Shape(1).X += 12; }, "moving a shape that is not dragged");
   Settle("settling after the drag");
   ctx.Options.ShowOnlySel = 1;
-  EditAndCompare([&] { ctx.CurrentShape = 4; }, "showing only the current curve");
+  GestureAndCompare([&] { ctx.CurrentShape = 4; }, "showing only the current curve");
 }
 
-TEST_F(CanvasCacheTest, PansAndZoomsMatchAFullRedraw) {
+TEST_P(CanvasCacheTest, PansAndZoomsMatchAFullRedraw) {
   ctx.Obj.push_back(MakeObject({MakeShape(kCircle, 500, 300, 40, 40, RGBA(0, 0, 200, 160), kDash),
                                 MakeShape(kBox, -300, -200, 90, 50, RGBA(0, 120, 0, 200))}));
   ctx.Obj[1].Shape[0].Width = 5;
@@ -238,31 +257,31 @@ TEST_F(CanvasCacheTest, PansAndZoomsMatchAFullRedraw) {
   EditAndCompare([] {}, "first redraw");
   const int64_t whole = int64_t{canvas.width()} * canvas.height();
   for (int step = 0; step < 6; ++step) {
-    EXPECT_LT(EditAndCompare([&] { view.PanX -= 3; view.PanY -= 2; }, "a small pan"), whole / 4)
+    EXPECT_LT(GestureAndCompare([&] { view.PanX -= 3; view.PanY -= 2; }, "a small pan"), whole / 4)
         << "a pan paints at most what comes into view";
   }
-  EditAndCompare([&] { view.PanX = -250; view.PanY = -170; }, "panning to far shapes");
-  EditAndCompare([&] { view.PanX = 320; view.PanY = 230; }, "panning the other way");
+  GestureAndCompare([&] { view.PanX = -250; view.PanY = -170; }, "panning to far shapes");
+  GestureAndCompare([&] { view.PanX = 320; view.PanY = 230; }, "panning the other way");
   EditAndCompare([&] { ctx.Obj[1].Hide = 1; }, "hiding an object");
   EditAndCompare([&] { ctx.Obj[1].Hide = 0; view.PanX = 0; view.PanY = 0; }, "showing it");
   for (int zoom : {150, 75, 33, 100}) {
-    EditAndCompare([&] { ctx.Options.Zoom = static_cast<uint8_t>(zoom); }, "zooming");
+    GestureAndCompare([&] { ctx.Options.Zoom = static_cast<uint8_t>(zoom); }, "zooming");
     // At fractional zooms a pan step is a fraction of a pixel more or less
     // than whole pixels: the canvas still moves over the kept tiles.
     for (int step = 0; step < 4; ++step) {
       while (kept.PaintAhead(true)) {
       }
-      EXPECT_EQ(EditAndCompare([&] { view.PanX += 1; view.PanY -= 3; }, "panning at a zoom"), 0)
+      EXPECT_EQ(GestureAndCompare([&] { view.PanX += 1; view.PanY -= 3; }, "panning at a zoom"), 0)
           << "a pan at zoom " << zoom << " into tiles painted ahead paints nothing";
     }
   }
   EditAndCompare([&] { ctx.Obj[0].Angle = 30; ctx.Obj[0].W = 70; }, "rotating and scaling");
-  EditAndCompare([&] { view.PanX += 9; }, "panning a rotated object");
+  GestureAndCompare([&] { view.PanX += 9; }, "panning a rotated object");
   EditAndCompare([&] { ctx.Options.BgImg = 0; }, "dropping the checker");
-  EditAndCompare([&] { view.PanX -= 40; }, "panning over a plain background");
+  GestureAndCompare([&] { view.PanX -= 40; }, "panning over a plain background");
 }
 
-TEST_F(CanvasCacheTest, TilesPaintedAheadServeTheNextPan) {
+TEST_P(CanvasCacheTest, TilesPaintedAheadServeTheNextPan) {
   ctx.Options.BgImg = 0;
   EditAndCompare([] {}, "first redraw");
   int rounds = 0;
@@ -275,7 +294,7 @@ TEST_F(CanvasCacheTest, TilesPaintedAheadServeTheNextPan) {
 
 // Tile edges sit at multiples of 256 device pixels of the pan-free space:
 // shapes across them, and pans that move them across, must show no seam.
-TEST_F(CanvasCacheTest, AFullRedrawEqualsTheScenePaintedStraight) {
+TEST_P(CanvasCacheTest, AFullRedrawEqualsTheScenePaintedStraight) {
   HideOverlays();
   canvas = test::MakeCanvas(600, 560);
   sShape dotted = MakeShape(kCircle, 256, 256, 70, 50, RGBA(200, 0, 0, 140), kDot);
@@ -320,7 +339,7 @@ TEST_F(CanvasCacheTest, AFullRedrawEqualsTheScenePaintedStraight) {
 // custom-style shape, a linked shape or a custom effect leaves for a later
 // paint may lie far outside them while that paint shows on the canvas:
 // pans that bring the figures in must show what one straight paint shows.
-TEST_F(CanvasCacheTest, FiguresLeftFarFromTheCanvasPaintAsTheStraightPaintDoes) {
+TEST_P(CanvasCacheTest, FiguresLeftFarFromTheCanvasPaintAsTheStraightPaintDoes) {
   HideOverlays();
   ctx.Options.BgImg = 0;
   sShape farCircle = MakeShape(kCircle, 1100, 100, 40, 30, RGBA(0, 0, 0, 255), kCustom);
@@ -393,7 +412,7 @@ TEST_F(CanvasCacheTest, FiguresLeftFarFromTheCanvasPaintAsTheStraightPaintDoes) 
 
 // Texts and pictures far from the canvas are passed over by their bounds;
 // these reach into it from far away.
-TEST_F(CanvasCacheTest, TextsAndPicturesReachingInFromFarAreDrawn) {
+TEST_P(CanvasCacheTest, TextsAndPicturesReachingInFromFarAreDrawn) {
   HideOverlays();
   ctx.Options.BgImg = 0;
   sShape longText = MakeShape(kText, -2600, 30, 24, 0, RGBA(0, 0, 0, 255));
@@ -423,11 +442,46 @@ TEST_F(CanvasCacheTest, TextsAndPicturesReachingInFromFarAreDrawn) {
   }
 }
 
-TEST_F(CanvasCacheTest, ResizedCanvasIsRedrawnWhole) {
+TEST_P(CanvasCacheTest, ResizedCanvasIsRedrawnWhole) {
   kept.Redraw(ctx, view, canvas);
   canvas = test::MakeCanvas(200, 300);
   EditAndCompare([] {}, "resizing");
 }
+
+// Told of edits, a redraw between notices records the active shapes alone,
+// and only while the canvas stays over what was recorded.
+TEST_P(CanvasCacheTest, ToldRendererRecordsOnlyWhatAGestureChanges) {
+  if (!Told()) GTEST_SKIP() << "only a told renderer trusts the notices";
+  const int64_t shown = static_cast<int64_t>(ctx.Obj[0].Shape.size());
+  EditAndCompare([] {}, "first redraw");
+  EXPECT_EQ(kept.RecordedShapes(), shown);
+  GestureAndCompare([&] { view.PanX -= 3; }, "a small pan");
+  EXPECT_EQ(kept.RecordedShapes(), 1) << "the current box alone";
+  GestureAndCompare([&] { ctx.CurrentShape = -1; }, "deselecting");
+  EXPECT_EQ(kept.RecordedShapes(), 1) << "the box that was current";
+  GestureAndCompare([&] { view.PanY += 2; }, "a pan with nothing active");
+  EXPECT_EQ(kept.RecordedShapes(), 0);
+  GestureAndCompare([&] { ctx.CurrentShape = 1; Shape(7).Selected = 1; }, "selecting two");
+  for (int step = 0; step < 4; ++step) {
+    GestureAndCompare([&] { Shape(1).X += 40; Shape(7).Y -= 30; }, "dragging them", kSplitRounding);
+    EXPECT_EQ(kept.RecordedShapes(), 2);
+  }
+  EditAndCompare([&] { Shape(4).Pt[1].Y += 9; }, "an announced edit");
+  EXPECT_EQ(kept.RecordedShapes(), shown);
+  GestureAndCompare([&] { view.PanX += 2000; }, "a pan beyond what was recorded");
+  GestureAndCompare([&] { view.PanX -= 2000; }, "and back");
+  EXPECT_GE(kept.RecordedShapes(), 2);
+  // The linked box and the custom circle share their figures with the next
+  // shape: the gesture records everything again.
+  GestureAndCompare([&] { ctx.CurrentShape = 5; }, "selecting the linked box");
+  GestureAndCompare([&] { Shape(5).X += 6; }, "dragging it", kSplitRounding);
+  EXPECT_EQ(kept.RecordedShapes(), shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, CanvasCacheTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return info.param ? "Told" : "Found";
+                         });
 
 }  // namespace
 }  // namespace tavisk
