@@ -16,32 +16,62 @@ constexpr int kPhases = 4;  // quarter-pixel placement
 constexpr double kMaxDiameter = 64;
 constexpr size_t kMaxStamps = 4096;
 
+// A colour's premultiplied channel scaled by a coverage of 0..255, rounded
+// as the rasteriser blends a solid fill into a cleared pixel.
+uint32_t Scaled(uint32_t channel, uint32_t coverage) {
+  const uint32_t t = channel * coverage + 128;
+  return (t + (t >> 8)) >> 8;
+}
+
 class StampCache {
  public:
   const QImage& Get(double diameter, QRgb colour, int phaseX, int phaseY) {
     const int64_t size16 = std::llround(diameter * 16);
-    const uint64_t key = static_cast<uint64_t>(size16) << 40 ^ uint64_t{colour} << 8 ^
-                         static_cast<uint64_t>(phaseX * kPhases + phaseY);
+    const uint64_t shapeKey = static_cast<uint64_t>(size16) << 8 ^
+                              static_cast<uint64_t>(phaseX * kPhases + phaseY);
+    const uint64_t key = shapeKey << 32 ^ uint64_t{colour};
     auto found = stamps_.find(key);
     if (found != stamps_.end()) return found->second;
     if (stamps_.size() >= kMaxStamps) stamps_.clear();
-    const int side = static_cast<int>(std::ceil(diameter)) + 2;
-    QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
-    stamp.fill(Qt::transparent);
-    {
-      QPainter p(&stamp);
-      p.setRenderHint(QPainter::Antialiasing);
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor::fromRgba(colour));
-      const double r = size16 / 32.0;
-      p.drawEllipse(QPointF(1 + r + phaseX / double(kPhases), 1 + r + phaseY / double(kPhases)),
-                    r, r);
+    // Each shape has a colour of its own: the disc is rasterised once per
+    // size and phase, and each colour is its coverage times the colour.
+    const QImage& disc = Coverage(shapeKey, size16, phaseX, phaseY);
+    QImage stamp(disc.size(), QImage::Format_ARGB32_Premultiplied);
+    const QRgb premultiplied = qPremultiply(colour);
+    for (int y = 0; y < disc.height(); ++y) {
+      const auto* from = reinterpret_cast<const QRgb*>(disc.constScanLine(y));
+      auto* to = reinterpret_cast<QRgb*>(stamp.scanLine(y));
+      for (int x = 0; x < disc.width(); ++x) {
+        const uint32_t c = qAlpha(from[x]);
+        to[x] = qRgba(Scaled(qRed(premultiplied), c), Scaled(qGreen(premultiplied), c),
+                      Scaled(qBlue(premultiplied), c), Scaled(qAlpha(premultiplied), c));
+      }
     }
     return stamps_.emplace(key, std::move(stamp)).first->second;
   }
 
  private:
+  const QImage& Coverage(uint64_t key, int64_t size16, int phaseX, int phaseY) {
+    auto found = discs_.find(key);
+    if (found != discs_.end()) return found->second;
+    if (discs_.size() >= kMaxStamps) discs_.clear();
+    const double r = size16 / 32.0;
+    const int side = static_cast<int>(std::ceil(2 * r)) + 2;
+    QImage disc(side, side, QImage::Format_ARGB32_Premultiplied);
+    disc.fill(Qt::transparent);
+    {
+      QPainter p(&disc);
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setPen(Qt::NoPen);
+      p.setBrush(Qt::white);
+      p.drawEllipse(QPointF(1 + r + phaseX / double(kPhases), 1 + r + phaseY / double(kPhases)),
+                    r, r);
+    }
+    return discs_.emplace(key, std::move(disc)).first->second;
+  }
+
   std::unordered_map<uint64_t, QImage> stamps_;
+  std::unordered_map<uint64_t, QImage> discs_;
 };
 
 StampCache& Stamps() {
