@@ -7,11 +7,11 @@
 #include <span>
 
 #include "document/numeric.h"
+#include "render/hasher.h"
 #include "render/painter_surface.h"
 #include "render/renderer.h"
 #include "render/shape_bounds.h"
 #include "render/shape_paint.h"
-#include "render/hasher.h"
 
 namespace tavisk {
 
