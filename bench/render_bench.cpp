@@ -233,6 +233,20 @@ void BM_HitQuery(benchmark::State& state) {
   }
 }
 
+// The first press on a layer of all the scene's shapes: a new index finds
+// the shapes under the pointer, building what it needs.
+void BM_FirstPress(benchmark::State& state) {
+  EditorContext& ctx = OneLayerScene(static_cast<int>(state.range(0)));
+  const std::vector<QPoint> targets = PressTargets(ctx);
+  const CanvasView view;
+  size_t next = 0;
+  for (auto _ : state) {
+    ShapeHitIndex index;
+    const QPoint at = targets[next++ % targets.size()];
+    benchmark::DoNotOptimize(index.ShapeUnder(ctx, view, at.x(), at.y(), true));
+  }
+}
+
 // Events of a Space+drag pan, 3 pixels each, from the view at (panX, panY),
 // with the tiles around the canvas painted while idle between events (not
 // timed).
@@ -367,6 +381,7 @@ BENCHMARK(BM_ZoomPreview)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterat
 BENCHMARK(BM_ZoomSharp)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1);
 
 TAVISK_SCENE_BENCH(BM_HitQuery, 200, 100);
+BENCHMARK(BM_FirstPress)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(3);
 
 // Keeps the median of every benchmark, in milliseconds of wall time.
 class MedianReporter : public benchmark::ConsoleReporter {
@@ -406,6 +421,10 @@ void PrintSummary(const std::map<std::string, double>& medians) {
                 shapes, straight, cold, ratio(cold), load, ratio(load), drag, ratio(drag), press,
                 ratio(press));
     std::printf("  %5s shapes: hit query of a press %8.3f\n", shapes, query);
+  }
+  for (const char* shapes : {"10000", "100000"}) {
+    std::printf("  %6s shapes in one layer: first press, index built %8.2f\n", shapes,
+                get("BM_FirstPress/" + std::string(shapes)));
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <optional>
 
 #include "document/numeric.h"
 #include "render/hit_path.h"
@@ -59,8 +60,18 @@ int64_t ShapeHitIndex::ShapeUnder(const EditorContext& ctx, const CanvasView& vi
   if (cell != cells_.end()) candidates.insert(candidates.end(), cell->second.begin(), cell->second.end());
   std::sort(candidates.begin(), candidates.end());
   if (topmost) std::reverse(candidates.begin(), candidates.end());
+  std::optional<PainterSurface> surface;
   for (uint32_t k : candidates) {
-    if (Hits(*entries_[k].geometry, device, ux, uy)) return entries_[k].shape;
+    Geometry& g = *entries_[k].geometry;
+    if (!g.built && !g.picture && g.bounds.contains(device)) {
+      if (!surface) {
+        surface.emplace(no_picture_, &text_cache_);
+        ApplyViewTransform(ctx, *surface);
+        ApplyObjectTransform(*surface, *object);
+      }
+      Build(ctx, *object, entries_[k].shape, *surface, g);
+    }
+    if (Hits(g, device, ux, uy)) return entries_[k].shape;
   }
   return -1;
 }
@@ -130,7 +141,7 @@ void ShapeHitIndex::Refresh(const EditorContext& ctx, const sObject& object) {
     if (!ShapeShown(ctx, shape, j)) continue;
     const uint64_t fingerprint =
         ShapeFingerprint(ctx, object, j, transform_, surface.PendingPath(), QRectF());
-    std::shared_ptr<const Geometry> geometry;
+    std::shared_ptr<Geometry> geometry;
     const size_t k = entries.size();
     // Most presses find every shape as the last one left it: no lookup.
     if (k < entries_.size() && entries_[k].shape == j && entries_[k].fingerprint == fingerprint) {
@@ -141,25 +152,10 @@ void ShapeHitIndex::Refresh(const EditorContext& ctx, const sObject& object) {
       surface.SetPendingPath(geometry->leftover);
     } else {
       auto built = std::make_shared<Geometry>();
-      DrawShapeFxLayer(ctx, unpanned, surface, object, j, 0);
-      BuildShapePath(ctx, unpanned, surface, object, j);
-      built->path = surface.PendingPath();
-      if (shape.Link == 0 || j == LastIndex(object.Shape)) PaintShapePath(surface, shape);
-      DrawShapeFxLayer(ctx, unpanned, surface, object, j, 1);
-      built->leftover = surface.PathIsEmpty() ? QPainterPath() : surface.PendingPath();
-      built->reach = OutlineReach(ctx, object, shape);
-      built->picture = shape.Typ == kImage;
-      built->pictureRect = QRectF(QPointF(std::min<double>(shape.X, shape.X + shape.W),
-                                          std::min<double>(shape.Y, shape.Y + shape.H)),
-                                  QPointF(std::max<double>(shape.X, shape.X + shape.W),
-                                          std::max<double>(shape.Y, shape.Y + shape.H)));
-      // A pixel more than the tests reach, against rounding at the edges.
-      const double margin = built->reach + 1;
-      built->bounds = built->picture
-                          ? transform_.mapRect(built->pictureRect).adjusted(-1, -1, 1, 1)
-                      : built->path.isEmpty()
-                          ? QRectF()
-                          : built->path.controlPointRect().adjusted(-margin, -margin, margin, margin);
+      // A shape that neither takes nor leaves figures is built alone, when a
+      // press first needs it.
+      const bool alone = surface.PathIsEmpty() && !ShapeLeavesFigures(object, j);
+      if (!alone || !Bound(ctx, object, j, *built)) Build(ctx, object, j, surface, *built);
       geometry = std::move(built);
       by_fingerprint_.emplace(fingerprint, geometry);
     }
@@ -175,6 +171,49 @@ void ShapeHitIndex::Refresh(const EditorContext& ctx, const sObject& object) {
     for (const Entry& entry : entries_) by_fingerprint_.emplace(entry.fingerprint, entry.geometry);
   }
   if (changed) FillGrid();
+}
+
+void ShapeHitIndex::Build(const EditorContext& ctx, const sObject& object, int64_t j,
+                          PainterSurface& surface, Geometry& g) {
+  const sShape& shape = object.Shape[static_cast<size_t>(j)];
+  const CanvasView unpanned;
+  DrawShapeFxLayer(ctx, unpanned, surface, object, j, 0);
+  BuildShapePath(ctx, unpanned, surface, object, j);
+  g.path = surface.PendingPath();
+  if (shape.Link == 0 || j == LastIndex(object.Shape)) PaintShapePath(surface, shape);
+  DrawShapeFxLayer(ctx, unpanned, surface, object, j, 1);
+  g.leftover = surface.PathIsEmpty() ? QPainterPath() : surface.PendingPath();
+  g.built = true;
+  if (!Describe(ctx, object, j, g)) {
+    const double margin = g.reach + 1;
+    g.bounds = g.path.isEmpty() ? QRectF()
+                                : g.path.controlPointRect().adjusted(-margin, -margin, margin, margin);
+  }
+}
+
+bool ShapeHitIndex::Bound(const EditorContext& ctx, const sObject& object, int64_t j,
+                          Geometry& g) {
+  g.built = false;
+  if (Describe(ctx, object, j, g)) return true;
+  const std::optional<QRectF> user = shape_bounds_.UserBounds(ctx, object, j);
+  if (!user) return false;
+  const double margin = g.reach + 1;
+  g.bounds = transform_.mapRect(*user).adjusted(-margin, -margin, margin, margin);
+  return true;
+}
+
+bool ShapeHitIndex::Describe(const EditorContext& ctx, const sObject& object, int64_t j,
+                             Geometry& g) const {
+  const sShape& shape = object.Shape[static_cast<size_t>(j)];
+  g.reach = OutlineReach(ctx, object, shape);
+  g.picture = shape.Typ == kImage;
+  g.pictureRect = QRectF(QPointF(std::min<double>(shape.X, shape.X + shape.W),
+                                 std::min<double>(shape.Y, shape.Y + shape.H)),
+                         QPointF(std::max<double>(shape.X, shape.X + shape.W),
+                                 std::max<double>(shape.Y, shape.Y + shape.H)));
+  if (!g.picture) return false;
+  g.bounds = transform_.mapRect(g.pictureRect).adjusted(-1, -1, 1, 1);
+  return true;
 }
 
 void ShapeHitIndex::FillGrid() {

@@ -3,7 +3,9 @@
 // builds it (with the figures earlier linked shapes leave pending), once,
 // and kept under a fingerprint of everything it was made from; only shapes
 // whose fingerprint changed are built again. Their bounds sit in a uniform
-// grid, so a query tests exactly only the shapes near the pointer.
+// grid, so a query tests exactly only the shapes near the pointer. The path
+// of a shape that neither takes figures from the shape before nor leaves
+// any to the next is built only when a press first lands within its bounds.
 //
 // An index told of every edit (the editor's, through the edit history's
 // notice) does not fingerprint every shape at each press: until the next
@@ -22,9 +24,12 @@
 
 #include "document/canvas_view.h"
 #include "document/editor_context.h"
+#include "render/shape_bounds.h"
 #include "render/text_path_cache.h"
 
 namespace tavisk {
+
+class PainterSurface;
 
 class ShapeHitIndex {
  public:
@@ -48,6 +53,8 @@ class ShapeHitIndex {
  private:
   // One shape's path in device space without the pan, as the pick sees it.
   struct Geometry {
+    // False while only the bounds are known (a generous rectangle).
+    bool built = true;
     QPainterPath path;
     // The figures left for the next shape's paint.
     QPainterPath leftover;
@@ -62,7 +69,7 @@ class ShapeHitIndex {
   struct Entry {
     int64_t shape;
     uint64_t fingerprint;
-    std::shared_ptr<const Geometry> geometry;
+    std::shared_ptr<Geometry> geometry;
   };
 
   // What the kept paths were made for besides the shapes themselves.
@@ -81,6 +88,18 @@ class ShapeHitIndex {
   // The view and object transform the paths are kept in.
   QTransform DeviceTransform(const EditorContext& ctx, const sObject& object);
   void Refresh(const EditorContext& ctx, const sObject& object);
+  // Builds the shape's path on surface, which holds the figures left
+  // pending for it, and the picture rectangle and reach.
+  void Build(const EditorContext& ctx, const sObject& object, int64_t shape,
+             PainterSurface& surface, Geometry& geometry);
+  // The picture rectangle, reach and generous bounds alone; false when the
+  // bounds are not known cheaply.
+  bool Bound(const EditorContext& ctx, const sObject& object, int64_t shape,
+             Geometry& geometry);
+  // The picture rectangle and reach, and for a picture its bounds, in
+  // which case true.
+  bool Describe(const EditorContext& ctx, const sObject& object, int64_t shape,
+                Geometry& geometry) const;
   void FillGrid();
   bool Hits(const Geometry& geometry, QPointF device, double x, double y) const;
 
@@ -88,7 +107,8 @@ class ShapeHitIndex {
   TextPathCache text_cache_;
   QTransform transform_;
   std::vector<Entry> entries_;
-  std::unordered_map<uint64_t, std::shared_ptr<const Geometry>> by_fingerprint_;
+  std::unordered_map<uint64_t, std::shared_ptr<Geometry>> by_fingerprint_;
+  ShapeBounds shape_bounds_;
   const bool told_;
   bool trusted_ = false;
   Basis basis_;
