@@ -26,6 +26,7 @@ using test::MakeFx;
 using test::MakeObject;
 using test::MakePointShape;
 using test::MakeShape;
+using test::MaxDifference;
 
 bool SamePixels(const QImage& a, const QImage& b) {
   if (a.size() != b.size() || a.format() != b.format()) return false;
@@ -36,19 +37,6 @@ bool SamePixels(const QImage& a, const QImage& b) {
     }
   }
   return true;
-}
-
-int MaxDifference(const QImage& a, const QImage& b) {
-  int worst = 0;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y);
-      const QRgb q = b.pixel(x, y);
-      worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                        std::abs(qBlue(p) - qBlue(q))});
-    }
-  }
-  return worst;
 }
 
 // The scene without overlays, painted straight on the whole canvas with the

@@ -4,9 +4,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
-#include <cstdlib>
-
 #include "render_fixtures.h"
 
 namespace tavisk {
@@ -52,7 +49,8 @@ TEST(StampDots, DiscsAtSubpixelCentres) {
 // A stamp is laid where the rasteriser would fill the disc, in the same
 // colour, translucent or not, on a transparent layer and over paint.
 TEST(StampDots, StampsEqualTheFilledDiscs) {
-  for (const QRgb colour : {qRgba(255, 0, 0, 255), qRgba(30, 140, 250, 200), qRgba(200, 180, 20, 77)}) {
+  for (const QRgb colour :
+       {qRgba(255, 0, 0, 255), qRgba(30, 140, 250, 200), qRgba(200, 180, 20, 77)}) {
     for (const QColor under : {QColor(Qt::transparent), QColor(90, 90, 90, 255)}) {
       QImage stamped(80, 30, QImage::Format_ARGB32_Premultiplied);
       stamped.fill(under);
@@ -72,16 +70,8 @@ TEST(StampDots, StampsEqualTheFilledDiscs) {
         painter.setBrush(QColor::fromRgba(colour));
         for (const QPointF& c : DotCentres(path, 15)) painter.drawEllipse(c, 2.75, 2.75);
       }
-      int worst = 0;
-      for (int y = 0; y < stamped.height(); ++y) {
-        for (int x = 0; x < stamped.width(); ++x) {
-          const QRgb a = stamped.pixel(x, y);
-          const QRgb b = filled.pixel(x, y);
-          worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                            std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
-        }
-      }
-      EXPECT_EQ(worst, 0) << std::hex << colour << " over " << under.name().toStdString();
+      EXPECT_EQ(test::MaxDifference(stamped, filled), 0)
+          << std::hex << colour << " over " << under.name().toStdString();
     }
   }
 }

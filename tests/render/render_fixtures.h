@@ -3,6 +3,9 @@
 
 #include <QColor>
 #include <QImage>
+
+#include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -104,6 +107,21 @@ inline QImage MakeCanvas(int w, int h) {
 }
 
 inline QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+
+// The largest difference of any channel, alpha included, between two
+// images of the same size.
+inline int MaxDifference(const QImage& a, const QImage& b) {
+  int worst = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y);
+      const QRgb q = b.pixel(x, y);
+      worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                        std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+    }
+  }
+  return worst;
+}
 
 inline bool IsColor(const QImage& image, int x, int y, int r, int g, int b) {
   const QColor c = image.pixelColor(x, y);
