@@ -20,6 +20,12 @@ constexpr double kWholeTileShare = 0.6;
 
 int64_t Area(const QRect& r) { return int64_t{r.width()} * r.height(); }
 
+int64_t Area(const QRegion& region) {
+  int64_t area = 0;
+  for (const QRect& r : region) area += Area(r);
+  return area;
+}
+
 }  // namespace
 
 void TileCache::SetBasis(const TileBasis& basis) {
@@ -68,27 +74,45 @@ bool TileCache::Holds(const std::vector<PaintStamp>& stamps, const std::vector<u
   return true;
 }
 
-bool TileCache::PlanTile(int64_t key, Job& job) {
+bool TileCache::PlanTile(int64_t key, const QRect& need, Job& job) {
   job.key = key;
   job.layer = Layer::kWhole;
   job.ops = paints_.Over(key);
+  const QRect rect = TileRectOf(key);
   const auto kept = tiles_.find(key);
   if (kept == tiles_.end() || kept->second.image.isNull()) {
-    job.whole = true;
+    job.whole = need == rect || CutsPicture(job.ops, QRegion(need));
+    job.clip = QRegion(need);
     return true;
   }
-  const std::vector<PaintStamp>& before = kept->second.stamps;
-  if (Holds(before, job.ops)) return false;
-  std::vector<PaintStamp> after = StampsOf(job.ops);
-  const QRect rect = TileRectOf(key);
-  job.clip = ChangedRegion(before, after) & rect;
-  if (job.clip.isEmpty()) {
-    // Only paints that show nothing here changed: the pixels stand.
-    kept->second.stamps = std::move(after);
-    return false;
+  Tile& tile = kept->second;
+  const QRegion missing = QRegion(need).subtracted(tile.painted);
+  QRegion changed;
+  if (!Holds(tile.stamps, job.ops)) {
+    std::vector<PaintStamp> after = StampsOf(job.ops);
+    // Pixels not painted yet are painted below whatever changed.
+    changed = ChangedRegion(tile.stamps, after) & tile.painted;
+    if (changed.isEmpty() && missing.isEmpty()) {
+      // Only paints that show nothing here changed: the pixels stand.
+      tile.stamps = std::move(after);
+      return false;
+    }
   }
-  job.whole = Area(job.clip.boundingRect()) > kWholeTileShare * Area(rect);
+  if (missing.isEmpty() && changed.isEmpty()) return false;
+  job.clip = changed.united(missing);
+  job.whole = CutsPicture(job.ops, job.clip) ||
+              (Area(job.clip.boundingRect()) > kWholeTileShare * Area(rect) &&
+               tile.painted.united(need) == QRegion(rect));
   return true;
+}
+
+// A scaled picture is resampled a little differently where a clip cuts it.
+bool TileCache::CutsPicture(const std::vector<uint32_t>& ops, const QRegion& clip) const {
+  return std::any_of(ops.begin(), ops.end(), [&](uint32_t i) {
+    const PaintOp& op = paints_[i];
+    return op.kind == PaintKind::kImage && clip.intersects(op.bounds) &&
+           !QRegion(op.bounds).subtracted(clip).isEmpty();
+  });
 }
 
 bool TileCache::PlanSplit(int64_t key, std::vector<Job>& jobs) {
@@ -159,7 +183,7 @@ std::vector<std::vector<size_t>> TileCache::StripsOf(const std::vector<Job>& job
   std::vector<std::pair<int64_t, size_t>> rows;
   std::vector<std::vector<size_t>> strips;
   for (size_t j = 0; j < jobs.size(); ++j) {
-    if (jobs[j].layer == Layer::kWhole && jobs[j].whole) {
+    if (jobs[j].layer == Layer::kWhole && (jobs[j].whole || jobs[j].fresh)) {
       const QRect r = TileRectOf(jobs[j].key);
       rows.push_back({int64_t{r.top()} << 32 | static_cast<uint32_t>(r.left()), j});
     } else {
@@ -200,6 +224,8 @@ void TileCache::PaintStrip(const std::vector<size_t>& strip, std::vector<Job>& j
   for (size_t j : strip) {
     together.ops.insert(together.ops.end(), jobs[j].ops.begin(), jobs[j].ops.end());
     rect |= TileRectOf(jobs[j].key);
+    together.whole = together.whole && jobs[j].whole;
+    together.clip |= jobs[j].whole ? QRegion(TileRectOf(jobs[j].key)) : jobs[j].clip;
   }
   std::sort(together.ops.begin(), together.ops.end());
   together.ops.erase(std::unique(together.ops.begin(), together.ops.end()), together.ops.end());
@@ -225,7 +251,9 @@ void TileCache::Run(std::vector<Job>& jobs) {
     QImage& image = ImageOf(job);
     if (image.isNull()) {
       image = QImage(kTileSize, kTileSize, QImage::Format_ARGB32_Premultiplied);
-      job.whole = true;
+      job.fresh = true;
+      // A split picture is always painted whole.
+      if (job.layer != Layer::kWhole) job.whole = true;
     }
   }
   const std::vector<std::vector<size_t>> strips = StripsOf(jobs);
@@ -238,10 +266,11 @@ void TileCache::Run(std::vector<Job>& jobs) {
   }
   for (const Job& job : jobs) {
     stampsOf(job) = StampsOf(job.ops);
-    repainted_ += job.whole ? Area(TileRectOf(job.key)) : Area(job.clip.boundingRect());
+    repainted_ += job.whole ? Area(TileRectOf(job.key)) : Area(job.clip);
     if (job.layer == Layer::kWhole) {
       // Exact again: the split pictures are no longer needed.
       Tile& tile = tiles_.at(job.key);
+      tile.painted = job.whole ? QRegion(TileRectOf(job.key)) : tile.painted.united(job.clip);
       tile.shown = tile.below = tile.above = QImage();
       tile.belowStamps.clear();
       tile.aboveStamps.clear();
@@ -258,7 +287,7 @@ void TileCache::Update(const QRect& area) {
   for (int64_t key : TileKeysOver(area)) {
     if (PlanSplit(key, jobs)) {
       split.push_back(key);
-    } else if (PlanTile(key, job)) {
+    } else if (PlanTile(key, TileRectOf(key) & area, job)) {
       jobs.push_back(std::move(job));
     } else if (auto kept = tiles_.find(key); kept != tiles_.end()) {
       kept->second.shown = QImage();
@@ -277,7 +306,7 @@ bool TileCache::PaintAhead(int count, bool settle) {
   for (int64_t key : TileKeysOver(paints_.Area())) {
     const auto kept = tiles_.find(key);
     if (!settle && kept != tiles_.end() && !kept->second.shown.isNull()) continue;
-    if (!PlanTile(key, job)) continue;
+    if (!PlanTile(key, TileRectOf(key), job)) continue;
     if (static_cast<int>(jobs.size()) == count) {
       more = true;
       break;

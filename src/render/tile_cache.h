@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -67,7 +68,10 @@ class TileCache {
  private:
   enum class Layer : uint8_t { kWhole, kBelow, kAbove };
   struct Tile {
-    QImage image;  // every paint, exactly
+    QImage image;  // every paint, exactly, where painted
+    // The part of the tile painted so far: a tile at the canvas's edge is
+    // painted only where the canvas shows it, until it is painted ahead.
+    QRegion painted;
     std::vector<PaintStamp> stamps;
     QImage below, above;
     std::vector<PaintStamp> belowStamps, aboveStamps;
@@ -82,13 +86,17 @@ class TileCache {
     std::vector<uint32_t> ops;
     QRegion clip;
     bool whole = true;
+    // The tile had no image: nothing painted before is to be kept.
+    bool fresh = false;
   };
 
   std::vector<PaintStamp> StampsOf(const std::vector<uint32_t>& ops) const;
   // Whether stamps are those of ops, by hash.
   bool Holds(const std::vector<PaintStamp>& stamps, const std::vector<uint32_t>& ops) const;
-  // The job that brings the tile's exact image up to date; false when it is.
-  bool PlanTile(int64_t key, Job& job);
+  // The job that brings the tile's exact image up to date over need (a
+  // part of the tile); false when it is.
+  bool PlanTile(int64_t key, const QRect& need, Job& job);
+  bool CutsPicture(const std::vector<uint32_t>& ops, const QRegion& clip) const;
   // The jobs that bring the split images up to date; false when the tile
   // cannot be shown split (other paints than the active ones changed).
   bool PlanSplit(int64_t key, std::vector<Job>& jobs);

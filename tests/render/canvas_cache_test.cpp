@@ -269,6 +269,23 @@ TEST_P(CanvasCacheTest, PansAndZoomsMatchAFullRedraw) {
   GestureAndCompare([&] { view.PanX -= 40; }, "panning over a plain background");
 }
 
+// Tiles at the canvas's edges are painted only where the canvas shows them
+// until the editor is idle; a pan paints what comes into view.
+TEST_P(CanvasCacheTest, TilesAtTheEdgesArePaintedWhereShown) {
+  Shape(7).Hide = 1;  // a picture cut by a clip is painted whole
+  const int64_t whole = int64_t{canvas.width()} * canvas.height();
+  EXPECT_EQ(EditAndCompare([] {}, "first redraw"), whole);
+  EXPECT_EQ(GestureAndCompare([&] { view.PanX -= 5; }, "a pan"), 5 * canvas.height());
+  EXPECT_EQ(GestureAndCompare([&] { view.PanX += 5; view.PanY -= 4; }, "and back up"),
+            4 * canvas.width());
+  while (kept.PaintAhead(true)) {
+  }
+  EXPECT_EQ(GestureAndCompare([&] { view.PanX -= 40; view.PanY += 30; }, "into tiles painted ahead"),
+            0);
+  EditAndCompare([&] { Shape(7).Hide = 0; }, "the picture shown");
+  GestureAndCompare([&] { view.PanY -= 100; view.PanX += 70; }, "a pan cutting the picture");
+}
+
 TEST_P(CanvasCacheTest, TilesPaintedAheadServeTheNextPan) {
   ctx.Options.BgImg = 0;
   EditAndCompare([] {}, "first redraw");
