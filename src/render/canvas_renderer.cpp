@@ -62,6 +62,17 @@ bool FiguresWaitFor(const EditorContext& ctx, const sObject& object, int64_t sha
   return false;
 }
 
+// What of the recorded area a shape's paints depend on (ShapeFingerprint):
+// figures and text pieces are left out only beyond it, and a shape's own
+// figures within reach of the part of it near the shape. Nothing when the
+// shape lies inside it; all of it when figures of earlier shapes wait.
+QRectF AreaKey(const PainterSurface& surface, const std::optional<QRectF>& onDevice,
+               const QRectF& area, double reach) {
+  if (!surface.PathIsEmpty() || !onDevice) return area;
+  if (area.contains(*onDevice)) return QRectF();
+  return area.intersected(onDevice->adjusted(-reach, -reach, reach, reach));
+}
+
 bool SamePaints(const std::vector<PaintOp>& a, std::span<const PaintOp> b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const PaintOp& x, const PaintOp& y) {
     return x.hash == y.hash && x.bounds == y.bounds;
@@ -165,7 +176,7 @@ bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& vi
           bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
       if (!onDevice || onDevice->adjusted(-kFringe, -kFringe, kFringe, kFringe).intersects(area)) {
         surface.RecordPaintsInto(&ops);
-        RecordShape(ctx, surface, i, j, onDevice && area.contains(*onDevice) ? QRectF() : area);
+        RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, area, figureReach_));
       }
     }
     if (!SamePaints(ops, tiles_.Paints().Of(owner))) changed.emplace_back(owner, std::move(ops));
@@ -212,7 +223,8 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
                                    const QRect& area, Recording& recording,
                                    const std::function<bool()>& stop) {
   const QRectF recorded(area);
-  const double figureReach = SceneReach(ctx, placement.zoom);
+  figureReach_ = SceneReach(ctx, placement.zoom);
+  const double figureReach = figureReach_;
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
     const sObject& object = ctx.Obj[static_cast<size_t>(i)];
     // A layer whose last shape was deleted keeps a placeholder that is not
@@ -231,10 +243,7 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
       }
       // Every kept paint so far is whole: stopping here leaves nothing half done.
       if (stop && stop()) return false;
-      // Figures and text pieces are left out only beyond the area.
-      const bool dependsOnArea =
-          !surface.PathIsEmpty() || !onDevice || !recorded.contains(*onDevice);
-      RecordShape(ctx, surface, i, j, dependsOnArea ? recorded : QRectF());
+      RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, recorded, figureReach));
       recording.owners.resize(recording.ops.size(), Owner(i, j));
     }
   }

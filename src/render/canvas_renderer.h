@@ -113,6 +113,9 @@ class CanvasRenderer {
   // the live scene; none otherwise.
   std::optional<uint64_t> recordedEdits_;
   uint64_t recordedFrame_ = 0;
+  // How far past its figures any paint reaches (SceneReach), at the last
+  // recording.
+  double figureReach_ = 0;
   int64_t recorded_ = 0;
   TextPathCache text_cache_;
   ShapeBounds bounds_;

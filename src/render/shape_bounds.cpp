@@ -108,6 +108,9 @@ std::optional<QRectF> ShapeBounds::OutlineBounds(const EditorContext& ctx, const
       // The text is written from the shape's position, its effects' from the
       // first point.
       return TextBounds(ctx, shape, origin, first);
+    case kRoundBox:
+      // It adds no figure of its own: only the place its path starts from.
+      return QRectF(first, QSizeF());
     default:
       return std::nullopt;
   }

@@ -483,6 +483,23 @@ TEST_P(CanvasCacheTest, ToldRendererRecordsOnlyWhatAGestureChanges) {
   EXPECT_EQ(kept.RecordedShapes(), shown);
 }
 
+// A rounded box adds no figure of its own: far from the canvas it is left
+// out, and after a linked shape it still paints the figures left to it.
+TEST_P(CanvasCacheTest, RoundedBoxesFarAwayAreLeftOut) {
+  HideOverlays();
+  ctx.Options.BgImg = 0;
+  sShape linked = MakeShape(kBox, 200, 40, 60, 50, RGBA(200, 0, 90, 255));
+  linked.Link = 1;
+  ctx.Obj.push_back(MakeObject({MakeShape(kRoundBox, 9000, 9000, 50, 50), linked,
+                                MakeShape(kRoundBox, 9000, -9000, 40, 40, RGBA(0, 90, 0, 255))}));
+  EditAndCompare([] {}, "first redraw");
+  EXPECT_EQ(kept.RecordedShapes(), static_cast<int64_t>(ctx.Obj[0].Shape.size()) + 2)
+      << "the far rounded box is left out; the one after the linked box is not";
+  EXPECT_LE(MaxDifference(canvas, PaintedStraight(ctx, view, canvas.size())), 1);
+  EXPECT_EQ(canvas.pixelColor(230, 65), QColor(0, 90, 0))
+      << "the linked box in the rounded box's colour";
+}
+
 INSTANTIATE_TEST_SUITE_P(Edits, CanvasCacheTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) {
                            return info.param ? "Told" : "Found";
