@@ -224,7 +224,6 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
                                    const std::function<bool()>& stop) {
   const QRectF recorded(area);
   figureReach_ = SceneReach(ctx, placement.zoom);
-  const double figureReach = figureReach_;
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
     const sObject& object = ctx.Obj[static_cast<size_t>(i)];
     // A layer whose last shape was deleted keeps a placeholder that is not
@@ -238,12 +237,12 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
       const std::optional<QRectF> onDevice =
           bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
       if (surface.PathIsEmpty() && onDevice) {
-        const double reach = ShapeLeavesFigures(object, j) ? figureReach : kFringe;
+        const double reach = ShapeLeavesFigures(object, j) ? figureReach_ : kFringe;
         if (!onDevice->adjusted(-reach, -reach, reach, reach).intersects(recorded)) continue;
       }
       // Every kept paint so far is whole: stopping here leaves nothing half done.
       if (stop && stop()) return false;
-      RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, recorded, figureReach));
+      RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, recorded, figureReach_));
       recording.owners.resize(recording.ops.size(), Owner(i, j));
     }
   }
@@ -272,6 +271,8 @@ bool CanvasRenderer::Redraw(const EditorContext& ctx, const CanvasView& view, QI
                       tiles_.Paints().Area().contains(viewport);
     if (kept) recorder.SetVisibleArea(QRectF(tiles_.Paints().Area()));
     if (!kept || !RecordActive(ctx, view, placement, recorder)) {
+      // Shapes a refused gesture recording looked at are counted once.
+      recorded_ = 0;
       const QRect area = TilesAround(viewport, kMargin);
       Recording recording;
       recorder.SetVisibleArea(QRectF(area));

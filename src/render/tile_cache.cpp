@@ -92,14 +92,11 @@ bool TileCache::PlanTile(int64_t key, const QRect& need, Job& job) {
     std::vector<PaintStamp> after = StampsOf(job.ops);
     // Pixels not painted yet are painted below whatever changed.
     changed = ChangedRegion(tile.stamps, after) & tile.painted;
-    if (changed.isEmpty() && missing.isEmpty()) {
-      // Only paints that show nothing here changed: the pixels stand.
-      tile.stamps = std::move(after);
-      return false;
-    }
+    // Only paints that show nothing here changed: the pixels stand.
+    if (changed.isEmpty()) tile.stamps = std::move(after);
   }
-  if (missing.isEmpty() && changed.isEmpty()) return false;
   job.clip = changed.united(missing);
+  if (job.clip.isEmpty()) return false;
   job.whole = CutsPicture(job.ops, job.clip) ||
               (Area(job.clip.boundingRect()) > kWholeTileShare * Area(rect) &&
                tile.painted.united(need) == QRegion(rect));

@@ -16,14 +16,21 @@
 namespace tavisk {
 namespace {
 
-class PressPickTest : public test::EditorTest {};
+class PressPickTest : public test::EditorTest {
+ protected:
+  // Two boxes drawn with the box tool, then a press with the move tool.
+  void TwoBoxesThenPress(QPoint first0, QPoint first1, QPoint second0, QPoint second1,
+                         QPoint press) {
+    MakeShape(kGadgetToolBox, first0, first1);
+    MakeShape(kGadgetToolBox, second0, second1);
+    ClickTool(kGadgetToolMove);
+    Drag(press, press);
+  }
+};
 
 TEST_F(PressPickTest, APanelEditKeepsTheCurrentShapeAndTheNextPressIsTaken) {
   // Shape 0 reaches over the origin; shape 1 is current and selected.
-  MakeShape(kGadgetToolBox, At(1, 1), At(120, 120));
-  MakeShape(kGadgetToolBox, At(200, 200), At(300, 260));
-  ClickTool(kGadgetToolMove);
-  Drag(At(250, 230), At(250, 230));
+  TwoBoxesThenPress(At(1, 1), At(120, 120), At(200, 200), At(300, 260), At(250, 230));
   ASSERT_EQ(ctx().CurrentShape, 1);
   ASSERT_EQ(shape(1).Selected, 1);
 
@@ -57,10 +64,7 @@ TEST_F(PressPickTest, SelectAllWithTheSelectToolKeepsItsSelectionThroughPanelEdi
 // The press finds a shape where an edit put it, even once another shape
 // was made current from the list, without a press in between.
 TEST_F(PressPickTest, APressFindsAShapeWhereTheLastEditMovedIt) {
-  MakeShape(kGadgetToolBox, At(20, 20), At(80, 80));
-  MakeShape(kGadgetToolBox, At(220, 20), At(280, 80));
-  ClickTool(kGadgetToolMove);
-  Drag(At(50, 50), At(50, 50));
+  TwoBoxesThenPress(At(20, 20), At(80, 80), At(220, 20), At(280, 80), At(50, 50));
   ASSERT_EQ(ctx().CurrentShape, 0);
   auto* x = as<QSpinBox>(kGadgetShapeX);
   x->setValue(x->value() + 400);
