@@ -151,13 +151,20 @@ std::optional<DotLayout> LayDots(const QPainterPath& path, double diameter, doub
   return dots;
 }
 
-void StampDots(QPainter& painter, const DotLayout& dots, QRgb colour) {
-  const double r = std::llround(dots.diameter * 16) / 32.0;
+namespace {
+
+// The device in the painter's coordinates.
+QRectF DeviceArea(const QPainter& painter) {
   const QPaintDevice* device = painter.device();
-  // The device in the painter's coordinates, grown by a stamp.
-  const QRectF device_area =
-      painter.transform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
-  const QRectF shown = device_area.adjusted(-r - 3, -r - 3, r + 3, r + 3);
+  return painter.transform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
+}
+
+}  // namespace
+
+void StampLoneDots(QPainter& painter, const DotLayout& dots, QRgb colour) {
+  const double r = std::llround(dots.diameter * 16) / 32.0;
+  // The device grown by a stamp.
+  const QRectF shown = DeviceArea(painter).adjusted(-r - 3, -r - 3, r + 3, r + 3);
   for (const QPointF& c : dots.stamped) {
     if (!shown.contains(c)) continue;
     // The stamp's disc centre sits at 1 + r + phase from its corner.
@@ -171,10 +178,14 @@ void StampDots(QPainter& painter, const DotLayout& dots, QRgb colour) {
     painter.drawImage(QPointF(x + phaseX / kPhases, y + phaseY / kPhases),
                       Stamps().Get(dots.diameter, colour, phaseX % kPhases, phaseY % kPhases));
   }
+}
+
+void StampDots(QPainter& painter, const DotLayout& dots, QRgb colour) {
+  StampLoneDots(painter, dots, colour);
   if (!dots.joined.IsEmpty()) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor::fromRgba(colour));
-    painter.drawPath(DetachedCopy(dots.joined.Over(device_area.adjusted(-1, -1, 1, 1))));
+    painter.drawPath(DetachedCopy(dots.joined.Over(DeviceArea(painter).adjusted(-1, -1, 1, 1))));
   }
 }
 

@@ -33,9 +33,13 @@ struct DotLayout {
 // nothing when the discs are too large for stamps or no step apart.
 std::optional<DotLayout> LayDots(const QPainterPath& path, double diameter, double step);
 
-// Paints the dots in colour in the painter's coordinates (a translation of
-// the device, if any), skipping the stamps outside the device. Leaves the
-// painter's pen and brush changed.
+// Stamps the dots that overlap no other in colour in the painter's
+// coordinates (a translation of the device, if any), skipping those
+// outside the device.
+void StampLoneDots(QPainter& painter, const DotLayout& dots, QRgb colour);
+
+// StampLoneDots, then fills the joined dots. Leaves the painter's pen and
+// brush changed.
 void StampDots(QPainter& painter, const DotLayout& dots, QRgb colour);
 
 // LayDots then StampDots, with the painter's transform reset; false,

@@ -27,6 +27,7 @@ QPainterPath PenArea(const PaintOp& op, const QPainterPath& path) {
 
 bool LaysOut(const PaintOp& op) {
   switch (op.kind) {
+    case PaintKind::kFill:
     case PaintKind::kStroke:
     case PaintKind::kDash:
     case PaintKind::kDot:
@@ -40,6 +41,10 @@ bool LaysOut(const PaintOp& op) {
 // too, or as dots to stamp.
 void Lay(const PaintOp& op, LaidPaint& laid) {
   laid.whole = true;
+  if (op.kind == PaintKind::kFill) {
+    laid.area = PathPieces(op.path);
+    return;
+  }
   if (op.kind == PaintKind::kStroke) {
     laid.area = PathPieces(PenArea(op, op.path));
     return;

@@ -22,7 +22,7 @@ struct LaidPaint {
   std::optional<DotLayout> dots;
 };
 
-// Whether a paint is laid: antialiased strokes, dashes and dots.
+// Whether a paint is laid: antialiased fills, strokes, dashes and dots.
 bool LaysOut(const PaintOp& op);
 
 // Works out laid for op.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "render/coverage_fill.h"
 #include "render/dot_stamps.h"
 #include "render/hasher.h"
 #include "render/laid_paint.h"
@@ -137,11 +138,11 @@ void PaintPlayer::PlayLaid(const PaintOp& op, const LaidPaint& laid) {
   UseAntialiasing(op.antialias);
   if (laid.dots) {
     painter_.setTransform(origin_);
-    StampDots(painter_, *laid.dots, op.color);
-    pen_valid_ = false;
+    StampLoneDots(painter_, *laid.dots, op.color);
+    if (!laid.dots->joined.IsEmpty()) FillPieces(laid.dots->joined, op.color);
     return;
   }
-  FillDeviceArea(laid.area.Over(DeviceArea()), op.color);
+  FillPieces(laid.area, op.color);
 }
 
 void PaintPlayer::PlayPattern(const PaintOp& op) {
@@ -197,6 +198,16 @@ void PaintPlayer::FillDeviceArea(QPainterPath area, QRgb color) {
   painter_.setBrush(QColor::fromRgba(color));
   pen_valid_ = false;
   painter_.drawPath(DetachedCopy(std::move(area)));
+}
+
+void PaintPlayer::FillPieces(const PathPieces& pieces, QRgb color) {
+  if (!pieces.Flattened() || !CanFillFlat(painter_, clip_ != nullptr)) {
+    FillDeviceArea(pieces.Over(DeviceArea()), color);
+    return;
+  }
+  auto* image = static_cast<QImage*>(painter_.device());
+  FillFlat(*image, offset_, pieces.FlatOver(DeviceArea()),
+           pieces.Whole().fillRule() == Qt::WindingFill, color, clip_);
 }
 
 void PaintPlayer::PlayWhole(const PaintOp& op) {

@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QRect>
+#include <QRegion>
 #include <QTransform>
 #include <cstdint>
 #include <memory>
@@ -18,6 +19,7 @@ class QPainter;
 namespace tavisk {
 
 struct LaidPaint;
+class PathPieces;
 
 enum class PaintKind : uint8_t { kFill, kStroke, kDash, kDot, kImage };
 
@@ -52,8 +54,12 @@ uint64_t HashPath(const QPainterPath& path);
 // the painter's device (a tile of the device space).
 class PaintPlayer {
  public:
-  explicit PaintPlayer(QPainter& painter, QPoint offset = {})
-      : painter_(painter), offset_(offset), origin_(QTransform::fromTranslate(offset.x(), offset.y())) {}
+  // clip: the painter's clip, in its device's pixels, if it has one.
+  explicit PaintPlayer(QPainter& painter, QPoint offset = {}, const QRegion* clip = nullptr)
+      : painter_(painter),
+        offset_(offset),
+        origin_(QTransform::fromTranslate(offset.x(), offset.y())),
+        clip_(clip) {}
   void Play(const PaintOp& op);
   // The painter's pen, brush or hints were changed behind the player's back.
   void Forget() {
@@ -75,12 +81,15 @@ class PaintPlayer {
   // Strokes path (device space) with the pen of op.
   void StrokeWithPen(const PaintOp& op, const QPainterPath& path);
   void FillDeviceArea(QPainterPath area, QRgb color);
+  // The part of pieces over the device.
+  void FillPieces(const PathPieces& pieces, QRgb color);
   void UsePen(const PaintOp& op, double scale);
   void UseAntialiasing(bool on);
 
   QPainter& painter_;
   QPoint offset_;
   QTransform origin_;
+  const QRegion* clip_;
   QPen pen_;
   bool pen_valid_ = false;
   PaintKind pen_kind_ = PaintKind::kFill;

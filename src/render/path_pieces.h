@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "render/coverage_fill.h"
+
 namespace tavisk {
 
 // A copy of path with elements of its own. Qt keeps a converted form of a
@@ -26,12 +28,18 @@ class PathPieces {
   const QPainterPath& Whole() const { return whole_; }
   // The figures that may cover a point of area, under the path's fill rule.
   QPainterPath Over(const QRectF& area) const;
+  // The same flattened (FillFlat); nothing when the path cannot be filled
+  // there.
+  std::vector<const FlatPath*> FlatOver(const QRectF& area) const;
+  bool Flattened() const { return !flat_.empty(); }
 
  private:
   QPainterPath whole_;
   QRectF bounds_;
   // Each figure with its control-point bounds, when there are several.
   std::vector<std::pair<QRectF, QPainterPath>> figures_;
+  // The whole path, or each figure, flattened.
+  std::vector<FlatPath> flat_;
 };
 
 }  // namespace tavisk

@@ -167,7 +167,7 @@ void TileCache::PaintTile(QImage& image, const QRect& rect, const Job& job) cons
   const QRegion clip = job.whole ? QRegion() : job.clip.translated(offset);
   if (!job.whole) painter.setClipRegion(clip);
   PaintBackdrop(painter, job.layer == Layer::kAbove ? Backdrop{} : basis_.backdrop, image.size());
-  PaintPlayer player(painter, offset);
+  PaintPlayer player(painter, offset, job.whole ? nullptr : &clip);
   for (uint32_t i : job.ops) {
     const PaintOp& op = paints_[i];
     if (!job.whole && !job.clip.intersects(op.bounds)) continue;
