@@ -17,6 +17,8 @@ constexpr int64_t kOne = 256;  // a pixel in fixed units
 // Curves are flattened to within an eighth of a pixel.
 constexpr double kFlatness = kOne / 8.0;
 constexpr int kMaxCurveSteps = 512;
+// Figures are grouped until a group has this many points.
+constexpr uint32_t kGroupPoints = 64;
 // Beyond this many pixels from the origin the products of the edge steps
 // would overflow: such paths are left to Qt.
 constexpr double kMaxCoordinate = 1 << 22;
@@ -28,8 +30,34 @@ int64_t FloorDiv(int64_t a, int64_t b) {
   return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
+// The box around some points.
+class Extent {
+ public:
+  explicit Extent(FlatPath::Point p) : left_(p.x), right_(p.x), top_(p.y), bottom_(p.y) {}
+  void Add(FlatPath::Point p) {
+    left_ = std::min(left_, p.x);
+    right_ = std::max(right_, p.x);
+    top_ = std::min(top_, p.y);
+    bottom_ = std::max(bottom_, p.y);
+  }
+  void Add(const Extent& e) {
+    Add(FlatPath::Point{e.left_, e.top_});
+    Add(FlatPath::Point{e.right_, e.bottom_});
+  }
+  // The pixels the points lie in.
+  QRect Pixels() const {
+    return QRect(QPoint(static_cast<int>(FloorDiv(left_, kOne)), static_cast<int>(FloorDiv(top_, kOne))),
+                 QPoint(static_cast<int>(FloorDiv(right_, kOne)),
+                        static_cast<int>(FloorDiv(bottom_, kOne))));
+  }
+
+ private:
+  int32_t left_, right_, top_, bottom_;
+};
+
 FlatPath::Point Fixed(QPointF p) {
-  return {std::llround(p.x() * kOne), std::llround(p.y() * kOne)};
+  return {static_cast<int32_t>(std::lround(p.x() * kOne)),
+          static_cast<int32_t>(std::lround(p.y() * kOne))};
 }
 
 }  // namespace
@@ -69,22 +97,32 @@ FlatPath::FlatPath(const QPainterPath& path) {
         const double t = static_cast<double>(k) / steps;
         const double u = 1 - t;
         const QPointF p = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
-        points_.push_back({std::llround(p.x()), std::llround(p.y())});
+        points_.push_back({static_cast<int32_t>(std::lround(p.x())), static_cast<int32_t>(std::lround(p.y()))});
       }
       points_.push_back(Fixed(path.elementAt(i + 2)));
       i += 2;
     }
   }
   if (points_.size() > figureStart) ends_.push_back(static_cast<uint32_t>(points_.size()));
-  int64_t left = points_.front().x, right = left, top = points_.front().y, bottom = top;
-  for (const Point& p : points_) {
-    left = std::min(left, p.x);
-    right = std::max(right, p.x);
-    top = std::min(top, p.y);
-    bottom = std::max(bottom, p.y);
+  // Figures gathered in groups of about kGroupPoints points.
+  Group group;
+  Extent extent(points_.front());
+  Extent all(points_.front());
+  uint32_t begin = 0;
+  for (uint32_t f = 0; f < ends_.size(); ++f) {
+    for (uint32_t k = begin; k < ends_[f]; ++k) extent.Add(points_[k]);
+    begin = ends_[f];
+    const bool last = f + 1 == ends_.size();
+    if (last || ends_[f] - (group.firstFigure == 0 ? 0 : ends_[group.firstFigure - 1]) >= kGroupPoints) {
+      group.endFigure = f + 1;
+      group.bounds = extent.Pixels();
+      groups_.push_back(group);
+      all.Add(extent);
+      group.firstFigure = f + 1;
+      if (!last) extent = Extent(points_[begin]);
+    }
   }
-  bounds_ = QRect(QPoint(static_cast<int>(FloorDiv(left, kOne)), static_cast<int>(FloorDiv(top, kOne))),
-                  QPoint(static_cast<int>(FloorDiv(right, kOne)), static_cast<int>(FloorDiv(bottom, kOne))));
+  bounds_ = all.Pixels();
 }
 
 bool CanFillFlat(const QPainter& painter, bool clipKnown) {
@@ -121,7 +159,8 @@ class Band {
 
   // Adds the edge from (x0, y0) to (x1, y1), in fixed units of the image.
   void AddEdge(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
-    if (y0 == y1) return;
+    // Edges right of the image change none of its pixels.
+    if (y0 == y1 || std::min(x0, x1) >= int64_t{width_} * kOne) return;
     int sign = 1;
     if (y0 > y1) {
       std::swap(x0, x1);
@@ -281,11 +320,18 @@ void BlendSpan(uint32_t* pixels, int from, int to, uint32_t premultiplied, int a
 
 }  // namespace
 
-void FillFlat(QImage& image, QPoint offset, const std::vector<const FlatPath*>& paths, bool nonzero,
-              QRgb colour, const QRegion* clip) {
+void FillFlat(QImage& image, QPoint offset, const FlatPath& path, bool nonzero, QRgb colour,
+              const QRegion* clip) {
+  // A closed figure wholly beyond the image changes none of its pixels.
+  std::vector<const FlatPath::Group*> groups;
   QRect reach;
-  for (const FlatPath* path : paths) reach |= path->Bounds().translated(offset);
-  QRect area = reach.adjusted(0, 0, 1, 1) & image.rect();
+  for (const FlatPath::Group& group : path.Groups()) {
+    const QRect bounds = group.bounds.translated(offset).adjusted(0, 0, 1, 1);
+    if (!bounds.intersects(image.rect())) continue;
+    groups.push_back(&group);
+    reach |= bounds;
+  }
+  QRect area = reach & image.rect();
   std::vector<QRect> clipRects;
   if (clip != nullptr) {
     area &= clip->boundingRect();
@@ -327,16 +373,17 @@ void FillFlat(QImage& image, QPoint offset, const std::vector<const FlatPath*>& 
   for (int top = area.top(); top <= area.bottom(); top += bandRows) {
     const int rows = std::min(bandRows, area.bottom() + 1 - top);
     band.Reset(width, top, rows);
-    for (const FlatPath* path : paths) {
-      const std::vector<FlatPath::Point>& points = path->Points();
-      uint32_t begin = 0;
-      for (uint32_t end : path->FigureEnds()) {
+    const std::vector<FlatPath::Point>& points = path.Points();
+    const std::vector<uint32_t>& ends = path.FigureEnds();
+    for (const FlatPath::Group* group : groups) {
+      for (uint32_t f = group->firstFigure; f < group->endFigure; ++f) {
+        const uint32_t begin = f == 0 ? 0 : ends[f - 1];
+        const uint32_t end = ends[f];
         for (uint32_t k = begin; k < end; ++k) {
           const FlatPath::Point& a = points[k];
           const FlatPath::Point& b = points[k + 1 < end ? k + 1 : begin];
           band.AddEdge(a.x + dx, a.y + dy, b.x + dx, b.y + dy);
         }
-        begin = end;
       }
     }
     band.Sweep(paint, first);

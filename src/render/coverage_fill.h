@@ -22,19 +22,26 @@
 namespace tavisk {
 
 // A path flattened to straight edges, in 1/256 device pixels; figures are
-// closed as a fill closes them.
+// closed as a fill closes them, and kept in groups of a few with their
+// bounds, so a fill passes over the groups that miss its image at once.
 class FlatPath {
  public:
   FlatPath() = default;
   explicit FlatPath(const QPainterPath& path);
 
   struct Point {
-    int64_t x = 0;
-    int64_t y = 0;
+    int32_t x = 0;
+    int32_t y = 0;
   };
   const std::vector<Point>& Points() const { return points_; }
   // One past the last point of each figure.
   const std::vector<uint32_t>& FigureEnds() const { return ends_; }
+  struct Group {
+    QRect bounds;  // device pixels
+    uint32_t firstFigure = 0;
+    uint32_t endFigure = 0;
+  };
+  const std::vector<Group>& Groups() const { return groups_; }
   // The device pixels the edges touch.
   const QRect& Bounds() const { return bounds_; }
   bool IsEmpty() const { return points_.empty(); }
@@ -45,6 +52,7 @@ class FlatPath {
   bool usable_ = false;
   std::vector<Point> points_;
   std::vector<uint32_t> ends_;
+  std::vector<Group> groups_;
   QRect bounds_;
 };
 
@@ -53,10 +61,10 @@ class FlatPath {
 // opacity, with no clip but the one the caller knows.
 bool CanFillFlat(const QPainter& painter, bool clipKnown);
 
-// Fills the union of paths (the nonzero rule when nonzero, else even-odd) in
-// colour (not premultiplied) on image, a path point p landing on pixel
-// p + offset, only within clip (image pixels) when given.
-void FillFlat(QImage& image, QPoint offset, const std::vector<const FlatPath*>& paths,
-              bool nonzero, QRgb colour, const QRegion* clip);
+// Fills path (by the nonzero rule when nonzero, else even-odd) in colour
+// (not premultiplied) on image, a path point p landing on pixel p + offset,
+// only within clip (image pixels) when given.
+void FillFlat(QImage& image, QPoint offset, const FlatPath& path, bool nonzero, QRgb colour,
+              const QRegion* clip);
 
 }  // namespace tavisk

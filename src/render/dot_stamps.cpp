@@ -122,7 +122,8 @@ std::vector<QPointF> DotCentres(const QPainterPath& path, double step) {
     for (qsizetype i = 0; i + 1 < figure.size(); ++i) {
       const QPointF a = figure[i];
       const QPointF b = figure[i + 1];
-      const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+      const QPointF d = b - a;
+      const double length = std::sqrt(d.x() * d.x() + d.y() * d.y());
       if (length == 0) continue;
       for (; next <= length; next += step) centres.push_back(a + (b - a) * (next / length));
       next -= length;

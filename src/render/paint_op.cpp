@@ -201,13 +201,13 @@ void PaintPlayer::FillDeviceArea(QPainterPath area, QRgb color) {
 }
 
 void PaintPlayer::FillPieces(const PathPieces& pieces, QRgb color) {
-  if (!pieces.Flattened() || !CanFillFlat(painter_, clip_ != nullptr)) {
+  const FlatPath* flat = pieces.Flat();
+  if (flat == nullptr || !CanFillFlat(painter_, clip_ != nullptr)) {
     FillDeviceArea(pieces.Over(DeviceArea()), color);
     return;
   }
   auto* image = static_cast<QImage*>(painter_.device());
-  FillFlat(*image, offset_, pieces.FlatOver(DeviceArea()),
-           pieces.Whole().fillRule() == Qt::WindingFill, color, clip_);
+  FillFlat(*image, offset_, *flat, pieces.Whole().fillRule() == Qt::WindingFill, color, clip_);
 }
 
 void PaintPlayer::PlayWhole(const PaintOp& op) {

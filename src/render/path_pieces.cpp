@@ -1,7 +1,5 @@
 #include "render/path_pieces.h"
 
-#include <algorithm>
-
 #include "render/path_figures.h"
 
 namespace tavisk {
@@ -24,7 +22,9 @@ QPainterPath DetachedCopy(QPainterPath path) {
   return path;
 }
 
-PathPieces::PathPieces(const QPainterPath& path) : whole_(path), bounds_(path.controlPointRect()) {
+PathPieces::PathPieces(const QPainterPath& path)
+    : whole_(path), bounds_(path.controlPointRect()), flat_(path) {
+  if (flat_.Usable()) return;
   QPainterPath piece;
   piece.setFillRule(path.fillRule());
   auto flush = [&] {
@@ -40,25 +40,6 @@ PathPieces::PathPieces(const QPainterPath& path) : whole_(path), bounds_(path.co
   }
   flush();
   if (figures_.size() <= 1) figures_.clear();
-  if (figures_.empty()) {
-    flat_.emplace_back(path);
-  } else {
-    for (const auto& figure : figures_) flat_.emplace_back(figure.second);
-  }
-  const bool usable = std::all_of(flat_.begin(), flat_.end(), [](const FlatPath& f) { return f.Usable(); });
-  if (!usable) flat_.clear();
-}
-
-std::vector<const FlatPath*> PathPieces::FlatOver(const QRectF& area) const {
-  std::vector<const FlatPath*> over;
-  if (figures_.empty()) {
-    if (!flat_.empty()) over.push_back(&flat_.front());
-    return over;
-  }
-  for (size_t k = 0; k < figures_.size() && k < flat_.size(); ++k) {
-    if (figures_[k].first.intersects(area)) over.push_back(&flat_[k]);
-  }
-  return over;
 }
 
 QPainterPath PathPieces::Over(const QRectF& area) const {

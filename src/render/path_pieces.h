@@ -1,8 +1,9 @@
-// A path to fill on many tiles, kept with the bounds of each of its
-// figures. A figure whose bounds miss a tile adds nothing to the winding
-// of any point of it, so each tile fills only the figures over it instead
-// of walking the whole path again (a long dashed or dotted line, or a
-// stroke's outline, on every tile it crosses).
+// A path to fill on many tiles, kept flattened (FlatPath) or, where it
+// cannot be, with the bounds of each of its figures. A figure whose bounds
+// miss a tile adds nothing to the winding of any point of it, so each tile
+// fills only the figures over it instead of walking the whole path again
+// (a long dashed or dotted line, or a stroke's outline, on every tile it
+// crosses).
 #pragma once
 
 #include <QPainterPath>
@@ -28,18 +29,16 @@ class PathPieces {
   const QPainterPath& Whole() const { return whole_; }
   // The figures that may cover a point of area, under the path's fill rule.
   QPainterPath Over(const QRectF& area) const;
-  // The same flattened (FillFlat); nothing when the path cannot be filled
-  // there.
-  std::vector<const FlatPath*> FlatOver(const QRectF& area) const;
-  bool Flattened() const { return !flat_.empty(); }
+  // The path flattened for FillFlat; null when it cannot be.
+  const FlatPath* Flat() const { return flat_.Usable() ? &flat_ : nullptr; }
 
  private:
   QPainterPath whole_;
   QRectF bounds_;
-  // Each figure with its control-point bounds, when there are several.
+  FlatPath flat_;
+  // Each figure with its control-point bounds, when there are several and
+  // the path is not flattened.
   std::vector<std::pair<QRectF, QPainterPath>> figures_;
-  // The whole path, or each figure, flattened.
-  std::vector<FlatPath> flat_;
 };
 
 }  // namespace tavisk

@@ -8,7 +8,7 @@ namespace {
 
 // Device pixels between a curve and the offset curves that bound its
 // stroke. Qt's default (a quarter pixel) leaves curved strokes thin.
-constexpr double kCurveThreshold = 0.02;
+constexpr double kCurveThreshold = 0.1;
 
 }  // namespace
 

@@ -53,7 +53,7 @@ void Fill(QImage& image, QPoint offset, const QPainterPath& path, QRgb colour,
           const QRegion* clip = nullptr) {
   const FlatPath flat(path);
   ASSERT_TRUE(flat.Usable());
-  FillFlat(image, offset, {&flat}, path.fillRule() == Qt::WindingFill, colour, clip);
+  FillFlat(image, offset, flat, path.fillRule() == Qt::WindingFill, colour, clip);
 }
 
 // Sum over the pixels of alpha, in whole pixels.
