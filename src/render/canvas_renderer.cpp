@@ -8,6 +8,7 @@
 
 #include "document/numeric.h"
 #include "render/hasher.h"
+#include "render/lay_ahead.h"
 #include "render/painter_surface.h"
 #include "render/renderer.h"
 #include "render/shape_bounds.h"
@@ -220,9 +221,11 @@ void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surfa
 // any paint, which would leave them out (PainterSurface::SetVisibleArea).
 bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& view,
                                    const Placement& placement, PainterSurface& surface,
-                                   const QRect& area, Recording& recording,
+                                   const QRect& area, const QRect& shown, Recording& recording,
                                    const std::function<bool()>& stop) {
   const QRectF recorded(area);
+  // The paints the canvas shows are laid on another core meanwhile.
+  LayAhead layAhead;
   figureReach_ = SceneReach(ctx, placement.zoom);
   for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
     const sObject& object = ctx.Obj[static_cast<size_t>(i)];
@@ -242,8 +245,13 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
       }
       // Every kept paint so far is whole: stopping here leaves nothing half done.
       if (stop && stop()) return false;
+      const size_t begin = recording.ops.size();
       RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, recorded, figureReach_));
       recording.owners.resize(recording.ops.size(), Owner(i, j));
+      for (size_t k = begin; k < recording.ops.size(); ++k) {
+        const PaintOp& op = recording.ops[k];
+        if (op.laid && op.bounds.intersects(shown)) layAhead.Add(op);
+      }
     }
   }
   return true;
@@ -277,7 +285,7 @@ bool CanvasRenderer::Redraw(const EditorContext& ctx, const CanvasView& view, QI
       Recording recording;
       recorder.SetVisibleArea(QRectF(area));
       recorder.RecordPaintsInto(&recording.ops);
-      if (!RecordObjects(ctx, view, placement, recorder, area, recording, options.stop)) {
+      if (!RecordObjects(ctx, view, placement, recorder, area, viewport, recording, options.stop)) {
         return false;
       }
       tiles_.SetPaints(std::move(recording.ops), std::move(recording.owners), ActiveOwners(ctx),

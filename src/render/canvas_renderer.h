@@ -92,10 +92,10 @@ class CanvasRenderer {
   // zoom, which shapes are shown, each layer's place and shape count.
   static uint64_t FrameKey(const EditorContext& ctx, const CanvasView& view,
                            const Placement& placement, PainterSurface& surface);
-  // False when stop asked to give up.
+  // False when stop asked to give up. shown: the part of area on the canvas.
   bool RecordObjects(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
-                     PainterSurface& surface, const QRect& area, Recording& recording,
-                     const std::function<bool()>& stop);
+                     PainterSurface& surface, const QRect& area, const QRect& shown,
+                     Recording& recording, const std::function<bool()>& stop);
   // Between two edit notices, in the same frame, with the canvas inside the
   // recorded area: replaces the kept paints of the shapes active now or at
   // the last redraw. False, changing nothing, when one of them shares
