@@ -55,10 +55,10 @@ class Extent {
   int32_t left_, right_, top_, bottom_;
 };
 
-FlatPath::Point Fixed(QPointF p) {
-  return {static_cast<int32_t>(std::lround(p.x() * kOne)),
-          static_cast<int32_t>(std::lround(p.y() * kOne))};
-}
+// v rounded half away from zero, as lround rounds, without a library call.
+int32_t Rounded(double v) { return static_cast<int32_t>(v + (v >= 0 ? 0.5 : -0.5)); }
+
+FlatPath::Point Fixed(QPointF p) { return {Rounded(p.x() * kOne), Rounded(p.y() * kOne)}; }
 
 }  // namespace
 
@@ -97,7 +97,7 @@ FlatPath::FlatPath(const QPainterPath& path) {
         const double t = static_cast<double>(k) / steps;
         const double u = 1 - t;
         const QPointF p = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
-        points_.push_back({static_cast<int32_t>(std::lround(p.x())), static_cast<int32_t>(std::lround(p.y()))});
+        points_.push_back({Rounded(p.x()), Rounded(p.y())});
       }
       points_.push_back(Fixed(path.elementAt(i + 2)));
       i += 2;

@@ -1,5 +1,7 @@
 #include "render/laid_paint.h"
 
+#include <cmath>
+
 #include "render/paint_pen.h"
 #include "render/stroke_outline.h"
 
@@ -21,6 +23,21 @@ QPainterPath PenArea(const PaintOp& op, const QPainterPath& path) {
   }
   // The pen is laid in user units: stroke there, then map back.
   return op.transform.map(StrokeOutline(op.transform.inverted().map(path), PenOf(op, 1.0)));
+}
+
+// The length of the path's control polygon: never less than the path's
+// own, and cheap to measure.
+double ControlLength(const QPainterPath& path) {
+  double length = 0;
+  for (int i = 1; i < path.elementCount(); ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    if (e.isMoveTo()) continue;
+    const QPainterPath::Element before = path.elementAt(i - 1);
+    const double dx = e.x - before.x;
+    const double dy = e.y - before.y;
+    length += std::sqrt(dx * dx + dy * dy);
+  }
+  return length;
 }
 
 }  // namespace
@@ -50,7 +67,7 @@ void Lay(const PaintOp& op, LaidPaint& laid) {
     return;
   }
   const double period = PatternPeriod(op) * MaxStretch(op.transform);
-  if (period > 0 && op.path.length() > kMaxLaidPeriods * period) {
+  if (period > 0 && ControlLength(op.path) > kMaxLaidPeriods * period) {
     laid.whole = false;
     return;
   }
