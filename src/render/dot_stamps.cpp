@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <unordered_map>
@@ -166,6 +167,9 @@ void StampLoneDots(QPainter& painter, const DotLayout& dots, QRgb colour) {
   const double r = std::llround(dots.diameter * 16) / 32.0;
   // The device grown by a stamp.
   const QRectF shown = DeviceArea(painter).adjusted(-r - 3, -r - 3, r + 3, r + 3);
+  // The stamps of this colour by phase, looked up once each; held by value
+  // since the cache may drop its entries meanwhile.
+  std::array<QImage, kPhases * kPhases> byPhase;
   for (const QPointF& c : dots.stamped) {
     if (!shown.contains(c)) continue;
     // The stamp's disc centre sits at 1 + r + phase from its corner.
@@ -176,8 +180,9 @@ void StampLoneDots(QPainter& painter, const DotLayout& dots, QRgb colour) {
     const int phaseX = static_cast<int>(std::lround((left - x) * kPhases));
     const int phaseY = static_cast<int>(std::lround((top - y) * kPhases));
     // A phase rounded up to a whole pixel moves the corner instead.
-    painter.drawImage(QPointF(x + phaseX / kPhases, y + phaseY / kPhases),
-                      Stamps().Get(dots.diameter, colour, phaseX % kPhases, phaseY % kPhases));
+    QImage& stamp = byPhase[static_cast<size_t>(phaseX % kPhases * kPhases + phaseY % kPhases)];
+    if (stamp.isNull()) stamp = Stamps().Get(dots.diameter, colour, phaseX % kPhases, phaseY % kPhases);
+    painter.drawImage(QPointF(x + phaseX / kPhases, y + phaseY / kPhases), stamp);
   }
 }
 

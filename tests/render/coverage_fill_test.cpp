@@ -56,15 +56,6 @@ void Fill(QImage& image, QPoint offset, const QPainterPath& path, QRgb colour,
   FillFlat(image, offset, flat, path.fillRule() == Qt::WindingFill, colour, clip);
 }
 
-// Sum over the pixels of alpha, in whole pixels.
-double Ink(const QImage& image) {
-  double sum = 0;
-  for (int yy = 0; yy < image.height(); ++yy) {
-    for (int xx = 0; xx < image.width(); ++xx) sum += qAlpha(image.pixel(xx, yy));
-  }
-  return sum / 255;
-}
-
 // The path filled opaque by Qt at eight times the size.
 QImage FineCoverage(const QPainterPath& path) {
   QImage fine(1600, 1280, QImage::Format_ARGB32_Premultiplied);
@@ -108,8 +99,8 @@ TEST(CoverageFill, AgreesWithQtsRasteriser) {
       painter.setRenderHint(QPainter::Antialiasing);
       painter.fillPath(path, QColor::fromRgba(colour));
     }
-    const double expected = Ink(qts);
-    EXPECT_NEAR(Ink(ours), expected, 0.005 * expected + 2) << "round " << round;
+    const double expected = test::Ink(qts);
+    EXPECT_NEAR(test::Ink(ours), expected, 0.005 * expected + 2) << "round " << round;
     // Nearer than Qt's to the coverage of a fill eight times finer.
     const QImage fine = FineCoverage(path);
     EXPECT_LE(CoverageError(ours, fine, qAlpha(colour)), CoverageError(qts, fine, qAlpha(colour)))

@@ -110,6 +110,15 @@ inline QColor At(const QImage& image, int x, int y) { return image.pixelColor(x,
 
 // The largest difference of any channel, alpha included, between two
 // images of the same size.
+// The ink of an image: its alpha summed over the pixels, in whole pixels.
+inline double Ink(const QImage& image) {
+  double sum = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) sum += qAlpha(image.pixel(x, y));
+  }
+  return sum / 255;
+}
+
 inline int MaxDifference(const QImage& a, const QImage& b) {
   int worst = 0;
   for (int y = 0; y < a.height(); ++y) {

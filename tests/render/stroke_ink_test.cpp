@@ -17,13 +17,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-double Ink(const QImage& image) {
-  double sum = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) sum += qAlpha(image.pixel(x, y));
-  }
-  return sum / 255;
-}
+using test::Ink;
 
 int DarkestAlpha(const QImage& image) {
   int darkest = 0;
