@@ -1,6 +1,7 @@
 // What a kept paint works out once and replays on every tile it crosses:
-// the area its stroke, dashes or dots cover, or the dots to stamp. Pens
-// redone per tile would stroke the whole path again on each one.
+// the area its fill, stroke, dashes or dots cover, flattened for FillFlat,
+// or the dots to stamp. Pens redone per tile would stroke the whole path
+// again on each one.
 #pragma once
 
 #include <QPainterPath>
