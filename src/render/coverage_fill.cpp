@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <span>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -39,10 +40,6 @@ class Extent {
     right_ = std::max(right_, p.x);
     top_ = std::min(top_, p.y);
     bottom_ = std::max(bottom_, p.y);
-  }
-  void Add(const Extent& e) {
-    Add(FlatPath::Point{e.left_, e.top_});
-    Add(FlatPath::Point{e.right_, e.bottom_});
   }
   // The pixels the points lie in.
   QRect Pixels() const {
@@ -107,7 +104,6 @@ FlatPath::FlatPath(const QPainterPath& path) {
   // Figures gathered in groups of about kGroupPoints points.
   Group group;
   Extent extent(points_.front());
-  Extent all(points_.front());
   uint32_t begin = 0;
   for (uint32_t f = 0; f < ends_.size(); ++f) {
     for (uint32_t k = begin; k < ends_[f]; ++k) extent.Add(points_[k]);
@@ -117,12 +113,10 @@ FlatPath::FlatPath(const QPainterPath& path) {
       group.endFigure = f + 1;
       group.bounds = extent.Pixels();
       groups_.push_back(group);
-      all.Add(extent);
       group.firstFigure = f + 1;
       if (!last) extent = Extent(points_[begin]);
     }
   }
-  bounds_ = all.Pixels();
 }
 
 bool CanFillFlat(const QPainter& painter, bool clipKnown) {
@@ -323,19 +317,17 @@ void BlendSpan(uint32_t* pixels, int from, int to, uint32_t premultiplied, int a
 void FillFlat(QImage& image, QPoint offset, const FlatPath& path, bool nonzero, QRgb colour,
               const QRegion* clip) {
   // A closed figure wholly beyond the image changes none of its pixels.
-  std::vector<const FlatPath::Group*> groups;
+  auto onImage = [&](const FlatPath::Group& group) {
+    return group.bounds.translated(offset).adjusted(0, 0, 1, 1) & image.rect();
+  };
   QRect reach;
-  for (const FlatPath::Group& group : path.Groups()) {
-    const QRect bounds = group.bounds.translated(offset).adjusted(0, 0, 1, 1);
-    if (!bounds.intersects(image.rect())) continue;
-    groups.push_back(&group);
-    reach |= bounds;
-  }
-  QRect area = reach & image.rect();
-  std::vector<QRect> clipRects;
+  for (const FlatPath::Group& group : path.Groups()) reach |= onImage(group);
+  QRect area = reach;
+  // The clip's rectangles, as the region holds them.
+  std::span<const QRect> clipRects;
   if (clip != nullptr) {
     area &= clip->boundingRect();
-    for (const QRect& r : *clip) clipRects.push_back(r);
+    clipRects = std::span<const QRect>(clip->begin(), clip->end());
   }
   if (area.isEmpty()) return;
 
@@ -375,8 +367,10 @@ void FillFlat(QImage& image, QPoint offset, const FlatPath& path, bool nonzero, 
     band.Reset(width, top, rows);
     const std::vector<FlatPath::Point>& points = path.Points();
     const std::vector<uint32_t>& ends = path.FigureEnds();
-    for (const FlatPath::Group* group : groups) {
-      for (uint32_t f = group->firstFigure; f < group->endFigure; ++f) {
+    for (const FlatPath::Group& group : path.Groups()) {
+      const QRect bounds = onImage(group);
+      if (bounds.isEmpty() || bounds.bottom() < top || bounds.top() >= top + rows) continue;
+      for (uint32_t f = group.firstFigure; f < group.endFigure; ++f) {
         const uint32_t begin = f == 0 ? 0 : ends[f - 1];
         const uint32_t end = ends[f];
         for (uint32_t k = begin; k < end; ++k) {

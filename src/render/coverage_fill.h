@@ -42,9 +42,6 @@ class FlatPath {
     uint32_t endFigure = 0;
   };
   const std::vector<Group>& Groups() const { return groups_; }
-  // The device pixels the edges touch.
-  const QRect& Bounds() const { return bounds_; }
-  bool IsEmpty() const { return points_.empty(); }
   // False when the path reaches too far to be filled here.
   bool Usable() const { return usable_; }
 
@@ -53,7 +50,6 @@ class FlatPath {
   std::vector<Point> points_;
   std::vector<uint32_t> ends_;
   std::vector<Group> groups_;
-  QRect bounds_;
 };
 
 // Whether FillFlat may paint on the painter's device: an ARGB32
