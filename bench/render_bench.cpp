@@ -260,7 +260,7 @@ void RunPanEvents(benchmark::State& state, EditorContext& ctx, int panX, int pan
   renderer.Redraw(ctx, view, canvas);
   for (auto _ : state) {
     state.PauseTiming();
-    while (renderer.PaintAhead(true)) {
+    while (renderer.PaintAhead(ctx, view, true)) {
     }
     view.PanX = static_cast<int16_t>(view.PanX - 3);
     view.PanY = static_cast<int16_t>(view.PanY - 1);

@@ -20,6 +20,13 @@ namespace {
 
 // Tiles kept painted around the canvas, so a pan finds them ready.
 constexpr int kMargin = TileCache::kTileSize;
+// When the editor is idle the scene is recorded this far around the canvas,
+// so that a pan finds the paints of what comes near it recorded.
+constexpr int kRecordAhead = 2 * TileCache::kTileSize;
+// Figures are cut to the recorded area grown this much, and the cut stays
+// while the area lies inside it: the paints of a shape then stay the same as
+// the area follows the canvas, and the tiles painted from them stand.
+constexpr int kCutMargin = 4 * TileCache::kTileSize;
 // Device pixels past a shape's bound that its antialiasing may touch.
 constexpr double kFringe = 3;
 
@@ -109,11 +116,28 @@ QRect TilesAround(const QRect& area, int margin) {
 
 void CanvasRenderer::Invalidate() {
   tiles_.Clear();
+  cut_ = QRect();
   memo_ = ShapeMemo();
   recordedEdits_.reset();
 }
 
-bool CanvasRenderer::PaintAhead(bool settle) { return tiles_.PaintAhead(2, settle); }
+bool CanvasRenderer::PaintAhead(const EditorContext& ctx, const CanvasView& view, bool settle) {
+  if (RecordAhead(ctx, view)) return true;
+  return tiles_.PaintAhead(2, settle, TilesAround(viewport_, kMargin));
+}
+
+bool CanvasRenderer::RecordAhead(const EditorContext& ctx, const CanvasView& view) {
+  // Only a recording of the live scene, unchanged since, can be trusted to
+  // hold the shapes the redraws would record.
+  if (!told_ || recordedEdits_ != edits_ || viewport_.isEmpty()) return false;
+  if (tiles_.Paints().Area().contains(TilesAround(viewport_, kMargin))) return false;
+  const Placement placement = PlacementOf(ctx, view);
+  QImage none;
+  PainterSurface recorder(none, &text_cache_);
+  if (FrameKey(ctx, view, placement, recorder) != recordedFrame_) return false;
+  const QRect viewport = QRect(QPoint(0, 0), viewport_.size()).translated(-placement.shift);
+  return Record(ctx, view, placement, recorder, TilesAround(viewport, kRecordAhead), viewport, {});
+}
 
 CanvasRenderer::Placement CanvasRenderer::PlacementOf(const EditorContext& ctx,
                                                       const CanvasView& view) {
@@ -162,6 +186,7 @@ bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& vi
   std::set_union(active.begin(), active.end(), before.begin(), before.end(),
                  std::back_inserter(owners));
   const QRectF area(tiles_.Paints().Area());
+  const QRectF cut(cut_);
   std::vector<std::pair<uint64_t, std::vector<PaintOp>>> changed;
   for (uint64_t owner : owners) {
     const auto i = static_cast<int64_t>(owner >> 32);
@@ -170,14 +195,25 @@ bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& vi
     const sShape& shape = object.Shape[static_cast<size_t>(j)];
     std::vector<PaintOp> ops;
     if (ObjectDrawn(object) && ShapeShown(ctx, shape, j)) {
-      if (ShapeLeavesFigures(object, j) || FiguresWaitFor(ctx, object, j)) return false;
       PlaceObject(surface, object, view, placement);
+      if (ShapeLeavesFigures(object, j) || FiguresWaitFor(ctx, object, j)) {
+        // Its paints are made together with its neighbours': they stand
+        // only while it is as it was recorded.
+        const auto kept = std::lower_bound(
+            sharing_.begin(), sharing_.end(), owner,
+            [](const std::pair<uint64_t, uint64_t>& s, uint64_t o) { return s.first < o; });
+        if (kept == sharing_.end() || kept->first != owner ||
+            kept->second != SharingKey(ctx, surface, i, j)) {
+          return false;
+        }
+        continue;
+      }
       const std::optional<QRectF> bounds = bounds_.UserBounds(ctx, object, j);
       const std::optional<QRectF> onDevice =
           bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
       if (!onDevice || onDevice->adjusted(-kFringe, -kFringe, kFringe, kFringe).intersects(area)) {
         surface.RecordPaintsInto(&ops);
-        RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, area, figureReach_));
+        RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, cut, figureReach_));
       }
     }
     if (!SamePaints(ops, tiles_.Paints().Of(owner))) changed.emplace_back(owner, std::move(ops));
@@ -185,6 +221,12 @@ bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& vi
   for (auto& [owner, ops] : changed) tiles_.ReplacePaints(owner, std::move(ops));
   tiles_.SetActive(std::move(active));
   return true;
+}
+
+uint64_t CanvasRenderer::SharingKey(const EditorContext& ctx, const PainterSurface& surface,
+                                    int64_t i, int64_t j) {
+  const sObject& object = ctx.Obj[static_cast<size_t>(i)];
+  return ShapeFingerprint(ctx, object, j, surface.Transform(), QPainterPath(), QRectF());
 }
 
 void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t i,
@@ -214,6 +256,21 @@ void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surfa
                           surface.PathIsEmpty() ? QPainterPath() : surface.PendingPath()});
 }
 
+bool CanvasRenderer::Record(const EditorContext& ctx, const CanvasView& view,
+                            const Placement& placement, PainterSurface& surface, const QRect& area,
+                            const QRect& shown, const std::function<bool()>& stop) {
+  const QRect cut = cut_.contains(area) ? cut_ : area.adjusted(-kCutMargin, -kCutMargin, kCutMargin,
+                                                                 kCutMargin);
+  Recording recording;
+  surface.SetVisibleArea(QRectF(cut));
+  surface.RecordPaintsInto(&recording.ops);
+  if (!RecordObjects(ctx, view, placement, surface, area, cut, shown, recording, stop)) return false;
+  tiles_.SetPaints(std::move(recording.ops), std::move(recording.owners), ActiveOwners(ctx), area);
+  cut_ = cut;
+  sharing_ = std::move(recording.sharing);
+  return true;
+}
+
 // Each object's transform starts again from the view, so a layer never
 // inherits the scale or rotation of the layers drawn before it. Shapes far
 // outside area are skipped when no figure waits for a paint: a shape that
@@ -221,9 +278,10 @@ void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surfa
 // any paint, which would leave them out (PainterSurface::SetVisibleArea).
 bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& view,
                                    const Placement& placement, PainterSurface& surface,
-                                   const QRect& area, const QRect& shown, Recording& recording,
-                                   const std::function<bool()>& stop) {
+                                   const QRect& area, const QRect& cut, const QRect& shown,
+                                   Recording& recording, const std::function<bool()>& stop) {
   const QRectF recorded(area);
+  const QRectF cutArea(cut);
   // The paints the canvas shows are laid on another core meanwhile.
   LayAhead layAhead;
   figureReach_ = SceneReach(ctx, placement.zoom);
@@ -245,8 +303,11 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
       }
       // Every kept paint so far is whole: stopping here leaves nothing half done.
       if (stop && stop()) return false;
+      if (ShapeLeavesFigures(object, j) || FiguresWaitFor(ctx, object, j)) {
+        recording.sharing.emplace_back(Owner(i, j), SharingKey(ctx, surface, i, j));
+      }
       const size_t begin = recording.ops.size();
-      RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, recorded, figureReach_));
+      RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, cutArea, figureReach_));
       recording.owners.resize(recording.ops.size(), Owner(i, j));
       for (size_t k = begin; k < recording.ops.size(); ++k) {
         const PaintOp& op = recording.ops[k];
@@ -268,6 +329,7 @@ bool CanvasRenderer::Redraw(const EditorContext& ctx, const CanvasView& view, QI
   const bool checker = backdrop.checker;
   tiles_.SetBasis({placement.zoom, checker ? Backdrop{} : backdrop});
   const QRect viewport = QRect(QPoint(0, 0), canvas.size()).translated(-placement.shift);
+  viewport_ = viewport;
   recorded_ = 0;
   {
     PainterSurface recorder(canvas, &text_cache_);
@@ -277,19 +339,14 @@ bool CanvasRenderer::Redraw(const EditorContext& ctx, const CanvasView& view, QI
     // The notice is the only way to know that nothing else changed.
     const bool kept = trusted && recordedEdits_ == edits && recordedFrame_ == frame &&
                       tiles_.Paints().Area().contains(viewport);
-    if (kept) recorder.SetVisibleArea(QRectF(tiles_.Paints().Area()));
+    if (kept) recorder.SetVisibleArea(QRectF(cut_));
     if (!kept || !RecordActive(ctx, view, placement, recorder)) {
       // Shapes a refused gesture recording looked at are counted once.
       recorded_ = 0;
-      const QRect area = TilesAround(viewport, kMargin);
-      Recording recording;
-      recorder.SetVisibleArea(QRectF(area));
-      recorder.RecordPaintsInto(&recording.ops);
-      if (!RecordObjects(ctx, view, placement, recorder, area, viewport, recording, options.stop)) {
+      if (!Record(ctx, view, placement, recorder, TilesAround(viewport, kMargin), viewport,
+                  options.stop)) {
         return false;
       }
-      tiles_.SetPaints(std::move(recording.ops), std::move(recording.owners), ActiveOwners(ctx),
-                       area);
       recordedEdits_ = trusted ? std::optional(edits) : std::nullopt;
       recordedFrame_ = frame;
     }

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -46,10 +47,13 @@ class CanvasRenderer {
   // false when options.stop cut it short.
   bool Redraw(const EditorContext& ctx, const CanvasView& view, QImage& canvas,
               const RedrawOptions& options = {});
-  // Paints a few of the tiles around the canvas of the last redraw that
+  // One step of the work done while the editor is idle, after a redraw of
+  // the live scene in view (ctx and view as they are now): records the
+  // scene further around the canvas when it has come near the recorded
+  // area's edge, or else paints a few of the tiles around the canvas that
   // are not up to date, and when settle the tiles shown split during a
-  // drag; answers whether more remain.
-  bool PaintAhead(bool settle);
+  // drag. Answers whether more remain.
+  bool PaintAhead(const EditorContext& ctx, const CanvasView& view, bool settle);
   // The next redraw repaints everything and builds every path again.
   void Invalidate();
   // From now on the owner calls SceneEdited after every edit of the scene
@@ -77,10 +81,13 @@ class CanvasRenderer {
     QPointF pan;
   };
 
-  // One redraw's paints and the shape that made each.
+  // One redraw's paints and the shape that made each, with the SharingKey
+  // of each shape recorded that shares figures with its neighbours, in
+  // drawing order.
   struct Recording {
     std::vector<PaintOp> ops;
     std::vector<uint64_t> owners;
+    std::vector<std::pair<uint64_t, uint64_t>> sharing;
   };
 
   static Placement PlacementOf(const EditorContext& ctx, const CanvasView& view);
@@ -92,16 +99,30 @@ class CanvasRenderer {
   // zoom, which shapes are shown, each layer's place and shape count.
   static uint64_t FrameKey(const EditorContext& ctx, const CanvasView& view,
                            const Placement& placement, PainterSurface& surface);
-  // False when stop asked to give up. shown: the part of area on the canvas.
+  // Records the paints over area anew; false, keeping the paints there
+  // were, when stop asked to give up. shown: the part of area on the
+  // canvas.
+  bool Record(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
+              PainterSurface& surface, const QRect& area, const QRect& shown,
+              const std::function<bool()>& stop);
+  // Records again, when idle and allowed to, the area around the canvas;
+  // false when there was nothing to do.
+  bool RecordAhead(const EditorContext& ctx, const CanvasView& view);
+  // The paints over area with their figures cut to cut.
   bool RecordObjects(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
-                     PainterSurface& surface, const QRect& area, const QRect& shown,
-                     Recording& recording, const std::function<bool()>& stop);
+                     PainterSurface& surface, const QRect& area, const QRect& cut,
+                     const QRect& shown, Recording& recording, const std::function<bool()>& stop);
   // Between two edit notices, in the same frame, with the canvas inside the
   // recorded area: replaces the kept paints of the shapes active now or at
   // the last redraw. False, changing nothing, when one of them shares
   // figures with its neighbours.
   bool RecordActive(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
                     PainterSurface& surface);
+  // What the paints of an active shape that shares figures with its
+  // neighbours are made from, besides the inactive shapes, which edits
+  // announce; the surface placed for the object.
+  static uint64_t SharingKey(const EditorContext& ctx, const PainterSurface& surface, int64_t i,
+                             int64_t j);
   // areaKey: the recorded area when the shape's paints depend on it
   // (ShapeFingerprint).
   void RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t object, int64_t shape,
@@ -116,6 +137,12 @@ class CanvasRenderer {
   // How far past its figures any paint reaches (SceneReach), at the last
   // recording.
   double figureReach_ = 0;
+  // Where the kept paints' figures are cut (kCutMargin), and the canvas of
+  // the last redraw, in pan-free device space.
+  QRect cut_;
+  QRect viewport_;
+  // Recording::sharing of the kept paints.
+  std::vector<std::pair<uint64_t, uint64_t>> sharing_;
   int64_t recorded_ = 0;
   TextPathCache text_cache_;
   ShapeBounds bounds_;

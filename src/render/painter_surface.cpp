@@ -187,8 +187,9 @@ void PainterSurface::AddPathText(const std::string& text) {
                                ? reach.perByte * static_cast<double>(piece.size())
                                : metrics.horizontalAdvance(QString::fromStdString(piece));
     const QRectF box = TextPieceBox(x, advance, reach.height);
-    // Without a picture (a surface that only builds paths) every piece counts.
-    if (image_.isNull() || place.mapRect(box).intersects(visible)) {
+    // Without a picture or an area (a surface that only builds paths) every
+    // piece counts.
+    if ((image_.isNull() && !visible_) || place.mapRect(box).intersects(visible)) {
       const QPainterPath& outline = text_cache_->Get(font_key_, font_, piece);
       path_.addPath((QTransform::fromTranslate(x, 0) * place).map(outline));
       shown = true;

@@ -97,7 +97,7 @@ bool PaintCanvasAhead(const EditorContext& ctx, const CanvasView& view) {
   bool more = false;
   CanvasRenderer& renderer = ProgramRenderer();
   // Tiles shown split under a drag are settled once it ends.
-  if (!ProgramFailures().Run(ctx.Req, [&] { more = renderer.PaintAhead(view.Drag == DragMode::None); })) {
+  if (!ProgramFailures().Run(ctx.Req, [&] { more = renderer.PaintAhead(ctx, view, view.Drag == DragMode::None); })) {
     renderer.Invalidate();
   }
   return more;

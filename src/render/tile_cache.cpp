@@ -296,11 +296,11 @@ void TileCache::Update(const QRect& area) {
   DropFarTiles(area);
 }
 
-bool TileCache::PaintAhead(int count, bool settle) {
+bool TileCache::PaintAhead(int count, bool settle, const QRect& around) {
   std::vector<Job> jobs;
   Job job;
   bool more = false;
-  for (int64_t key : TileKeysOver(paints_.Area())) {
+  for (int64_t key : TileKeysOver(around & paints_.Area())) {
     const auto kept = tiles_.find(key);
     if (!settle && kept != tiles_.end() && !kept->second.shown.isNull()) continue;
     if (!PlanTile(key, TileRectOf(key), job)) continue;

@@ -52,10 +52,10 @@ class TileCache {
   const TilePaints& Paints() const { return paints_; }
   // Repaints the tiles over area (pan-free) whose paints changed.
   void Update(const QRect& area);
-  // Paints at most count of the tiles over the painted area of the last
+  // Paints at most count of the tiles over around and the area of the last
   // SetPaints that are not up to date, tiles shown split only when settle;
   // answers whether any remain.
-  bool PaintAhead(int count, bool settle);
+  bool PaintAhead(int count, bool settle, const QRect& around);
   // Draws the tiles over the canvas, whose pixel (0, 0) is the pan-free
   // point -shift, with SourceOver when blend (else replacing the pixels).
   void Compose(QImage& canvas, QPoint shift, bool blend) const;

@@ -156,9 +156,9 @@ class CanvasCacheTest : public ::testing::TestWithParam<bool> {
   }
   // The editor idle after a drag: every tile painted exactly again.
   void Settle(const char* what) {
-    while (kept.PaintAhead(true)) {
+    while (kept.PaintAhead(ctx, view, true)) {
     }
-    EXPECT_FALSE(kept.PaintAhead(true));
+    EXPECT_FALSE(kept.PaintAhead(ctx, view, true));
     EditAndCompare([] {}, what);
   }
   // Without the overlays, so that the frame is the scene alone.
@@ -257,7 +257,7 @@ TEST_P(CanvasCacheTest, PansAndZoomsMatchAFullRedraw) {
     // At fractional zooms a pan step is a fraction of a pixel more or less
     // than whole pixels: the canvas still moves over the kept tiles.
     for (int step = 0; step < 4; ++step) {
-      while (kept.PaintAhead(true)) {
+      while (kept.PaintAhead(ctx, view, true)) {
       }
       EXPECT_EQ(GestureAndCompare([&] { view.PanX += 1; view.PanY -= 3; }, "panning at a zoom"), 0)
           << "a pan at zoom " << zoom << " into tiles painted ahead paints nothing";
@@ -278,7 +278,7 @@ TEST_P(CanvasCacheTest, TilesAtTheEdgesArePaintedWhereShown) {
   EXPECT_EQ(GestureAndCompare([&] { view.PanX -= 5; }, "a pan"), 5 * canvas.height());
   EXPECT_EQ(GestureAndCompare([&] { view.PanX += 5; view.PanY -= 4; }, "and back up"),
             4 * canvas.width());
-  while (kept.PaintAhead(true)) {
+  while (kept.PaintAhead(ctx, view, true)) {
   }
   EXPECT_EQ(GestureAndCompare([&] { view.PanX -= 40; view.PanY += 30; }, "into tiles painted ahead"),
             0);
@@ -290,9 +290,9 @@ TEST_P(CanvasCacheTest, TilesPaintedAheadServeTheNextPan) {
   ctx.Options.BgImg = 0;
   EditAndCompare([] {}, "first redraw");
   int rounds = 0;
-  while (kept.PaintAhead(true)) ++rounds;
+  while (kept.PaintAhead(ctx, view, true)) ++rounds;
   EXPECT_GT(rounds, 0) << "tiles around the canvas were left to paint";
-  EXPECT_FALSE(kept.PaintAhead(true));
+  EXPECT_FALSE(kept.PaintAhead(ctx, view, true));
   EXPECT_EQ(EditAndCompare([&] { view.PanX += 100; view.PanY += 80; }, "panning into them"), 0);
   EXPECT_EQ(EditAndCompare([&] { view.PanX -= 200; view.PanY -= 160; }, "and the other way"), 0);
 }
@@ -390,7 +390,7 @@ TEST_P(CanvasCacheTest, FiguresLeftFarFromTheCanvasPaintAsTheStraightPaintDoes) 
         << what << " at pan " << view.PanX << "," << view.PanY;
   };
   compareWithStraight("first redraw");
-  while (kept.PaintAhead(true)) {
+  while (kept.PaintAhead(ctx, view, true)) {
   }
   EXPECT_EQ(EditAndCompare([&] { ctx.Obj[1].Shape[4].X += 40; }, "moving a far custom circle"), 0)
       << "a figure that cannot show changes no tile";
@@ -400,7 +400,7 @@ TEST_P(CanvasCacheTest, FiguresLeftFarFromTheCanvasPaintAsTheStraightPaintDoes) 
   for (const auto& [panX, panY] : std::vector<std::pair<int, int>>{
            {-37, -29}, {-300, 0}, {-500, -100}, {-700, -300}, {-900, -40}, {500, 0}, {-1300, -150},
            {-1150, 250}, {-60, -380}}) {
-    while (kept.PaintAhead(true)) {
+    while (kept.PaintAhead(ctx, view, true)) {
     }
     view.PanX = static_cast<int16_t>(panX);
     view.PanY = static_cast<int16_t>(panY);
@@ -477,10 +477,58 @@ TEST_P(CanvasCacheTest, ToldRendererRecordsOnlyWhatAGestureChanges) {
   GestureAndCompare([&] { view.PanX -= 2000; }, "and back");
   EXPECT_GE(kept.RecordedShapes(), 2);
   // The linked box and the custom circle share their figures with the next
-  // shape: the gesture records everything again.
-  GestureAndCompare([&] { ctx.CurrentShape = 5; }, "selecting the linked box");
+  // shape: a gesture that changes one records everything again, one that
+  // leaves them as they were recorded records nothing.
+  GestureAndCompare([&] { ctx.CurrentShape = 5; Shape(1).Selected = Shape(7).Selected = 0; },
+                    "selecting the linked box alone");
+  GestureAndCompare([&] { view.PanX -= 7; }, "a pan with it selected");
+  EXPECT_EQ(kept.RecordedShapes(), 0);
   GestureAndCompare([&] { Shape(5).X += 6; }, "dragging it", kSplitRounding);
   EXPECT_EQ(kept.RecordedShapes(), shown);
+  GestureAndCompare([&] { Shape(2).Selected = 1; Shape(3).Selected = 1; }, "selecting two more");
+  GestureAndCompare([&] { view.PanY += 5; }, "a pan with them selected");
+  EXPECT_EQ(kept.RecordedShapes(), 0);
+  GestureAndCompare([&] { Shape(3).Y += 4; }, "dragging the text the circle's figures wait for",
+                    kSplitRounding);
+  EXPECT_EQ(kept.RecordedShapes(), shown);
+  GestureAndCompare([&] { view.PanY += 5; }, "a pan after it");
+  EXPECT_EQ(kept.RecordedShapes(), 0);
+  GestureAndCompare([&] { Shape(2).Selected = 0; Shape(2).X -= 5; }, "moving the circle as it is let go",
+                    kSplitRounding);
+  EXPECT_EQ(kept.RecordedShapes(), shown);
+}
+
+// Idle, the told renderer records the scene ahead of the canvas and paints
+// the tiles around it; figures are cut far beyond what is recorded, so the
+// paints of shapes reaching across stay the same and their tiles stand.
+TEST_P(CanvasCacheTest, PansFindTheSceneRecordedAndPaintedAhead) {
+  if (!Told()) GTEST_SKIP() << "only a told renderer records while idle";
+  HideOverlays();
+  ctx.CurrentShape = -1;
+  // One paint of figures from far left to far right, and a long text.
+  std::vector<sShape> row;
+  for (int k = 0; k < 12; ++k) {
+    row.push_back(MakeShape(kBox, -1500 + 300 * k, 100 + 20 * (k % 3), 60, 40, RGBA(0, 90, 160, 200)));
+    row.back().Link = 1;
+  }
+  row.push_back(MakeShape(kText, -1400, 40, 30, 0, RGBA(160, 0, 60, 255)));
+  row.back().Text = std::string(600, 'W');
+  ctx.Obj.push_back(MakeObject(row));
+  auto settle = [&] {
+    while (kept.PaintAhead(ctx, view, true)) {
+    }
+  };
+  EditAndCompare([] {}, "first redraw");
+  for (int step = 0; step < 5; ++step) {
+    settle();
+    EXPECT_EQ(GestureAndCompare([&] { view.PanX -= 230; }, "a pan into what was made ready"), 0)
+        << "step " << step;
+    EXPECT_EQ(kept.RecordedShapes(), 0) << "step " << step;
+  }
+  settle();
+  EXPECT_EQ(GestureAndCompare([&] { view.PanX += 5 * 230; }, "panning back at once"), 0)
+      << "the tiles left behind were kept as they were painted";
+  EXPECT_GT(kept.RecordedShapes(), 0) << "the canvas left the recorded area";
 }
 
 // A rounded box adds no figure of its own: far from the canvas it is left
