@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <iterator>
 #include <span>
@@ -27,6 +28,7 @@ constexpr int kRecordAhead = 2 * TileCache::kTileSize;
 // while the area lies inside it: the paints of a shape then stay the same as
 // the area follows the canvas, and the tiles painted from them stand.
 constexpr int kCutMargin = 4 * TileCache::kTileSize;
+
 // Device pixels past a shape's bound that its antialiasing may touch.
 constexpr double kFringe = 3;
 
@@ -116,6 +118,7 @@ QRect TilesAround(const QRect& area, int margin) {
 
 void CanvasRenderer::Invalidate() {
   tiles_.Clear();
+  ahead_.reset();
   cut_ = QRect();
   memo_ = ShapeMemo();
   recordedEdits_.reset();
@@ -129,14 +132,35 @@ bool CanvasRenderer::PaintAhead(const EditorContext& ctx, const CanvasView& view
 bool CanvasRenderer::RecordAhead(const EditorContext& ctx, const CanvasView& view) {
   // Only a recording of the live scene, unchanged since, can be trusted to
   // hold the shapes the redraws would record.
-  if (!told_ || recordedEdits_ != edits_ || viewport_.isEmpty()) return false;
-  if (tiles_.Paints().Area().contains(TilesAround(viewport_, kMargin))) return false;
+  const uint64_t edits = edits_;
+  if (!told_ || recordedEdits_ != edits || viewport_.isEmpty() || (ahead_ && ahead_->edits != edits)) {
+    ahead_.reset();
+    return false;
+  }
   const Placement placement = PlacementOf(ctx, view);
   QImage none;
   PainterSurface recorder(none, &text_cache_);
-  if (FrameKey(ctx, view, placement, recorder) != recordedFrame_) return false;
+  if (FrameKey(ctx, view, placement, recorder) != recordedFrame_) {
+    ahead_.reset();
+    return false;
+  }
   const QRect viewport = QRect(QPoint(0, 0), viewport_.size()).translated(-placement.shift);
-  return Record(ctx, view, placement, recorder, TilesAround(viewport, kRecordAhead), viewport, {});
+  const QRect wanted = TilesAround(viewport, kMargin);
+  // Begun for a canvas that has gone elsewhere since.
+  if (ahead_ && !ahead_->area.contains(wanted)) ahead_.reset();
+  if (!ahead_) {
+    if (tiles_.Paints().Area().contains(wanted)) return false;
+    ahead_ = StartRun(ctx, placement, TilesAround(viewport, kRecordAhead), viewport);
+    ahead_->edits = edits;
+  }
+  // A slice at a time, so that input waits no longer than for a tile.
+  const auto until = std::chrono::steady_clock::now() + recordSlice_;
+  if (RecordObjects(ctx, view, placement, recorder, *ahead_,
+                    [until] { return std::chrono::steady_clock::now() > until; })) {
+    Install(ctx, std::move(*ahead_));
+    ahead_.reset();
+  }
+  return true;
 }
 
 CanvasRenderer::Placement CanvasRenderer::PlacementOf(const EditorContext& ctx,
@@ -256,18 +280,39 @@ void CanvasRenderer::RecordShape(const EditorContext& ctx, PainterSurface& surfa
                           surface.PathIsEmpty() ? QPainterPath() : surface.PendingPath()});
 }
 
+CanvasRenderer::RecordingRun CanvasRenderer::StartRun(const EditorContext& ctx,
+                                                      const Placement& placement,
+                                                      const QRect& area, const QRect& shown) const {
+  RecordingRun run;
+  run.area = area;
+  run.cut = cut_.contains(area) ? cut_ : area.adjusted(-kCutMargin, -kCutMargin, kCutMargin, kCutMargin);
+  run.shown = shown;
+  run.reach = SceneReach(ctx, placement.zoom);
+  run.active = ActiveOwners(ctx);
+  return run;
+}
+
+void CanvasRenderer::Install(const EditorContext& ctx, RecordingRun run) {
+  // Shapes active while it was made may have changed since they were
+  // recorded: the next redraw records them again.
+  std::vector<uint64_t> active = ActiveOwners(ctx);
+  std::vector<uint64_t> either;
+  std::set_union(active.begin(), active.end(), run.active.begin(), run.active.end(),
+                 std::back_inserter(either));
+  tiles_.SetPaints(std::move(run.recording.ops), std::move(run.recording.owners), std::move(either),
+                   run.area);
+  cut_ = run.cut;
+  figureReach_ = run.reach;
+  sharing_ = std::move(run.recording.sharing);
+}
+
 bool CanvasRenderer::Record(const EditorContext& ctx, const CanvasView& view,
                             const Placement& placement, PainterSurface& surface, const QRect& area,
                             const QRect& shown, const std::function<bool()>& stop) {
-  const QRect cut = cut_.contains(area) ? cut_ : area.adjusted(-kCutMargin, -kCutMargin, kCutMargin,
-                                                                 kCutMargin);
-  Recording recording;
-  surface.SetVisibleArea(QRectF(cut));
-  surface.RecordPaintsInto(&recording.ops);
-  if (!RecordObjects(ctx, view, placement, surface, area, cut, shown, recording, stop)) return false;
-  tiles_.SetPaints(std::move(recording.ops), std::move(recording.owners), ActiveOwners(ctx), area);
-  cut_ = cut;
-  sharing_ = std::move(recording.sharing);
+  ahead_.reset();
+  RecordingRun run = StartRun(ctx, placement, area, shown);
+  if (!RecordObjects(ctx, view, placement, surface, run, stop)) return false;
+  Install(ctx, std::move(run));
   return true;
 }
 
@@ -278,40 +323,50 @@ bool CanvasRenderer::Record(const EditorContext& ctx, const CanvasView& view,
 // any paint, which would leave them out (PainterSurface::SetVisibleArea).
 bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& view,
                                    const Placement& placement, PainterSurface& surface,
-                                   const QRect& area, const QRect& cut, const QRect& shown,
-                                   Recording& recording, const std::function<bool()>& stop) {
-  const QRectF recorded(area);
-  const QRectF cutArea(cut);
+                                   RecordingRun& run, const std::function<bool()>& stop) {
+  const QRectF recorded(run.area);
+  const QRectF cutArea(run.cut);
+  Recording& recording = run.recording;
+  surface.SetVisibleArea(cutArea);
+  surface.RecordPaintsInto(&recording.ops);
+  surface.SetPendingPath(run.pending);
   // The paints the canvas shows are laid on another core meanwhile.
   LayAhead layAhead;
-  figureReach_ = SceneReach(ctx, placement.zoom);
-  for (int64_t i = 0; i <= LastIndex(ctx.Obj); ++i) {
+  bool moved = false;
+  for (int64_t i = run.object; i <= LastIndex(ctx.Obj); ++i, run.shape = 0) {
+    run.object = i;
     const sObject& object = ctx.Obj[static_cast<size_t>(i)];
     // A layer whose last shape was deleted keeps a placeholder that is not
     // drawn; the other layers are.
     if (!ObjectDrawn(object)) continue;
     PlaceObject(surface, object, view, placement);
-    for (int64_t j = 0; j <= LastIndex(object.Shape); ++j) {
+    for (int64_t j = run.shape; j <= LastIndex(object.Shape); ++j) {
       const sShape& shape = object.Shape[static_cast<size_t>(j)];
       if (!ShapeShown(ctx, shape, j)) continue;
       const std::optional<QRectF> bounds = bounds_.UserBounds(ctx, object, j);
       const std::optional<QRectF> onDevice =
           bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
       if (surface.PathIsEmpty() && onDevice) {
-        const double reach = ShapeLeavesFigures(object, j) ? figureReach_ : kFringe;
+        const double reach = ShapeLeavesFigures(object, j) ? run.reach : kFringe;
         if (!onDevice->adjusted(-reach, -reach, reach, reach).intersects(recorded)) continue;
       }
-      // Every kept paint so far is whole: stopping here leaves nothing half done.
-      if (stop && stop()) return false;
+      // Every kept paint so far is whole: stopping here leaves nothing half
+      // done, and the run can go on from here. It goes at least a shape on.
+      if (moved && stop && stop()) {
+        run.shape = j;
+        run.pending = surface.PendingPath();
+        return false;
+      }
+      moved = true;
       if (ShapeLeavesFigures(object, j) || FiguresWaitFor(ctx, object, j)) {
         recording.sharing.emplace_back(Owner(i, j), SharingKey(ctx, surface, i, j));
       }
       const size_t begin = recording.ops.size();
-      RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, cutArea, figureReach_));
+      RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, cutArea, run.reach));
       recording.owners.resize(recording.ops.size(), Owner(i, j));
       for (size_t k = begin; k < recording.ops.size(); ++k) {
         const PaintOp& op = recording.ops[k];
-        if (op.laid && op.bounds.intersects(shown)) layAhead.Add(op);
+        if (op.laid && op.bounds.intersects(run.shown)) layAhead.Add(op);
       }
     }
   }

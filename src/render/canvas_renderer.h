@@ -10,10 +10,12 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -68,6 +70,9 @@ class CanvasRenderer {
   // From any thread.
   void SceneEdited() { ++edits_; }
   const TileCache& Tiles() const { return tiles_; }
+  // The longest a step of PaintAhead records (tests take it down to a
+  // shape a step).
+  void SetRecordSlice(std::chrono::microseconds slice) { recordSlice_ = slice; }
   // The shapes whose paints the last redraw recorded or took from the memo
   // (for tests and benchmarks).
   int64_t RecordedShapes() const { return recorded_; }
@@ -99,19 +104,39 @@ class CanvasRenderer {
   // zoom, which shapes are shown, each layer's place and shape count.
   static uint64_t FrameKey(const EditorContext& ctx, const CanvasView& view,
                            const Placement& placement, PainterSurface& surface);
+  // A recording of the paints over area, with their figures cut to cut, as
+  // far as it has gone: the next shape to look at and the figures waiting
+  // for a paint there.
+  struct RecordingRun {
+    QRect area;
+    QRect cut;
+    QRect shown;  // the part of area on the canvas
+    double reach = 0;  // SceneReach
+    Recording recording;
+    int64_t object = 0;
+    int64_t shape = 0;
+    QPainterPath pending;
+    // The active shapes when it began, and the notices seen then.
+    std::vector<uint64_t> active;
+    uint64_t edits = 0;
+  };
+
   // Records the paints over area anew; false, keeping the paints there
-  // were, when stop asked to give up. shown: the part of area on the
-  // canvas.
+  // were, when stop asked to give up.
   bool Record(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
               PainterSurface& surface, const QRect& area, const QRect& shown,
               const std::function<bool()>& stop);
-  // Records again, when idle and allowed to, the area around the canvas;
-  // false when there was nothing to do.
+  RecordingRun StartRun(const EditorContext& ctx, const Placement& placement, const QRect& area,
+                        const QRect& shown) const;
+  // The run's paints become the kept ones.
+  void Install(const EditorContext& ctx, RecordingRun run);
+  // Records, a slice at a time while idle and allowed to, the area around
+  // the canvas; false when there was nothing to do.
   bool RecordAhead(const EditorContext& ctx, const CanvasView& view);
-  // The paints over area with their figures cut to cut.
+  // Takes the run on from where it stands; false when stop asked to pause
+  // it.
   bool RecordObjects(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
-                     PainterSurface& surface, const QRect& area, const QRect& cut,
-                     const QRect& shown, Recording& recording, const std::function<bool()>& stop);
+                     PainterSurface& surface, RecordingRun& run, const std::function<bool()>& stop);
   // Between two edit notices, in the same frame, with the canvas inside the
   // recorded area: replaces the kept paints of the shapes active now or at
   // the last redraw. False, changing nothing, when one of them shares
@@ -143,6 +168,9 @@ class CanvasRenderer {
   QRect viewport_;
   // Recording::sharing of the kept paints.
   std::vector<std::pair<uint64_t, uint64_t>> sharing_;
+  // The recording the idle editor is making, if any.
+  std::optional<RecordingRun> ahead_;
+  std::chrono::microseconds recordSlice_{8000};
   int64_t recorded_ = 0;
   TextPathCache text_cache_;
   ShapeBounds bounds_;

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -514,21 +515,37 @@ TEST_P(CanvasCacheTest, PansFindTheSceneRecordedAndPaintedAhead) {
   row.push_back(MakeShape(kText, -1400, 40, 30, 0, RGBA(160, 0, 60, 255)));
   row.back().Text = std::string(600, 'W');
   ctx.Obj.push_back(MakeObject(row));
-  auto settle = [&] {
-    while (kept.PaintAhead(ctx, view, true)) {
-    }
+  // A shape a step: the recording is taken up again over and again.
+  kept.SetRecordSlice(std::chrono::microseconds(0));
+  auto steps = [&](int most) {
+    int count = 0;
+    while (count < most && kept.PaintAhead(ctx, view, true)) ++count;
+    return count;
   };
   EditAndCompare([] {}, "first redraw");
+  int taken = 0;
   for (int step = 0; step < 5; ++step) {
-    settle();
+    taken += steps(1000);
     EXPECT_EQ(GestureAndCompare([&] { view.PanX -= 230; }, "a pan into what was made ready"), 0)
         << "step " << step;
     EXPECT_EQ(kept.RecordedShapes(), 0) << "step " << step;
   }
-  settle();
+  EXPECT_GT(taken, 30) << "recordings of many shapes, a shape a step";
+  steps(1000);
   EXPECT_EQ(GestureAndCompare([&] { view.PanX += 5 * 230; }, "panning back at once"), 0)
       << "the tiles left behind were kept as they were painted";
   EXPECT_GT(kept.RecordedShapes(), 0) << "the canvas left the recorded area";
+  // Redraws and edits between the steps of a recording.
+  GestureAndCompare([&] { view.PanX -= 200; }, "a pan");
+  steps(3);
+  GestureAndCompare([&] { view.PanX -= 60; view.PanY += 30; }, "a pan while it is recorded ahead");
+  steps(3);
+  EditAndCompare([&] { ctx.Obj[1].Shape[3].X += 25; }, "an edit while it is recorded ahead");
+  steps(3);
+  GestureAndCompare([&] { ctx.CurrentShape = 2; Shape(2).X -= 6; }, "a drag while it is recorded ahead",
+                    kSplitRounding);
+  steps(1000);
+  GestureAndCompare([&] { view.PanX -= 230; }, "a pan after them", kSplitRounding);
 }
 
 // A rounded box adds no figure of its own: far from the canvas it is left
