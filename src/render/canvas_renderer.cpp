@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iterator>
 #include <span>
+#include <utility>
 
 #include "document/numeric.h"
 #include "render/hasher.h"
@@ -153,10 +154,14 @@ bool CanvasRenderer::RecordAhead(const EditorContext& ctx, const CanvasView& vie
     ahead_ = StartRun(ctx, placement, TilesAround(viewport, kRecordAhead), viewport);
     ahead_->edits = edits;
   }
-  // A slice at a time, so that input waits no longer than for a tile.
+  // A slice at a time, so that input waits no longer than for a tile; at
+  // least a shape a slice.
   const auto until = std::chrono::steady_clock::now() + recordSlice_;
-  if (RecordObjects(ctx, view, placement, recorder, *ahead_,
-                    [until] { return std::chrono::steady_clock::now() > until; })) {
+  bool first = true;
+  const auto sliceOver = [until, &first] {
+    return !std::exchange(first, false) && std::chrono::steady_clock::now() > until;
+  };
+  if (RecordObjects(ctx, view, placement, recorder, *ahead_, sliceOver)) {
     Install(ctx, std::move(*ahead_));
     ahead_.reset();
   }
@@ -332,7 +337,6 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
   surface.SetPendingPath(run.pending);
   // The paints the canvas shows are laid on another core meanwhile.
   LayAhead layAhead;
-  bool moved = false;
   for (int64_t i = run.object; i <= LastIndex(ctx.Obj); ++i, run.shape = 0) {
     run.object = i;
     const sObject& object = ctx.Obj[static_cast<size_t>(i)];
@@ -351,13 +355,12 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
         if (!onDevice->adjusted(-reach, -reach, reach, reach).intersects(recorded)) continue;
       }
       // Every kept paint so far is whole: stopping here leaves nothing half
-      // done, and the run can go on from here. It goes at least a shape on.
-      if (moved && stop && stop()) {
+      // done, and the run can go on from here.
+      if (stop && stop()) {
         run.shape = j;
         run.pending = surface.PendingPath();
         return false;
       }
-      moved = true;
       if (ShapeLeavesFigures(object, j) || FiguresWaitFor(ctx, object, j)) {
         recording.sharing.emplace_back(Owner(i, j), SharingKey(ctx, surface, i, j));
       }
