@@ -250,7 +250,8 @@ void BM_FirstPress(benchmark::State& state) {
 // Events of a Space+drag pan, 3 pixels each, from the view at (panX, panY),
 // with the tiles around the canvas painted while idle between events (not
 // timed).
-void RunPanEvents(benchmark::State& state, EditorContext& ctx, int panX, int panY) {
+void RunPanEvents(benchmark::State& state, EditorContext& ctx, int panX, int panY, int stepX = 3,
+                  int stepY = 1) {
   QImage canvas = Canvas();
   CanvasRenderer renderer;
   renderer.TellOfEdits();
@@ -262,8 +263,8 @@ void RunPanEvents(benchmark::State& state, EditorContext& ctx, int panX, int pan
     state.PauseTiming();
     while (renderer.PaintAhead(ctx, view, true)) {
     }
-    view.PanX = static_cast<int16_t>(view.PanX - 3);
-    view.PanY = static_cast<int16_t>(view.PanY - 1);
+    view.PanX = static_cast<int16_t>(view.PanX - stepX);
+    view.PanY = static_cast<int16_t>(view.PanY - stepY);
     state.ResumeTiming();
     renderer.Redraw(ctx, view, canvas);
   }
@@ -300,6 +301,44 @@ void BM_SpreadPanEvent(benchmark::State& state) {
   RunPanEvents(state, SpreadScene(), -kWidth, -kHeight);
 }
 
+// A fast pan over that drawing, a quarter of a tile an event, with the
+// editor idle between events: the canvas keeps coming into what was
+// recorded and painted ahead.
+void BM_SpreadPanAcross(benchmark::State& state) {
+  RunPanEvents(state, SpreadScene(), -kWidth, -kHeight, 64, 16);
+}
+
+// The idle editor's work after a pan of a tile into new parts of that
+// drawing, until nothing is left to do, with its longest step: the longest
+// input waits for it.
+void BM_SpreadIdleAfterPan(benchmark::State& state) {
+  EditorContext& ctx = SpreadScene();
+  QImage canvas = Canvas();
+  CanvasRenderer renderer;
+  renderer.TellOfEdits();
+  CanvasView view;
+  view.PanX = -kWidth;
+  view.PanY = -kHeight;
+  renderer.Redraw(ctx, view, canvas);
+  while (renderer.PaintAhead(ctx, view, true)) {
+  }
+  double longest = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    view.PanX = static_cast<int16_t>(view.PanX - TileCache::kTileSize);
+    renderer.Redraw(ctx, view, canvas);
+    state.ResumeTiming();
+    bool more = true;
+    while (more) {
+      const auto begin = std::chrono::steady_clock::now();
+      more = renderer.PaintAhead(ctx, view, true);
+      const std::chrono::duration<double, std::milli> step = std::chrono::steady_clock::now() - begin;
+      longest = std::max(longest, step.count());
+    }
+  }
+  state.counters["longest_step_ms"] = longest;
+}
+
 // The straight paint of the part of that drawing in the canvas.
 void BM_FirstFrameStraight(benchmark::State& state) {
   EditorContext& ctx = SpreadScene();
@@ -326,6 +365,8 @@ TAVISK_SCENE_BENCH(BM_PressSelect, 4, 2);
 BENCHMARK(BM_PanEvent)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(20);
 BENCHMARK(BM_FirstFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1);
 BENCHMARK(BM_SpreadPanEvent)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(10);
+BENCHMARK(BM_SpreadPanAcross)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(10);
+BENCHMARK(BM_SpreadIdleAfterPan)->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(1);
 // Some seconds a frame: three are enough for a median.
 BENCHMARK(BM_FirstFrameStraight)->Unit(benchmark::kMillisecond)->Repetitions(3)->Iterations(1);
 
@@ -450,6 +491,7 @@ void PrintFigures(const std::map<std::string, double>& medians) {
   figure("zoom_preview", kZoomShapes, "BM_ZoomPreview/", "BM_Straight/10000");
   figure("zoom_sharp", kZoomShapes, "BM_ZoomSharp/", "BM_Straight/10000");
   figure("first_frame", kSpreadShapes, "BM_FirstFrame/", "BM_FirstFrameStraight/");
+  figure("pan_event", kSpreadShapes, "BM_SpreadPanEvent/", "BM_FirstFrameStraight/");
 }
 
 double Median(std::vector<double> values) {

@@ -217,6 +217,7 @@ bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& vi
   const QRectF area(tiles_.Paints().Area());
   const QRectF cut(cut_);
   std::vector<std::pair<uint64_t, std::vector<PaintOp>>> changed;
+  std::vector<uint64_t> chains;
   for (uint64_t owner : owners) {
     const auto i = static_cast<int64_t>(owner >> 32);
     const auto j = static_cast<int64_t>(owner & 0xFFFFFFFF);
@@ -227,12 +228,10 @@ bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& vi
       PlaceObject(surface, object, view, placement);
       if (ShapeLeavesFigures(object, j) || FiguresWaitFor(ctx, object, j)) {
         // Its paints are made together with its neighbours': they stand
-        // only while it is as it was recorded.
-        const auto kept = std::lower_bound(
-            sharing_.begin(), sharing_.end(), owner,
-            [](const std::pair<uint64_t, uint64_t>& s, uint64_t o) { return s.first < o; });
-        if (kept == sharing_.end() || kept->first != owner ||
-            kept->second != SharingKey(ctx, surface, i, j)) {
+        // while it is as it was recorded, else the chain is recorded again.
+        const auto kept = SharingOf(owner);
+        if ((kept == sharing_.end() || kept->second != SharingKey(ctx, surface, i, j)) &&
+            !RecordChain(ctx, surface, i, j, chains, changed)) {
           return false;
         }
         continue;
@@ -249,6 +248,68 @@ bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& vi
   }
   for (auto& [owner, ops] : changed) tiles_.ReplacePaints(owner, std::move(ops));
   tiles_.SetActive(std::move(active));
+  return true;
+}
+
+std::vector<std::pair<uint64_t, uint64_t>>::iterator CanvasRenderer::SharingOf(uint64_t owner) {
+  const auto at = std::lower_bound(
+      sharing_.begin(), sharing_.end(), owner,
+      [](const std::pair<uint64_t, uint64_t>& s, uint64_t o) { return s.first < o; });
+  return at != sharing_.end() && at->first == owner ? at : sharing_.end();
+}
+
+bool CanvasRenderer::RecordChain(const EditorContext& ctx, PainterSurface& surface, int64_t i,
+                                 int64_t j, std::vector<uint64_t>& chains,
+                                 std::vector<std::pair<uint64_t, std::vector<PaintOp>>>& changed) {
+  const sObject& object = ctx.Obj[static_cast<size_t>(i)];
+  // From the shape after the last one that left no figures to the one that
+  // paints them, within the object.
+  int64_t first = j;
+  bool openBefore = true;
+  for (int64_t k = j - 1; k >= 0; --k) {
+    if (!ShapeShown(ctx, object.Shape[static_cast<size_t>(k)], k)) continue;
+    if (!ShapeLeavesFigures(object, k)) {
+      openBefore = false;
+      break;
+    }
+    first = k;
+  }
+  int64_t last = j;
+  for (int64_t k = j; k <= LastIndex(object.Shape); ++k) {
+    if (!ShapeShown(ctx, object.Shape[static_cast<size_t>(k)], k)) continue;
+    last = k;
+    if (!ShapeLeavesFigures(object, k)) break;
+  }
+  // Figures may come from the layer before or go on to the next one.
+  if ((openBefore && i > 0) || ShapeLeavesFigures(object, last)) return false;
+  if (std::find(chains.begin(), chains.end(), Owner(i, first)) != chains.end()) return true;
+  chains.push_back(Owner(i, first));
+  const QRectF area(tiles_.Paints().Area());
+  std::vector<PaintOp> ops;
+  surface.RecordPaintsInto(&ops);
+  surface.SetPendingPath(QPainterPath());
+  for (int64_t k = first; k <= last; ++k) {
+    if (!ShapeShown(ctx, object.Shape[static_cast<size_t>(k)], k)) continue;
+    const uint64_t owner = Owner(i, k);
+    const std::optional<QRectF> bounds = bounds_.UserBounds(ctx, object, k);
+    const std::optional<QRectF> onDevice =
+        bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
+    // As a whole recording would: far shapes are left out while no figure waits.
+    const double reach = ShapeLeavesFigures(object, k) ? figureReach_ : kFringe;
+    ops.clear();
+    if (!surface.PathIsEmpty() || !onDevice ||
+        onDevice->adjusted(-reach, -reach, reach, reach).intersects(area)) {
+      const uint64_t key = SharingKey(ctx, surface, i, k);
+      if (const auto kept = SharingOf(owner); kept != sharing_.end()) {
+        kept->second = key;
+      } else {
+        sharing_.insert(std::upper_bound(sharing_.begin(), sharing_.end(), std::pair(owner, key)),
+                        {owner, key});
+      }
+      RecordShape(ctx, surface, i, k, AreaKey(surface, onDevice, QRectF(cut_), figureReach_));
+    }
+    if (!SamePaints(ops, tiles_.Paints().Of(owner))) changed.emplace_back(owner, ops);
+  }
   return true;
 }
 

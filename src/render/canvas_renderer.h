@@ -148,6 +148,15 @@ class CanvasRenderer {
   // announce; the surface placed for the object.
   static uint64_t SharingKey(const EditorContext& ctx, const PainterSurface& surface, int64_t i,
                              int64_t j);
+  // The kept SharingKey of owner, or the end.
+  std::vector<std::pair<uint64_t, uint64_t>>::iterator SharingOf(uint64_t owner);
+  // Between two edit notices, records again the shapes that share figures
+  // with the active shape j of object i, and adds their changed paints to
+  // changed; chains holds the first shapes of the chains recorded so far.
+  // False when the figures cross into another layer.
+  bool RecordChain(const EditorContext& ctx, PainterSurface& surface, int64_t i, int64_t j,
+                   std::vector<uint64_t>& chains,
+                   std::vector<std::pair<uint64_t, std::vector<PaintOp>>>& changed);
   // areaKey: the recorded area when the shape's paints depend on it
   // (ShapeFingerprint).
   void RecordShape(const EditorContext& ctx, PainterSurface& surface, int64_t object, int64_t shape,

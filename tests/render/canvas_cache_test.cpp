@@ -478,25 +478,33 @@ TEST_P(CanvasCacheTest, ToldRendererRecordsOnlyWhatAGestureChanges) {
   GestureAndCompare([&] { view.PanX -= 2000; }, "and back");
   EXPECT_GE(kept.RecordedShapes(), 2);
   // The linked box and the custom circle share their figures with the next
-  // shape: a gesture that changes one records everything again, one that
+  // shape: a gesture that changes one records its chain again, one that
   // leaves them as they were recorded records nothing.
   GestureAndCompare([&] { ctx.CurrentShape = 5; Shape(1).Selected = Shape(7).Selected = 0; },
                     "selecting the linked box alone");
   GestureAndCompare([&] { view.PanX -= 7; }, "a pan with it selected");
   EXPECT_EQ(kept.RecordedShapes(), 0);
   GestureAndCompare([&] { Shape(5).X += 6; }, "dragging it", kSplitRounding);
-  EXPECT_EQ(kept.RecordedShapes(), shown);
+  EXPECT_EQ(kept.RecordedShapes(), 2) << "the linked box and the shape that paints it";
   GestureAndCompare([&] { Shape(2).Selected = 1; Shape(3).Selected = 1; }, "selecting two more");
   GestureAndCompare([&] { view.PanY += 5; }, "a pan with them selected");
   EXPECT_EQ(kept.RecordedShapes(), 0);
-  GestureAndCompare([&] { Shape(3).Y += 4; }, "dragging the text the circle's figures wait for",
+  GestureAndCompare([&] { Shape(3).Y += 4; Shape(5).X -= 30; }, "dragging two chains",
                     kSplitRounding);
-  EXPECT_EQ(kept.RecordedShapes(), shown);
+  EXPECT_EQ(kept.RecordedShapes(), 4);
   GestureAndCompare([&] { view.PanY += 5; }, "a pan after it");
   EXPECT_EQ(kept.RecordedShapes(), 0);
   GestureAndCompare([&] { Shape(2).Selected = 0; Shape(2).X -= 5; }, "moving the circle as it is let go",
                     kSplitRounding);
-  EXPECT_EQ(kept.RecordedShapes(), shown);
+  EXPECT_EQ(kept.RecordedShapes(), 2);
+  // A layer whose last shape leaves its figures to the next layer's first.
+  sShape leaving = MakeShape(kCircle, 150, 60, 30, 30, RGBA(0, 0, 0, 255), kCustom);
+  ctx.Obj.push_back(MakeObject({MakeShape(kBox, 40, 160, 30, 30, RGBA(0, 0, 90, 255)), leaving}));
+  ctx.Obj.push_back(MakeObject({MakeShape(kBox, 170, 70, 50, 40, RGBA(200, 100, 0, 220))}));
+  EditAndCompare([] {}, "adding two layers");
+  GestureAndCompare([&] { ctx.CurrentObject = 1; ctx.CurrentShape = 1; }, "selecting the circle");
+  GestureAndCompare([&] { ctx.Obj[1].Shape[1].X += 20; }, "dragging it", kSplitRounding);
+  EXPECT_GT(kept.RecordedShapes(), 4) << "everything, as its figures cross into the next layer";
 }
 
 // Idle, the told renderer records the scene ahead of the canvas and paints
