@@ -251,7 +251,7 @@ bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& vi
   return true;
 }
 
-std::vector<std::pair<uint64_t, uint64_t>>::iterator CanvasRenderer::SharingOf(uint64_t owner) {
+CanvasRenderer::SharingKeys::iterator CanvasRenderer::SharingOf(uint64_t owner) {
   const auto at = std::lower_bound(
       sharing_.begin(), sharing_.end(), owner,
       [](const std::pair<uint64_t, uint64_t>& s, uint64_t o) { return s.first < o; });

@@ -3,10 +3,10 @@
 // to whole device pixels, is left out: see PanShift) and painted into
 // kept tiles (tile_cache.h), which are repainted only where their paints
 // change. A pan shifts the canvas over the same tiles, a selection change
-// repaints no tile, and the tiles around the canvas are painted ahead when
-// the editor is idle. Every redraw shows exactly what a redraw from
-// nothing shows. A redraw only reads the editing state; presses are
-// resolved apart from it.
+// repaints no tile, and the scene around the canvas is recorded, and its
+// tiles painted, ahead when the editor is idle. Every redraw shows exactly
+// what a redraw from nothing shows. A redraw only reads the editing state;
+// presses are resolved apart from it.
 #pragma once
 
 #include <QImage>
@@ -86,13 +86,14 @@ class CanvasRenderer {
     QPointF pan;
   };
 
-  // One redraw's paints and the shape that made each, with the SharingKey
-  // of each shape recorded that shares figures with its neighbours, in
-  // drawing order.
+  // Shapes (as owners) with their SharingKey, in drawing order.
+  using SharingKeys = std::vector<std::pair<uint64_t, uint64_t>>;
+  // One redraw's paints and the shape that made each, with the keys of the
+  // shapes recorded that share figures with their neighbours.
   struct Recording {
     std::vector<PaintOp> ops;
     std::vector<uint64_t> owners;
-    std::vector<std::pair<uint64_t, uint64_t>> sharing;
+    SharingKeys sharing;
   };
 
   static Placement PlacementOf(const EditorContext& ctx, const CanvasView& view);
@@ -139,8 +140,9 @@ class CanvasRenderer {
                      PainterSurface& surface, RecordingRun& run, const std::function<bool()>& stop);
   // Between two edit notices, in the same frame, with the canvas inside the
   // recorded area: replaces the kept paints of the shapes active now or at
-  // the last redraw. False, changing nothing, when one of them shares
-  // figures with its neighbours.
+  // the last redraw. False, changing nothing, when one of them that shares
+  // figures with its neighbours has changed and its figures cross into
+  // another layer.
   bool RecordActive(const EditorContext& ctx, const CanvasView& view, const Placement& placement,
                     PainterSurface& surface);
   // What the paints of an active shape that shares figures with its
@@ -149,7 +151,7 @@ class CanvasRenderer {
   static uint64_t SharingKey(const EditorContext& ctx, const PainterSurface& surface, int64_t i,
                              int64_t j);
   // The kept SharingKey of owner, or the end.
-  std::vector<std::pair<uint64_t, uint64_t>>::iterator SharingOf(uint64_t owner);
+  SharingKeys::iterator SharingOf(uint64_t owner);
   // Between two edit notices, records again the shapes that share figures
   // with the active shape j of object i, and adds their changed paints to
   // changed; chains holds the first shapes of the chains recorded so far.
@@ -176,7 +178,7 @@ class CanvasRenderer {
   QRect cut_;
   QRect viewport_;
   // Recording::sharing of the kept paints.
-  std::vector<std::pair<uint64_t, uint64_t>> sharing_;
+  SharingKeys sharing_;
   // The recording the idle editor is making, if any.
   std::optional<RecordingRun> ahead_;
   std::chrono::microseconds recordSlice_{8000};
