@@ -119,6 +119,9 @@ std::unique_ptr<EditorSession> StartEditor(Requesters& requesters) {
   // widget would stay hidden.
   window.CentreOnScreen();
   window.show();
+  // The keys go to the canvas from the start: Space held there pans from
+  // the first gesture on, instead of leaving it to the tool.
+  window.Canvas()->setFocus();
   ctx.Hooks->RedrawCanvas();
   SetPropertyGadgetsDisabled(ctx, session->panels->Gadgets(), 1);
   window.ApplyWindowState(ctx.Options.WinState);

@@ -198,6 +198,22 @@ TEST(Shutdown, CloseBoxWritesOptionsQuitDoesNot) {
   }
 }
 
+// Space held over the canvas pans from the first gesture after the start,
+// before anything was clicked.
+TEST_F(ShortcutsTest, SpaceHeldPansFromTheFirstGesture) {
+  MainWindow& window = *session_->window;
+  Activate(window);
+  QWidget* keys = QApplication::focusWidget();
+  ASSERT_NE(keys, nullptr);
+  QTest::keyPress(keys, Qt::Key_Space);
+  QTest::mousePress(canvas(), Qt::LeftButton, {}, At(300, 200));
+  MoveHeld(At(260, 180));
+  QTest::mouseRelease(canvas(), Qt::LeftButton, {}, At(260, 180));
+  QTest::keyRelease(keys, Qt::Key_Space);
+  EXPECT_EQ(ctx().View.PanX, -40);
+  EXPECT_EQ(ctx().View.PanY, -20);
+}
+
 TEST_F(ShortcutsTest, TextFieldsKeepTheirEditingKeys) {
   EditorSession* session = session_.get();
   MainWindow& window = *session->window;
