@@ -73,6 +73,21 @@ bool FiguresWaitFor(const EditorContext& ctx, const sObject& object, int64_t sha
   return false;
 }
 
+// Whether the shape's paints are made together with its neighbours'.
+bool SharesFigures(const EditorContext& ctx, const sObject& object, int64_t shape) {
+  return ShapeLeavesFigures(object, shape) || FiguresWaitFor(ctx, object, shape);
+}
+
+// A whole recording leaves out a shape far from area while no figure waits
+// for a paint; reach: how far the paints of a shape that leaves figures
+// reach (SceneReach).
+bool LeftOut(const PainterSurface& surface, const sObject& object, int64_t shape,
+             const std::optional<QRectF>& onDevice, const QRectF& area, double reach) {
+  if (!surface.PathIsEmpty() || !onDevice) return false;
+  const double r = ShapeLeavesFigures(object, shape) ? reach : kFringe;
+  return !onDevice->adjusted(-r, -r, r, r).intersects(area);
+}
+
 // What of the recorded area a shape's paints depend on (ShapeFingerprint):
 // figures and text pieces are left out only beyond it, and a shape's own
 // figures within reach of the part of it near the shape. Nothing when the
@@ -226,7 +241,7 @@ bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& vi
     std::vector<PaintOp> ops;
     if (ObjectDrawn(object) && ShapeShown(ctx, shape, j)) {
       PlaceObject(surface, object, view, placement);
-      if (ShapeLeavesFigures(object, j) || FiguresWaitFor(ctx, object, j)) {
+      if (SharesFigures(ctx, object, j)) {
         // Its paints are made together with its neighbours': they stand
         // while it is as it was recorded, else the chain is recorded again.
         const auto kept = SharingOf(owner);
@@ -236,9 +251,7 @@ bool CanvasRenderer::RecordActive(const EditorContext& ctx, const CanvasView& vi
         }
         continue;
       }
-      const std::optional<QRectF> bounds = bounds_.UserBounds(ctx, object, j);
-      const std::optional<QRectF> onDevice =
-          bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
+      const std::optional<QRectF> onDevice = OnDevice(ctx, surface, object, j);
       if (!onDevice || onDevice->adjusted(-kFringe, -kFringe, kFringe, kFringe).intersects(area)) {
         surface.RecordPaintsInto(&ops);
         RecordShape(ctx, surface, i, j, AreaKey(surface, onDevice, cut, figureReach_));
@@ -291,14 +304,10 @@ bool CanvasRenderer::RecordChain(const EditorContext& ctx, PainterSurface& surfa
   for (int64_t k = first; k <= last; ++k) {
     if (!ShapeShown(ctx, object.Shape[static_cast<size_t>(k)], k)) continue;
     const uint64_t owner = Owner(i, k);
-    const std::optional<QRectF> bounds = bounds_.UserBounds(ctx, object, k);
-    const std::optional<QRectF> onDevice =
-        bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
-    // As a whole recording would: far shapes are left out while no figure waits.
-    const double reach = ShapeLeavesFigures(object, k) ? figureReach_ : kFringe;
+    const std::optional<QRectF> onDevice = OnDevice(ctx, surface, object, k);
     ops.clear();
-    if (!surface.PathIsEmpty() || !onDevice ||
-        onDevice->adjusted(-reach, -reach, reach, reach).intersects(area)) {
+    // As a whole recording would.
+    if (!LeftOut(surface, object, k, onDevice, area, figureReach_)) {
       const uint64_t key = SharingKey(ctx, surface, i, k);
       if (const auto kept = SharingOf(owner); kept != sharing_.end()) {
         kept->second = key;
@@ -311,6 +320,13 @@ bool CanvasRenderer::RecordChain(const EditorContext& ctx, PainterSurface& surfa
     if (!SamePaints(ops, tiles_.Paints().Of(owner))) changed.emplace_back(owner, ops);
   }
   return true;
+}
+
+std::optional<QRectF> CanvasRenderer::OnDevice(const EditorContext& ctx,
+                                               const PainterSurface& surface,
+                                               const sObject& object, int64_t j) {
+  const std::optional<QRectF> bounds = bounds_.UserBounds(ctx, object, j);
+  return bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
 }
 
 uint64_t CanvasRenderer::SharingKey(const EditorContext& ctx, const PainterSurface& surface,
@@ -408,13 +424,8 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
     for (int64_t j = run.shape; j <= LastIndex(object.Shape); ++j) {
       const sShape& shape = object.Shape[static_cast<size_t>(j)];
       if (!ShapeShown(ctx, shape, j)) continue;
-      const std::optional<QRectF> bounds = bounds_.UserBounds(ctx, object, j);
-      const std::optional<QRectF> onDevice =
-          bounds ? std::optional(surface.Transform().mapRect(*bounds)) : std::nullopt;
-      if (surface.PathIsEmpty() && onDevice) {
-        const double reach = ShapeLeavesFigures(object, j) ? run.reach : kFringe;
-        if (!onDevice->adjusted(-reach, -reach, reach, reach).intersects(recorded)) continue;
-      }
+      const std::optional<QRectF> onDevice = OnDevice(ctx, surface, object, j);
+      if (LeftOut(surface, object, j, onDevice, recorded, run.reach)) continue;
       // Every kept paint so far is whole: stopping here leaves nothing half
       // done, and the run can go on from here.
       if (stop && stop()) {
@@ -422,7 +433,7 @@ bool CanvasRenderer::RecordObjects(const EditorContext& ctx, const CanvasView& v
         run.pending = surface.PendingPath();
         return false;
       }
-      if (ShapeLeavesFigures(object, j) || FiguresWaitFor(ctx, object, j)) {
+      if (SharesFigures(ctx, object, j)) {
         recording.sharing.emplace_back(Owner(i, j), SharingKey(ctx, surface, i, j));
       }
       const size_t begin = recording.ops.size();

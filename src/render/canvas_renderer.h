@@ -150,6 +150,10 @@ class CanvasRenderer {
   // announce; the surface placed for the object.
   static uint64_t SharingKey(const EditorContext& ctx, const PainterSurface& surface, int64_t i,
                              int64_t j);
+  // The shape's bounds on the device, by the surface's transform; none
+  // when they are not known.
+  std::optional<QRectF> OnDevice(const EditorContext& ctx, const PainterSurface& surface,
+                                 const sObject& object, int64_t j);
   // The kept SharingKey of owner, or the end.
   SharingKeys::iterator SharingOf(uint64_t owner);
   // Between two edit notices, records again the shapes that share figures
